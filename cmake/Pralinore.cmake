@@ -1,0 +1,82 @@
+# Build helpers shared by every folder of the project.
+
+set_property(GLOBAL PROPERTY PRALINORE_DOSSIERS_SANS_QT "")
+set_property(GLOBAL PROPERTY PRALINORE_CIBLES_SANS_QT "")
+
+# A library that knows no window: plain C++, no Qt, pure ASCII sources (text is
+# Windows-1252 and lives in data files). It is built in both trees.
+#   pralinore_bibliotheque_sans_qt(<nom> SOURCES ... [DEPENDS ...])
+function(pralinore_bibliotheque_sans_qt nom)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(${nom} STATIC ${ARG_SOURCES})
+  target_include_directories(${nom} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+  if(ARG_DEPENDS)
+    target_link_libraries(${nom} PUBLIC ${ARG_DEPENDS})
+  endif()
+  set_property(GLOBAL APPEND PROPERTY PRALINORE_DOSSIERS_SANS_QT "${CMAKE_CURRENT_SOURCE_DIR}")
+  set_property(GLOBAL APPEND PROPERTY PRALINORE_CIBLES_SANS_QT ${nom})
+endfunction()
+
+# Compiles a UTF-8 data file into <cible> as bytes, reachable through
+# `std::string_view <symbole>()` (declared by the library's own header).
+#   pralinore_donnees(<cible> <fichier> <symbole>)
+function(pralinore_donnees cible fichier symbole)
+  get_filename_component(source "${fichier}" ABSOLUTE)
+  set(sortie "${CMAKE_CURRENT_BINARY_DIR}/donnees_${symbole}.cpp")
+  add_custom_command(
+    OUTPUT "${sortie}"
+    COMMAND "${CMAKE_COMMAND}" -DENTREE=${source} -DSORTIE=${sortie} -DSYMBOLE=${symbole}
+            -P "${PROJECT_SOURCE_DIR}/cmake/donnees_en_cpp.cmake"
+    DEPENDS "${source}" "${PROJECT_SOURCE_DIR}/cmake/donnees_en_cpp.cmake"
+    COMMENT "Compiling data file ${fichier}"
+    VERBATIM)
+  target_sources(${cible} PRIVATE "${sortie}")
+endfunction()
+
+# A GoogleTest program registered with ctest.
+#   pralinore_test(<nom> SOURCES ... LIBS ... LABELS ... [ENVIRONMENT ...])
+function(pralinore_test nom)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
+  add_executable(${nom} ${ARG_SOURCES})
+  target_link_libraries(${nom} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_include_directories(${nom} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
+  add_test(NAME ${nom} COMMAND ${nom})
+  set(labels ${ARG_LABELS})
+  if(PRALINORE_SANITIZE)
+    list(APPEND labels asan)
+  endif()
+  set_tests_properties(${nom} PROPERTIES LABELS "${labels}")
+  if(ARG_ENVIRONMENT)
+    set_tests_properties(${nom} PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
+  endif()
+endfunction()
+
+# The shipped `parametres` files go beside the executables.
+function(pralinore_copier_parametres)
+  add_custom_target(parametres ALL
+    COMMAND "${CMAKE_COMMAND}" -E copy_directory
+            "${PROJECT_SOURCE_DIR}/data/parametres" "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/parametres"
+    COMMENT "Copying the shipped parametres files")
+endfunction()
+
+# Checks made once every folder is known: Qt-free libraries link no Qt, and
+# their sources stay pure ASCII (a ctest test, so a planted byte fails ./test).
+function(pralinore_verifier_sans_qt)
+  get_property(cibles GLOBAL PROPERTY PRALINORE_CIBLES_SANS_QT)
+  foreach(cible IN LISTS cibles)
+    get_target_property(liens ${cible} LINK_LIBRARIES)
+    foreach(lien IN LISTS liens)
+      if(lien MATCHES "^Qt")
+        message(FATAL_ERROR "${cible} must not link ${lien}: it is a Qt-free library")
+      endif()
+    endforeach()
+  endforeach()
+  get_property(dossiers GLOBAL PROPERTY PRALINORE_DOSSIERS_SANS_QT)
+  add_test(NAME sources_ascii
+           COMMAND sh "${PROJECT_SOURCE_DIR}/tests/conformite/sources_ascii.sh" ${dossiers})
+  set(labels conformite)
+  if(PRALINORE_SANITIZE)
+    list(APPEND labels asan)
+  endif()
+  set_tests_properties(sources_ascii PROPERTIES LABELS "${labels}")
+endfunction()

@@ -1,0 +1,54 @@
+#include "engine/appel_fonction.h"
+
+#include "engine/decoupage.h"
+#include "engine/expression.h"
+#include "engine/fonctions_usuelles.h"
+
+namespace {
+constexpr int id_erreur = 58;
+}
+
+int reconnait_fonction(const std::string& texte, std::vector<std::string>& arguments) {
+  if (texte.empty() || expression(texte).type_operateur != -1) return 0;
+  arguments.clear();
+  const auto ouvrante = texte.find('(');
+  std::string nom;
+  std::string partie;
+  if (ouvrante != std::string::npos) {
+    nom = texte.substr(0, ouvrante);
+    int compte = 0;
+    std::size_t fermante = std::string::npos;
+    for (std::size_t i = ouvrante; i < texte.size(); ++i) {
+      if (texte[i] == '(') ++compte;
+      if (texte[i] == ')') --compte;
+      if (compte == 0) {
+        fermante = i;
+        break;
+      }
+    }
+    if (fermante == std::string::npos) return 0;       // unbalanced
+    if (fermante != texte.size() - 1) return 0;        // more text after the call, as in f(x)=2
+    partie = enleve_delimiteurs(texte.substr(ouvrante), "()");
+    if (partie == "()") partie.clear();  // cos(): nothing between the brackets
+  }
+  arguments = decoupe(partie, ';');
+  if (partie.empty() || !fonctions_usuelles) return 0;
+  return fonctions_usuelles->identifiant(nom);
+}
+
+bool est_erreur(const std::string& texte) {
+  // Only a text starting with the row's name can be its call: skip the rest cheaply.
+  if (texte.compare(0, 7, "erreur(") != 0) return false;
+  std::vector<std::string> arguments;
+  return reconnait_fonction(texte, arguments) == id_erreur;
+}
+
+bool est_fonction_utilisateur(const std::string& texte) {
+  std::vector<std::string> arguments;
+  return reconnait_fonction(texte, arguments) >= nb_fonctions_predefinies;
+}
+
+bool est_appel_avec_arguments(const std::string& texte) {
+  std::vector<std::string> arguments;
+  return reconnait_fonction(texte, arguments) > 0 && !arguments.empty();
+}

@@ -1,0 +1,86 @@
+// pralinore-moteur: reads UTF-8 lines on stdin and writes one line per input.
+//   --noeud     the top-level split of the text
+//   --fonction  the called row and its arguments
+//   --nombre    the text read as a number and written back
+//   (none)      the text echoed
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/appel_fonction.h"
+#include "engine/expression.h"
+#include "engine/fonctions_usuelles.h"
+#include "localisation/format.h"
+#include "localisation/nombres.h"
+#include "localisation/texte_1252.h"
+
+namespace {
+
+enum class Mode { echo, noeud, fonction, nombre };
+
+struct Options {
+  Mode mode = Mode::echo;
+};
+
+std::string noeud(const std::string& texte) {
+  const expression e(texte);
+  return Format("op=%s gauche=%s droite=%s liste=%d relation=%d",
+                {e.operateur, e.gauche, e.droite, e.position_liste, e.position_relation});
+}
+
+std::string appel(const std::string& texte) {
+  std::vector<std::string> arguments;
+  std::string ligne = texte_entier(reconnait_fonction(texte, arguments));
+  for (const auto& a : arguments) ligne += " | " + a;
+  return ligne;
+}
+
+std::string nombre(const std::string& texte) {
+  const auto valeur = lire_nombre(texte);
+  return valeur ? texte_nombre(*valeur) : "(pas un nombre)";
+}
+
+std::string traite(const Options& options, const std::string& texte) {
+  switch (options.mode) {
+    case Mode::noeud: return noeud(texte);
+    case Mode::fonction: return appel(texte);
+    case Mode::nombre: return nombre(texte);
+    case Mode::echo: break;
+  }
+  return texte;
+}
+
+bool lit_options(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "--noeud") {
+      options.mode = Mode::noeud;
+    } else if (a == "--fonction") {
+      options.mode = Mode::fonction;
+    } else if (a == "--nombre") {
+      options.mode = Mode::nombre;
+    } else {
+      std::cerr << "pralinore-moteur: unknown option " << a << "\n"
+                << "usage: pralinore-moteur [--noeud | --fonction | --nombre] < lines\n";
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!lit_options(argc, argv, options)) return 2;
+  initialise_fonctions_usuelles();
+  std::string ligne;
+  while (std::getline(std::cin, ligne)) {
+    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+    const std::string sortie = vers_utf8(traite(options, depuis_utf8(ligne))) + "\n";
+    std::fwrite(sortie.data(), 1, sortie.size(), stdout);
+  }
+  return 0;
+}

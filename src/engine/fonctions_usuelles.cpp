@@ -1,0 +1,103 @@
+#include "engine/fonctions_usuelles.h"
+
+#include <algorithm>
+#include <numbers>
+
+#include "engine/lignes_predefinies.h"
+#include "localisation/chaines.h"
+#include "localisation/nombres.h"
+
+std::unique_ptr<Tfonction_usuelle> fonctions_usuelles;
+std::unique_ptr<Tconstante> constantes;
+int nb_fonctions_predefinies = 59;
+
+void Tfonction_usuelle::dimensionner() { redimensionner(static_cast<std::size_t>(std::max(nombre, 0))); }
+
+void Tfonction_usuelle::redimensionner(std::size_t n) {
+  nom.resize(n);
+  categorie.resize(n);
+  derivee.resize(n);
+  primitive.resize(n);
+  nb_arguments.resize(n);
+  arguments.resize(n);
+  description.resize(n);
+  corps.resize(n);
+  affichable.resize(n);
+}
+
+void Tfonction_usuelle::ajouter(int id, const std::string& nom_, const std::string& derivee_,
+                                const std::string& primitive_, const std::string& categorie_, int nb_arguments_,
+                                const std::string& arguments_, const std::string& description_,
+                                const std::string& corps_, bool affichable_) {
+  const auto n = std::max<std::size_t>(static_cast<std::size_t>(std::max(id, 0)) + 1, nom.size() + 1);
+  redimensionner(n);
+  const std::size_t i = n - 1;
+  nom[i] = nom_;
+  derivee[i] = derivee_;
+  primitive[i] = primitive_;
+  categorie[i] = categorie_;
+  nb_arguments[i] = nb_arguments_;
+  arguments[i] = arguments_;
+  description[i] = description_;
+  corps[i] = corps_;
+  affichable[i] = affichable_;
+}
+
+void Tfonction_usuelle::traduire(int id, const std::string& nom_, const std::string& categorie_,
+                                 const std::string& arguments_, const std::string& description_) {
+  if (id < 0 || id >= taille()) return;
+  nom[id] = nom_;
+  categorie[id] = categorie_;
+  arguments[id] = arguments_;
+  description[id] = description_;
+}
+
+int Tfonction_usuelle::identifiant(std::string_view nom_cherche) const {
+  if (nom_cherche.empty()) return 0;
+  for (std::size_t i = 0; i < nom.size(); ++i) {
+    if (nom[i] == nom_cherche) return static_cast<int>(i);
+  }
+  return 0;
+}
+
+int Tconstante::indice(std::string_view nom) const {
+  for (std::size_t i = 0; i < noms.size(); ++i) {
+    if (noms[i] == nom) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void Tconstante::ajouter(const std::string& nom, const std::string& valeur) {
+  int i = indice(nom);
+  if (i < 0) {
+    noms.push_back(nom);
+    valeurs.emplace_back();
+    i = static_cast<int>(noms.size()) - 1;
+  }
+  valeurs[i] = valeur;
+}
+
+void Tconstante::supprimer(const std::string& nom) {
+  const int i = indice(nom);
+  supprimer_element(i, noms);
+  supprimer_element(i, valeurs);
+}
+
+void initialise_constantes() {
+  constantes = std::make_unique<Tconstante>();
+  const std::string pi = texte_nombre(std::numbers::pi);
+  constantes->ajouter("pi", pi);
+  constantes->ajouter("\\p", pi);
+}
+
+void initialise_fonctions_usuelles() {
+  initialise_constantes();
+  fonctions_usuelles = std::make_unique<Tfonction_usuelle>(nb_fonctions_predefinies);
+  for (const auto& l : lignes_predefinies()) {
+    fonctions_usuelles->ajouter(l.id, l.nom[0], l.derivee, l.primitive, mot_categorie(l.cle_categorie),
+                                l.nb_arguments, l.arguments[0], l.description[0], "", l.affichable);
+  }
+  nb_fonctions_predefinies = fonctions_usuelles->taille();
+}
+
+std::string mot_categorie(std::string_view) { return {}; }

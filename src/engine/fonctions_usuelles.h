@@ -1,0 +1,69 @@
+#pragma once
+// The function table and the constants table, one of each for the program.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One row per function identifier, parallel arrays indexed by identifier:
+// built-ins 2..58 (0, 1 and 25 empty), user functions from 59 on.
+class Tfonction_usuelle {
+ public:
+  explicit Tfonction_usuelle(int nombre_lignes) : nombre(nombre_lignes) {}
+
+  int nombre;                             // row count for dimensionner
+  std::vector<std::string> nom;           // name in the current language
+  std::vector<std::string> categorie;
+  std::vector<std::string> derivee;       // template, "%s" for the argument
+  std::vector<std::string> primitive;     // template; "int(...)": no closed form
+  std::vector<int> nb_arguments;
+  std::vector<std::string> arguments;     // description, ";"-separated; a user function's variable
+  std::vector<std::string> description;
+  std::vector<std::string> corps;         // body of a user function
+  std::vector<bool> affichable;           // offered in menus and the editor
+
+  // Every array to `nombre` rows (drops the user functions).
+  void dimensionner();
+  // Grows every array to max(id + 1, length + 1) and writes the LAST row, so
+  // ascending ids land at their index and id 0 appends.
+  void ajouter(int id, const std::string& nom_, const std::string& derivee_, const std::string& primitive_,
+               const std::string& categorie_, int nb_arguments_, const std::string& arguments_,
+               const std::string& description_, const std::string& corps_, bool affichable_);
+  void traduire(int id, const std::string& nom_, const std::string& categorie_, const std::string& arguments_,
+                const std::string& description_);
+
+  int taille() const { return static_cast<int>(nom.size()); }
+  // First row with exactly this non-empty name, else 0.
+  int identifiant(std::string_view nom_cherche) const;
+
+ private:
+  void redimensionner(std::size_t lignes);
+};
+
+class Tconstante {
+ public:
+  std::vector<std::string> noms;
+  std::vector<std::string> valeurs;  // expression texts
+
+  // Adds the name when absent; writes the value either way.
+  void ajouter(const std::string& nom, const std::string& valeur);
+  void supprimer(const std::string& nom);
+  // Index of the name (exact match), -1 when absent.
+  int indice(std::string_view nom) const;
+};
+
+extern std::unique_ptr<Tfonction_usuelle> fonctions_usuelles;
+extern std::unique_ptr<Tconstante> constantes;
+// Rows from this identifier on are user functions.
+extern int nb_fonctions_predefinies;
+
+// A fresh constants table with "pi" and "\p" (the renderer's glyph for pi).
+void initialise_constantes();
+// Fresh constants, then a fresh function table with the built-in rows in
+// French and the category words of the current language.
+void initialise_fonctions_usuelles();
+
+// The category word for a catalogue entry in the current language; empty
+// while no catalogue is loaded.
+std::string mot_categorie(std::string_view cle);

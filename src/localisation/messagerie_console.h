@@ -1,0 +1,30 @@
+#pragma once
+// Messengers that need no window: the console one writes to stderr and takes
+// the default answers; the file one serves PRALINORE_TEST_MESSAGES.
+
+#include <string>
+
+#include "localisation/messages.h"
+
+class MessagerieConsole : public Messagerie {
+ public:
+  void message(const std::string& texte, bool boite_systeme) override;
+  int question(const std::string& texte, TypeDialogue type, unsigned boutons, bool boite_systeme) override;
+  std::optional<std::string> saisie(const std::string& titre, const std::string& invite,
+                                    const std::string& defaut) override;
+};
+
+// Appends one UTF-8 line per prompt: kind, text and answer separated by tabs
+// (line breaks in the text written as \r and \n), and answers the default.
+class MessagerieFichier : public Messagerie {
+ public:
+  explicit MessagerieFichier(std::string chemin) : chemin_(std::move(chemin)) {}
+  void message(const std::string& texte, bool boite_systeme) override;
+  int question(const std::string& texte, TypeDialogue type, unsigned boutons, bool boite_systeme) override;
+  std::optional<std::string> saisie(const std::string& titre, const std::string& invite,
+                                    const std::string& defaut) override;
+
+ private:
+  void ajoute_ligne(const std::string& genre, const std::string& texte, const std::string& reponse);
+  std::string chemin_;
+};

@@ -1,0 +1,31 @@
+#include "localisation/messagerie_enregistreuse.h"
+
+void MessagerieEnregistreuse::message(const std::string& texte, bool boite_systeme) {
+  journal.push_back({"message", texte, boite_systeme, TypeDialogue::information, bouton_ok});
+}
+
+int MessagerieEnregistreuse::question(const std::string& texte, TypeDialogue type, unsigned boutons,
+                                      bool boite_systeme) {
+  journal.push_back({"question", texte, boite_systeme, type, boutons});
+  if (reponses.empty()) return reponse_par_defaut(boutons);
+  const int reponse = reponses.front();
+  reponses.pop_front();
+  return reponse;
+}
+
+std::optional<std::string> MessagerieEnregistreuse::saisie(const std::string&, const std::string& invite,
+                                                           const std::string& defaut) {
+  journal.push_back({"saisie", invite, false, TypeDialogue::personnalise, 0});
+  if (saisies.empty()) return defaut;
+  auto reponse = saisies.front();
+  saisies.pop_front();
+  return reponse;
+}
+
+MessagerieDeTest::MessagerieDeTest() {
+  auto enregistreuse = std::make_unique<MessagerieEnregistreuse>();
+  enregistreuse_ = enregistreuse.get();
+  precedente_ = installer_messagerie(std::move(enregistreuse));
+}
+
+MessagerieDeTest::~MessagerieDeTest() { installer_messagerie(std::move(precedente_)); }

@@ -1,0 +1,35 @@
+#pragma once
+// The one number text of the program, free of the C locale: the engine, the
+// exercise generators and the settings files all read and write numbers here.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// General format with 15 significant digits, "." as decimal point, rounded
+// half up on the exact binary value. Fixed notation while the value written
+// as 0.d1d2... x 10^E has -3 <= E <= 15, otherwise mantissa "E" exponent
+// (1E-5, 1.5E20). Never "-0"; infinities and NaN are "INF", "-INF", "NAN".
+std::string texte_nombre(double valeur);
+
+// The same text as Format's "%g": the exponent has at least three digits
+// (1E020, 1E-005).
+std::string texte_nombre_g(double valeur);
+
+// Fixed notation with `decimales` digits after the point (Format "%.0f" when
+// 0), rounded half up. The count is clamped to 0..60.
+std::string texte_nombre_fixe(double valeur, int decimales);
+
+std::string texte_entier(std::int64_t valeur);
+
+// Strict reader: optional blanks, optional "+" or "-", digits with at most one
+// "." and at least one digit, optional "e"/"E" with optional sign and at least
+// one digit, optional blanks. "inf", "nan", "0x10", "1,5", "." are no numbers;
+// a value too large for a double is none either, a too small one reads as 0.
+std::optional<double> lire_nombre(std::string_view texte);
+
+// Integer readers: optional blanks, optional sign, digits, optional blanks;
+// no value on anything else or when the number does not fit.
+std::optional<std::int32_t> lire_entier32(std::string_view texte);
+std::optional<std::int64_t> lire_entier64(std::string_view texte);

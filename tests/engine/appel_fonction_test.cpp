@@ -1,0 +1,71 @@
+#include "engine/appel_fonction.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/fonctions_usuelles.h"
+
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+class Appel : public ::testing::Test {
+ protected:
+  void SetUp() override { initialise_fonctions_usuelles(); }
+  int id(const std::string& texte) {
+    arguments = {"inchange"};
+    return reconnait_fonction(texte, arguments);
+  }
+  Arguments arguments;
+};
+
+TEST_F(Appel, RecognisesWholeTextCalls) {
+  EXPECT_EQ(id("cos(x)"), 2);
+  EXPECT_EQ(arguments, Arguments{"x"});
+  EXPECT_EQ(id("deriver(x^2;x)"), 13);
+  EXPECT_EQ(arguments, (Arguments{"x^2", "x"}));
+  EXPECT_EQ(id("integrale(f;[0;1];b;x)"), 15);
+  EXPECT_EQ(arguments, (Arguments{"f", "[0;1]", "b", "x"}));
+  EXPECT_EQ(id("cos((x+1))"), 2);
+  EXPECT_EQ(arguments, Arguments{"x+1"});
+}
+
+TEST_F(Appel, WhatIsNotACall) {
+  EXPECT_EQ(id("cos(x)+1"), 0);
+  EXPECT_EQ(arguments, Arguments{"inchange"});  // an operator leaves the arguments alone
+  EXPECT_EQ(id("(a+b)"), 0);
+  EXPECT_EQ(arguments, Arguments{"a+b"});
+  EXPECT_EQ(id("f(x)=2"), 0);
+  EXPECT_TRUE(arguments.empty());
+  EXPECT_EQ(id("cos()"), 0);
+  EXPECT_EQ(id("Cos(x)"), 0);
+  EXPECT_EQ(id("inconnue(x)"), 0);
+  EXPECT_EQ(id("cos(x"), 0);
+  EXPECT_EQ(id("x"), 0);
+  EXPECT_EQ(arguments, Arguments{""});
+  EXPECT_EQ(id(""), 0);
+}
+
+TEST_F(Appel, ErrorValuesAndUserFunctions) {
+  EXPECT_TRUE(est_erreur("erreur(Division par z\xE9ro)"));
+  EXPECT_TRUE(est_erreur("erreur(erreur:logarithme d'un nombre negatif)"));
+  EXPECT_FALSE(est_erreur("erreur(a)+1"));
+  EXPECT_FALSE(est_erreur("2*erreur(a)"));
+  EXPECT_FALSE(est_erreur("erreur()"));
+  fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2", false);
+  EXPECT_TRUE(est_fonction_utilisateur("f(3)"));
+  EXPECT_FALSE(est_fonction_utilisateur("cos(3)"));
+  EXPECT_FALSE(est_fonction_utilisateur("g(3)"));
+  EXPECT_TRUE(est_appel_avec_arguments("f(3)"));
+  EXPECT_FALSE(est_appel_avec_arguments("x"));
+}
+
+TEST_F(Appel, IdentifiersBeyond127AreNotAliased) {
+  for (int i = 0; i < 83; ++i) {
+    fonctions_usuelles->ajouter(0, "u" + std::to_string(i), "", "", "", 1, "x", "", "x", false);
+  }
+  EXPECT_EQ(id("u82(1)"), 141);
+  EXPECT_TRUE(est_fonction_utilisateur("u82(1)"));
+  EXPECT_EQ(id("u68(1)"), 127);
+}
+
+}  // namespace

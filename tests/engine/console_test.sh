@@ -1,0 +1,35 @@
+#!/bin/sh
+# The engine driver answers one line per input line, in UTF-8.
+# Inputs go through printf %b, so \r and \n in them are control characters.
+set -e
+moteur="$1"
+verifie() {  # options, input, expected output
+  obtenu=$(printf '%b' "$2" | "$moteur" $1)
+  if [ "$obtenu" != "$3" ]; then
+    printf 'pralinore-moteur %s\n--- input\n%s\n--- expected\n%s\n--- got\n%s\n' "$1" "$2" "$3" "$obtenu" >&2
+    exit 1
+  fi
+}
+verifie --noeud 'a-b-c
+2*-3
+x^2=4
+a-e-1
+' 'op=- gauche=a-b droite=c liste=0 relation=0
+op=- gauche=2* droite=3 liste=0 relation=0
+op= gauche= droite= liste=0 relation=4
+op=- gauche=a-e droite=1 liste=0 relation=0'
+verifie --fonction 'cos(x)
+(a+b)
+deriver(x^2;x)
+' '2 | x
+0 | a+b
+13 | x^2 | x'
+verifie --nombre '0.00001
+inf
+1,5
+ 2.50 
+' '1E-5
+(pas un nombre)
+(pas un nombre)
+2.5'
+verifie '' 'café\r\n' 'café'
