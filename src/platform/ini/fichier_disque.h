@@ -1,0 +1,64 @@
+#pragma once
+// The disk side of the ini files: reading a whole file together with what
+// tells its versions apart, and replacing a whole file atomically so that a
+// reader, a crash or a full disk never meets a half-written file.
+// Paths are UTF-8 as the system takes them.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// What tells two versions of a file apart without reading it. A replaced file
+// is a new inode; a file edited in place changes size or times.
+struct Tempreinte_fichier {
+  bool existe = false;
+  std::uint64_t peripherique = 0;
+  std::uint64_t inode = 0;
+  std::int64_t taille = 0;
+  std::int64_t modification_ns = 0;
+  std::int64_t changement_ns = 0;
+
+  bool operator==(const Tempreinte_fichier&) const = default;
+};
+
+Tempreinte_fichier empreinte_fichier(const std::string& chemin);
+
+// The system's time of day in nanoseconds since 1970, the clock of file times.
+std::int64_t maintenant_ns();
+
+// True when a text read from a file with print `lue` still stands for the file
+// whose print is now `actuelle`. A print is not trusted while its times are
+// too close to `maintenant`: file times move by clock ticks and a freed inode
+// number may come back, so a file rewritten within the same tick can show the
+// same print.
+bool cache_fiable(const Tempreinte_fichier& lue, const Tempreinte_fichier& actuelle, std::int64_t maintenant);
+
+enum class Tetat_lecture {
+  lu,
+  absent,    // no file at that path: reads as empty, the first write creates it
+  illisible  // there is something, but it cannot be read: never overwrite it
+};
+
+struct Tlecture_fichier {
+  Tetat_lecture etat = Tetat_lecture::absent;
+  std::string octets;
+  Tempreinte_fichier empreinte;  // of the very file whose bytes were read
+};
+
+Tlecture_fichier lire_fichier(const std::string& chemin);
+
+// Steps of an atomic write, in order.
+enum class Tetape_ecriture { creation, ecriture, synchronisation, renommage };
+
+// Test seam: asked before each step; answering false makes that step fail as
+// the system would. Lets tests see a write fail (they run as root, where
+// permissions do not) and count the files actually written.
+using Tcrochet_ecriture = std::function<bool(Tetape_ecriture)>;
+
+// Writes the bytes to a new file in the same folder, flushes it to the disk and
+// renames it over `chemin`; a symbolic link is followed, the old file's
+// permissions (and owner, when allowed) are kept, a new file gets the usual
+// ones. On any failure the old file is left whole, the temporary file is
+// removed and the result is false. The folder must exist.
+bool remplacer_fichier(const std::string& chemin, std::string_view octets, const Tcrochet_ecriture& crochet = {});
