@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "engine/lignes_predefinies.h"
+#include "localisation/catalogue.h"
 #include "localisation/chaines.h"
 #include "localisation/nombres.h"
 
@@ -100,4 +101,7 @@ void initialise_fonctions_usuelles() {
   nb_fonctions_predefinies = fonctions_usuelles->taille();
 }
 
-std::string mot_categorie(std::string_view) { return {}; }
+std::string mot_categorie(std::string_view cle) {
+  const std::string* mot = catalogue_textes.par_nom(cle);
+  return mot ? *mot : std::string();
+}

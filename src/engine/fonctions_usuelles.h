@@ -65,5 +65,5 @@ void initialise_constantes();
 void initialise_fonctions_usuelles();
 
 // The category word for a catalogue entry in the current language; empty
-// while no catalogue is loaded.
+// until the catalogue is filled.
 std::string mot_categorie(std::string_view cle);

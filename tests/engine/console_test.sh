@@ -33,3 +33,12 @@ inf
 (pas un nombre)
 2.5'
 verifie '' 'café\r\n' 'café'
+
+# The language switch renames the translated rows; an unknown name is no
+# call, though its bracket part is still cut into arguments.
+verifie '--langue en --fonction' 'derivate(x^2;x)\nderiver(x^2;x)\n' '13 | x^2 | x
+0 | x^2 | x'
+obtenu=$("$moteur" --langue en --texte txt_erreur_solution)
+[ "$obtenu" = "erreur(no solution)" ] || { echo "texte: $obtenu" >&2; exit 1; }
+obtenu=$("$moteur" --langue fr --texte txt_fonction_inconnue)
+[ "$obtenu" = "Fonction  %s inconnue" ] || { echo "texte: $obtenu" >&2; exit 1; }

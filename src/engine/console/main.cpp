@@ -3,7 +3,13 @@
 //   --fonction  the called row and its arguments
 //   --nombre    the text read as a number and written back
 //   (none)      the text echoed
+//   --langue fr|en    interface language (French by default)
+//   --texte <name>    prints that catalogue entry instead of reading lines
+// The `parametres` folder is the one beside the executable, or the one in
+// PRALINORE_APPDIR.
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -12,6 +18,9 @@
 #include "engine/appel_fonction.h"
 #include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/traduction_fonctions.h"
+#include "localisation/catalogue.h"
+#include "localisation/choix_langue.h"
 #include "localisation/format.h"
 #include "localisation/nombres.h"
 #include "localisation/texte_1252.h"
@@ -22,7 +31,18 @@ enum class Mode { echo, noeud, fonction, nombre };
 
 struct Options {
   Mode mode = Mode::echo;
+  int langue = 0;
+  std::string texte;  // catalogue entry to print
 };
+
+std::string dossier_programme() {
+  if (const char* dossier = std::getenv("PRALINORE_APPDIR"); dossier != nullptr && *dossier != '\0') {
+    return dossier;
+  }
+  std::error_code erreur;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", erreur);
+  return erreur ? std::string(".") : exe.parent_path().string();
+}
 
 std::string noeud(const std::string& texte) {
   const expression e(texte);
@@ -61,9 +81,14 @@ bool lit_options(int argc, char** argv, Options& options) {
       options.mode = Mode::fonction;
     } else if (a == "--nombre") {
       options.mode = Mode::nombre;
+    } else if (a == "--langue" && i + 1 < argc && (argv[i + 1] == std::string_view("fr") ||
+                                                   argv[i + 1] == std::string_view("en"))) {
+      options.langue = argv[++i] == std::string_view("en") ? 1 : 0;
+    } else if (a == "--texte" && i + 1 < argc) {
+      options.texte = argv[++i];
     } else {
       std::cerr << "pralinore-moteur: unknown option " << a << "\n"
-                << "usage: pralinore-moteur [--noeud | --fonction | --nombre] < lines\n";
+                << "usage: pralinore-moteur [--langue fr|en] [--texte <name> | --noeud | --fonction | --nombre]\n";
       return false;
     }
   }
@@ -75,7 +100,22 @@ bool lit_options(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
   Options options;
   if (!lit_options(argc, argv, options)) return 2;
+  dossier_parametres = dossier_programme() + "/parametres/";
+  // As the program starts: fill the catalogue, build the table with its
+  // category words, then switch again so the rows take the language.
+  enregistrer_traduction_fonctions();
+  choisir_langue(options.langue);
   initialise_fonctions_usuelles();
+  choisir_langue(options.langue);
+  if (!options.texte.empty()) {
+    const std::string* entree = catalogue_textes.par_nom(options.texte);
+    if (entree == nullptr) {
+      std::cerr << "pralinore-moteur: no catalogue entry " << options.texte << "\n";
+      return 2;
+    }
+    std::cout << vers_utf8(*entree) << "\n";
+    return 0;
+  }
   std::string ligne;
   while (std::getline(std::cin, ligne)) {
     if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();

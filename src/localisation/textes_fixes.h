@@ -1,0 +1,17 @@
+#pragma once
+// Texts the core needs that are the same in both languages (they end up in
+// results and files, so they must not change with the interface language).
+
+#include <string>
+
+#define PRALINORE_TEXTES_FIXES(X) \
+  X(division_par_zero)
+
+struct TextesFixes {
+#define PRALINORE_MEMBRE(nom) std::string nom;
+  PRALINORE_TEXTES_FIXES(PRALINORE_MEMBRE)
+#undef PRALINORE_MEMBRE
+};
+
+// Loaded once from the compiled-in data (Windows-1252).
+const TextesFixes& textes_fixes();

@@ -1,0 +1,173 @@
+#include "localisation/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "localisation/choix_langue.h"
+#include "localisation/format.h"
+#include "localisation/langue.h"
+#include "localisation/libelles_fenetres.h"
+#include "localisation/textes_fixes.h"
+#include "localisation/texte_1252.h"
+#include "platform/ini/fichier_ini.h"
+
+namespace {
+
+const std::string francais = "Fran\xE7" "ais";
+
+class Catalogue : public ::testing::Test {
+ protected:
+  void SetUp() override { dossier_parametres = "/dossier/parametres/"; }
+  void TearDown() override {
+    crochets_langue() = {};
+    choisir_langue(0);
+  }
+};
+
+TEST(DonneesCatalogue, AreCompleteAndFitTheCodePage) {
+  EXPECT_EQ(verifier_donnees_catalogue(), std::vector<std::string>{});
+  for (const auto donnees : {donnees_catalogue(), donnees_libelles(), donnees_textes_fixes()}) {
+    EXPECT_EQ(vers_utf8(depuis_utf8(donnees)), donnees);
+  }
+}
+
+TEST(DonneesCatalogue, OnlyOneTemplateHasNoText) {
+  // The statement "enonce_ecrire_sous_forme" is named by the catalogue but no
+  // generator quotes its text.
+  remplir_textes(0);
+  std::set<std::string> vides;
+#define PRALINORE_VIDE(nom) \
+  if (catalogue_textes.nom.empty()) vides.insert(#nom);
+  PRALINORE_ENTREES_CATALOGUE(PRALINORE_VIDE)
+#undef PRALINORE_VIDE
+  EXPECT_EQ(vides, std::set<std::string>{"enonce_ecrire_sous_forme"});
+}
+
+TEST_F(Catalogue, EnglishSwitchesWordsAndFolders) {
+  choisir_langue(1);
+  EXPECT_EQ(catalogue_textes.txt_vrai, "true");
+  EXPECT_EQ(catalogue_textes.txt_faux, "false");
+  EXPECT_TRUE(interface_anglaise());
+  EXPECT_EQ(dossier_langue, "English");
+  EXPECT_EQ(fichier_aide, "/dossier/parametres/English/Pralinore.chm");
+  for (int n = 1; n <= 7; ++n) {
+    ASSERT_TRUE(ini_aide[n]);
+    EXPECT_EQ(ini_aide[n]->chemin(), Format("/dossier/parametres/English/Aide%d.ini", {n}));
+  }
+}
+
+TEST_F(Catalogue, AnyOtherIndexMeansFrench) {
+  for (const int indice : {0, 2, -1}) {
+    choisir_langue(1);
+    choisir_langue(indice);
+    EXPECT_EQ(catalogue_textes.txt_vrai, "vrai") << indice;
+    EXPECT_EQ(dossier_langue, francais) << indice;
+    EXPECT_FALSE(interface_anglaise());
+    EXPECT_EQ(ini_aide[1]->chemin(), "/dossier/parametres/Fran\xC3\xA7" "ais/Aide1.ini");
+  }
+}
+
+TEST_F(Catalogue, HelpFilesReadTheLanguageFolder) {
+  const auto dossier = std::filesystem::temp_directory_path() / "pralinore_catalogue_test";
+  std::filesystem::remove_all(dossier);
+  std::filesystem::create_directories(dossier / "English");
+  {
+    std::FILE* f = std::fopen((dossier / "English" / "Aide3.ini").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("[Exercices]\r\n1311=<B>page</B>\r\n", f);
+    std::fclose(f);
+  }
+  dossier_parametres = dossier.string() + "/";
+  choisir_langue(1);
+  EXPECT_EQ(ini_aide[3]->lire_texte("Exercices", "1311"), "<B>page</B>");
+  choisir_langue(0);  // no French folder here: pages are simply missing
+  EXPECT_EQ(ini_aide[3]->lire_texte("Exercices", "1311"), "");
+  std::filesystem::remove_all(dossier);
+}
+
+TEST_F(Catalogue, LevelsAndThemes) {
+  choisir_langue(0);
+  EXPECT_EQ(noms_classes[0], "6");
+  EXPECT_EQ(noms_classes[6], "Terminale");
+  EXPECT_EQ(noms_themes[0], "Initiation \xE0 la r\xE9solution d'\xE9quations");
+  EXPECT_EQ(noms_themes[7], noms_themes[0]);
+  EXPECT_EQ(noms_themes[26], "Suites num\xE9riques");
+  choisir_langue(1);
+  EXPECT_EQ(noms_classes[0], "level 1");
+  EXPECT_EQ(noms_classes[6], "level 7");
+  EXPECT_EQ(noms_themes[0], "Introduction to equations' resolution");
+  EXPECT_EQ(noms_themes[7], "Introduction to equations' solve");
+  EXPECT_EQ(noms_themes[26], "Suites num\xE9riques");  // no English text: the French one
+}
+
+TEST_F(Catalogue, TextsKeepTheirBytes) {
+  choisir_langue(0);
+  const auto& c = catalogue_textes;
+  EXPECT_EQ(c.txt_fonction_inconnue, "Fonction  %s inconnue");
+  EXPECT_EQ(c.txt_modifier_creer_compte, "Modifier\\Cr\xE9" "er un compte");
+  EXPECT_EQ(c.txt_car_discriminant, ", car le discriminant {\\D=%g} est %s");
+  EXPECT_EQ(c.txt_veuillez_saisir_mot, "Veuillez saisir le mot de passe administrateur.");
+  EXPECT_NE(c.txt_etes_connecte_tant.find('\xA8'), std::string::npos);
+  EXPECT_EQ(textes_fixes().division_par_zero, "Division par z\xE9ro");
+  choisir_langue(1);
+  EXPECT_EQ(c.txt_caractere_interdit, "Character %s prohibited.");
+  EXPECT_EQ(c.enonce_comparez_nombres, "Compare the following numbers: %d %s %d.");
+  EXPECT_EQ(c.txt_veuillez_saisir_mot, "Please type administrator's password. ");
+}
+
+TEST_F(Catalogue, EnglishErrorsAreErrorValues) {
+  choisir_langue(1);
+  EXPECT_EQ(catalogue_textes.txt_erreur_solution, "erreur(no solution)");
+  for (const auto* t : {&catalogue_textes.txt_erreur_fonction_discriminant,
+                        &catalogue_textes.txt_erreur_fonction_resoudre, &catalogue_textes.txt_erreur_solution}) {
+    EXPECT_TRUE(t->starts_with("erreur(") && t->ends_with(")")) << *t;
+  }
+}
+
+TEST_F(Catalogue, EnglishWelcomePutsNameAndTopicsInPlace) {
+  choisir_langue(1);
+  const std::string page = Format(catalogue_textes.txt_etes_connecte_tant, {"e", "Paul", "Fractions (5\xE8me)"});
+  EXPECT_NE(page.find("Hello, <FONT COLOR=green>Paul</FONT>"), std::string::npos) << page;
+  EXPECT_NE(page.find(": Fractions (5\xE8me)."), std::string::npos) << page;
+  const std::string admin = catalogue_textes.txt_etes_connecte_tant_2;
+  choisir_langue(0);
+  EXPECT_EQ(admin, catalogue_textes.txt_etes_connecte_tant_2);
+}
+
+TEST_F(Catalogue, HooksRunInOrder) {
+  std::vector<std::string> appels;
+  LibellesCommuns recus;
+  crochets_langue().libelles = [&](int l) { appels.push_back("libelles" + std::to_string(l)); };
+  crochets_langue().fonctions = [&](int l) { appels.push_back("fonctions" + std::to_string(l)); };
+  crochets_langue().libelles_communs = [&](const LibellesCommuns& l) {
+    appels.push_back("communs");
+    recus = l;
+  };
+  crochets_langue().menu_fonctions = [&] { appels.push_back("menu"); };
+  choisir_langue(1);
+  EXPECT_EQ(appels, (std::vector<std::string>{"libelles1", "fonctions1", "communs", "menu"}));
+  EXPECT_EQ(recus.niveaux, std::vector<std::string>(noms_classes.begin(), noms_classes.end()));
+  EXPECT_EQ(recus.titre_compte, "Modify\\Create an account");
+  EXPECT_EQ(recus.categories_options[0], "Exercises");
+  EXPECT_EQ(recus.categories_options[2], "Global");
+  choisir_langue(0);
+  EXPECT_EQ(recus.titre_compte, "Modifier\\Cr\xE9" "er un compte");
+  EXPECT_EQ(recus.page_graphiques, "Graphiques");
+}
+
+TEST(LibellesFenetres, EnglishCaptionsAndFrenchOverrides) {
+  const auto& l = libelles_fenetres();
+  EXPECT_EQ(l.size(), 119u);
+  int francais_ = 0;
+  for (const auto& x : l) {
+    EXPECT_FALSE(x.anglais.empty()) << x.fenetre << "." << x.composant;
+    francais_ += !x.francais.empty();
+  }
+  EXPECT_EQ(francais_, 22);
+  EXPECT_EQ(l.front().fenetre, "TFvorel");
+  EXPECT_EQ(libelle_en_langue(l.front(), 1), "Check new version");
+}
+
+}  // namespace
