@@ -37,7 +37,7 @@ int MessagerieConsole::question(const std::string& texte, TypeDialogue, unsigned
 std::optional<std::string> MessagerieConsole::saisie(const std::string&, const std::string& invite,
                                                      const std::string& defaut) {
   ecrit_erreur(invite);
-  return defaut;
+  return reponse_ ? *reponse_ : defaut;
 }
 
 void MessagerieFichier::ajoute_ligne(const std::string& genre, const std::string& texte,

@@ -8,10 +8,16 @@
 
 class MessagerieConsole : public Messagerie {
  public:
+  MessagerieConsole() = default;
+  // Input boxes answer `reponse` instead of their default.
+  explicit MessagerieConsole(std::string reponse) : reponse_(std::move(reponse)) {}
   void message(const std::string& texte, bool boite_systeme) override;
   int question(const std::string& texte, TypeDialogue type, unsigned boutons, bool boite_systeme) override;
   std::optional<std::string> saisie(const std::string& titre, const std::string& invite,
                                     const std::string& defaut) override;
+
+ private:
+  std::optional<std::string> reponse_;
 };
 
 // Appends one UTF-8 line per prompt: kind, text and answer separated by tabs

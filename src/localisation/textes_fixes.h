@@ -5,7 +5,8 @@
 #include <string>
 
 #define PRALINORE_TEXTES_FIXES(X) \
-  X(division_par_zero)
+  X(division_par_zero) \
+  X(erreur_derivation)
 
 struct TextesFixes {
 #define PRALINORE_MEMBRE(nom) std::string nom;

@@ -32,7 +32,7 @@ inf
 (pas un nombre)
 (pas un nombre)
 2.5'
-verifie '' 'café\r\n' 'café'
+verifie '' 'café\r\n' 'Caractère é interdit.'
 
 # The language switch renames the translated rows; an unknown name is no
 # call, though its bracket part is still cut into arguments.

@@ -2,7 +2,10 @@
 //   --noeud     the top-level split of the text
 //   --fonction  the called row and its arguments
 //   --nombre    the text read as a number and written back
-//   (none)      the text echoed
+//   (none)      the calculator: lower-cased, blanks removed, checked, then
+//               evaluated; prints the check's message or the result
+//   --implicite       inserts the implicit products first (2x -> 2*x)
+//   --reponse <text>  the answer to the input boxes (empty by default)
 //   --langue fr|en    interface language (French by default)
 //   --texte <name>    prints that catalogue entry instead of reading lines
 // The `parametres` folder is the one beside the executable, or the one in
@@ -16,22 +19,27 @@
 #include <vector>
 
 #include "engine/appel_fonction.h"
+#include "engine/evaluateur.h"
+#include "engine/syntaxe.h"
 #include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/traduction_fonctions.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
 #include "localisation/format.h"
+#include "localisation/messagerie_console.h"
 #include "localisation/nombres.h"
 #include "localisation/texte_1252.h"
 
 namespace {
 
-enum class Mode { echo, noeud, fonction, nombre };
+enum class Mode { calcul, noeud, fonction, nombre };
 
 struct Options {
-  Mode mode = Mode::echo;
+  Mode mode = Mode::calcul;
   int langue = 0;
+  bool implicite = false;
+  std::string reponse;
   std::string texte;  // catalogue entry to print
 };
 
@@ -62,14 +70,27 @@ std::string nombre(const std::string& texte) {
   return valeur ? texte_nombre(*valeur) : "(pas un nombre)";
 }
 
+// What the calculator does with a typed line.
+std::string calcul(const Options& options, const std::string& ligne) {
+  std::string texte;
+  for (const char c : ligne) {
+    if (c == ' ') continue;
+    texte += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  if (options.implicite) texte = normalise_saisie(texte);
+  std::string message;
+  verifier_syntaxe(texte, message);
+  return message.empty() ? calculer(texte) : message;
+}
+
 std::string traite(const Options& options, const std::string& texte) {
   switch (options.mode) {
     case Mode::noeud: return noeud(texte);
     case Mode::fonction: return appel(texte);
     case Mode::nombre: return nombre(texte);
-    case Mode::echo: break;
+    case Mode::calcul: break;
   }
-  return texte;
+  return calcul(options, texte);
 }
 
 bool lit_options(int argc, char** argv, Options& options) {
@@ -84,11 +105,16 @@ bool lit_options(int argc, char** argv, Options& options) {
     } else if (a == "--langue" && i + 1 < argc && (argv[i + 1] == std::string_view("fr") ||
                                                    argv[i + 1] == std::string_view("en"))) {
       options.langue = argv[++i] == std::string_view("en") ? 1 : 0;
+    } else if (a == "--implicite") {
+      options.implicite = true;
+    } else if (a == "--reponse" && i + 1 < argc) {
+      options.reponse = depuis_utf8(argv[++i]);
     } else if (a == "--texte" && i + 1 < argc) {
       options.texte = argv[++i];
     } else {
       std::cerr << "pralinore-moteur: unknown option " << a << "\n"
-                << "usage: pralinore-moteur [--langue fr|en] [--texte <name> | --noeud | --fonction | --nombre]\n";
+                << "usage: pralinore-moteur [--langue fr|en] [--texte <name> | --noeud | --fonction | --nombre |\n"
+                   "                         [--implicite] [--reponse <text>]]\n";
       return false;
     }
   }
@@ -101,6 +127,7 @@ int main(int argc, char** argv) {
   Options options;
   if (!lit_options(argc, argv, options)) return 2;
   dossier_parametres = dossier_programme() + "/parametres/";
+  installer_messagerie(std::make_unique<MessagerieConsole>(options.reponse));
   // As the program starts: fill the catalogue, build the table with its
   // category words, then switch again so the rows take the language.
   enregistrer_traduction_fonctions();

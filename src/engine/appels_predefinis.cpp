@@ -1,0 +1,98 @@
+// The routines of the built-in rows, by identifier. A row without a routine
+// gives its call back unchanged.
+#include <array>
+#include <optional>
+
+#include "engine/appel_fonction.h"
+#include "engine/evaluateur.h"
+#include "engine/fonctions_usuelles.h"
+#include "engine/primitives.h"
+#include "localisation/catalogue.h"
+#include "localisation/chaines.h"
+#include "localisation/messages.h"
+#include "localisation/nombres.h"
+#include "localisation/textes_fixes.h"
+
+namespace {
+
+using Arguments = std::vector<std::string>;
+using Routine = std::string (*)(const Arguments& a, const std::string& texte);
+
+std::string erreur(const std::string& message) { return "erreur(" + message + ")"; }
+
+// Integer arguments that do not read show the row's message and give an
+// empty result, as the calculator expects.
+std::optional<std::int32_t> entier_ou_message(const std::string& t, const std::string& message) {
+  auto n = lire_entier32(t);
+  if (!n) affiche_message(message);
+  return n;
+}
+
+std::string rendu_inchange(const Arguments&, const std::string& texte) { return texte; }
+
+std::string pgcd_(const Arguments& a, const std::string&) {
+  const auto m = entier_ou_message(a[0], catalogue_textes.txt_pgcd_entiers);
+  if (!m) return "";
+  const auto n = entier_ou_message(a[1], catalogue_textes.txt_pgcd_entiers);
+  if (!n) return "";
+  return texte_entier(pgcd(*m, *n));
+}
+
+// comb, perm, fact: the arguments are read now, the counting comes with
+// the combinatorics routines.
+std::string combinatoire(const Arguments& a, const std::string& texte) {
+  for (const auto& x : a) {
+    if (!entier_ou_message(x, catalogue_textes.txt_entiers_seulement)) return "";
+  }
+  return texte;
+}
+
+// somme, produit: index, bounds, term.
+std::string somme_produit(const Arguments& a, const std::string& texte) {
+  if (!entier_ou_message(a[1], catalogue_textes.txt_bornes_entieres)) return "";
+  if (!entier_ou_message(a[2], catalogue_textes.txt_bornes_entieres)) return "";
+  return texte;
+}
+
+// developpement_limite: function, variable, point, order.
+std::string developpement_limite_(const Arguments& a, const std::string& texte) {
+  if (!lire_nombre(a[2])) {
+    affiche_message(catalogue_textes.txt_entiers_seulement);
+    return "";
+  }
+  if (!entier_ou_message(a[3], catalogue_textes.txt_entiers_seulement)) return "";
+  return texte;
+}
+
+std::string ou_(const Arguments& a, const std::string&) {
+  const auto cle = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
+  return cle ? crypter(a[1], *cle) : "";
+}
+
+constexpr int derniere_ligne = 58;
+
+std::array<Routine, derniere_ligne + 1> routines() {
+  std::array<Routine, derniere_ligne + 1> r{};
+  for (const int id : {13, 14, 15, 16, 21, 22, 23, 24, 26, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42,
+                       43, 44, 45, 46, 47, 48, 50, 51}) {
+    r[id] = rendu_inchange;
+  }
+  r[17] = pgcd_;
+  r[18] = r[19] = r[20] = combinatoire;
+  r[27] = r[28] = somme_produit;
+  r[49] = developpement_limite_;
+  r[53] = ou_;
+  return r;
+}
+
+}  // namespace
+
+std::string evaluer_appel(int id, const std::vector<std::string>& arguments, const std::string& texte) {
+  static const auto table = routines();
+  // User rows (from 59 on) and rows without a routine come back as typed.
+  if (id <= 0 || id > derniere_ligne || id >= nb_fonctions_predefinies || table[id] == nullptr) return texte;
+  if (static_cast<int>(arguments.size()) != fonctions_usuelles->nb_arguments[id]) {
+    return erreur(id == 13 ? textes_fixes().erreur_derivation : catalogue_textes.txt_nombre_arguments);
+  }
+  return table[id](arguments, texte);
+}

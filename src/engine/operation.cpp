@@ -1,0 +1,134 @@
+#include "engine/operation.h"
+
+#include "engine/appel_fonction.h"
+#include "engine/decoupage.h"
+#include "engine/expression.h"
+#include "engine/parentheses.h"
+#include "engine/primitives.h"
+#include "localisation/nombres.h"
+#include "localisation/textes_fixes.h"
+
+namespace {
+
+std::string erreur_division_par_zero() { return "erreur(" + textes_fixes().division_par_zero + ")"; }
+
+bool est_zero(const std::string& t) { return t == "0"; }
+
+std::string avec_parentheses(std::string a, std::string b, std::string_view op) {
+  parenthese_operandes(a, b, op);
+  std::string r = std::move(a);
+  r += op;
+  r += b;
+  return r;
+}
+
+// "-" + t, bracketing t as the right operand of "*" would be.
+std::string oppose(std::string t) {
+  if (est_negatif(t)) return enleve_moins(t);
+  std::string un = "-1";
+  parenthese_operandes(un, t, "*");
+  return "-" + t;
+}
+
+std::string addition(const std::string& a, const std::string& b) {
+  if (est_zero(a) && est_zero(b)) return "0";
+  if (est_zero(a) || a.empty()) return b;
+  if (est_zero(b) || b.empty()) return a;
+  if (b[0] == '-') return a + b;
+  return a + "+" + b;
+}
+
+std::string soustraction(const std::string& a, const std::string& b) {
+  const bool a_nul = a == "0" || a == "-0" || a.empty();
+  if (a_nul && !est_zero(b) && !b.empty()) {
+    if (est_negatif(b)) return enleve_moins(b);
+    std::string zero;
+    std::string droite = b;
+    parenthese_operandes(zero, droite, "-");
+    return "-" + droite;
+  }
+  if (est_zero(b) || b.empty()) return a;
+  if (est_negatif(b)) return a + "+" + enleve_moins(b);
+  return avec_parentheses(a, b, "-");
+}
+
+std::string multiplication(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return "";
+  if (a == "1") return b;
+  if (b == "1") return a;
+  if (a == "-1" && b == "-1") return "1";
+  if (a == "-1") return oppose(b);
+  if (b == "-1") {
+    if (est_negatif(a)) return enleve_moins(a);
+    std::string gauche = a;
+    std::string un = "1";
+    parenthese_operandes(gauche, un, "*");
+    return "-" + gauche;
+  }
+  if (est_zero(enleve_moins(a)) || est_zero(enleve_moins(b))) return "0";
+  if (expression(a).operateur != "/" && expression(b).operateur != "/") return avec_parentheses(a, b, "*");
+  return operation(operation(numerateur(a), numerateur(b), "*"), operation(denominateur(a), denominateur(b), "*"),
+                   "/");
+}
+
+std::string division(const std::string& a, const std::string& b) {
+  if (est_zero(a)) return est_zero(b) ? erreur_division_par_zero() : "0";
+  if (b == "1") return a;
+  if (est_negatif(b)) return operation(operation("-1", a, "*"), enleve_moins(b), "/");
+  return avec_parentheses(a, b, "/");
+}
+
+bool exposant_negatif(const std::string& b) {
+  const auto valeur = lire_nombre(b);
+  return valeur && *valeur < 0;
+}
+
+std::string puissance(const std::string& a, const std::string& b) {
+  if (est_zero(a)) return exposant_negatif(b) ? erreur_division_par_zero() : "0";
+  if (a == "1") return "1";
+  if (b == "1") return a;
+  if (est_zero(b)) return "1";
+  // Parity from the last digit: an exponent of any length is safe.
+  if (est_entier(b) && expression(a).type_operateur == -1) {
+    const bool pair = (b.back() - '0') % 2 == 0;
+    return (pair ? enleve_moins(a) : a) + "^" + b;
+  }
+  return avec_parentheses(a, b, "^");
+}
+
+}  // namespace
+
+std::string operation(std::string a, std::string b, std::string_view operateur) {
+  a = enleve_delimiteurs(std::move(a), "()");
+  b = enleve_delimiteurs(std::move(b), "()");
+  // The first error value met is the result: "1/0+1" stays an error.
+  if (est_erreur(a)) return a;
+  if (est_erreur(b)) return b;
+  std::string r;
+  if (operateur == "+") {
+    r = addition(a, b);
+  } else if (operateur == "-") {
+    r = soustraction(a, b);
+  } else if (operateur == "*") {
+    r = multiplication(a, b);
+  } else if (operateur == "/") {
+    r = division(a, b);
+  } else if (operateur == "^") {
+    r = puissance(a, b);
+  } else {
+    return operation(std::vector<std::string>{std::move(a), std::move(b)}, operateur);
+  }
+  return r == "-0" ? "0" : r;
+}
+
+std::string operation(const std::vector<std::string>& operandes, std::string_view operateur) {
+  static constexpr std::string_view arithmetiques[] = {"+", "-", "*", "/", "^"};
+  for (const auto op : arithmetiques) {
+    if (op != operateur) continue;
+    if (operandes.size() != 2) return "";
+    return operation(operandes[0], operandes[1], operateur);
+  }
+  std::string r;
+  for (const auto& o : operandes) r = r.empty() ? o : r + "*" + o;
+  return r;
+}

@@ -1,0 +1,46 @@
+#include "engine/parentheses.h"
+
+#include "engine/appel_fonction.h"
+#include "engine/expression.h"
+#include "engine/primitives.h"
+
+namespace {
+
+bool somme_ou_difference(const expression& e) { return e.type_operateur == 0 || e.type_operateur == 1; }
+bool a_un_operateur(const expression& e) { return e.type_operateur != -1; }
+
+bool gauche_a_parentheser(const std::string& texte, std::string_view op) {
+  const expression e(texte);
+  if (op == "*") return somme_ou_difference(e);
+  if (op == "/") return a_un_operateur(e);
+  if (op == "^") {
+    // A factorial binds tighter than the power: n!^2 needs no brackets.
+    return (e.type_operateur >= 0 && e.type_operateur <= 4) || est_appel_avec_arguments(texte) ||
+           est_negatif(texte);
+  }
+  return false;
+}
+
+bool droite_a_parentheser(const std::string& texte, std::string_view op) {
+  const expression e(texte);
+  if (op == "-" || op == "*") return somme_ou_difference(e) || est_negatif(texte);
+  if (op == "/") return a_un_operateur(e) || est_negatif(texte);
+  if (op == "^") return a_un_operateur(e);
+  return false;
+}
+
+std::string entre_parentheses(const std::string& t) { return "(" + t + ")"; }
+
+}  // namespace
+
+int besoin_parentheses(const std::string& gauche, const std::string& droite, std::string_view operateur) {
+  int besoin = gauche_a_parentheser(gauche, operateur) ? 10 : 0;
+  const bool droite_comptee = operateur == "^" ? somme_ou_difference(expression(droite))
+                                               : droite_a_parentheser(droite, operateur);
+  return besoin + (droite_comptee ? 1 : 0);
+}
+
+void parenthese_operandes(std::string& gauche, std::string& droite, std::string_view operateur) {
+  if (gauche_a_parentheser(gauche, operateur)) gauche = entre_parentheses(gauche);
+  if (droite_a_parentheser(droite, operateur)) droite = entre_parentheses(droite);
+}

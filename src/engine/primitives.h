@@ -1,0 +1,29 @@
+#pragma once
+// Small predicates and number routines the whole algebra layer rests on.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Optional "-" then one or more digits: "+3", "2.0" and "-" are no integers.
+bool est_entier(const std::string& t);
+// Reads as a number with the program's strict reader.
+bool est_nombre(const std::string& t);
+// Starts with "-" and its top operator is neither "+" nor "-" (-3*x, -x^2).
+bool est_negatif(const std::string& t);
+// t without its "-" when it is a negated term.
+std::string enleve_moins(const std::string& t);
+// Exactly the name of a constant.
+bool est_constante(const std::string& t);
+// v is not among the variables of t.
+bool independant_de(const std::string& t, const std::string& v);
+// The leftmost factor of a product chain is a number.
+bool commence_par_nombre(const std::string& t);
+// Left operand of a top-level "/", else t; right operand, else "1".
+std::string numerateur(const std::string& t);
+std::string denominateur(const std::string& t);
+// operation(), with a numeric factor put first for "*".
+std::string operation_ordonnee(const std::string& a, const std::string& b, const std::string& op);
+// Greatest common divisor by Euclid's remainders; its sign follows the
+// inputs. 0 when both are 0.
+std::int64_t pgcd(std::int64_t a, std::int64_t b);

@@ -1,0 +1,32 @@
+#pragma once
+// Typed input on its way to the evaluator: normalisation (canonical text and
+// implicit products) and the syntax check, which also completes what can be
+// completed (closing brackets, the omitted variable of a calculus command).
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// Characters a typed expression may hold ("\xEE" is the imaginary unit).
+inline constexpr std::string_view caracteres_autorises =
+    "0123456789abcdefghijklmnopqrstuvwxyz_\xEE=+-/*^.;:[]()_'\\";
+
+// Where the implicit-product scan ends a word, and where it never puts a
+// "*" inside one.
+inline constexpr std::array<char, 12> separateurs_mots = {'+', '-', '*', '/', '^', ';', '>', '<', '=', ':', '_', '\''};
+inline constexpr std::array<char, 14> separateurs_lettres = {'+', '-', '*', '/', '^', ';', '>',
+                                                            '<', ']', '[', '=', ':', '_', '\''};
+
+// Checks `texte` and completes it in place; `message` is empty when the text
+// is valid, else the catalogue messages found, one after the other.
+void verifier_syntaxe(std::string& texte, std::string& message);
+
+// The canonical text, with implicit products (2x -> 2*x).
+std::string normalise_saisie(const std::string& texte);
+
+// Implicit products of a leaf text and of one word.
+std::string produits_implicites(const std::string& texte);
+std::string produits_implicites_mot(const std::string& mot);
+
+// The longest constant name the text starts with; empty when none.
+std::string constante_en_tete(std::string_view texte);

@@ -1,0 +1,130 @@
+#include "engine/evaluateur.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/fonction.h"
+#include "engine/moteur_pret.h"
+#include "engine/primitives.h"
+#include "engine/variables_equation.h"
+#include "localisation/catalogue.h"
+#include "localisation/messagerie_enregistreuse.h"
+
+namespace {
+
+using Evaluateur = MoteurFrancais;
+
+TEST_F(Evaluateur, RecursesAndLeavesWhatItCannotDo) {
+  const std::pair<const char*, const char*> cas[] = {
+      {"cos(deriver(x^2;x))", "cos(deriver(x^2;x))"},
+      {"(-x)^2", "x^2"},
+      {"-x^2", "-x^2"},
+      {"pgcd(2;-2)", "-2"},
+      {"pgcd(0;7)", "7"},
+      {"pgcd(12;18)+1", "6+1"},
+      {"ou(1;a)", "`"},
+      {"5!", "5!"},
+      {"2*5!", "2*5!"},
+      {"5!+1", "5!+1"},
+      {"(x+1)", "(x+1)"},
+      {"-pgcd(4;6)", "-2"},
+      {"(pgcd(4;6))*x", "2*x"},
+      {"0+0", "0"},
+      {"0/0", "erreur(Division par z\xE9ro)"},
+      {"0/0+pgcd(1;1)", "erreur(Division par z\xE9ro)"},
+      {"x", "x"},
+      {"", ""},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(calculer(texte), attendu) << texte;
+}
+
+TEST_F(Evaluateur, WrongArgumentCountsAreErrorValues) {
+  EXPECT_EQ(calculer("pgcd(4)"), "erreur(Nombre d'arguments incorrects)");
+  EXPECT_EQ(calculer("deriver(x^2)"),
+            "erreur(erreur de d\xE9rivation v\xE9rifier le nombre d'argument plac\xE9 en param\xE8tre)");
+  EXPECT_EQ(calculer("cos(x;y)"), "cos(x;y)");  // usual functions come back unchanged
+}
+
+TEST_F(Evaluateur, IntegerArgumentsThatDoNotReadShowAMessage) {
+  MessagerieDeTest boites;
+  EXPECT_EQ(calculer("pgcd(4.5;3)"), "");
+  EXPECT_EQ(calculer("comb(5;x)"), "");
+  EXPECT_EQ(calculer("somme(k;1;n;k)"), "");
+  EXPECT_EQ(calculer("developpement_limite(exp(x);x;a;2)"), "");
+  EXPECT_EQ(calculer("ou(9999999999;a)"), "");
+  ASSERT_EQ(boites->journal.size(), 5u);
+  EXPECT_EQ(boites->journal[0].texte, catalogue_textes.txt_pgcd_entiers);
+  EXPECT_EQ(boites->journal[1].texte, catalogue_textes.txt_entiers_seulement);
+  EXPECT_EQ(boites->journal[2].texte, catalogue_textes.txt_bornes_entieres);
+  EXPECT_EQ(boites->journal[3].texte, catalogue_textes.txt_entiers_seulement);
+}
+
+TEST_F(Evaluateur, UserRowsAreNeverBuiltIns) {
+  fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2", false);
+  EXPECT_EQ(calculer("f(3)"), "f(3)");
+  for (int i = 0; i < 82; ++i) fonctions_usuelles->ajouter(0, "u" + std::to_string(i), "", "", "", 2, "x", "", "x", false);
+  // Row 141 would be pgcd's row 17 if identifiers wrapped at 128.
+  EXPECT_EQ(calculer("u81(4;6)"), "u81(4;6)");
+}
+
+TEST_F(Evaluateur, DeepInputGivesAnErrorValue) {
+  std::string profond;
+  for (int i = 0; i < 10000; ++i) profond += "-(";
+  profond += "x" + std::string(10000, ')');
+  const std::string erreur = "erreur(" + catalogue_textes.txt_expression_trop_complexe + ")";
+  EXPECT_EQ(calculer(profond), erreur);
+  std::string somme = "x";
+  for (int i = 0; i < 10000; ++i) somme += "+x";
+  EXPECT_EQ(calculer(somme), erreur);
+  EXPECT_EQ(calculer("x+x"), "x+x");
+}
+
+TEST_F(Evaluateur, Variables) {
+  const std::pair<const char*, const char*> cas[] = {
+      {"x*y+x", "x;y;x"}, {"2*x^2+1", "x"}, {"sin(t)", "t"}, {"pi*r", "r"}, {"3+\xEE", ""},
+      {"y'=2*y", "y;y'"}, {"n!", ""},         {"-(a+b)", "b;a"}, {"deriver(u^2;u)", "u"}, {"g(z)", ""},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(fonction(texte).variables(), attendu) << texte;
+  EXPECT_TRUE(independant_de("2*y", "x"));
+  EXPECT_FALSE(independant_de("2*x", "x"));
+}
+
+TEST(VariablesEquation, RemovesTheFunctionSought) {
+  std::vector<std::string> noms = {"y''", "x", "y"};
+  std::string variable = "v";
+  enleve_primes(noms, variable);
+  EXPECT_EQ(noms, std::vector<std::string>{"x"});
+  EXPECT_EQ(variable, "v");
+  noms = {"y", "Y'"};
+  enleve_primes(noms, variable);
+  EXPECT_TRUE(noms.empty());
+  EXPECT_EQ(variable, "x");
+}
+
+TEST_F(Evaluateur, Predicates) {
+  for (const char* oui : {"12", "-7", "0"}) EXPECT_TRUE(est_entier(oui)) << oui;
+  for (const char* non : {"-", "", "1.0", "1e3", "+2", "1 "}) EXPECT_FALSE(est_entier(non)) << non;
+  EXPECT_TRUE(est_nombre("+3"));
+  EXPECT_FALSE(est_nombre("inf"));
+  EXPECT_TRUE(est_negatif("-3*x"));
+  EXPECT_TRUE(est_negatif("-x^2"));
+  EXPECT_FALSE(est_negatif("-x+1"));
+  EXPECT_EQ(enleve_moins("-x^2"), "x^2");
+  EXPECT_EQ(enleve_moins("-x+1"), "-x+1");
+  EXPECT_TRUE(est_constante("pi"));
+  EXPECT_FALSE(est_constante("Pi"));
+  EXPECT_TRUE(commence_par_nombre("2*x*y"));
+  EXPECT_FALSE(commence_par_nombre("x*2"));
+  EXPECT_FALSE(commence_par_nombre(""));
+  EXPECT_EQ(numerateur("a/b"), "a");
+  EXPECT_EQ(denominateur("a"), "1");
+  EXPECT_EQ(operation_ordonnee("x", "2", "*"), "2*x");
+  EXPECT_EQ(operation_ordonnee("x", "3*y", "*"), "3*y*x");
+  EXPECT_EQ(pgcd(0, 7), 7);
+  EXPECT_EQ(pgcd(12, 18), 6);
+  EXPECT_EQ(pgcd(2, -2), -2);
+  EXPECT_EQ(pgcd(-2, 2), 2);
+  EXPECT_EQ(pgcd(0, 0), 0);
+  EXPECT_EQ(pgcd(INT64_MIN, -1), -1);
+}
+
+}  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+// Puts the engine in the state the program starts it in: catalogue filled
+// in the language, function table built and translated.
+
+#include <gtest/gtest.h>
+
+#include "engine/fonctions_usuelles.h"
+#include "engine/traduction_fonctions.h"
+#include "localisation/choix_langue.h"
+
+inline void preparer_moteur(int langue = 0) {
+  enregistrer_traduction_fonctions();
+  choisir_langue(langue);
+  initialise_fonctions_usuelles();
+  choisir_langue(langue);
+}
+
+class MoteurFrancais : public ::testing::Test {
+ protected:
+  void SetUp() override { preparer_moteur(0); }
+};
