@@ -37,8 +37,5 @@ std::string evalue(const std::string& texte) {
 }  // namespace
 
 std::string calculer(const std::string& texte) {
-  GardeProfondeur garde;
-  std::string r = evalue(texte);
-  if (garde.externe() && garde.depassee()) return erreur_trop_complexe();
-  return r;
+  return sous_garde([&] { return evalue(texte); });
 }

@@ -74,8 +74,5 @@ std::string normalise(const std::string& texte) {
 }  // namespace
 
 std::string normalise_saisie(const std::string& texte) {
-  GardeProfondeur garde;
-  std::string r = normalise(texte);
-  if (garde.externe() && garde.depassee()) return erreur_trop_complexe();
-  return r;
+  return sous_garde([&] { return normalise(texte); });
 }

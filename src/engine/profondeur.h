@@ -28,3 +28,13 @@ inline constexpr int profondeur_maximale = 1000;
 
 // "erreur(" + the catalogue's "too complex" text + ")".
 std::string erreur_trop_complexe();
+
+// Runs a public routine under a guard: when the limit was passed anywhere
+// inside the outermost call, its result is the "too complex" error.
+template <class Calcul>
+std::string sous_garde(Calcul&& calcul) {
+  GardeProfondeur garde;
+  std::string r = calcul();
+  if (garde.externe() && garde.depassee()) return erreur_trop_complexe();
+  return r;
+}
