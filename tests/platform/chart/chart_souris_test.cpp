@@ -1,5 +1,7 @@
 #include "outils_graphe.h"
 
+#include <QFontMetrics>
+
 namespace {
 
 class Souris : public GrapheTest {
@@ -58,20 +60,26 @@ TEST_F(Souris, AHiddenLineIsNotThereToClick) {
 }
 
 TEST_F(Souris, AShapeIsHitOverItsCornersAndItsText) {
+  const char* texte = "Une annotation assez longue";
   auto forme = chart_->NewShape();
-  forme->SetText({"Une annotation assez longue"});
+  forme->SetText({texte});
   forme->SetX0(-1);
   forme->SetX1(-0.8);
   forme->SetY0(3);
   forme->SetY1(3.2);
-  cliquer(pixel(-0.9, 3.1));
   const QPoint centre = pixel(-0.9, 3.1);
-  cliquer(centre + QPoint(40, 0));  // over the text, beyond the corners
-  cliquer(centre + QPoint(0, 40));
-  ASSERT_EQ(clics_.size(), 3u);
+  const QFontMetrics mesures(chart_->font());
+  const int demi_texte = mesures.horizontalAdvance(QString::fromLatin1(texte)) / 2;
+  ASSERT_GT(demi_texte, pixel(-0.8, 3).x() - centre.x() + 4);  // the text is wider than the corners
+  cliquer(centre);
+  cliquer(centre + QPoint(demi_texte - 2, 0));
+  cliquer(centre + QPoint(demi_texte + 6, 0));
+  cliquer(centre + QPoint(0, mesures.height() + 6));
+  ASSERT_EQ(clics_.size(), 4u);
   EXPECT_EQ(clics_[0].serie, forme.get());
   EXPECT_EQ(clics_[1].serie, forme.get());
   EXPECT_EQ(clics_[2].genre, "fond");
+  EXPECT_EQ(clics_[3].genre, "fond");
 }
 
 TEST_F(Souris, ADisabledChartEmitsNoClicks) {
