@@ -108,12 +108,28 @@ std::vector<std::string> Tfichier_ini::lignes_section(std::string_view section) 
   return texte().lignes_cles(section);
 }
 
+std::vector<Tentree_ini> Tfichier_ini::entrees_section(std::string_view section) const {
+  return texte().entrees(section);
+}
+
 bool Tfichier_ini::effacer_section(std::string_view section) {
   return modifier([&](Ttexte_ini& texte) { return texte.effacer_section(section); });
 }
 
 bool Tfichier_ini::supprimer_cle(std::string_view section, std::string_view cle) {
   return modifier([&](Ttexte_ini& texte) { return texte.supprimer_cle(section, cle); });
+}
+
+bool Tfichier_ini::remplacer_section(std::string_view section, const std::vector<Tentree_ini>& entrees) {
+  if (!nom_section_ecrivable(section)) return false;
+  for (const Tentree_ini& entree : entrees) {
+    if (!nom_cle_ecrivable(entree.cle)) return false;
+  }
+  Tlot_ini lot(*this);
+  // An unreadable file refuses every edit: that must not pass for success.
+  bool reussi = effacer_section(section);
+  for (const Tentree_ini& entree : entrees) reussi = ecrire_texte(section, entree.cle, entree.valeur) && reussi;
+  return lot.terminer() && reussi;
 }
 
 // The batch starts from the file as it is now and keeps that text in memory.

@@ -77,10 +77,17 @@ class Tfichier_ini {
   // order as they stand. Empty for a missing section.
   std::vector<std::string> cles_section(std::string_view section) const;
   std::vector<std::string> lignes_section(std::string_view section) const;
+  // Every key line of the section in file order (see Ttexte_ini::entrees).
+  std::vector<Tentree_ini> entrees_section(std::string_view section) const;
 
   // Removing what is not there succeeds and writes nothing.
   bool effacer_section(std::string_view section);
   bool supprimer_cle(std::string_view section, std::string_view cle);
+  // Erases the section and writes the entries in their order (a key given
+  // twice keeps its last value), in one file write. Refuses the whole and
+  // writes nothing when a name cannot be written; with no entries the
+  // section is simply erased.
+  bool remplacer_section(std::string_view section, const std::vector<Tentree_ini>& entrees);
 
   // Batch: between demarrer_lot and terminer_lot, writes change the text in
   // memory only (they still return false on bad input) and reads see them;

@@ -169,6 +169,17 @@ std::vector<std::string> Ttexte_ini::lignes_cles(std::string_view section) const
   return resultat;
 }
 
+std::vector<Tentree_ini> Ttexte_ini::entrees(std::string_view section) const {
+  std::vector<Tentree_ini> resultat;
+  const Tbloc* b = bloc(section);
+  if (b == nullptr) return resultat;
+  for (std::size_t i = b->entete + 1; i < b->fin; ++i) {
+    const Tligne l = analyser(lignes_[i]);
+    if (l.genre == Tgenre::cle) resultat.push_back({std::string(l.nom), std::string(l.valeur)});
+  }
+  return resultat;
+}
+
 std::size_t Ttexte_ini::position_nouvelle_cle(const Tbloc& b) const {
   std::size_t position = b.entete + 1;
   for (std::size_t i = b.entete + 1; i < b.fin; ++i) {

@@ -23,6 +23,14 @@
 bool nom_section_ecrivable(std::string_view section);
 bool nom_cle_ecrivable(std::string_view cle);
 
+// One key line: its key and value, trimmed.
+struct Tentree_ini {
+  std::string cle;
+  std::string valeur;
+
+  bool operator==(const Tentree_ini&) const = default;
+};
+
 class Ttexte_ini {
  public:
   Ttexte_ini() = default;
@@ -39,6 +47,9 @@ class Ttexte_ini {
   std::vector<std::string> cles(std::string_view section) const;
   // Key lines of the section in file order, as they stand in the file.
   std::vector<std::string> lignes_cles(std::string_view section) const;
+  // Every key line of the section in file order, a key written twice
+  // included, so a list kept under numbered keys loses none of its items.
+  std::vector<Tentree_ini> entrees(std::string_view section) const;
 
   // The edits return true when the text changed. `ecrire` expects names
   // accepted by nom_section_ecrivable / nom_cle_ecrivable; a line break in the

@@ -270,4 +270,40 @@ TEST_F(FichierIni, TheFileKeepsItsPermissionsAndLinks) {
   EXPECT_EQ(fs::status(chemin_).permissions(), fs::perms(0640));
 }
 
+TEST_F(FichierIni, EntriesComeInFileOrderDuplicatesIncluded) {
+  poser("[Liste]\r\n 1 = b=c \r\n; note\r\n0=a\r\n1=d\r\n?\r\n[Autre]\r\nx=1\r\n");
+  const Tfichier_ini ini(chemin_);
+  EXPECT_EQ(ini.entrees_section("LISTE"),
+            (std::vector<Tentree_ini>{{"1", "b=c"}, {"0", "a"}, {"1", "d"}}));
+  EXPECT_TRUE(ini.entrees_section("Absente").empty());
+}
+
+TEST_F(FichierIni, ReplacingASectionIsOneWriteAndKeepsTheRest) {
+  poser("; tete\r\n[Liste]\r\n0=vieux\r\n5=autre\r\n\r\n[Autre]\r\nx=1\r\n");
+  Tfichier_ini ini(chemin_);
+  int ecritures = 0;
+  compter_ecritures(ini, ecritures);
+  ASSERT_TRUE(ini.remplacer_section("liste", {{"0", "y=x;x"}, {"1", "\xE9"}}));
+  EXPECT_EQ(ecritures, 1);
+  EXPECT_EQ(contenu(), "; tete\r\n[Autre]\r\nx=1\r\n\r\n[liste]\r\n0=y=x;x\r\n1=\xE9\r\n");
+
+  EXPECT_FALSE(ini.remplacer_section("liste", {{"0", "a"}, {"=", "b"}}));
+  EXPECT_EQ(ini.lire_texte("Liste", "0"), "y=x;x");
+  ASSERT_TRUE(ini.remplacer_section("Liste", {}));
+  EXPECT_FALSE(ini.section_existe("Liste"));
+  EXPECT_EQ(ecritures, 2);
+}
+
+TEST_F(FichierIni, AFailedReplacementLeavesTheFileWhole) {
+  poser(fichier_mixte);
+  Tfichier_ini ini(chemin_);
+  ini.definir_crochet_ecriture([](Tetape_ecriture e) { return e != Tetape_ecriture::renommage; });
+  EXPECT_FALSE(ini.remplacer_section("Outils", {{"0", "a"}}));
+  EXPECT_EQ(contenu(), fichier_mixte);
+
+  fs::remove(chemin_);
+  fs::create_directory(chemin_);
+  EXPECT_FALSE(Tfichier_ini(chemin_).remplacer_section("Outils", {{"0", "a"}}));
+}
+
 }  // namespace

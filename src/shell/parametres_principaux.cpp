@@ -1,0 +1,55 @@
+#include "shell/parametres_principaux.h"
+
+#include "localisation/nombres.h"
+
+#include <array>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+std::unique_ptr<Tfichier_ini> ini_principal;
+
+bool ouvrir_ini_principal(const std::string& dossier) {
+  std::error_code erreur;
+  if (!std::filesystem::is_directory(dossier, erreur)) return false;
+  const std::filesystem::path chemin = std::filesystem::path(dossier) / nom_fichier_parametres;
+  ini_principal = std::make_unique<Tfichier_ini>(chemin.string());
+  return true;
+}
+
+void fermer_ini_principal() { ini_principal.reset(); }
+
+std::vector<std::string> lire_liste(const Tfichier_ini& ini, std::string_view section) {
+  std::vector<std::string> valeurs;
+  for (Tentree_ini& entree : ini.entrees_section(section)) valeurs.push_back(std::move(entree.valeur));
+  return valeurs;
+}
+
+bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector<std::string>& valeurs) {
+  std::vector<Tentree_ini> entrees;
+  entrees.reserve(valeurs.size());
+  for (std::size_t i = 0; i < valeurs.size(); ++i) entrees.push_back({texte_entier(static_cast<std::int64_t>(i)), valeurs[i]});
+  return ini.remplacer_section(section, entrees);
+}
+
+std::string texte_annotation(const Tannotation_sauvee& annotation) {
+  std::string texte = annotation.texte;
+  for (const double coin : {annotation.x0, annotation.x1, annotation.y0, annotation.y1}) {
+    texte += ';';
+    texte += texte_nombre(coin);
+  }
+  return texte;
+}
+
+std::optional<Tannotation_sauvee> lire_annotation(std::string_view valeur) {
+  std::array<double, 4> coins{};
+  for (std::size_t i = coins.size(); i-- > 0;) {
+    const auto separateur = valeur.rfind(';');
+    if (separateur == std::string_view::npos) return std::nullopt;
+    const std::optional<double> coin = lire_nombre(valeur.substr(separateur + 1));
+    if (!coin) return std::nullopt;
+    coins[i] = *coin;
+    valeur = valeur.substr(0, separateur);
+  }
+  return Tannotation_sauvee{std::string(valeur), coins[0], coins[1], coins[2], coins[3]};
+}

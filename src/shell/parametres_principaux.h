@@ -1,0 +1,51 @@
+#pragma once
+// Pralinore.ini, the program's general settings kept between runs, opened
+// once at start-up as `ini_principal`. Every reader and writer goes through
+// it with the names of noms_parametres.h and its own default from
+// defauts_parametres.h. Nothing is cached: each read sees the file as the
+// last write left it, whichever object on the file wrote it.
+
+#include "platform/ini/fichier_ini.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr std::string_view nom_fichier_parametres = "Pralinore.ini";
+
+extern std::unique_ptr<Tfichier_ini> ini_principal;
+
+// Opens `ini_principal` on Pralinore.ini in the `parametres` folder (a path
+// on disk, with or without its final "/"). A missing file is no failure: the
+// readers' defaults apply and the first write creates it. False, with
+// nothing opened, when the folder itself is missing: the installation is
+// broken and nothing could be kept.
+bool ouvrir_ini_principal(const std::string& dossier);
+void fermer_ini_principal();
+
+// The values of a list section ([Graphiques], [Textes_Graphiques]) in file
+// order, whatever their keys.
+std::vector<std::string> lire_liste(const Tfichier_ini& ini, std::string_view section);
+// Rewrites a list section as keys "0", "1"... in one file write: the file
+// either holds the whole new list or stays as it was (then false).
+bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector<std::string>& valeurs);
+
+// A text annotation of the chart as [Textes_Graphiques] keeps it: its text,
+// then its corners X0, X1, Y0, Y1 in that order, each after a ";".
+struct Tannotation_sauvee {
+  std::string texte;
+  double x0 = 0;
+  double x1 = 0;
+  double y0 = 0;
+  double y1 = 0;
+
+  bool operator==(const Tannotation_sauvee&) const = default;
+};
+
+std::string texte_annotation(const Tannotation_sauvee& annotation);
+// The four numbers are the last four fields, so a text holding ";" comes
+// back whole. Nothing when a corner is not a number: such a line cannot be
+// placed on the chart.
+std::optional<Tannotation_sauvee> lire_annotation(std::string_view valeur);
