@@ -25,5 +25,5 @@ void enleve_primes(std::vector<std::string>& noms, std::string& variable) {
     std::string nom = prime->substr(0, prime->find('\''));
     for (int marques = 0; marques <= 2; ++marques, nom += '\'') retire(noms, nom);
   }
-  if (noms.empty()) variable.assign(1, 'x');  // not = "x": g++ 12 warns wrongly on it
+  if (noms.empty()) variable = "x";
 }
