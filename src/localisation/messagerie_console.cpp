@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "localisation/nombres.h"
 #include "localisation/texte_1252.h"
 
 namespace {
@@ -63,4 +64,19 @@ std::optional<std::string> MessagerieFichier::saisie(const std::string&, const s
                                                      const std::string& defaut) {
   ajoute_ligne("saisie", invite, defaut);
   return defaut;
+}
+
+std::optional<FichierChoisi> MessagerieFichier::fichier(const DemandeFichier& demande) {
+  ajoute_ligne("fichier", demande.titre, std::to_string(reponse_annuler));
+  return std::nullopt;
+}
+
+std::optional<std::int32_t> MessagerieFichier::couleur(std::int32_t initiale) {
+  ajoute_ligne("couleur", texte_entier(initiale), std::to_string(reponse_annuler));
+  return std::nullopt;
+}
+
+int MessagerieFichier::fenetre_modale(const std::string& nom, const std::function<int()>&) {
+  ajoute_ligne("modale", nom, std::to_string(reponse_annuler));
+  return fenetre_annulee;
 }

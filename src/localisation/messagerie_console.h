@@ -22,6 +22,8 @@ class MessagerieConsole : public Messagerie {
 
 // Appends one UTF-8 line per prompt: kind, text and answer separated by tabs
 // (line breaks in the text written as \r and \n), and answers the default.
+// File and colour dialogs and modal windows are logged with the title, the
+// colour or the window's name, and cancelled (answer 2).
 class MessagerieFichier : public Messagerie {
  public:
   explicit MessagerieFichier(std::string chemin) : chemin_(std::move(chemin)) {}
@@ -29,6 +31,9 @@ class MessagerieFichier : public Messagerie {
   int question(const std::string& texte, TypeDialogue type, unsigned boutons, bool boite_systeme) override;
   std::optional<std::string> saisie(const std::string& titre, const std::string& invite,
                                     const std::string& defaut) override;
+  std::optional<FichierChoisi> fichier(const DemandeFichier& demande) override;
+  std::optional<std::int32_t> couleur(std::int32_t initiale) override;
+  int fenetre_modale(const std::string& nom, const std::function<int()>& montrer) override;
 
  private:
   void ajoute_ligne(const std::string& genre, const std::string& texte, const std::string& reponse);

@@ -22,6 +22,33 @@ std::optional<std::string> MessagerieEnregistreuse::saisie(const std::string&, c
   return reponse;
 }
 
+namespace {
+
+template <class T>
+std::optional<T> suivante(std::deque<std::optional<T>>& file) {
+  if (file.empty()) return std::nullopt;
+  auto reponse = file.front();
+  file.pop_front();
+  return reponse;
+}
+
+}  // namespace
+
+std::optional<FichierChoisi> MessagerieEnregistreuse::fichier(const DemandeFichier& demande) {
+  journal.push_back({"fichier", demande.titre, false, TypeDialogue::personnalise, 0});
+  return suivante(fichiers);
+}
+
+std::optional<std::int32_t> MessagerieEnregistreuse::couleur(std::int32_t) {
+  journal.push_back({"couleur", "", false, TypeDialogue::personnalise, 0});
+  return suivante(couleurs);
+}
+
+int MessagerieEnregistreuse::fenetre_modale(const std::string& nom, const std::function<int()>&) {
+  journal.push_back({"modale", nom, false, TypeDialogue::personnalise, 0});
+  return modale ? modale(nom) : fenetre_annulee;
+}
+
 MessagerieDeTest::MessagerieDeTest() {
   auto enregistreuse = std::make_unique<MessagerieEnregistreuse>();
   enregistreuse_ = enregistreuse.get();

@@ -43,6 +43,12 @@ int reponse_par_defaut(unsigned boutons) {
   return code_du_bouton(boutons & (~boutons + 1));  // lowest bit offered
 }
 
+int reponse_echappement(unsigned boutons) {
+  if (boutons & bouton_annuler) return reponse_annuler;
+  if (boutons & bouton_non) return reponse_non;
+  return reponse_ok;
+}
+
 std::unique_ptr<Messagerie> installer_messagerie(std::unique_ptr<Messagerie> nouvelle) {
   std::swap(installee(), nouvelle);
   return nouvelle;
@@ -62,4 +68,18 @@ int affiche_dialogue(const std::string& texte, TypeDialogue type, unsigned bouto
 
 std::string boite_saisie(const std::string& titre, const std::string& invite, const std::string& defaut) {
   return messagerie().saisie(titre, invite, defaut).value_or(defaut);
+}
+
+std::optional<FichierChoisi> Messagerie::fichier(const DemandeFichier&) { return std::nullopt; }
+
+std::optional<std::int32_t> Messagerie::couleur(std::int32_t) { return std::nullopt; }
+
+int Messagerie::fenetre_modale(const std::string&, const std::function<int()>&) { return fenetre_annulee; }
+
+std::optional<FichierChoisi> choisir_fichier(const DemandeFichier& demande) { return messagerie().fichier(demande); }
+
+std::optional<std::int32_t> choisir_couleur(std::int32_t initiale) { return messagerie().couleur(initiale); }
+
+int montrer_modal(const std::string& nom, const std::function<int()>& montrer) {
+  return messagerie().fenetre_modale(nom, montrer);
 }

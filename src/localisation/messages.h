@@ -1,10 +1,15 @@
 #pragma once
 // Every message, question and input box of the program goes through one
 // replaceable messenger: Qt dialogs in the program, a console one for the
-// command-line tools, a scripted recorder in the tests. With the environment
+// command-line tools, a scripted recorder in the tests. File and colour
+// dialogs and the program's own modal windows go through it too, so that
+// nothing ever waits for a user who is not there. With the environment
 // variable PRALINORE_TEST_MESSAGES=<file>, every prompt is appended to that
-// file and answered with its default button instead.
+// file and answered with its default button instead (file and colour dialogs
+// and modal windows: cancelled).
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,6 +41,25 @@ int code_du_bouton(unsigned bouton);
 // What a box answers when nobody is there: Yes when offered, else OK, else
 // the first button offered.
 int reponse_par_defaut(unsigned boutons);
+// What Escape answers: Cancel when offered, else No, else OK.
+int reponse_echappement(unsigned boutons);
+
+// A file dialog. `filtre` lists description and pattern pairs separated by
+// "|" ("Format PNG|*.png|Tous|*.*"); `indice_filtre` is 1-based.
+struct DemandeFichier {
+  std::string titre;
+  std::string filtre;
+  int indice_filtre = 1;
+  std::string nom_initial;
+  bool enregistrer = false;  // a save dialog, else an open dialog
+};
+struct FichierChoisi {
+  std::string chemin;
+  int indice_filtre = 1;  // the filter in force when the user confirmed
+};
+
+// Result of a modal window that did not show or was cancelled.
+constexpr int fenetre_annulee = 0;
 
 class Messagerie {
  public:
@@ -47,6 +71,13 @@ class Messagerie {
   // An input box; no value when the user cancels.
   virtual std::optional<std::string> saisie(const std::string& titre, const std::string& invite,
                                             const std::string& defaut) = 0;
+  // The dialogs below are cancelled by a messenger that has no windows.
+  virtual std::optional<FichierChoisi> fichier(const DemandeFichier& demande);
+  // A colour value (red in the low byte); no value when cancelled.
+  virtual std::optional<std::int32_t> couleur(std::int32_t initiale);
+  // One of the program's modal windows, `nom` its object name: `montrer`
+  // runs it and gives its result code.
+  virtual int fenetre_modale(const std::string& nom, const std::function<int()>& montrer);
 };
 
 // Installs a messenger and returns the previous one. When the environment
@@ -60,3 +91,7 @@ void affiche_message(const std::string& texte);
 int affiche_dialogue(const std::string& texte, TypeDialogue type, unsigned boutons);
 // An input box pre-filled with `defaut`; cancelling gives `defaut` back.
 std::string boite_saisie(const std::string& titre, const std::string& invite, const std::string& defaut);
+std::optional<FichierChoisi> choisir_fichier(const DemandeFichier& demande);
+std::optional<std::int32_t> choisir_couleur(std::int32_t initiale);
+// Shows a modal window through the messenger; fenetre_annulee when it did not show.
+int montrer_modal(const std::string& nom, const std::function<int()>& montrer);

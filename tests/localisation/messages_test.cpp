@@ -58,4 +58,33 @@ TEST(Messages, FileMessengerAppendsOneUtf8LinePerPrompt) {
   std::filesystem::remove(chemin);
 }
 
+TEST(Messages, FileMessengerCancelsDialogsAndModalWindowsUnseen) {
+  const auto chemin = std::filesystem::temp_directory_path() / "pralinore_messages_dialogues_test.txt";
+  std::filesystem::remove(chemin);
+  MessagerieFichier f(chemin.string());
+  bool montree = false;
+  EXPECT_EQ(f.fenetre_modale("TFconfiguration", [&] { montree = true; return 1; }), fenetre_annulee);
+  EXPECT_FALSE(montree);
+  EXPECT_FALSE(f.fichier({"Exporter", "Format PNG|*.png", 1, "", true}));
+  EXPECT_FALSE(f.couleur(0x0000FF));
+  std::ifstream lu(chemin);
+  std::stringstream tout;
+  tout << lu.rdbuf();
+  EXPECT_EQ(tout.str(), "modale\tTFconfiguration\t2\nfichier\tExporter\t2\ncouleur\t255\t2\n");
+  std::filesystem::remove(chemin);
+}
+
+TEST(Messages, RecorderPlaysTheUserOfAModalWindow) {
+  MessagerieDeTest m;
+  EXPECT_EQ(montrer_modal("TFauto_pilote", [] { return 1; }), fenetre_annulee);
+  m->modale = [](const std::string& nom) { return nom == "TFauto_pilote" ? 1 : 0; };
+  EXPECT_EQ(montrer_modal("TFauto_pilote", [] { return 0; }), 1);
+  m->couleurs.push_back(0x00FF00);
+  EXPECT_EQ(choisir_couleur(0), std::optional<std::int32_t>(0x00FF00));
+  EXPECT_FALSE(choisir_couleur(0));
+  ASSERT_EQ(m->journal.size(), 4u);
+  EXPECT_EQ(m->journal[1].genre, "modale");
+  EXPECT_EQ(m->journal[1].texte, "TFauto_pilote");
+}
+
 }  // namespace
