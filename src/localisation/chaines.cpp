@@ -21,6 +21,21 @@ bool est_declaration_fonction(std::string_view texte) {
 
 bool est_nom_variable(std::string_view texte) { return lettres_seulement(texte); }
 
+std::string en_minuscules(std::string_view texte) {
+  std::string resultat(texte);
+  for (char& c : resultat) {
+    const auto o = static_cast<unsigned char>(c);
+    if ((o >= 'A' && o <= 'Z') || (o >= 0xC0 && o <= 0xDE && o != 0xD7)) {
+      c = static_cast<char>(o + 0x20);
+    } else if (o == 0x8A || o == 0x8C || o == 0x8E) {  // S, OE and Z with their marks
+      c = static_cast<char>(o + 0x10);
+    } else if (o == 0x9F) {  // Y with diaeresis
+      c = static_cast<char>(0xFF);
+    }
+  }
+  return resultat;
+}
+
 void supprimer_element(int indice, std::vector<std::string>& tableau) {
   if (indice < 0 || indice >= static_cast<int>(tableau.size())) return;
   tableau.erase(tableau.begin() + indice);

@@ -13,6 +13,10 @@ bool est_declaration_fonction(std::string_view texte);
 // Every character is one of a..z (an empty text counts).
 bool est_nom_variable(std::string_view texte);
 
+// Lower case in Windows-1252: A..Z and the accented capitals ("\xC9" gives
+// "\xE9", "\xCE" the imaginary unit "\xEE"); every other byte unchanged.
+std::string en_minuscules(std::string_view texte);
+
 // Removes element `indice`, keeping the others' order; an index outside the
 // array changes nothing.
 void supprimer_element(int indice, std::vector<std::string>& tableau);

@@ -29,6 +29,13 @@ TEST(EstNomVariable, LowerCaseLettersOnly) {
   EXPECT_FALSE(est_nom_variable("\xE9"));
 }
 
+TEST(EnMinuscules, LowersWindows1252CapitalsOnly) {
+  EXPECT_EQ(en_minuscules("F(X):=X^2"), "f(x):=x^2");
+  EXPECT_EQ(en_minuscules("\xC9t\xE9 \xCE"), "\xE9t\xE9 \xEE");  // accented capitals, imaginary unit
+  EXPECT_EQ(en_minuscules("\xD7\xDF\x8C\x9F"), "\xD7\xDF\x9C\xFF");  // the times sign and sharp s stay
+  EXPECT_EQ(en_minuscules("[1;2]+@_"), "[1;2]+@_");
+}
+
 TEST(SupprimerElement, KeepsOrderAndIgnoresBadIndexes) {
   std::vector<std::string> t = {"a", "b", "c"};
   supprimer_element(5, t);
