@@ -202,11 +202,13 @@ void Canevas::ecrire_caracteres(int y, const std::vector<CaracterePlace>& caract
   QList<QPointF> positions;
   indices.reserve(static_cast<qsizetype>(caracteres.size()));
   positions.reserve(static_cast<qsizetype>(caracteres.size()));
-  const double ligne_de_base = y + f.ascendante;
+  // Glyph positions are relative to the run's origin, which is also where
+  // Qt starts the underline and the strike-out.
+  const QPointF origine(caracteres.front().x, y + f.ascendante);
   for (const auto& c : caracteres) {
     if (c.x > limite) continue;
     indices.push_back(f.glyphe(index_caractere(police.nom, c.octet)));
-    positions.push_back(QPointF(c.x, ligne_de_base));
+    positions.push_back(QPointF(c.x - origine.x(), 0));
   }
   if (indices.isEmpty()) return;
   QGlyphRun suite;
@@ -216,7 +218,7 @@ void Canevas::ecrire_caracteres(int y, const std::vector<CaracterePlace>& caract
   suite.setUnderline((police.style & style_souligne) != 0);
   suite.setStrikeOut((police.style & style_barre) != 0);
   p->setPen(couleur_qt(police.couleur));
-  p->drawGlyphRun(QPointF(0, 0), suite);
+  p->drawGlyphRun(origine, suite);
 }
 
 void Canevas::MoveTo(int x, int y) {
