@@ -326,11 +326,7 @@ void Tformule::mettre_en_page(bool suivre_boite) {
     bool point_de_coupure = false;
     if (etat.en_formule && c != '}') {
       etat.tampon_formule += c;
-      if (derniere) {
-        // A formula still open at the end is laid out as if it were closed.
-        poser_formule(etat, haut, i, false);
-        coupure = i;
-      }
+      if (derniere) coupure = i;  // laid out after its tag, as if closed
     } else {
       if (c != '{' && c != '}') {
         Tligne& l = *lignes.back();
@@ -355,8 +351,6 @@ void Tformule::mettre_en_page(bool suivre_boite) {
     if (complete) {
       const int type = type_balise(etat.tampon_balise);
       traiter_balise(etat, type, i, haut);
-      // A "{" at the very end opens a formula that nothing follows.
-      if (derniere && etat.en_formule) poser_formule(etat, haut, i, false);
       const bool suite_balise = !derniere && masque_balises[static_cast<std::size_t>(i)];
       if (!(type == balise_aucune && suite_balise)) etat.tampon_balise.clear();
       // A formula just closed may overflow: break before it, at the last
@@ -368,6 +362,8 @@ void Tformule::mettre_en_page(bool suivre_boite) {
         continue;
       }
     }
+    // A formula still open at the end is laid out as if it were closed.
+    if (derniere && etat.en_formule) poser_formule(etat, haut, i, false);
     if (coupe) {
       // The break falls on this very character: after its tag, so that a
       // closing tag or formula at the end of a line is aligned with it.
