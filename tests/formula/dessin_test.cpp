@@ -68,6 +68,35 @@ TEST(Dessin, ThePageWithACaretAndASelectionLooksAsReviewed) {
   comparer_a_la_reference(page.image.bitmap(), "page_selection.png");
 }
 
+TEST(Dessin, GraphicObjectsAreDrawnWithTheirOwnFont) {
+  PageDeTest page("a");
+  Tligne& l = page.ligne(0);
+  const Tpolice rouge{"", 14, 0x0000FF, 0};
+  l.ajouter_objet("ligne", {{20, 5}, {60, 5}}, rouge);
+  l.ajouter_objet("arc", {{70, 0}, {90, 20}, {90, 10}, {70, 10}}, rouge);
+  l.ajouter_objet("texte;p", {{100, 0}}, Tpolice{"Symbol", 14, 0, 0});
+  page->afficher();
+  const QImage& image = page.image.bitmap();
+  EXPECT_EQ(image.pixel(40, 5), qRgb(255, 0, 0));
+  bool arc_en_haut = false;
+  bool arc_en_bas = false;
+  for (int x = 70; x <= 90; ++x) {
+    for (int y = 0; y <= 20; ++y) {
+      if (QColor(image.pixel(x, y)).red() > 200 && QColor(image.pixel(x, y)).green() < 100) {
+        if (y < 8) arc_en_haut = true;
+        if (y > 12) arc_en_bas = true;
+      }
+    }
+  }
+  EXPECT_TRUE(arc_en_haut);  // counter-clockwise from the right to the left: the upper half
+  EXPECT_FALSE(arc_en_bas);
+  int encre_pi = 0;
+  for (int x = 100; x < 115; ++x) {
+    for (int y = 0; y < 20; ++y) encre_pi += image.pixel(x, y) != 0xFFFFFFFFu;
+  }
+  EXPECT_GT(encre_pi, 10);
+}
+
 class Catalogue : public ::testing::TestWithParam<int> {
  protected:
   void TearDown() override { remplir_textes(0); }
