@@ -1,6 +1,7 @@
 #include "formula/ligne.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "formula/balises.h"
@@ -266,7 +267,8 @@ void Tligne::ajouter_objet(std::string_view nature, const std::vector<std::pair<
   for (const auto& [x, y] : points) {
     objet.x.push_back(x);
     objet.y.push_back(y);
-    etendre(x, y, x + 1, y + 1);
+    // Saturated: a hidden formula part keeps its box at the int limits.
+    etendre(x, y, x == INT_MAX ? x : x + 1, y == INT_MAX ? y : y + 1);
   }
   objets.push_back(std::move(objet));
 }
