@@ -1,0 +1,79 @@
+// Speed of a page: layout and drawing of a typical exercise page (40 lines,
+// 10 formulas, 600 pixels wide), the work done on every display and resize.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <string>
+
+#include "formula/formule.h"
+#include "localisation/texte_1252.h"
+#include "platform/image_hote.h"
+
+namespace {
+
+const Tpolice police_des_pages{"MS Sans Serif", 14, 0, 0};
+
+// A statement page as the presenter builds it: a right-aligned hint link, a
+// centred title, and forty lines of statement and answers, ten of them with a
+// formula.
+std::string page_exercice() {
+  std::string page = "<P ALIGN=RIGHT><A HREF=3>Aide</A></P><BR><P ALIGN=CENTER><B>Calcul litt\xE9ral</B></P><BR>";
+  for (int k = 1; k <= 38; ++k) {
+    page += std::to_string(k) + ". R\xE9" "duire puis <FONT COLOR=blue>donner</FONT> le r\xE9sultat";
+    if (k % 4 == 0 || k == 2) page += " : {3*x^2-(2*x+1)/(x-4)}";
+    page += k % 3 == 0 && k % 4 != 0 ? " <I>exactement</I>.<BR>" : ".<BR>";
+  }
+  return page;
+}
+
+void mise_en_page_et_affichage(benchmark::State& etat) {
+  const std::string page = page_exercice();
+  ImageHote image;
+  for (auto _ : etat) {
+    image.definir_largeur(600);
+    Tformule f(&image, police_des_pages, page, 5, 0, false, false);
+    f.afficher();
+    benchmark::DoNotOptimize(image.bitmap().constBits());
+  }
+  Tformule f(&image, police_des_pages, page, 5, 0, false, false);
+  etat.counters["lignes"] = static_cast<double>(f.lignes.size());
+}
+BENCHMARK(mise_en_page_et_affichage)->Unit(benchmark::kMillisecond);
+
+void mise_en_page(benchmark::State& etat) {
+  const std::string page = page_exercice();
+  ImageHote image;
+  image.definir_largeur(600);
+  Tformule f(&image, police_des_pages, page, 5, 0, false, false);
+  for (auto _ : etat) {
+    image.definir_largeur(600);
+    f.analyser();
+    benchmark::DoNotOptimize(f.lignes.size());
+  }
+}
+BENCHMARK(mise_en_page)->Unit(benchmark::kMillisecond);
+
+void affichage(benchmark::State& etat) {
+  const std::string page = page_exercice();
+  ImageHote image;
+  image.definir_largeur(600);
+  Tformule f(&image, police_des_pages, page, 5, 0, false, false);
+  for (auto _ : etat) {
+    f.afficher();
+    benchmark::DoNotOptimize(image.bitmap().constBits());
+  }
+}
+BENCHMARK(affichage)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

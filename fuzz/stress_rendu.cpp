@@ -1,0 +1,202 @@
+// Stress test of the page renderer: random mark-up (partial tags, stray
+// braces, line-break characters, random bytes) at random widths, laid out,
+// drawn, hit, selected and edited, with the layout's invariants checked after
+// each step. Also a 200,000-character word and a click on an empty page.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "formula/formule.h"
+#include "platform/image_hote.h"
+
+namespace {
+
+const Tpolice police_des_pages{"MS Sans Serif", 14, 0, 0};
+
+class Hasard {
+ public:
+  explicit Hasard(unsigned graine) : moteur_(graine) {}
+  int entre(int a, int b) { return std::uniform_int_distribution<int>(a, b)(moteur_); }
+  bool pile() { return entre(0, 1) == 1; }
+
+  std::string texte() {
+    static const std::array<const char*, 34> morceaux{
+        "<B>", "</B>", "<U>", "</U>", "<I>", "</I>", "<S>", "</S>", "<FONT COLOR=red>", "<FONT COLOR=\"#00FF00\">",
+        "</FONT>", "<P ALIGN=CENTER>", "<P ALIGN=RIGHT>", "<P ALIGN=LEFT>", "</P>", "<A HREF=1>", "<A HREF=-2 X=1>",
+        "</A>", "<BR>", "{", "}", "{x+1}", "\\p", "\\", "\xA8", " ", "  ", "mot", "Aire", "<", ">", "<FONT", "<A",
+        "<P"};
+    std::string t;
+    const int n = entre(0, 40);
+    for (int k = 0; k < n; ++k) {
+      const int choix = entre(0, 9);
+      if (choix == 0) {
+        t.push_back(static_cast<char>(entre(0, 255)));  // any byte, NUL included
+      } else if (choix == 1) {
+        const std::string balise = morceaux[static_cast<std::size_t>(entre(0, 18))];
+        t += balise.substr(0, static_cast<std::size_t>(entre(1, static_cast<int>(balise.size()))));  // cut short
+      } else {
+        t += morceaux[static_cast<std::size_t>(entre(0, static_cast<int>(morceaux.size()) - 1))];
+      }
+    }
+    return t;
+  }
+
+ private:
+  std::mt19937 moteur_;
+};
+
+// Everything the layout promises, whatever the text.
+void verifier(Tformule& f, ImageHote& image, int largeur) {
+  std::string joint;
+  int index = 0;
+  for (std::size_t l = 0; l < f.lignes.size(); ++l) {
+    const Tligne& ligne = *f.lignes[l];
+    joint += ligne.texte;
+    ASSERT_EQ(ligne.texte.size(), ligne.cellules.size());
+    ASSERT_EQ(ligne.haut, l == 0 ? f.y0 : f.lignes[l - 1]->bas) << "line " << l;
+    ASSERT_GT(ligne.bas, ligne.haut);
+    for (const auto& c : ligne.cellules) {
+      ASSERT_EQ(c.indice_source, index);
+      if (f.masque_balises[static_cast<std::size_t>(index)]) {
+        ASSERT_TRUE(c.cache && c.balise);
+      }
+      ASSERT_LE(ligne.gauche, c.gauche);
+      ASSERT_GE(ligne.droite, c.droite);
+      ASSERT_LE(ligne.haut, c.haut);
+      ++index;
+    }
+  }
+  ASSERT_EQ(joint, f.source);
+  ASSERT_GE(image.largeur(), largeur);
+  for (const auto& lien : f.liens) {
+    ASSERT_LE(lien.ligne_debut, lien.ligne_fin);
+  }
+  const QImage& b = image.bitmap();
+  ASSERT_LE(b.width(), ImageHote::cote_maximal);
+  ASSERT_LE(b.height(), ImageHote::cote_maximal);
+  ASSERT_LE(static_cast<long long>(b.width()) * b.height(), ImageHote::aire_maximale);
+}
+
+void toucher(Tformule& f, ImageHote& image, Hasard& h) {
+  const int bas = f.lignes.empty() ? 50 : f.lignes.back()->bas + 10;
+  for (int k = 0; k < 6; ++k) {
+    const int x = h.entre(-10, image.largeur() + 10);
+    const int y = h.entre(-10, bas);
+    const int l = f.ligne_en(y);
+    if (l >= 0) {
+      ASSERT_LT(f.lignes[static_cast<std::size_t>(l)]->haut, y);
+      ASSERT_GT(f.lignes[static_cast<std::size_t>(l)]->bas, y);
+    }
+    const Tposition p = f.cellule_en(x, y);
+    if (p.cellule >= 0) {
+      const Tcellule& c = f.lignes[static_cast<std::size_t>(p.ligne)]->cellules[static_cast<std::size_t>(p.cellule)];
+      ASSERT_FALSE(c.cache);
+      ASSERT_LT(c.gauche, x);
+      ASSERT_GT(c.droite, x);
+      ASSERT_EQ(f.position_cellule(f.indice_source(p.ligne, p.cellule)), p);
+    }
+    const unsigned etat = h.pile() ? static_cast<unsigned>(etat_gauche) : 0u;
+    switch (h.entre(0, 3)) {
+      case 0: image.souris_deplacee(etat, x, y); break;
+      case 1: image.souris_appuyee(BoutonSouris::gauche, etat_gauche, x, y); break;
+      case 2: image.souris_appuyee(BoutonSouris::droit, etat_droit, x, y); break;
+      default: image.souris_deplacee(etat_gauche, x, y); break;
+    }
+    if (!f.lien_survole.empty()) {
+      ASSERT_EQ(image.curseur(), Curseur::main);
+    }
+  }
+}
+
+Tposition position_au_hasard(Tformule& f, Hasard& h) {
+  const int l = h.entre(-1, static_cast<int>(f.lignes.size()));
+  const int n = (l >= 0 && l < static_cast<int>(f.lignes.size()))
+                    ? static_cast<int>(f.lignes[static_cast<std::size_t>(l)]->cellules.size())
+                    : 3;
+  return {l, h.entre(-1, n)};
+}
+
+void selectionner_et_editer(Tformule& f, Hasard& h) {
+  const Tposition a = position_au_hasard(f, h);
+  const Tposition b = position_au_hasard(f, h);
+  f.selectionner(a, b, h.pile());
+  ASSERT_LE(f.texte_selectionne.size(), f.source_selectionnee.size());
+  f.selectionner_ligne(h.entre(-1, static_cast<int>(f.lignes.size())), h.pile());
+  f.placer_curseur(a.ligne, a.cellule);
+  f.ancre = a;
+  f.fin = b;
+  const std::string avant = f.source;
+  const int ia = f.indice_source(a.ligne, a.cellule);
+  const int ib = f.indice_source(b.ligne, b.cellule);
+  const bool valide = a.ligne >= 0 && b.ligne >= 0 && ia >= 0 && ib >= 0;
+  if (h.pile()) {
+    f.supprimer_selection();
+    const std::size_t retires = valide ? static_cast<std::size_t>(std::abs(ia - ib) + 1) : 0;
+    ASSERT_EQ(f.source.size() + retires, avant.size());
+  } else {
+    f.baliser_selection("<U>", "</U>", {1, 2});
+    if (!valide) {
+      ASSERT_EQ(f.source, avant);
+    }
+  }
+}
+
+TEST(StressRendu, RandomPagesKeepTheirInvariants) {
+  const char* graine_env = std::getenv("PRALINORE_GRAINE");
+  const unsigned graine = graine_env != nullptr ? static_cast<unsigned>(std::atoi(graine_env)) : 20240901u;
+  Hasard h(graine);
+  ImageHote image;
+  for (int essai = 0; essai < 20000; ++essai) {
+    const std::string texte = h.texte();
+    const int largeur = h.entre(1, 800);
+    image.definir_largeur(largeur);
+    Tformule f(&image, police_des_pages, texte, h.entre(0, 10), h.entre(0, 10), h.pile(), h.pile());
+    f.selection_active = h.pile();
+    f.selection_caractere = h.pile();
+    f.afficher();
+    ASSERT_NO_FATAL_FAILURE(verifier(f, image, largeur)) << "seed " << graine << " text #" << essai << " " << ::testing::PrintToString(texte);
+    ASSERT_NO_FATAL_FAILURE(toucher(f, image, h)) << "seed " << graine << " text #" << essai << " " << ::testing::PrintToString(texte);
+    ASSERT_NO_FATAL_FAILURE(selectionner_et_editer(f, h)) << "seed " << graine << " text #" << essai << " " << ::testing::PrintToString(texte);
+    f.analyser();
+    f.afficher();
+    ASSERT_NO_FATAL_FAILURE(verifier(f, image, 0)) << "seed " << graine << " text #" << essai << " edited";
+  }
+}
+
+TEST(StressRendu, AVeryLongWordStaysOnOneLine) {
+  ImageHote image;
+  image.definir_largeur(600);
+  Tformule f(&image, police_des_pages, std::string(200000, 'm'), 0, 0, false, false);
+  f.selection_active = true;
+  f.afficher();
+  ASSERT_EQ(f.lignes.size(), 1u);
+  ASSERT_NO_FATAL_FAILURE(verifier(f, image, 600));
+  EXPECT_GT(image.largeur(), 1000000);
+  EXPECT_EQ(image.bitmap().width(), ImageHote::cote_maximal);
+  const Tcellule& derniere = f.lignes[0]->cellules.back();
+  const int y = f.lignes[0]->haut + 5;
+  EXPECT_EQ(f.cellule_en(derniere.gauche + 1, y), (Tposition{0, 199999}));
+  image.souris_appuyee(BoutonSouris::gauche, etat_gauche, derniere.gauche + 1, y);
+  EXPECT_EQ(f.texte_selectionne.size(), 200000u);
+}
+
+TEST(StressRendu, AClickOnAnEmptyPage) {
+  ImageHote image;
+  image.definir_largeur(300);
+  Tformule f(&image, police_des_pages, "", 0, 0, false, false);
+  f.selection_active = true;
+  f.afficher();
+  image.souris_appuyee(BoutonSouris::gauche, etat_gauche, 10, 10);
+  image.souris_deplacee(etat_gauche, 50, 10);
+  image.souris_appuyee(BoutonSouris::droit, etat_droit, 10, 10);
+  EXPECT_TRUE(f.lignes.empty());
+  EXPECT_EQ(f.ligne_selectionnee, -1);
+  f.supprimer_selection();
+  f.baliser_selection("<B>", "</B>", {3, 4});
+  EXPECT_EQ(f.source, "");
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+#pragma once
+// A page of mark-up laid out on an image: the lines, the links, hit testing,
+// the caret and selections, the mouse, printing, and the two edits the page
+// editor makes on the source.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formula/ligne.h"
+
+class BoiteDefilement;
+class Canevas;
+class ImageHote;
+class QPrinter;
+enum class BoutonSouris;
+
+// A place on the page: (line, cell); -1 means none.
+struct Tposition {
+  int ligne = -1;
+  int cellule = -1;
+  bool operator==(const Tposition&) const = default;
+};
+
+// A rectangle of pixels, right and bottom excluded; gauche -1 means none.
+struct Trectangle {
+  int gauche = -1;
+  int haut = -1;
+  int droite = -1;
+  int bas = -1;
+  bool operator==(const Trectangle&) const = default;
+};
+
+class Tformule {
+ public:
+  // Lays the page out (it does not draw: call afficher) and takes the
+  // image's mouse move and mouse down.
+  Tformule(ImageHote* image, const Tpolice& police, std::string texte, int x, int y, bool fonctions_en_rouge,
+           bool coloration);
+  // Gives the image and its box back their handlers.
+  ~Tformule();
+  Tformule(const Tformule&) = delete;
+  Tformule& operator=(const Tformule&) = delete;
+
+  // Lays the whole source out again (selection and highlight are dropped).
+  void analyser();
+  // Puts the last line under the previous one (or at y0) and widens the image
+  // to it.
+  void empiler_ligne();
+  // Sizes the bitmap to the page and draws it, on `canevas` when given.
+  void afficher(Canevas* canevas = nullptr);
+  // Prints the page, laid out at the printable width, then lays it out again
+  // for the screen. Without a printer, the default one; with none installed,
+  // a message.
+  void imprimer(QPrinter* imprimante = nullptr);
+
+  // The line strictly containing y, -1 when none (a boundary pixel is none).
+  int ligne_en(int y) const;
+  // The visible cell strictly containing (x, y); cellule -1 when none.
+  Tposition cellule_en(int x, int y) const;
+  // Source index <-> cell; -1 (or (-1, -1)) when there is none.
+  Tposition position_cellule(int index) const;
+  int indice_source(int ligne, int cellule) const;
+
+  void placer_curseur(int ligne, int cellule);
+  void selectionner(Tposition ancre, Tposition fin, bool avec_balises);
+  void selectionner_ligne(int ligne, bool avec_balises);
+  // Removes the selected characters from the source (the caller lays out
+  // again); nothing when the anchor or the end is not a cell of the source.
+  void supprimer_selection();
+  // Wraps the selection in a tag pair, dropping the tags of the given kinds
+  // inside it.
+  void baliser_selection(std::string_view ouvrante, std::string_view fermante, const std::vector<int>& types);
+
+  void ImageMouseMove(unsigned etat, int x, int y);
+  void ImageMouseDown(BoutonSouris bouton, unsigned etat, int x, int y);
+
+  std::string source;
+  std::vector<std::unique_ptr<Tligne>> lignes;
+  std::vector<Tlien> liens;
+  std::vector<bool> masque_balises;
+  ImageHote* image = nullptr;
+  Canevas* canevas = nullptr;
+  int x0 = 0;
+  int y0 = 0;
+  BoiteDefilement* boite = nullptr;
+  std::string lien_survole;
+  std::string lien_clique;
+  bool fonctions_en_rouge = false;
+  bool coloration = false;
+  bool occupe = false;
+  bool selection_active = false;
+  bool selection_caractere = false;
+  int ligne_selectionnee = -1;
+  std::string texte_selectionne;
+  std::string source_selectionnee;
+  Tposition ancre;
+  Tposition fin;
+  Trectangle rectangle_inverse;
+  Tpolice police;
+
+ private:
+  struct Etat;
+  struct Instantane;
+
+  void mettre_en_page(bool suivre_boite);
+  void poser_formule(Etat& etat, int haut, int position, bool fermee);
+  void traiter_balise(Etat& etat, int type, int position, int haut);
+  void appliquer_styles(Etat& etat);
+  void effacer_surbrillance();
+  void inverser(const Trectangle& r);
+  bool position_valide(Tposition p) const;
+  const Tcellule* cellule(int ligne, int cellule) const;
+};

@@ -1,0 +1,83 @@
+// pralinore-rendu: reads a page of mark-up (UTF-8) on standard input and
+// draws it, with the font of the program's pages, into a PNG file.
+//   pralinore-rendu [--largeur N] sortie.png
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "formula/formule.h"
+#include "localisation/nombres.h"
+#include "localisation/texte_1252.h"
+#include "platform/image_hote.h"
+
+namespace {
+
+constexpr const char* usage = "usage: pralinore-rendu [--largeur N] sortie.png\n";
+
+struct Options {
+  int largeur = 600;
+  std::string sortie;
+};
+
+std::optional<Options> lire_options(int argc, char** argv, std::string& erreur) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--largeur") {
+      if (i + 1 >= argc) {
+        erreur = "--largeur needs a width in pixels";
+        return std::nullopt;
+      }
+      const auto largeur = lire_entier32(argv[++i]);
+      if (!largeur || *largeur < 1 || *largeur > 16384) {
+        erreur = std::string("bad width: ") + argv[i] + " (1 to 16384 pixels)";
+        return std::nullopt;
+      }
+      options.largeur = *largeur;
+    } else if (argument.starts_with("-") && argument != "-") {
+      erreur = "unknown option: " + argument;
+      return std::nullopt;
+    } else if (options.sortie.empty()) {
+      options.sortie = argument;
+    } else {
+      erreur = "only one output file";
+      return std::nullopt;
+    }
+  }
+  if (options.sortie.empty()) {
+    erreur = "no output file";
+    return std::nullopt;
+  }
+  return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string erreur;
+  const auto options = lire_options(argc, argv, erreur);
+  if (!options) {
+    std::cerr << "pralinore-rendu: " << erreur << "\n" << usage;
+    return 2;
+  }
+  // No display is needed: the page is drawn off screen.
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+
+  const std::string entree((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+  ImageHote image;
+  image.definir_largeur(options->largeur);
+  const Tpolice police_des_pages{"MS Sans Serif", 14, 0, 0};
+  Tformule page(&image, police_des_pages, depuis_utf8(entree), 0, 0, false, false);
+  page.afficher();
+  if (image.bitmap().isNull() || !image.bitmap().save(QString::fromStdString(options->sortie), "PNG")) {
+    std::cerr << "pralinore-rendu: cannot write " << options->sortie
+              << (image.bitmap().isNull() ? " (the page is empty)" : "") << "\n";
+    return 1;
+  }
+  return 0;
+}
