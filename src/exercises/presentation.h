@@ -1,0 +1,69 @@
+#pragma once
+// The question presenter: the state of the exercise run, the preparation of
+// each exercise, and the rendered pages of the main window. Every page is
+// drawn through afficher_formule, which keeps one renderer per kind of page
+// (its slot): the exercise view, the page editor's preview, the calculation
+// history and its preview, the hint view, the curve formula...
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class ImageHote;
+class QListWidget;
+class QWidget;
+class TChart;
+class Tformule;
+
+// The main window's controls the presenter works on; the window gives them
+// when it is built.
+struct Tpages_presentation {
+  TChart* Graph = nullptr;           // the exercise page's chart
+  QWidget* Pvalider = nullptr;       // the validation tool bar
+  ImageHote* Image3 = nullptr;       // the calculation history
+  QListWidget* ListBox1 = nullptr;   // the history's lines
+  // Reads whether function names are coloured (the settings file's
+  // activer_coloration, read at each drawing); none: coloured.
+  std::function<bool()> coloration;
+};
+extern Tpages_presentation pages_presentation;
+
+// State of the exercise run.
+extern std::string texte_exercice;   // mark-up of the statement shown
+extern std::string correction;
+extern std::string titre_exercice;
+extern std::string forme_reponse;    // "" or "factoriser"
+extern std::vector<std::string> reponses_attendues;
+extern std::vector<QWidget*> controles_reponse;
+extern bool exercice_en_cours;
+extern bool reponse_correcte;
+extern bool reponses_ordonnees;
+
+// The kinds of page, each with its renderer.
+enum class Emplacement { exercice, editeur, historique, apercu, aide, graphe, courbe, editeur_formule, autre };
+inline constexpr std::size_t nombre_emplacements = 9;
+extern std::array<std::unique_ptr<Tformule>, nombre_emplacements> formules_affichees;
+
+// Gives an image its slot; an image without one uses the slot `autre`.
+void definir_emplacement(ImageHote* image, Emplacement emplacement);
+Emplacement emplacement_de(const ImageHote* image);
+// The renderer of a slot, nullptr when nothing was drawn there.
+Tformule* formule_de(Emplacement emplacement);
+
+// Before every exercise: fresh random seed, rounding to nearest, no required
+// form, the exercise chart disabled and hidden, the validation bar shown.
+void preparer_exercice();
+
+// Draws a page of mark-up on the image at (x, y) with the page font, through
+// the image's slot (the slot's previous renderer is freed). Function names
+// are coloured as [outils] activer_coloration says, where the slot allows.
+void afficher_formule(ImageHote* image, const std::string& texte, int x, int y);
+
+// The calculation history, each line in braces, one line each, on Image3;
+// the history's box then shows its end.
+void afficher_historique();
+
+// Frees every slot's renderer.
+void liberer_formules();
