@@ -1,0 +1,12 @@
+#pragma once
+// The tangent and integral dialog, laid out with its named controls; the
+// calculations come with the Graphiques module's own item.
+
+#include <QDialog>
+
+class TFcalcul_graphique : public QDialog {
+ public:
+  explicit TFcalcul_graphique(QWidget* parent = nullptr);
+};
+
+extern TFcalcul_graphique* Fcalcul_graphique;

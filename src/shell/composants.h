@@ -1,0 +1,66 @@
+#pragma once
+// The controls the windows are built from. Until the program's own controls
+// arrive they are plain Qt widgets in their place; each carries its
+// component name as object name (the language switch and the tests find it
+// by that name) and the caption and hint it is designed with.
+
+#include <QString>
+
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QObject;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QWidget;
+
+// The caption of a control of any kind (button, label, menu, menu item,
+// action, group box, tab page, window).
+void definir_libelle(QObject* composant, const QString& libelle);
+QString libelle_de(const QObject* composant);
+// The caption the control was designed with; empty when it has none.
+QString libelle_de_conception(const QObject* composant);
+
+// Makes the controls of one window, with the captions and hints of its
+// design.
+class Fabrique {
+ public:
+  explicit Fabrique(std::string fenetre) : fenetre_(std::move(fenetre)) {}
+
+  template <class W>
+  W* creer(QWidget* parent, const char* nom) {
+    auto* w = new W(parent);
+    nommer(w, nom);
+    return w;
+  }
+
+  QPushButton* bouton(QWidget* parent, const char* nom);
+  QToolButton* bouton_outil(QWidget* parent, const char* nom);
+  QCheckBox* case_a_cocher(QWidget* parent, const char* nom);
+  QLabel* etiquette(QWidget* parent, const char* nom);
+  QGroupBox* groupe(QWidget* parent, const char* nom);
+  QLineEdit* zone_texte(QWidget* parent, const char* nom);
+  // A page of a page control, added last with its caption as tab text.
+  QWidget* page(QTabWidget* classeur, const char* nom);
+  QMenu* menu(QMenuBar* barre, const char* nom);
+  QMenu* sous_menu(QMenu* parent, const char* nom);
+  QAction* element(QMenu* menu, const char* nom);
+  QAction* action(QObject* parent, const char* nom);
+  // The caption bar: bold blue text on the window's top.
+  QLabel* barre_titre(QWidget* parent, const char* nom);
+  // Names the window after its class and gives it its designed caption.
+  void titrer(QWidget* fenetre);
+
+ private:
+  void nommer(QObject* objet, const char* nom);
+  void decorer(QObject* objet, const char* nom);
+
+  std::string fenetre_;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// The start-up configuration dialog, shown modally at start-up unless the
+// user asked not to see it again. Its choices come with the dialog's own
+// item; for now OK and ANNULER close it.
+
+#include <QDialog>
+
+class QPushButton;
+
+class TFconfiguration : public QDialog {
+ public:
+  explicit TFconfiguration(QWidget* parent = nullptr);
+  void FormCreate();
+
+  QPushButton* Bok;
+  QPushButton* Bannuler;
+};
+
+extern TFconfiguration* Fconfiguration;

@@ -1,0 +1,301 @@
+#pragma once
+// The main window: the page control whose pages are the modules (home,
+// Exercices, Calculs, Graphiques, the hint-page editor, test tools,
+// statistics and hints), the menus, the module tool bar and the status bar;
+// start-up, page changes and shutdown; the Calculs module.
+//
+// Pages are switched by code only: every switch calls ClasseurChange once,
+// so the page control's own change signal is never used.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class BoiteDefilement;
+class ImageHote;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+class QTabWidget;
+class QToolButton;
+class TChart;
+class TChartShape;
+class Tfichier_ini;
+
+// Globals of the main window, alive from start-up to exit.
+extern std::unique_ptr<Tfichier_ini> ini_fonctions;   // Fonction.ini
+extern std::unique_ptr<Tfichier_ini> ini_constantes;  // Constante.ini
+// The chart's text annotations, in chart order.
+extern std::vector<std::shared_ptr<TChartShape>> annotations_graphiques;
+// The calculator's input as it was before a command button wrapped it.
+extern std::string derniere_saisie;
+
+// Picture extensions of the export, mark names of the chart, object kinds.
+inline constexpr std::array<std::string_view, 2> extensions_images = {".bmp", ".png"};
+inline constexpr std::array<std::string_view, 3> noms_marques = {"ligne", "triangle", "point"};
+inline constexpr std::array<std::string_view, 6> genres_objets = {"fonction", "matrice", "point",
+                                                                  "vecteur", "equations", "variables"};
+
+// The help context of the main window.
+inline constexpr int contexte_aide_principal = 1411;
+
+class TFvorel : public QMainWindow {
+ public:
+  explicit TFvorel(QWidget* parent = nullptr);
+  ~TFvorel() override;
+
+  // Start-up: false when the installation is broken (the message was shown;
+  // the program must stop without showing anything).
+  bool FormCreate();
+  // Runs once; later calls do nothing.
+  void FormShow();
+  // Saves the curve list and the annotations and frees what start-up
+  // opened. Runs once, whichever way the window is closed.
+  void FormClose();
+  void FormResize();
+  void ClasseurChange();
+
+  void afficher_module(std::string_view nom);
+  bool aide_contextuelle(int commande, std::intptr_t donnees);
+  void afficher_accueil();
+
+  void TBexercicesClick();
+  void ModuleExercices1Click();
+  void dxWinXPBar2Items0Click();
+  void TBcalculsClick();
+  void ModuleCalculs1Click();
+  void dxWinXPBar2Items1Click();
+  void TBgraphiquesClick();
+  void ModuleGraphiques1Click();
+  void TBaccueilClick();
+  void TBaccueil2Click();
+  void Barredoutils1Click();
+  void AquitterExecute();
+  void Quitter1Click();
+  void TBquitterClick();
+  void Options1Click(QObject* sender);
+  void TBoption_graphiqueClick();
+  void Agestion_exerciceExecute();
+  void TBgestionnaire_exerciceClick();
+  void Gnrales1Click();
+  void Graphique1Click();
+  void Outils2Click();
+  void TBoptions_graphiquesClick();
+  void TabSheet3Exit();
+  void AtracerExecute();
+
+  // The Calculs module.
+  void BreduireClick(QObject* sender);
+  void BnumeriserClick();
+  void BdevelopperClick();
+  void BfactoriserClick();
+  void BfractionClick();
+  void BradicalClick();
+  void BderiverClick();
+  void BintegraleClick();
+  void BresoudreClick();
+  void BcalculerClick();
+  void Edit1KeyPress(char& touche);
+  void Edit1Change();
+  void Edit1Click();
+  void Image3MouseUp();
+  void Image3DblClick();
+  void Image3MouseDown();
+  void BfonctionClick();
+  void Aediteur_fonctionExecute();
+  void PopMenuClick(QAction* element);
+  void reconstruire_menu_fonctions();
+  void TBpuissanceClick();
+  void TBracineClick();
+  void BiClick();
+  void Effacertout1Click();
+  void toutcopier1Click();
+  void Anouvel_objetExecute();
+  void Dfiniruneconstante1Click();
+  void afficher_apercu(const std::string& texte);
+
+  // Which page is shown; switching by code keeps it even when its tab is
+  // hidden (Qt moves the current page when tabs are hidden or shown).
+  void montrer_page(QWidget* page);
+  QWidget* page_active() const;
+  // The edit box that had the focus last: tool buttons and menus take none.
+  QLineEdit* zone_texte_active() const;
+  // The lines of a memo joined with CR LF, as the program reads its memos.
+  static std::string texte_memo(const QPlainTextEdit* memo);
+
+  // Frame.
+  QMenuBar* MainMenu1;
+  QLabel* JvGradientCaption1;
+  QTabWidget* Classeur;
+  QWidget* TabSheet5;
+  QWidget* TabSheet1;
+  QWidget* TabSheet2;
+  QWidget* TabSheet3;
+  QWidget* TabSheet4;
+  QWidget* TabSheet6;
+  QWidget* TSStatistiques;
+  QWidget* TSaide;
+  QWidget* Panel1;
+  QWidget* TBar_module;
+  QToolButton* TBexercices;
+  QToolButton* TBcalculs;
+  QToolButton* TBgraphiques;
+  QToolButton* TBquitter;
+  QStatusBar* Barre_etat;
+  std::array<QLabel*, 2> panneaux_etat{};
+  QObject* ActionManager1;
+
+  // Menus and their items.
+  QMenu* Fichier;
+  QMenu* Edition1;
+  QMenu* Affichage2;
+  QMenu* Insertion1;
+  QMenu* Exercices2;
+  QMenu* Calculs1;
+  QMenu* Graphique2;
+  QMenu* Outils1;
+  QMenu* Aide1;
+  QMenu* Fonction1;
+  QMenu* Affichage1;
+  QMenu* Menu_Fonction;
+  QAction* Enregistrer1;
+  QAction* Imprimer1;
+  QAction* Aperuavantimpression1;
+  QAction* Quitter1;
+  QAction* Effacertout1;
+  QAction* toutcopier1;
+  QAction* ModuleExercices1;
+  QAction* ModuleCalculs1;
+  QAction* ModuleGraphiques1;
+  QAction* Barredoutils1;
+  QAction* Nouvelobjet1;
+  QAction* Dfiniruneconstante1;
+  QAction* EditeurFonction1;
+  QAction* Outils2;
+  QAction* Masquerlgende1;
+  QAction* Graphique1;
+  QAction* Options1;
+  QAction* Gnrales1;
+  QAction* Commencer1;
+
+  // Actions.
+  QAction* Aquitter;
+  QAction* Atracer;
+  QAction* Aediteur_fonction;
+  QAction* Anouvel_objet;
+  QAction* Agestion_exercice;
+
+  // Home page.
+  QPlainTextEdit* memo2;
+  QToolButton* dxWinXPBar2Items0;
+  QToolButton* dxWinXPBar2Items1;
+
+  // Exercices page and hints.
+  ImageHote* Image1;
+  TChart* Graph;
+  QWidget* Pvalider;
+  QToolButton* TBcommencer;
+  QToolButton* TBrecommencer;
+  QToolButton* TBaccueil;
+  QToolButton* TBgestionnaire_exercice;
+  QWidget* Caide1;
+  ImageHote* Image7;
+
+  // Calcul page.
+  QLineEdit* Edit1;
+  ImageHote* Image5;
+  BoiteDefilement* ScrollBox1;
+  ImageHote* Image3;
+  QListWidget* ListBox1;
+  QPushButton* Bcalculer;
+  QPushButton* Breduire;
+  QPushButton* Bnumeriser;
+  QPushButton* Bdevelopper;
+  QPushButton* Bfactoriser;
+  QPushButton* Bfraction;
+  QPushButton* Bradical;
+  QPushButton* Bderiver;
+  QPushButton* Bintegrale;
+  QPushButton* Bresoudre;
+  QToolButton* Bfonction;
+  QToolButton* TBpuissance;
+  QToolButton* TBracine;
+  QToolButton* Bi;
+  QToolButton* TBoptions_graphiques;
+
+  // Graphiques page.
+  TChart* Chart1;
+  QListWidget* CLBcourbe;
+  QWidget* Panel3;
+  QToolButton* TBaccueil2;
+  QToolButton* TBlegende;
+  QToolButton* TBimprimer;
+  QToolButton* TBoption_graphique;
+  ImageHote* Image8;
+
+  // Editor, test and statistics pages.
+  QPlainTextEdit* MCodeSource;
+  ImageHote* Image2;
+  ImageHote* Image6;
+  QPlainTextEdit* Mstatisiques;
+
+ protected:
+  void closeEvent(QCloseEvent* evenement) override;
+  void resizeEvent(QResizeEvent* evenement) override;
+  bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+ private:
+  // Building the window (vorel_composants.cpp).
+  void creer_menus();
+  void creer_actions();
+  void creer_cadre();
+  void creer_accueil();
+  void creer_exercices();
+  void creer_calculs();
+  void creer_graphiques();
+  void creer_editeur();
+  void creer_pages_outils();
+  void relier();
+  void relier_calculs();
+
+  // The graph module's saved state (vorel_graphiques.cpp).
+  void restaurer_courbes();
+  void restaurer_annotations();
+  void appliquer_options_graphiques();
+  void sauver_courbes();
+  void sauver_annotations();
+
+  // The calculator's ":=" input: a user function or a constant.
+  void definir_objet(const std::string& saisie);
+
+  // Start-up helpers.
+  void masquer_onglets();
+  int commande_du_bouton(const QObject* bouton) const;
+  void inserer_dans_zone(const char* texte, int recul);
+
+  bool cree_ = false;
+  bool montre_ = false;
+  bool en_montre_ = false;
+  bool ferme_ = false;
+  bool en_calcul_ = false;
+  QPointer<QLineEdit> derniere_zone_;
+  QWidget* page_choisie_ = nullptr;
+};
+
+extern TFvorel* Fvorel;

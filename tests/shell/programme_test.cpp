@@ -1,0 +1,327 @@
+// Start-up, pages and shutdown of the main window.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "engine/fonctions_usuelles.h"
+#include "localisation/catalogue.h"
+#include "platform/aide_contextuelle_qt.h"
+#include "platform/chart/chart.h"
+#include "platform/couleur_qt.h"
+#include "programme_de_test.h"
+#include "shell/accueil.h"
+#include "shell/configuration.h"
+#include "shell/options_graphiques.h"
+#include "shell/version.h"
+
+namespace {
+
+using essai::Programme;
+
+TEST_F(Programme, AMissingParametresFolderStopsBeforeAnyWindow) {
+  std::filesystem::remove_all(dossier_ / "parametres");
+  EXPECT_FALSE(demarrer());
+  ASSERT_EQ(messages_->journal.size(), 1u);
+  EXPECT_EQ(messages_->journal[0].texte, "Probl\xE8me d'installation, r\xE9installer l'application.");
+  EXPECT_FALSE(f().isVisible());
+  EXPECT_EQ(programme_->fenetres().size(), 1u);  // no other window was made
+}
+
+TEST_F(Programme, AFolderWithoutTheSettingsFileStartsOnTheDefaults) {
+  std::filesystem::remove(fichier_parametres());
+  ASSERT_TRUE(demarrer());
+  EXPECT_EQ(f().page_active(), f().TabSheet5);
+  EXPECT_EQ(f().windowTitle(), "Pralinore - Accueil");
+  EXPECT_TRUE(f().Chart1->LegendVisible());
+  ASSERT_EQ(messages_->journal.size(), 1u);  // the start-up configuration dialog
+  EXPECT_EQ(messages_->journal[0].genre, "modale");
+  EXPECT_EQ(messages_->journal[0].texte, "TFconfiguration");
+}
+
+TEST_F(Programme, WindowsComeInTheirOrderAndTheCaptionBarShowsTheVersion) {
+  ASSERT_TRUE(demarrer());
+  std::vector<std::string> noms;
+  for (QWidget* w : programme_->fenetres()) noms.push_back(w->objectName().toStdString());
+  EXPECT_EQ(noms, (std::vector<std::string>{"TFvorel", "TFiche_choix_exo", "TFapropos", "TFauto_pilote",
+                                            "TFgraphique", "TFoptions_graphiques", "TFcalcul_graphique",
+                                            "TFnouvel_objet", "TFconfiguration"}));
+  EXPECT_EQ(vers_1252(f().JvGradientCaption1->text()), "PRALINORE v" + version_sans_build(version_fichier()));
+  EXPECT_TRUE(f().isMaximized());
+  EXPECT_EQ(f().minimumSize(), QSize(500, 470));
+  EXPECT_EQ(Fconfiguration->windowTitle(), "Configuration  Pralinore");
+}
+
+TEST_F(Programme, CurvesComeBackCheckedWhateverTheirText) {
+  parametres("[Graphiques]\n0=x^2;x\n1=sin(t);cos(t);t\n2=y=x;x\n");
+  ASSERT_TRUE(demarrer());
+  ASSERT_EQ(f().CLBcourbe->count(), 3);
+  EXPECT_EQ(f().CLBcourbe->item(0)->text(), "x^2;x");
+  EXPECT_EQ(f().CLBcourbe->item(1)->text(), "sin(t);cos(t);t");
+  EXPECT_EQ(f().CLBcourbe->item(2)->text(), "y=x;x");  // after the first "=" only
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(f().CLBcourbe->item(i)->checkState(), Qt::Checked);
+}
+
+TEST_F(Programme, AMissingCurveSectionGivesAnEmptyList) {
+  parametres("[generales]\nmasquer_configuration=1\n");
+  ASSERT_TRUE(demarrer());
+  EXPECT_EQ(f().CLBcourbe->count(), 0);
+  EXPECT_EQ(f().Chart1->SeriesCount(), 0);
+  EXPECT_TRUE(annotations_graphiques.empty());
+  EXPECT_TRUE(messages_->journal.empty());
+}
+
+TEST_F(Programme, AnnotationsComeBackAsBlackFramelessShapes) {
+  parametres("[Textes_Graphiques]\n0=Bonjour;-1;1;2;3\n1=a;b;-1;1;2;3\n2=faux;x;1;2;3\n3=;0.5;1E-5;-2;4\n");
+  ASSERT_TRUE(demarrer());
+  ASSERT_EQ(annotations_graphiques.size(), 3u);  // the line whose corner does not read is left out
+  const TChartShape& bonjour = *annotations_graphiques[0];
+  EXPECT_EQ(bonjour.Text(), std::vector<std::string>{"Bonjour"});
+  EXPECT_EQ(bonjour.FontColor(), couleur_noire);
+  EXPECT_FALSE(bonjour.ShowInLegend());
+  EXPECT_FALSE(bonjour.PenVisible());
+  EXPECT_EQ(bonjour.Style(), chasHorizLine);
+  EXPECT_EQ(bonjour.X0(), -1);
+  EXPECT_EQ(bonjour.X1(), 1);
+  EXPECT_EQ(bonjour.Y0(), 2);
+  EXPECT_EQ(bonjour.Y1(), 3);
+  EXPECT_EQ(annotations_graphiques[1]->Text(), std::vector<std::string>{"a;b"});
+  EXPECT_EQ(annotations_graphiques[2]->X1(), 1E-5);
+  EXPECT_EQ(f().Chart1->SeriesCount(), 3);
+  EXPECT_EQ(f().Chart1->Series(0).get(), annotations_graphiques[0].get());
+}
+
+TEST_F(Programme, EmptyChartSectionsGiveTheDefaultChart) {
+  parametres("[OptionsGraphiques]\n\n[Options_graphiques]\n");
+  ASSERT_TRUE(demarrer());
+  const TChart& c = *f().Chart1;
+  EXPECT_EQ(c.BottomAxis().Minimum(), -5);
+  EXPECT_EQ(c.BottomAxis().Maximum(), 5);
+  EXPECT_EQ(c.LeftAxis().Minimum(), -5);
+  EXPECT_EQ(c.LeftAxis().Maximum(), 5);
+  EXPECT_EQ(c.BottomAxis().PositionPercent(), 50);
+  EXPECT_EQ(c.LeftAxis().PositionPercent(), 50);
+  EXPECT_TRUE(c.LegendVisible());
+  EXPECT_TRUE(c.BottomAxis().GridVisible());
+  EXPECT_TRUE(c.LeftAxis().GridVisible());
+  EXPECT_EQ(c.Color(), couleur_face_bouton);
+  EXPECT_EQ(c.Title(), "");
+  EXPECT_FALSE(f().Masquerlgende1->isChecked());
+  EXPECT_TRUE(f().TBlegende->isChecked());
+}
+
+TEST_F(Programme, ChartOptionsAreAppliedAndABadBoundTakesItsDefault) {
+  parametres("[OptionsGraphiques]\ntitre=Courbes\nxmin=-2\nxmax=8\nymin=abc\nymax=1E1\npourcentagex=20\n"
+             "pourcentagey=0\nlegende=0\nquadrillage=0\n[Options_graphiques]\ncouleur=255\n");
+  ASSERT_TRUE(demarrer());
+  const TChart& c = *f().Chart1;
+  EXPECT_EQ(c.Title(), "Courbes");
+  EXPECT_EQ(c.BottomAxis().Minimum(), -2);
+  EXPECT_EQ(c.BottomAxis().Maximum(), 8);
+  EXPECT_EQ(c.LeftAxis().Minimum(), -5);
+  EXPECT_EQ(c.LeftAxis().Maximum(), 10);
+  EXPECT_EQ(c.BottomAxis().PositionPercent(), 20);
+  EXPECT_EQ(c.LeftAxis().PositionPercent(), 0);
+  EXPECT_FALSE(c.LegendVisible());
+  EXPECT_FALSE(c.LeftAxis().GridVisible());
+  EXPECT_EQ(c.Color(), couleur_rouge);
+  EXPECT_TRUE(f().Masquerlgende1->isChecked());
+  EXPECT_FALSE(f().TBlegende->isChecked());
+}
+
+// Each way out of the program rewrites both sections in full, unchecked
+// curves included; they come back checked.
+class Fermeture : public Programme, public testing::WithParamInterface<int> {};
+
+TEST_P(Fermeture, EveryPathRewritesBothSections) {
+  parametres("[generales]\nmasquer_configuration=1\n[Graphiques]\n5=x^2;x\n9=sin(t);cos(t);t\n"
+             "[Textes_Graphiques]\n7=Bonjour;-1;1;2;3\n8=a;b;0.1;0.2;1E-7;123456789012345678\n[Outils]\nEn_calcul=x\n");
+  ASSERT_TRUE(demarrer());
+  f().CLBcourbe->item(1)->setCheckState(Qt::Unchecked);
+  f().CLBcourbe->addItem(QStringLiteral("1;t"));
+  annotations_graphiques[0]->SetX0(0.1 + 0.2);
+  switch (GetParam()) {
+    case 0: f().close(); break;
+    case 1: f().AquitterExecute(); break;
+    case 2: f().Quitter1Click(); break;
+    case 3: f().TBquitterClick(); break;
+  }
+  EXPECT_FALSE(f().isVisible());
+  EXPECT_EQ(contenu_parametres(),
+            "[generales]\r\nmasquer_configuration=1\r\n[Outils]\r\nEn_calcul=x\r\n\r\n"
+            "[Graphiques]\r\n0=x^2;x\r\n1=sin(t);cos(t);t\r\n2=1;t\r\n\r\n"
+            "[Textes_Graphiques]\r\n0=Bonjour;0.3;1;2;3\r\n1=a;b;0.1;0.2;1E-7;1.23456789012346E17\r\n");
+  arreter();  // closing once more writes nothing new
+  const std::string apres = contenu_parametres();
+  ASSERT_TRUE(demarrer());
+  ASSERT_EQ(f().CLBcourbe->count(), 3);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(f().CLBcourbe->item(i)->checkState(), Qt::Checked);
+  EXPECT_EQ(annotations_graphiques[0]->X0(), 0.3);
+  arreter();
+  EXPECT_EQ(contenu_parametres(), apres);
+}
+
+INSTANTIATE_TEST_SUITE_P(QuatreChemins, Fermeture, testing::Values(0, 1, 2, 3));
+
+TEST_F(Programme, ThePageCaptionFollowsEverySwitch) {
+  parametres("[generales]\nmasquer_configuration=1\n");
+  ASSERT_TRUE(demarrer());
+  f().TBcalculsClick();
+  EXPECT_EQ(f().windowTitle(), "Pralinore - Calculs");
+  f().dxWinXPBar2Items0Click();
+  EXPECT_EQ(f().windowTitle(), "Pralinore - Exercices");
+  f().ModuleGraphiques1Click();
+  EXPECT_EQ(f().windowTitle(), "Pralinore - Graphiques");
+  f().TBaccueil2Click();
+  EXPECT_EQ(f().windowTitle(), "Pralinore - Accueil");
+}
+
+TEST_F(Programme, MenusAndButtonsFollowThePage) {
+  parametres("[generales]\nmasquer_configuration=1\n");
+  ASSERT_TRUE(demarrer());
+  struct Page {
+    void (TFvorel::*aller)();
+    bool exercices, calcul, graphiques;
+  };
+  for (const Page& p : {Page{&TFvorel::TBexercicesClick, true, false, false},
+                        Page{&TFvorel::TBcalculsClick, false, true, false},
+                        Page{&TFvorel::TBgraphiquesClick, false, false, true},
+                        Page{&TFvorel::TBaccueilClick, false, false, false}}) {
+    (f().*p.aller)();
+    EXPECT_EQ(f().TBcommencer->isEnabled(), p.exercices);
+    EXPECT_EQ(f().Exercices2->menuAction()->isVisible(), p.exercices);
+    EXPECT_EQ(f().Calculs1->menuAction()->isVisible(), p.calcul);
+    EXPECT_EQ(f().Edition1->menuAction()->isVisible(), p.calcul);
+    EXPECT_EQ(f().Nouvelobjet1->isEnabled(), p.calcul);
+    EXPECT_EQ(f().Fonction1->menuAction()->isEnabled(), p.calcul);
+    EXPECT_EQ(f().Graphique2->menuAction()->isVisible(), p.graphiques);
+    EXPECT_EQ(f().Affichage1->menuAction()->isEnabled(), p.graphiques);
+    EXPECT_EQ(f().Imprimer1->isEnabled(), p.graphiques);
+    EXPECT_EQ(f().Enregistrer1->isEnabled(), p.exercices || p.calcul || p.graphiques);
+    EXPECT_TRUE(f().Fichier->menuAction()->isVisible());
+    EXPECT_TRUE(f().Aide1->menuAction()->isVisible());
+  }
+}
+
+TEST_F(Programme, ExercisesKeepPiAloneAndOtherPagesAddTheUsersConstants) {
+  parametres("[generales]\nmasquer_configuration=1\n");
+  essai::ecrire_octets(dossier_ / "Constante.ini", "[Constante]\r\na=3\r\n");
+  ASSERT_TRUE(demarrer());
+  f().TBexercicesClick();
+  EXPECT_EQ(constantes->indice("pi"), 0);
+  EXPECT_EQ(constantes->indice("a"), -1);
+  f().TBcalculsClick();
+  ASSERT_GE(constantes->indice("a"), 0);
+  EXPECT_EQ(constantes->valeurs[static_cast<std::size_t>(constantes->indice("a"))], "3");
+}
+
+TEST_F(Programme, TheHomePageListsTheCategoriesOnce) {
+  parametres("[generales]\nmasquer_configuration=1\n");
+  ASSERT_TRUE(demarrer());
+  const std::string texte = TFvorel::texte_memo(f().memo2);
+  const std::string debut =
+      "Bienvenue sur Pralinore\r\n\r\nPralinore contient plus de 58 fonctions math\xE9matiques organis\xE9"
+      "es en cat\xE9gorie : Fonctions usuelles, Calcul formel, ";
+  EXPECT_EQ(texte.substr(0, debut.size()), debut);
+  EXPECT_EQ(texte, texte_accueil(*fonctions_usuelles, 0, {}));
+  EXPECT_EQ(texte.find("Calcul formel", debut.size()), std::string::npos);  // listed once
+}
+
+TEST_F(Programme, ModulesAreHiddenWhileTheConfigurationDialogShows) {
+  bool vu = false;
+  messages_->modale = [&](const std::string& nom) {
+    vu = nom == "TFconfiguration";
+    EXPECT_TRUE(f().TBexercices->isHidden());
+    EXPECT_TRUE(f().TBcalculs->isHidden());
+    EXPECT_TRUE(f().TBgraphiques->isHidden());
+    EXPECT_FALSE(f().Graphique2->menuAction()->isVisible());
+    EXPECT_FALSE(Foptions_graphiques->PCoptions->isTabVisible(1));
+    return 1;
+  };
+  ASSERT_TRUE(demarrer());
+  EXPECT_TRUE(vu);
+  EXPECT_FALSE(f().TBexercices->isHidden());
+  EXPECT_FALSE(f().TBcalculs->isHidden());
+  EXPECT_FALSE(f().TBgraphiques->isHidden());
+  EXPECT_TRUE(f().ModuleGraphiques1->isVisible());
+}
+
+TEST_F(Programme, TheConfigurationDialogCanBeSkipped) {
+  parametres("[generales]\nmasquer_configuration=1\n");
+  ASSERT_TRUE(demarrer());
+  EXPECT_TRUE(messages_->journal.empty());
+  f().FormShow();  // shown once only
+  EXPECT_TRUE(messages_->journal.empty());
+}
+
+TEST_F(Programme, TheStartPageIsHonouredEvenWithItsTabHidden) {
+  for (const auto& [page, attendue] : {std::pair{4, 4}, std::pair{3, 3}, std::pair{9, 0}, std::pair{-1, 0}}) {
+    parametres("[generales]\nmasquer_configuration=1\npage_demarrage=" + std::to_string(page) + "\n");
+    ASSERT_TRUE(demarrer());
+    EXPECT_EQ(f().Classeur->currentIndex(), attendue) << page;
+    EXPECT_FALSE(f().Classeur->isTabVisible(f().Classeur->currentIndex()));
+    arreter();
+  }
+}
+
+TEST_F(Programme, OnlyTheEditorTabToggles) {
+  parametres("[generales]\nmasquer_configuration=1\npage_demarrage=2\n");
+  ASSERT_TRUE(demarrer());
+  f().afficher_module("editeur");
+  EXPECT_TRUE(f().Classeur->isTabVisible(4));
+  EXPECT_EQ(f().page_active(), f().TabSheet2);  // showing a tab does not move the page
+  f().afficher_module("editeur");
+  EXPECT_FALSE(f().Classeur->isTabVisible(4));
+  for (QWidget* page : {f().TabSheet5, f().TabSheet1, f().TabSheet2, f().TabSheet3, f().TabSheet6,
+                        f().TSStatistiques, f().TSaide}) {
+    EXPECT_FALSE(f().Classeur->isTabVisible(f().Classeur->indexOf(page)));
+  }
+}
+
+TEST_F(Programme, TheToolBarChoiceIsKeptAndTheLastInputComesBack) {
+  parametres("[generales]\nmasquer_configuration=1\n[Outils]\nEn_calcul=x^2+1\n");
+  ASSERT_TRUE(demarrer());
+  EXPECT_EQ(f().Edit1->text(), "x^2+1");
+  EXPECT_TRUE(f().Barredoutils1->isChecked());
+  EXPECT_FALSE(f().Panel1->isHidden());
+  f().Barredoutils1->trigger();
+  EXPECT_FALSE(f().Barredoutils1->isChecked());
+  EXPECT_TRUE(f().Panel1->isHidden());
+  EXPECT_NE(contenu_parametres().find("barre_outils=0\r\n"), std::string::npos);
+  arreter();
+  ASSERT_TRUE(demarrer());
+  EXPECT_FALSE(f().Barredoutils1->isChecked());
+  EXPECT_TRUE(f().Panel1->isHidden());
+}
+
+TEST_F(Programme, LanguageCaptionsReachTheControlsByName) {
+  parametres("[generales]\nmasquer_configuration=1\nlangue=1\n");
+  ASSERT_TRUE(demarrer());
+  EXPECT_EQ(f().Quitter1->text(), "Quit");
+  EXPECT_EQ(f().Classeur->tabText(2), "Calculations");
+  EXPECT_EQ(Foptions_graphiques->LBcategorie->item(2)->text(), "Global");
+  EXPECT_EQ(Foptions_graphiques->CBLangue->currentIndex(), 1);
+  arreter();
+  parametres("[generales]\nmasquer_configuration=1\nlangue=7\n");  // no such language: French
+  ASSERT_TRUE(demarrer());
+  EXPECT_EQ(f().Quitter1->text(), "Quitter");
+  EXPECT_EQ(f().Classeur->tabText(2), "Calculs");
+  EXPECT_EQ(f().findChild<QAction*>(QStringLiteral("Masquerlgende1"))->text(), "Masquer L\u00e9gende");
+  EXPECT_EQ(Foptions_graphiques->CBLangue->currentIndex(), 0);
+}
+
+TEST_F(Programme, F1AsksForTheMainWindowsHelpContext) {
+  parametres("[generales]\nmasquer_configuration=1\n");
+  ASSERT_TRUE(demarrer());
+  EXPECT_EQ(contexte_aide_effectif(f().Edit1), contexte_aide_principal);
+  EXPECT_TRUE(demander_aide(f().Edit1));
+  EXPECT_TRUE(f().aide_contextuelle(HELP_CONTEXT, 1411));
+  EXPECT_FALSE(f().aide_contextuelle(3, 0));  // any other request is the application's
+}
+
+}  // namespace
