@@ -47,7 +47,10 @@ std::string texte_copie_historique(const std::vector<std::string>& lignes, std::
 }
 
 std::string saisie_depuis_selection(const std::string& selection) {
-  std::string texte = enleve_delimiteurs(selection, "{}");
+  std::string texte = selection;
+  // A selected history line ends with the break that joins it to the next.
+  if (texte.ends_with(separateur_historique)) texte.resize(texte.size() - separateur_historique.size());
+  texte = enleve_delimiteurs(texte, "{}");
   if (!texte.empty() && texte.front() == '=') texte.erase(0, 1);
   return est_erreur(texte) ? std::string() : texte;
 }

@@ -37,9 +37,12 @@ void limiter_historique(std::vector<std::string>& lignes);
 // "Pralinore v" + version.
 std::string texte_copie_historique(const std::vector<std::string>& lignes, std::string_view version);
 
+// What joins the history's lines on its page.
+inline constexpr std::string_view separateur_historique = "<BR>";
+
 // What a selection in the rendered history gives back to the input line:
-// without braces enclosing it whole, without a leading "="; nothing for an
-// error value.
+// without the line break after it, without braces enclosing it whole,
+// without a leading "="; nothing for an error value.
 std::string saisie_depuis_selection(const std::string& selection);
 
 // An input holding ":=", already in lower case.

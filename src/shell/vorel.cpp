@@ -236,4 +236,9 @@ void TFvorel::montrer_page(QWidget* page) {
 
 QWidget* TFvorel::page_active() const { return Classeur->currentWidget(); }
 
-QLineEdit* TFvorel::zone_texte_active() const { return derniere_zone_.data(); }
+// The window keeps its focus widget while inactive, and tool buttons and
+// menus never take it: an edit box there is the one the user was in.
+QLineEdit* TFvorel::zone_texte_active() const {
+  if (auto* zone = qobject_cast<QLineEdit*>(focusWidget())) return zone;
+  return derniere_zone_.data();
+}

@@ -57,6 +57,7 @@ TEST(Historique, CopyEndsWithTheProductLine) {
 
 TEST(Historique, SelectionBackToTheInputLine) {
   EXPECT_EQ(saisie_depuis_selection("{=2*x}"), "2*x");
+  EXPECT_EQ(saisie_depuis_selection("{=2*x}<BR>"), "2*x");
   EXPECT_EQ(saisie_depuis_selection("{x+x}"), "x+x");
   EXPECT_EQ(saisie_depuis_selection("=3"), "3");
   EXPECT_EQ(saisie_depuis_selection("{=erreur(Division par z\xE9ro)}"), "");
