@@ -1,0 +1,75 @@
+// Start-up time of the program: from launching the executable to its main
+// window shown. The program runs with PRALINORE_SCREENSHOT, so it saves a
+// picture of the shown window and ends: each run counts the whole process,
+// the picture and the exit included. The first start of all (fonts, caches
+// of the system) is left out of the figures.
+//
+//   build/bin/bench-demarrage
+//
+// reports the median of 10 runs.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// One run of the program; false when it did not end well.
+bool lancer(const fs::path& dossier) {
+  std::vector<std::string> variables = {
+      "PRALINORE_APPDIR=" + dossier.string(), "PRALINORE_SCREENSHOT=" + (dossier / "fenetre.png").string(),
+      "PRALINORE_TEST_MESSAGES=" + (dossier / "messages.txt").string(), "QT_QPA_PLATFORM=offscreen"};
+  for (char** e = environ; *e != nullptr; ++e) {
+    const std::string v = *e;
+    if (!v.starts_with("PRALINORE_") && !v.starts_with("QT_QPA_PLATFORM=")) variables.push_back(v);
+  }
+  std::vector<char*> env;
+  for (auto& v : variables) env.push_back(v.data());
+  env.push_back(nullptr);
+  char chemin[] = PRALINORE_BINAIRE;
+  char* arguments[] = {chemin, nullptr};
+  pid_t pid = 0;
+  if (posix_spawn(&pid, chemin, nullptr, nullptr, arguments, env.data()) != 0) return false;
+  int statut = 0;
+  if (waitpid(pid, &statut, 0) != pid) return false;
+  return WIFEXITED(statut) && WEXITSTATUS(statut) == 0;
+}
+
+void demarrage(benchmark::State& etat) {
+  std::string modele = (fs::temp_directory_path() / "pralinore-demarrage-XXXXXX").string();
+  if (::mkdtemp(modele.data()) == nullptr) {
+    etat.SkipWithError("no temporary folder");
+    return;
+  }
+  const fs::path dossier = modele;
+  fs::copy(PRALINORE_PARAMETRES_LIVRES, dossier / "parametres", fs::copy_options::recursive);
+  if (!lancer(dossier)) etat.SkipWithError("the program did not start");  // the first start: not timed
+  for (auto _ : etat) {
+    const auto debut = std::chrono::steady_clock::now();
+    const bool reussi = lancer(dossier);
+    const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
+    if (!reussi) etat.SkipWithError("the program did not start");
+    etat.SetIterationTime(duree.count());
+  }
+  fs::remove_all(dossier);
+}
+BENCHMARK(demarrage)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(10)
+    ->ComputeStatistics("max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); })
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
