@@ -59,6 +59,8 @@ Tprogramme::~Tprogramme() {
   crochets.libelles_communs = nullptr;
   crochets.menu_fonctions = nullptr;
   if (Fvorel != nullptr) Fvorel->FormClose();
+  // Renderers hold their images: they go before the windows.
+  liberer_formules();
   for (auto it = fenetres_.rbegin(); it != fenetres_.rend(); ++it) delete *it;
   fenetres_.clear();
   Fiche_choix_exo = nullptr;
@@ -69,7 +71,6 @@ Tprogramme::~Tprogramme() {
   Fcalcul_graphique = nullptr;
   Fnouvel_objet = nullptr;
   Fconfiguration = nullptr;
-  liberer_formules();
 }
 
 void Tprogramme::installer_crochets_langue() {

@@ -27,7 +27,7 @@ TEST(ListeDistincte, SkipsTextsTheListAlreadyHolds) {
   EXPECT_EQ(liste_distincte({}), "");
   EXPECT_EQ(liste_distincte({"Calcul formel", "Calcul", "Arithm", "Calcul formel", "Fonctions"}),
             "Calcul formel, Arithm, Fonctions");
-  // Part of the separator counts as held too: the test is on the joined text.
+  // A piece of the separator counts as held too: the test is on the joined text.
   EXPECT_EQ(liste_distincte({"a", "b", ", "}), "a, b");
 }
 

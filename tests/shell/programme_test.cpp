@@ -1,5 +1,6 @@
 // Start-up, pages and shutdown of the main window.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLabel>
@@ -313,6 +314,23 @@ TEST_F(Programme, LanguageCaptionsReachTheControlsByName) {
   EXPECT_EQ(f().Classeur->tabText(2), "Calculs");
   EXPECT_EQ(f().findChild<QAction*>(QStringLiteral("Masquerlgende1"))->text(), "Masquer L\u00e9gende");
   EXPECT_EQ(Foptions_graphiques->CBLangue->currentIndex(), 0);
+}
+
+TEST_F(Programme, TheOptionsDialogOpensOnTheCategoryOfThePage) {
+  parametres("[generales]\nmasquer_configuration=1\n[Outils]\nauto_mutiplier=0\nauto_reduction=1\n");
+  ASSERT_TRUE(demarrer());
+  EXPECT_FALSE(Foptions_graphiques->CBmultiplier->isChecked());
+  EXPECT_TRUE(Foptions_graphiques->CBreduction->isChecked());
+  EXPECT_TRUE(Foptions_graphiques->CBcoloration->isChecked());
+  for (const auto& [aller, page] : {std::pair{&TFvorel::TBexercicesClick, Foptions_graphiques->TSExercices},
+                                    std::pair{&TFvorel::TBgraphiquesClick, Foptions_graphiques->TSgraphiques},
+                                    std::pair{&TFvorel::TBcalculsClick, Foptions_graphiques->TSgenerales}}) {
+    (f().*aller)();
+    f().Outils2Click();
+    EXPECT_EQ(Foptions_graphiques->PCoptions->currentWidget(), page);
+  }
+  ASSERT_EQ(messages_->journal.size(), 3u);
+  EXPECT_EQ(messages_->journal[2].texte, "TFoptions_graphiques");
 }
 
 TEST_F(Programme, F1AsksForTheMainWindowsHelpContext) {
