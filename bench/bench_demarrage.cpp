@@ -6,13 +6,16 @@
 //
 //   build/bin/bench-demarrage
 //
-// reports the median of 10 runs.
+// reports the median of 10 runs, off screen; QT_QPA_PLATFORM=xcb (with a
+// DISPLAY) times it on an X server instead.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -25,9 +28,11 @@ namespace fs = std::filesystem;
 
 // One run of the program; false when it did not end well.
 bool lancer(const fs::path& dossier) {
+  const char* plateforme = std::getenv("QT_QPA_PLATFORM");
   std::vector<std::string> variables = {
       "PRALINORE_APPDIR=" + dossier.string(), "PRALINORE_SCREENSHOT=" + (dossier / "fenetre.png").string(),
-      "PRALINORE_TEST_MESSAGES=" + (dossier / "messages.txt").string(), "QT_QPA_PLATFORM=offscreen"};
+      "PRALINORE_TEST_MESSAGES=" + (dossier / "messages.txt").string(),
+      std::string("QT_QPA_PLATFORM=") + (plateforme != nullptr ? plateforme : "offscreen")};
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string v = *e;
     if (!v.starts_with("PRALINORE_") && !v.starts_with("QT_QPA_PLATFORM=")) variables.push_back(v);
