@@ -123,7 +123,10 @@ LigneFormule disposer_integrer(const Contexte& c, const Appel& a, int x, int y) 
   for (std::size_t k = separateur; k < argument->cellules.size(); ++k) argument->cellules[k].cache = true;
   if (a.arguments.size() == 2 && separateur < argument->cellules.size()) {
     const std::string variable = " d" + a.arguments[1];
-    const int xv = separateur > 0 ? argument->cellules[separateur - 1].droite : argument->gauche;
+    // Where the separator was placed: the right of the integrand, whatever
+    // its last cell (a quotient's last cells are its hidden "/" and its
+    // denominator, both short of the bar's end).
+    const int xv = argument->cellules[separateur].gauche;
     argument->ajouter_objet("texte;" + variable, {{xv, y}}, c.police);
     // The line ends with "dx": the hidden separator and variable leave no gap.
     argument->droite = xv + largeur_texte(c.canevas(), c.police, variable);

@@ -46,8 +46,10 @@ LigneFormule disposer_fraction(const Contexte& c, const Morceau& m, const expres
     w += 4 * largeur_texte(canevas, c.police, " ");
   }
   const int barre = std::max(n->bas, y);
-  n->deplacer((w - (n->droite - n->gauche)) / 2, 0);
-  d->deplacer((w - (d->droite - d->gauche)) / 2, 0);
+  // Centred from x: a part that does not start at x (a negated term starts
+  // after its minus's gap) would otherwise stick out past the bar.
+  n->deplacer(x - n->gauche + (w - (n->droite - n->gauche)) / 2, 0);
+  d->deplacer(x - d->gauche + (w - (d->droite - d->gauche)) / 2, 0);
   // The "/" stays as a hidden cell with a right edge of 0: hit testing
   // never finds it.
   n->ajouter_caractere(-1, "/", x, barre, 0, true, false, nom_police(c.police), taille_cellule_operateur,

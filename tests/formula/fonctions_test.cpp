@@ -56,6 +56,9 @@ TEST_F(Fonctions, AnIntegralIsItsSignTheIntegrandAndTheVariable) {
   EXPECT_EQ(variable[0]->x[0], cellule(*l, '2').droite);
   // The line ends with "dx", not after the hidden ";x".
   EXPECT_EQ(l->droite, cellule(*l, '2').droite + largeur(" dx"));
+  // After a quotient, "dx" follows the bar, not the last cell.
+  const auto quotient = disposer("integrer((x+1)/2;x)");
+  EXPECT_EQ(objets(*quotient, "texte; dx").at(0)->x[0], objets(*quotient, "ligne").at(0)->x[1]);
 }
 
 TEST_F(Fonctions, AVectorHasAnArrowOverItsName) {

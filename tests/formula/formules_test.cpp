@@ -26,6 +26,19 @@ TEST_F(Formules, AQuotientStandsOnItsBarCentredInTheWiderPart) {
   EXPECT_EQ(l->droite, x0 + w);
 }
 
+TEST_F(Formules, BothPartsOfAQuotientStayOverTheBar) {
+  // A negated part starts after its minus's gap, not at the formula's x.
+  for (const std::string texte : {"(-x)/y", "1/-x", "(-1)/(-22)"}) {
+    const auto l = disposer(texte);
+    const auto barre = objets(*l, "ligne").at(0);
+    for (const auto& c : l->cellules) {
+      if (c.cache) continue;
+      EXPECT_GE(c.gauche, barre->x[0]) << texte << " " << c.caractere;
+      EXPECT_LE(c.droite, barre->x[1]) << texte << " " << c.caractere;
+    }
+  }
+}
+
 TEST_F(Formules, AQuotientOverAQuotientHasALongerBarAndHiddenBracketsOfNoWidth) {
   const auto l = disposer("1/(1/x)");
   const auto barres = objets(*l, "ligne");
