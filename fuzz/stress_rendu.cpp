@@ -296,13 +296,17 @@ TEST(StressRendu, DeepNestingAndHugeSums) {
     somme += "+" + std::to_string(k) + "*x";
     produit += "*x^" + std::to_string(k % 7);
   }
+  // Tables make every column as wide as the widest: nested, they multiply
+  // the width of a far-away figure.
+  std::string tableaux = "insere_figure(ligne(0;0;100000;100000))";
+  for (int k = 0; k < 12; ++k) tableaux = "affiche([[" + tableaux + ";1;1;1;1];[" + tableaux.substr(0, 40) + "]])";
   const std::vector<std::string> formules{
       imbrique("(", "x", ")"),          imbrique("(", "x", ""),           imbrique("", "x", ")"),
       imbrique("sqrt(", "x", ")"),      imbrique("1/(", "x", ")"),        imbrique("-(", "x", ")"),
       imbrique("x^(", "2", ")"),        imbrique("[", "1;2", "]"),        imbrique("affiche([", "1", "])"),
       imbrique("u_(", "n", ")"),        imbrique("(a+", "b", ")*c"),      imbrique("exp(", "x", ")"),
       imbrique("integrer(", "x;x", ")"), imbrique("{", "x", "}"),          somme,
-      produit,                          imbrique("f(", "x", ")")};
+      produit,                          imbrique("f(", "x", ")"),          tableaux};
   ImageHote image;
   for (const std::string& formule : formules) {
     image.definir_largeur(600);

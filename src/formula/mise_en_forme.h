@@ -4,6 +4,7 @@
 // text are laid out by Tligne's constructor, which picks the routine.
 // Shared by the files of this folder only.
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -28,6 +29,14 @@ inline constexpr int taille_cellule_operateur = 14;
 // Nested layouts past this depth lay the rest of their text out as one run
 // of characters: pasted brackets or a huge sum cannot exhaust the stack.
 inline constexpr int profondeur_formule_maximale = 200;
+
+// Coordinates are kept within this many pixels of 0. Every column of a table
+// is as wide as the widest, so nested tables multiply widths: a short pasted
+// text could otherwise overflow the arithmetic that follows.
+inline constexpr int coordonnee_limite = 1 << 29;
+inline int borner(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, -coordonnee_limite, coordonnee_limite));
+}
 
 using LigneFormule = std::unique_ptr<Tligne>;
 
