@@ -132,9 +132,9 @@ void Tligne::deplacer(int dx, int dy) {
   if (!boite_videe()) {
     // A move never takes the box past the coordinate limit (a line beyond
     // it may still come back).
-    const auto borne = [](int d, int bas_, int haut_) {
-      const long long mini = std::min(0LL, -static_cast<long long>(coordonnee_limite) - bas_);
-      const long long maxi = std::max(0LL, static_cast<long long>(coordonnee_limite) - haut_);
+    const auto borne = [](int d, int debut, int fin) {
+      const long long mini = std::min(0LL, -static_cast<long long>(coordonnee_limite) - debut);
+      const long long maxi = std::max(0LL, static_cast<long long>(coordonnee_limite) - fin);
       return static_cast<int>(std::clamp<long long>(d, mini, maxi));
     };
     dx = borne(dx, gauche, droite);
