@@ -6,6 +6,7 @@
 
 #include "formula/balises.h"
 #include "formula/formule.h"
+#include "formula/mise_en_forme.h"
 #include "platform/canevas.h"
 #include "platform/image_hote.h"
 
@@ -13,36 +14,11 @@ namespace {
 
 const std::string police_par_defaut = "MS Sans Serif";
 
-const std::string& nom_effectif(const Tpolice& police) {
-  return police.nom.empty() ? police_par_defaut : police.nom;
-}
-
-int taille_effective(const Tpolice& police) { return police.taille <= 0 ? 14 : police.taille; }
-
 }  // namespace
 
-// Until formulas get their own layout, a formula is shown as its plain text:
-// one cell per character, numbered in the formula's text.
-Tligne::Tligne(Tformule* formule_, const Tpolice& police, std::string_view texte_, int x, int y)
-    : formule(formule_),
-      image(formule_ != nullptr ? formule_->image : nullptr),
-      canevas(formule_ != nullptr ? formule_->canevas : nullptr),
-      droite(x),
-      bas(y),
-      gauche(x),
-      haut(y) {
-  if (texte_.empty()) {
-    if (canevas != nullptr) {
-      canevas->police.nom = police_par_defaut;
-      canevas->police.taille = 14;
-    }
-    return;
-  }
-  for (std::size_t k = 0; k < texte_.size(); ++k) {
-    placer_caractere(texte_.substr(k, 1), x, y, police, false);
-    cellules.back().indice_source = static_cast<int>(k);
-  }
-}
+const std::string& nom_police(const Tpolice& police) { return police.nom.empty() ? police_par_defaut : police.nom; }
+
+int taille_police(const Tpolice& police) { return police.taille <= 0 ? 14 : police.taille; }
 
 void Tligne::Assign(const Tligne& source) {
   if (&source == this) return;
@@ -59,8 +35,8 @@ void Tligne::Assign(const Tligne& source) {
 }
 
 void Tligne::appliquer_police(Canevas& c, const Tpolice& police) {
-  c.police.nom = nom_effectif(police);
-  c.police.taille = taille_effective(police);
+  c.police.nom = nom_police(police);
+  c.police.taille = taille_police(police);
   c.police.couleur = police.couleur;
   c.police.style = police.style;
   c.couleur_crayon = police.couleur;
@@ -121,8 +97,8 @@ void Tligne::ajouter_caractere(int index, std::string_view caractere, int g, int
 
 void Tligne::placer_caractere(std::string_view caractere, int x, int h, const Tpolice& police, bool balise) {
   appliquer_police(police);
-  const std::string& nom = nom_effectif(police);
-  const int taille = taille_effective(police);
+  const std::string& nom = nom_police(police);
+  const int taille = taille_police(police);
   if (caractere.empty()) {
     ajouter_caractere(-1, "", x, h, x, false, balise, nom, taille, police.couleur, police.style);
     return;
@@ -153,6 +129,17 @@ void Tligne::placer_caractere(std::string_view caractere, int x, int h, const Tp
 }
 
 void Tligne::deplacer(int dx, int dy) {
+  if (!boite_videe()) {
+    // A move never takes the box past the coordinate limit (a line beyond
+    // it may still come back).
+    const auto borne = [](int d, int debut, int fin) {
+      const long long mini = std::min(0LL, -static_cast<long long>(coordonnee_limite) - debut);
+      const long long maxi = std::max(0LL, static_cast<long long>(coordonnee_limite) - fin);
+      return static_cast<int>(std::clamp<long long>(d, mini, maxi));
+    };
+    dx = borne(dx, gauche, droite);
+    dy = borne(dy, haut, bas);
+  }
   for (auto& c : cellules) {
     c.gauche += dx;
     c.droite += dx;
@@ -162,6 +149,8 @@ void Tligne::deplacer(int dx, int dy) {
     for (int& x : o.x) x += dx;
     for (int& y : o.y) y += dy;
   }
+  // An emptied box stays empty: it only ever enters unions.
+  if (boite_videe()) return;
   gauche += dx;
   droite += dx;
   haut += dy;
@@ -244,8 +233,8 @@ void Tligne::dessiner_objets(Canevas& c) {
     if (separateur == std::string::npos || objet.x.empty() || objet.y.empty()) continue;
     const std::size_t fin = objet.nature.find(';', separateur + 1);
     const std::string texte_objet = objet.nature.substr(separateur + 1, fin == std::string::npos ? std::string::npos : fin - separateur - 1);
-    c.police.taille = taille_effective(objet.police);
-    c.police.nom = nom_effectif(objet.police);
+    c.police.taille = taille_police(objet.police);
+    c.police.nom = nom_police(objet.police);
     c.TextOut(objet.x[0], objet.y[0], texte_objet);
   }
   for (const auto& objet : objets) {

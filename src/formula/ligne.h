@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "formula/origine.h"
 #include "platform/couleur.h"
 
 class Canevas;
@@ -60,8 +61,13 @@ struct Tlien {
 class Tligne {
  public:
   // An empty text gives an empty line whose box is the point (x, y); any
-  // other text is a formula laid out at (x, y).
+  // other text is a formula laid out at (x, y), its cells numbered from 0 in
+  // the text.
   Tligne(Tformule* formule, const Tpolice& police, std::string_view texte, int x, int y);
+  // A part of a formula: its characters come from `origine`, and it is
+  // `profondeur` layouts deep.
+  Tligne(Tformule* formule, const Tpolice& police, std::string_view texte, int x, int y, const Origine& origine,
+         int profondeur);
   virtual ~Tligne() = default;
   Tligne(const Tligne&) = delete;
   Tligne& operator=(const Tligne&) = delete;
@@ -91,6 +97,19 @@ class Tligne {
   // Every point extends the box (right and bottom to at least coordinate + 1).
   void ajouter_objet(std::string_view nature, const std::vector<std::pair<int, int>>& points, const Tpolice& police);
 
+  // Wraps the line in the two characters of `paire` ("()", "[]" or "{}").
+  // Visible brackets push the line right and are drawn as arcs around a
+  // line taller than they are; invisible ones take no width.
+  void entourer(const Tpolice& police, std::string_view paire, bool invisible);
+  // `nombre` pairs of invisible "()" at once.
+  void ajouter_parentheses_cachees(const Tpolice& police, int nombre);
+  // Hides every cell and empties the box, so that the next union takes the
+  // other line's box. An emptied box only ever enters unions.
+  void masquer_cellules();
+  bool boite_videe() const;
+  // Shows a hidden cell again, its box joining the line's.
+  void montrer_cellule(std::size_t index);
+
   std::vector<Tcellule> cellules;
   std::vector<Tobjet_graphique> objets;
   std::uint8_t alignement = 0;  // 0 left, 1 centre, 2 right
@@ -105,5 +124,7 @@ class Tligne {
 
  private:
   void etendre(int g, int h, int d, int b);
+  // Takes the cells, objects and box of a line laid out for this one.
+  void reprendre(Tligne& resultat);
   bool vide() const { return cellules.empty() && objets.empty(); }
 };

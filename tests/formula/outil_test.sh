@@ -16,6 +16,15 @@ entete=$(od -A n -t x1 -N 20 "$dossier/sortie.png" | tr -d ' \n')
   exit 1
 }
 
+# Formulas, with the options of the formula layout and the English names.
+printf '{1/(1/x)} et {affiche([[1;2];[3;4]])} {integrate(x^2;x)}' |
+  "$outil" --largeur 400 --coloration --fonctions-en-rouge --langue en "$dossier/f.png" 2>/dev/null
+entete=$(od -A n -t x1 -N 20 "$dossier/f.png" | tr -d ' \n')
+[ "$entete" = "89504e470d0a1a0a0000000d4948445200000190" ] || {
+  echo "not a 400-pixel-wide PNG: $entete" >&2
+  exit 1
+}
+
 refuse() {  # arguments...
   if "$outil" "$@" </dev/null >/dev/null 2>"$dossier/erreur"; then
     echo "pralinore-rendu $* was accepted" >&2
@@ -27,6 +36,8 @@ refuse --largeur
 refuse --largeur abc "$dossier/a.png"
 refuse --largeur 0 "$dossier/a.png"
 refuse --inconnue "$dossier/a.png"
+refuse --langue de "$dossier/a.png"
+refuse "$dossier/a.png" --langue
 refuse
 refuse "$dossier/a.png" "$dossier/b.png"
 printf '' | "$outil" "$dossier/vide.png" 2>/dev/null && { echo "an empty page was written" >&2; exit 1; }

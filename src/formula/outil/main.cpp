@@ -1,6 +1,10 @@
 // pralinore-rendu: reads a page of mark-up (UTF-8) on standard input and
 // draws it, with the font of the program's pages, into a PNG file.
-//   pralinore-rendu [--largeur N] sortie.png
+//   pralinore-rendu [--largeur N] [--coloration] [--fonctions-en-rouge]
+//                   [--langue fr|en] sortie.png
+// --coloration shows constants in green and the imaginary unit in red,
+// --fonctions-en-rouge function names in red; --langue picks the language
+// of the function names that formulas are read with (French by default).
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -9,17 +13,24 @@
 #include <optional>
 #include <string>
 
+#include "engine/fonctions_usuelles.h"
+#include "engine/traduction_fonctions.h"
 #include "formula/formule.h"
+#include "localisation/choix_langue.h"
 #include "localisation/nombres.h"
 #include "localisation/texte_1252.h"
 #include "platform/image_hote.h"
 
 namespace {
 
-constexpr const char* usage = "usage: pralinore-rendu [--largeur N] sortie.png\n";
+constexpr const char* usage =
+    "usage: pralinore-rendu [--largeur N] [--coloration] [--fonctions-en-rouge] [--langue fr|en] sortie.png\n";
 
 struct Options {
   int largeur = 600;
+  bool coloration = false;
+  bool fonctions_en_rouge = false;
+  int langue = 0;
   std::string sortie;
 };
 
@@ -38,6 +49,17 @@ std::optional<Options> lire_options(int argc, char** argv, std::string& erreur) 
         return std::nullopt;
       }
       options.largeur = *largeur;
+    } else if (argument == "--coloration") {
+      options.coloration = true;
+    } else if (argument == "--fonctions-en-rouge") {
+      options.fonctions_en_rouge = true;
+    } else if (argument == "--langue") {
+      const std::string langue = i + 1 < argc ? argv[++i] : "";
+      if (langue != "fr" && langue != "en") {
+        erreur = "--langue needs fr or en";
+        return std::nullopt;
+      }
+      options.langue = langue == "en" ? 1 : 0;
     } else if (argument.starts_with("-") && argument != "-") {
       erreur = "unknown option: " + argument;
       return std::nullopt;
@@ -67,12 +89,20 @@ int main(int argc, char** argv) {
   // No display is needed: the page is drawn off screen.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
+  // As the program starts: the catalogue, then the function table with its
+  // category words, then the switch again so that the rows take the
+  // language's names.
+  enregistrer_traduction_fonctions();
+  choisir_langue(options->langue);
+  initialise_fonctions_usuelles();
+  choisir_langue(options->langue);
 
   const std::string entree((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
   ImageHote image;
   image.definir_largeur(options->largeur);
   const Tpolice police_des_pages{"MS Sans Serif", 14, 0, 0};
-  Tformule page(&image, police_des_pages, depuis_utf8(entree), 0, 0, false, false);
+  Tformule page(&image, police_des_pages, depuis_utf8(entree), 0, 0, options->fonctions_en_rouge,
+                options->coloration);
   page.afficher();
   if (image.bitmap().isNull() || !image.bitmap().save(QString::fromStdString(options->sortie), "PNG")) {
     std::cerr << "pralinore-rendu: cannot write " << options->sortie

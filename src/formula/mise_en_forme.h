@@ -1,0 +1,90 @@
+#pragma once
+// The layout of a formula, one routine per kind of text. Each routine lays
+// its text out at (x, y) into a new line and gives it back; the parts of a
+// text are laid out by Tligne's constructor, which picks the routine.
+// Shared by the files of this folder only.
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "formula/ligne.h"
+#include "formula/origine.h"
+
+class expression;
+
+// Brackets around a text taller than one line are drawn as arcs bulging by
+// this part of the bracketed height.
+inline const double bombement_crochets = std::sqrt(2.0) / 2.0 - 0.5;
+// Pixels after the separator of a list or a relation.
+inline constexpr int espace_separateur = 5;
+// Pixels between the columns of a table.
+inline constexpr int ecart_colonnes = 15;
+// Exponents are raised, and subscripts drawn, at this part of the size.
+inline constexpr double facteur_reduction = 0.75;
+// Size of the hidden "/" and "^" cells.
+inline constexpr int taille_cellule_operateur = 14;
+// Nested layouts past this depth lay the rest of their text out as one run
+// of characters: pasted brackets or a huge sum cannot exhaust the stack.
+inline constexpr int profondeur_formule_maximale = 200;
+
+// Coordinates are kept within this many pixels of 0. Every column of a table
+// is as wide as the widest, so nested tables multiply widths: a short pasted
+// text could otherwise overflow the arithmetic that follows.
+inline constexpr int coordonnee_limite = 1 << 29;
+inline int borner(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, -coordonnee_limite, coordonnee_limite));
+}
+
+using LigneFormule = std::unique_ptr<Tligne>;
+
+// What every routine needs besides its text.
+struct Contexte {
+  Tformule* formule = nullptr;
+  Tpolice police;
+  int profondeur = 0;
+
+  Canevas* canevas() const;
+  bool fonctions_en_rouge() const;
+  bool coloration() const;
+  // The same layout with another police.
+  Contexte avec_police(const Tpolice& autre) const { return {formule, autre, profondeur}; }
+};
+
+// Font name and size a police stands for.
+const std::string& nom_police(const Tpolice& police);
+int taille_police(const Tpolice& police);
+// Rounded to nearest, ties to even.
+inline int arrondi(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+// Measures in the police's font (0 without a canvas).
+int largeur_texte(Canevas* canevas, const Tpolice& police, std::string_view texte);
+int hauteur_texte(Canevas* canevas, const Tpolice& police);
+
+// An empty line at (x, y).
+LigneFormule ligne_vide(const Contexte& c, int x, int y);
+// A part of the formula laid out by Tligne's constructor, one level deeper.
+LigneFormule sous_formule(const Contexte& c, const Morceau& m, int x, int y);
+
+// No operator, no list or relation, not a call, not negated, no "_", not
+// "pi": a run of characters the routines place directly.
+bool est_atome_simple(const std::string& texte);
+
+// The routines, by kind of text.
+LigneFormule disposer_atome(const Contexte& c, const Morceau& m, int x, int y);
+LigneFormule disposer_separation(const Contexte& c, const Morceau& m, int position, bool crochets, int x, int y);
+LigneFormule disposer_chaine_infixe(const Contexte& c, const Morceau& m, const expression& e, int x, int y);
+LigneFormule disposer_fraction(const Contexte& c, const Morceau& m, const expression& e, int x, int y);
+LigneFormule disposer_puissance(const Contexte& c, const Morceau& m, const expression& e, int x, int y);
+LigneFormule disposer_fonction(const Contexte& c, const Morceau& m, int x, int y);
+// "u_(n)": the part before the first "_", then the rest at its right.
+LigneFormule disposer_indice(const Contexte& c, const Morceau& m, std::size_t souligne, int x, int y);
+// The argument of the subscript call "_(n)": lowered, reduced, between
+// invisible brackets.
+LigneFormule disposer_appel_indice(const Contexte& c, const Morceau& argument, int x, int y);
+LigneFormule disposer_pi(const Contexte& c, const Morceau& m, int x, int y);
+LigneFormule disposer_tableau(const Contexte& c, const Morceau& m, int x, int y);
+// Adds the drawing of a figure's items to `ligne`.
+void ajouter_figure(const Contexte& c, Tligne& ligne, const std::string& texte);
