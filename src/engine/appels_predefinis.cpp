@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/appel_fonction.h"
+#include "engine/combinatoire.h"
 #include "engine/evaluateur.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/primitives.h"
@@ -38,14 +39,28 @@ std::string pgcd_(const Arguments& a, const std::string&) {
   return texte_entier(pgcd(*m, *n));
 }
 
-// comb, perm, fact: the arguments are read now, the counting comes with
-// the combinatorics routines.
-std::string combinatoire(const Arguments& a, const std::string& texte) {
-  for (const auto& x : a) {
-    if (!entier_ou_message(x, catalogue_textes.txt_entiers_seulement)) return "";
-  }
-  return texte;
+std::string hors_limites() { return erreur(catalogue_textes.txt_argument_hors_limites); }
+
+std::string compte(std::optional<std::int64_t> n) { return n ? texte_entier(*n) : hors_limites(); }
+
+// comb(n;p), perm(n;p): n first, as the row's argument list says.
+template <std::optional<std::int64_t> (*denombrement)(std::int64_t, std::int64_t)>
+std::string combinaison(const Arguments& a, const std::string&) {
+  const auto n = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
+  if (!n) return "";
+  const auto p = entier_ou_message(a[1], catalogue_textes.txt_entiers_seulement);
+  if (!p) return "";
+  return compte(denombrement(*p, *n));
 }
+
+std::string fact_(const Arguments& a, const std::string&) {
+  const auto n = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
+  if (!n) return "";
+  return compte(factorielle(*n));
+}
+
+std::string est_impair_(const Arguments& a, const std::string&) { return est_impair(a[0]); }
+std::string est_pair_(const Arguments& a, const std::string&) { return est_pair(a[0]); }
 
 // somme, produit: index, bounds, term.
 std::string somme_produit(const Arguments& a, const std::string& texte) {
@@ -73,12 +88,16 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {13, 14, 15, 16, 21, 22, 23, 24, 26, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42,
-                       43, 44, 45, 46, 47, 48, 50, 51}) {
+  for (const int id : {13, 14, 15, 16, 21, 22, 23, 24, 26, 29, 30, 31, 32, 33, 36, 37, 38, 39, 40, 41, 42, 43, 44,
+                       45, 46, 47, 48, 50, 51}) {
     r[id] = rendu_inchange;
   }
   r[17] = pgcd_;
-  r[18] = r[19] = r[20] = combinatoire;
+  r[18] = combinaison<comb>;
+  r[19] = combinaison<perm>;
+  r[20] = fact_;
+  r[34] = est_impair_;
+  r[35] = est_pair_;
   r[27] = r[28] = somme_produit;
   r[49] = developpement_limite_;
   r[53] = ou_;
