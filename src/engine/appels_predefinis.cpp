@@ -6,7 +6,10 @@
 #include "engine/appel_fonction.h"
 #include "engine/combinatoire.h"
 #include "engine/evaluateur.h"
+#include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/fractions.h"
+#include "engine/radicaux.h"
 #include "engine/primitives.h"
 #include "localisation/catalogue.h"
 #include "localisation/chaines.h"
@@ -59,6 +62,16 @@ std::string fact_(const Arguments& a, const std::string&) {
   return compte(factorielle(*n));
 }
 
+// Rows whose argument is evaluated first; an error value there is the result.
+template <std::string (*routine)(const std::string&)>
+std::string sur_argument_calcule(const Arguments& a, const std::string&) {
+  std::string x = calculer(a[0]);
+  if (est_erreur(x)) return x;
+  return routine(x);
+}
+
+std::string valeur_numerique_(const std::string& t) { return numeriser_texte(t, false); }
+
 std::string est_impair_(const Arguments& a, const std::string&) { return est_impair(a[0]); }
 std::string est_pair_(const Arguments& a, const std::string&) { return est_pair(a[0]); }
 
@@ -88,16 +101,19 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {13, 14, 15, 16, 21, 22, 23, 24, 26, 29, 30, 31, 32, 33, 36, 37, 38, 39, 40, 41, 42, 43, 44,
-                       45, 46, 47, 48, 50, 51}) {
+  for (const int id : {13, 14, 15, 21, 22, 23, 24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
+                       48, 50, 51}) {
     r[id] = rendu_inchange;
   }
   r[17] = pgcd_;
   r[18] = combinaison<comb>;
   r[19] = combinaison<perm>;
   r[20] = fact_;
+  r[16] = sur_argument_calcule<fraction>;
   r[34] = est_impair_;
   r[35] = est_pair_;
+  r[36] = sur_argument_calcule<calcul_radical>;
+  r[37] = sur_argument_calcule<valeur_numerique_>;
   r[27] = r[28] = somme_produit;
   r[49] = developpement_limite_;
   r[53] = ou_;

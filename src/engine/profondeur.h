@@ -28,3 +28,9 @@ inline constexpr int profondeur_maximale = 1000;
 
 // "erreur(" + the catalogue's "too complex" text + ")".
 std::string erreur_trop_complexe();
+
+// What a public routine holding `garde` returns: its result, or the "too
+// complex" error when the limit was passed inside the outermost call.
+inline std::string resultat_garde(const GardeProfondeur& garde, std::string resultat) {
+  return garde.externe() && garde.depassee() ? erreur_trop_complexe() : resultat;
+}
