@@ -10,6 +10,7 @@
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
 #include "engine/radicaux.h"
+#include "engine/reduction.h"
 #include "engine/primitives.h"
 #include "localisation/catalogue.h"
 #include "localisation/chaines.h"
@@ -101,7 +102,7 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {13, 14, 15, 21, 22, 23, 24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
+  for (const int id : {13, 14, 15, 21, 23, 24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
                        48, 50, 51}) {
     r[id] = rendu_inchange;
   }
@@ -110,6 +111,7 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[19] = combinaison<perm>;
   r[20] = fact_;
   r[16] = sur_argument_calcule<fraction>;
+  r[22] = sur_argument_calcule<reduire>;
   r[34] = est_impair_;
   r[35] = est_pair_;
   r[36] = sur_argument_calcule<calcul_radical>;
