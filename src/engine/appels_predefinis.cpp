@@ -6,6 +6,8 @@
 #include "engine/appel_fonction.h"
 #include "engine/combinatoire.h"
 #include "engine/evaluateur.h"
+#include "engine/developpement.h"
+#include "engine/factorisation.h"
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
@@ -102,7 +104,7 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {13, 14, 15, 21, 23, 24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
+  for (const int id : {13, 14, 15, 24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
                        48, 50, 51}) {
     r[id] = rendu_inchange;
   }
@@ -111,7 +113,9 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[19] = combinaison<perm>;
   r[20] = fact_;
   r[16] = sur_argument_calcule<fraction>;
+  r[21] = sur_argument_calcule<developper>;
   r[22] = sur_argument_calcule<reduire>;
+  r[23] = sur_argument_calcule<regroupe_factorise>;
   r[34] = est_impair_;
   r[35] = est_pair_;
   r[36] = sur_argument_calcule<calcul_radical>;

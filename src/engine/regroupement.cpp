@@ -203,13 +203,20 @@ struct Facteurs {
   Textes exposants;
 };
 
+bool est_unite(const std::string& t) {
+  const auto v = lire_nombre(t);
+  return v && (*v == 1 || *v == -1);
+}
+
 // Whether two bases count as the same factor, and whether b is the
 // opposite of a (factorising mode only).
 bool bases_assorties(const std::string& a, const std::string& b, bool regroupement, bool deux_nombres,
                      bool& oppose) {
   oppose = false;
   if (regroupement) return a == b && !est_nombre(a) && !est_nombre(b);
-  if (deux_nombres) return false;
+  // A unit is no common factor: taking 1 out of 1-x gives 1-x back, and
+  // the factorisation would go round forever.
+  if (deux_nombres || est_unite(a) || est_unite(b)) return false;
   if (regroupe_compare_somme_est_egale(a, b)) return true;
   oppose = regroupe_compare_somme_est_egale(a, operation("-1", b, "*"));
   return oppose;
