@@ -9,6 +9,7 @@
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
+#include "engine/memoire_appel.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
@@ -18,6 +19,8 @@
 namespace {
 
 constexpr int id_sqrt = 9;
+
+using Tableaux = std::pair<std::vector<std::string>, std::vector<std::string>>;
 
 std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
 
@@ -169,7 +172,13 @@ std::string developpe_utilisateur(const std::string& t) {
 }  // namespace
 
 void decompose_somme(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
-  decompose_somme_garde(t, termes, signes);
+  auto r = memorise(Routine::decompose_somme, t, [&] {
+    Tableaux s;
+    decompose_somme_garde(t, s.first, s.second);
+    return s;
+  });
+  termes = std::move(r.first);
+  signes = std::move(r.second);
 }
 
 void decompose_produit(const std::string& t, std::vector<std::string>& bases, std::vector<std::string>& exposants) {

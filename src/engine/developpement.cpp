@@ -8,6 +8,7 @@
 #include "engine/entiers_verifies.h"
 #include "engine/expression.h"
 #include "engine/fractions.h"
+#include "engine/memoire_appel.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
@@ -45,6 +46,7 @@ bool binome_developpable(const std::string& k) {
 }
 
 std::string developpe(const std::string& texte);
+std::string developpe_texte(const std::string& texte);
 bool developpable(const std::string& t);
 
 // (a+c)^n or (a-c)^n by the binomial formula, terms in the order j = 0..n: the
@@ -124,6 +126,10 @@ std::string developpe_quotient(const expression& e) {
 std::string developpe(const std::string& texte) {
   GardeProfondeur garde;
   if (garde.depassee()) return "";
+  return memorise(Routine::developper, texte, [&] { return developpe_texte(texte); });
+}
+
+std::string developpe_texte(const std::string& texte) {
   std::string t = texte;
   if (!t.empty() && t[0] == '+') t.erase(0, 1);
   t = sans_parentheses(t);

@@ -6,6 +6,7 @@
 #include "engine/developpement.h"
 #include "engine/expression.h"
 #include "engine/fractions.h"
+#include "engine/memoire_appel.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
@@ -18,6 +19,14 @@ namespace {
 using Textes = std::vector<std::string>;
 
 std::string factorise(const std::string& t);
+std::string factorise_texte(const std::string& t);
+
+std::size_t nombre_de_termes(const std::string& t) {
+  Textes termes;
+  Textes signes;
+  decompose_somme(t, termes, signes);
+  return termes.size();
+}
 
 std::string facteur_global(const std::string& t) {
   Textes termes;
@@ -47,7 +56,10 @@ std::string facteur_global(const std::string& t) {
   const std::string s = recompose_somme(termes, signes);
   std::string reste = fraction(operation(s, operation(signes[p], termes[p], "*"), "-"));
   const int type = expression(reste).type_operateur;
-  if (type == 0 || type == 1) reste = factorise(reste);
+  // The rest is factorised in its turn only when it is shorter: the quotient
+  // may fail to cancel the pivot written another way ((x-1)^(1/2) against
+  // (-1+x)^(1/2)), and the same sum would then come back for ever.
+  if ((type == 0 || type == 1) && nombre_de_termes(reste) < termes.size()) reste = factorise(reste);
   std::string un = "1";
   std::string f2;
   regroupe_factorise_lettre(termes[p], reste, signes[p], un, false, f2);
@@ -59,6 +71,12 @@ std::string factorise(const std::string& texte) {
   if (garde.depassee()) return "";
   std::uint32_t debut = 0;
   debut_chrono(debut);
+  std::string r = memorise(Routine::factorise, texte, [&] { return factorise_texte(texte); });
+  fin_chrono([&] { return Format("regroupe_factorise(%s)", {texte}); }, debut);
+  return r;
+}
+
+std::string factorise_texte(const std::string& texte) {
   const std::string t = identite_remarquable(texte);
   const expression e(t);
   std::string r;
@@ -79,7 +97,6 @@ std::string factorise(const std::string& texte) {
   } else {
     r = regroupe_factorise_lettre_globale(t);
   }
-  fin_chrono([&] { return Format("regroupe_factorise(%s)", {texte}); }, debut);
   return r;
 }
 
@@ -90,7 +107,7 @@ std::string regroupe_factorise_lettre_globale(const std::string& t) {
   if (garde.depassee()) return "";
   std::uint32_t debut = 0;
   debut_chrono(debut);
-  std::string r = facteur_global(t);
+  std::string r = memorise(Routine::facteur_global, t, [&] { return facteur_global(t); });
   fin_chrono([&] { return Format("regroupe_factorise_lettre_globale(%s)", {t}); }, debut);
   return resultat_garde(garde, std::move(r));
 }

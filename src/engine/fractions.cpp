@@ -7,6 +7,7 @@
 #include "engine/entiers_verifies.h"
 #include "engine/expression.h"
 #include "engine/fonction.h"
+#include "engine/memoire_appel.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
@@ -231,7 +232,7 @@ std::string calcul_facteur(const std::string& t) {
   if (garde.depassee()) return "";
   std::uint32_t debut = 0;
   debut_chrono(debut);
-  std::string r = calcule_facteur(t);
+  std::string r = memorise(Routine::calcul_facteur, t, [&] { return calcule_facteur(t); });
   fin_chrono("calcul_facteur", debut);
   return resultat_garde(garde, std::move(r));
 }
@@ -239,5 +240,5 @@ std::string calcul_facteur(const std::string& t) {
 std::string fraction(const std::string& t) {
   GardeProfondeur garde;
   if (garde.depassee()) return "";
-  return resultat_garde(garde, calcule_fraction(t));
+  return resultat_garde(garde, memorise(Routine::fraction, t, [&] { return calcule_fraction(t); }));
 }

@@ -11,6 +11,7 @@
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
+#include "engine/memoire_appel.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
@@ -255,7 +256,11 @@ std::string fonction::numeriser(const std::string& variable, bool exact, double 
   return resultat_garde(garde, numerise(texte, {variable, exact, valeur}));
 }
 
-std::string fonction::valeur_numerique(bool exact) const { return numeriser("", exact, 0); }
+std::string fonction::valeur_numerique(bool exact) const {
+  GardeProfondeur garde;
+  const Routine routine = exact ? Routine::valeur_exacte : Routine::valeur_approchee;
+  return resultat_garde(garde, memorise(routine, texte, [&] { return numeriser("", exact, 0); }));
+}
 
 std::string numeriser_texte(const std::string& texte, bool exact) { return fonction(texte).valeur_numerique(exact); }
 

@@ -3,6 +3,7 @@
 #include "engine/decoupage.h"
 #include "engine/entiers_verifies.h"
 #include "engine/expression.h"
+#include "engine/memoire_appel.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
@@ -201,5 +202,6 @@ std::string simplifie_par_pgcd(const std::string& t) {
 std::string reduire(const std::string& t) {
   GardeProfondeur garde;
   if (garde.depassee()) return "";
-  return resultat_garde(garde, simplifie_par_pgcd(regroupe_somme(t)));
+  return resultat_garde(garde,
+                        memorise(Routine::reduire, t, [&] { return simplifie_par_pgcd(regroupe_somme(t)); }));
 }

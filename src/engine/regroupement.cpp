@@ -9,6 +9,7 @@
 #include "engine/expression.h"
 #include "engine/factorisation.h"
 #include "engine/fractions.h"
+#include "engine/memoire_appel.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
@@ -113,6 +114,7 @@ void ordonne_termes(Textes& t, Textes& c) {
 }
 
 std::string somme_regroupee(const std::string& texte) {
+  if (texte.empty()) return texte;  // nothing to collect, and no "0" made up
   const std::string t = developpe_fonctions_utilisateur(texte);
   const expression e(t);
   if (e.operateur == "/") {
@@ -307,7 +309,7 @@ std::string regroupe_somme(const std::string& t) {
   if (garde.depassee()) return "";
   std::uint32_t debut = 0;
   debut_chrono(debut);
-  std::string r = somme_regroupee(t);
+  std::string r = memorise(Routine::regroupe_somme, t, [&] { return somme_regroupee(t); });
   fin_chrono([&] { return Format("regroupe_somme(%s)", {t}); }, debut);
   return resultat_garde(garde, std::move(r));
 }
@@ -341,7 +343,7 @@ std::string regroupe_produit(const std::string& t) {
   if (garde.depassee()) return "";
   std::uint32_t debut = 0;
   debut_chrono(debut);
-  std::string r = produit_regroupe(t);
+  std::string r = memorise(Routine::regroupe_produit, t, [&] { return produit_regroupe(t); });
   fin_chrono("regroupe_produit", debut);
   return resultat_garde(garde, std::move(r));
 }
@@ -351,8 +353,11 @@ bool regroupe_compare_somme_est_egale(const std::string& a, const std::string& b
   if (garde.depassee()) return false;
   std::uint32_t debut = 0;
   debut_chrono(debut);
-  // Equal texts decompose alike, into at least one term.
-  const bool egales = a == b || sommes_egales(a, b);
+  // Equal texts decompose alike, into at least one term. The key cannot
+  // mistake where a ends.
+  const bool egales = a == b || memorise(Routine::sommes_egales, texte_entier(static_cast<std::int64_t>(a.size())) +
+                                                                     ":" + a + b,
+                                         [&] { return sommes_egales(a, b); });
   fin_chrono("regroupe_compare_somme_est_egale", debut);
   return egales && !garde.depassee();
 }
@@ -363,6 +368,19 @@ void regroupe_factorise_lettre(std::string& a, std::string& b, std::string& sa, 
   if (garde.depassee()) return;
   std::uint32_t debut = 0;
   debut_chrono(debut);
-  factorise_lettre(a, b, sa, sb, regroupement, f);
+  // The outcome is all or nothing: a merge rewrites a, sa, sb and f alike.
+  const auto longueur = [](const std::string& t) { return texte_entier(static_cast<std::int64_t>(t.size())) + ":"; };
+  const std::string cle = (regroupement ? "r" : "f") + longueur(a) + a + longueur(b) + b + longueur(sa) + sa + sb;
+  const auto fusion = memorise(Routine::factorise_lettre, cle, [&] {
+    std::string a2 = a, b2 = b, sa2 = sa, sb2 = sb, f2;
+    factorise_lettre(a2, b2, sa2, sb2, regroupement, f2);
+    return std::pair<bool, std::string>(!f2.empty(), f2);
+  });
+  if (fusion.first) {
+    a = fusion.second;
+    f = fusion.second;
+    sa = "1";
+    sb = "0";
+  }
   fin_chrono("regroupe_factorise_lettre", debut);
 }

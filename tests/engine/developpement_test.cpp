@@ -8,6 +8,7 @@
 #include "engine/moteur_pret.h"
 #include "engine/reduction.h"
 #include "localisation/catalogue.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -55,6 +56,9 @@ TEST_F(Developpement, Factorisation) {
       {"(x+1)*(x+2)+(x+1)*3", "(x+1)*(5+x)"}, {"x+1", "x+1"}, {"x", "x"}, {"7", "7"},
       // A unit is never taken out: 1-x once looped on itself.
       {"1-x", "1-x"}, {"3*x-3*x^2", "3*x*(1-x)"}, {"-x-y", "-(x+y)"},
+      // An opposite base that is not taken out carries no sign over, and a
+      // rest that does not get shorter is not factorised again.
+      {"(x-1)^(1/2)*y+(1-x)^(1/2)*y", "y*((1-x)^(1/2)+(x-1)^(1/2))"},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(regroupe_factorise(texte), attendu) << texte;
   EXPECT_EQ(calculer("factoriser(x^2-4)"), "(-2+x)*(2+x)");
@@ -91,6 +95,10 @@ TEST_F(Developpement, DeepTextGivesTheTooComplexError) {
   EXPECT_EQ(developper(profond), erreur);
   EXPECT_EQ(regroupe_factorise(profond), erreur);
   EXPECT_FALSE(sont_egales(profond, "x"));
+  // Too much work in one call gives the same error instead of a long freeze.
+  std::string longue;
+  for (int i = 1; i <= 30; ++i) longue += "+" + texte_entier(2 * i) + "*x^" + texte_entier(i) + "*y";
+  EXPECT_EQ(regroupe_factorise(longue.substr(1)), erreur);
   EXPECT_EQ(developper("(x+1)^2"), "1+2*x+x^2");
 }
 

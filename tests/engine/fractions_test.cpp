@@ -35,7 +35,7 @@ TEST_F(Fractions, ExactNumericTerm) {
 
 TEST_F(Fractions, SquareFactorsTakenOut) {
   const Paire cas[] = {
-      {"12", "2*sqrt(3)"}, {"4", "2"},    {"0", "0"},         {"-4", "sqrt(-4)"},   {"1", "1"},
+      {"12", "2*sqrt(3)"}, {"72", "6*sqrt(2)"}, {"4", "2"},    {"0", "0"},         {"-4", "sqrt(-4)"},   {"1", "1"},
       {"2", "sqrt(2)"},    {"-0", "0"},   {"x", "sqrt(x)"},   {"2.5", "sqrt(2.5)"},
       {"1000000000000001", "sqrt(1000000000000001)"},
   };
@@ -45,6 +45,10 @@ TEST_F(Fractions, SquareFactorsTakenOut) {
 TEST_F(Fractions, Radicals) {
   const Paire cas[] = {
       {"sqrt(12)", "2*sqrt(3)"}, {"sqrt(1/4)", "1/2"}, {"sqrt(8)", "2*sqrt(2)"}, {"x", "x"},
+      {"2*sqrt(3)", "2*sqrt(3)"}, {"sqrt(2)*sqrt(8)", "4"}, {"sqrt(12)+sqrt(27)", "5*sqrt(3)"},
+      {"sqrt(20)/2", "sqrt(5)"}, {"sqrt(9/16)", "3/4"},
+      // A visible minus stays outside: squared under the root it was lost.
+      {"-2*sqrt(3)", "-2*sqrt(3)"}, {"sqrt(3)*(-2)", "-2*sqrt(3)"}, {"-sqrt(12)", "-2*sqrt(3)"},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(calcul_radical(texte), attendu) << texte;
   EXPECT_EQ(calculer("calcul_radical(sqrt(12))"), "2*sqrt(3)");

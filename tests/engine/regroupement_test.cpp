@@ -4,6 +4,7 @@
 
 #include "engine/decomposition.h"
 #include "engine/evaluateur.h"
+#include "engine/fractions.h"
 #include "engine/moteur_pret.h"
 #include "engine/reduction.h"
 #include "localisation/catalogue.h"
@@ -35,6 +36,11 @@ TEST_F(Regroupement, UserFunctionsAreExpandedFirst) {
   fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2", false);
   EXPECT_EQ(regroupe_somme("f(3)+1"), "10");
   EXPECT_EQ(regroupe_somme("f(y)-y^2"), "0");
+  // What one call remembers is not used by the next: the table may change
+  // in between.
+  fonctions_usuelles->corps.back() = "x^3";
+  EXPECT_EQ(regroupe_somme("f(3)+1"), "28");
+  EXPECT_EQ(fraction("f(3)/2"), "27/2");
 }
 
 TEST_F(Regroupement, LikeFactors) {
