@@ -84,6 +84,7 @@ bool compare_inequation(const std::string& a, const std::string& b, const std::s
   const std::string gb = b.substr(0, rb.position);
   const std::string db = b.substr(rb.position + 1);
   const bool meme_sens = ra.signe == rb.signe;
-  const bool r = compare_reponse(ga, meme_sens ? gb : db, consigne) && compare_reponse(da, meme_sens ? db : gb, consigne);
+  const bool r =
+      compare_reponse(ga, meme_sens ? gb : db, consigne) && compare_reponse(da, meme_sens ? db : gb, consigne);
   return r && !garde.depassee();
 }

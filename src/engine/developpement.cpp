@@ -137,7 +137,9 @@ std::string developpe_texte(const std::string& texte) {
   std::string r;
   switch (e.type_operateur) {
     case 0:
-    case 1: r = operation(developpe(sans_parentheses(e.gauche)), developpe(sans_parentheses(e.droite)), e.operateur); break;
+    case 1:
+      r = operation(developpe(sans_parentheses(e.gauche)), developpe(sans_parentheses(e.droite)), e.operateur);
+      break;
     case 2: r = developpe_produit(t); break;
     case 3: r = developpe_quotient(e); break;
     case 4: r = developpe_puissance(t, e); break;

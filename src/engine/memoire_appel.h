@@ -26,7 +26,7 @@ enum class Routine {
   valeur_exacte,
   valeur_approchee,
   decompose_somme,
-  sommes_egales,
+  memes_termes_signes,
   factorise_lettre,
   nombre,  // keep last
 };

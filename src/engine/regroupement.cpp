@@ -179,7 +179,7 @@ std::string produit_regroupe(const std::string& t) {
   return recompose_produit(bases, exposants);
 }
 
-bool sommes_egales(const std::string& a, const std::string& b) {
+bool memes_termes_signes(const std::string& a, const std::string& b) {
   Textes ta;
   Textes ca;
   Textes tb;
@@ -355,9 +355,11 @@ bool regroupe_compare_somme_est_egale(const std::string& a, const std::string& b
   debut_chrono(debut);
   // Equal texts decompose alike, into at least one term. The key cannot
   // mistake where a ends.
-  const bool egales = a == b || memorise(Routine::sommes_egales, texte_entier(static_cast<std::int64_t>(a.size())) +
-                                                                     ":" + a + b,
-                                         [&] { return sommes_egales(a, b); });
+  bool egales = a == b;
+  if (!egales) {
+    const std::string cle = texte_entier(static_cast<std::int64_t>(a.size())) + ":" + a + b;
+    egales = memorise(Routine::memes_termes_signes, cle, [&] { return memes_termes_signes(a, b); });
+  }
   fin_chrono("regroupe_compare_somme_est_egale", debut);
   return egales && !garde.depassee();
 }

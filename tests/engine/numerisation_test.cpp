@@ -120,7 +120,8 @@ TEST_F(Numerisation, DeepTextGivesTheTooComplexError) {
   std::string profond;
   for (int i = 0; i < 5000; ++i) profond += "(1+";
   profond += "x" + std::string(5000, ')');
-  EXPECT_EQ(fonction(profond).numeriser("x", false, 1), "erreur(" + catalogue_textes.txt_expression_trop_complexe + ")");
+  const std::string erreur = "erreur(" + catalogue_textes.txt_expression_trop_complexe + ")";
+  EXPECT_EQ(fonction(profond).numeriser("x", false, 1), erreur);
   EXPECT_EQ(fonction("x+1").numeriser("x", false, 1), "2");
 }
 
