@@ -31,6 +31,15 @@ TEST_F(Developpement, Expansion) {
   EXPECT_EQ(reduire(developper("(x+y)^10-(y+x)^10")), "0");
 }
 
+TEST_F(Developpement, ProductDistributed) {
+  const Paire cas[] = {
+      {"2*(x+1)", "2*x+2"},         {"(x+1)*(x-1)", "x*x-x+x-1"}, {"(a-b)*(c-d)", "a*c-a*d-(b*c-b*d)"},
+      {"x*y", "x*y"},               {"(x+1)*y/2", "(x+1)*y/2"},   {"-(x+1)*2", "-x*2-2"},
+      {"(x+1)*(x+1)^2", "x+x*2*x+x*x^2+1+2*x+x^2"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(developpe_produit(texte), attendu) << texte;
+}
+
 TEST_F(Developpement, WhatStillExpands) {
   for (const char* oui : {"x*(y+1)", "(x+1)^2", "2*(x+1)+3", "(x/y)^2", "((x+1)*2)^2"}) {
     EXPECT_TRUE(est_developpable(oui)) << oui;

@@ -24,11 +24,20 @@ TEST_F(Fractions, OneExactQuotient) {
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(fraction(texte), attendu) << texte;
 }
 
+TEST_F(Fractions, SymbolicQuotientsAreExpandedAndCollected) {
+  const Paire cas[] = {
+      {"1/x+1/y", "(x+y)/(x*y)"},         {"x/2+x/3", "(5*x)/6"},         {"(x+1)/2+x/4", "(2+3*x)/4"},
+      {"2/(x+1)+3/(x+1)", "(5+5*x)/(1+2*x+x^2)"}, {"1/(1/2+1/3)", "6/5"}, {"(6*x+3)/3", "1+2*x"},
+      {"x", "x"},                         {"-x/2", "-x/2"},               {"", ""},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(fraction(texte), attendu) << texte;
+}
+
 TEST_F(Fractions, ExactNumericTerm) {
   const Paire cas[] = {
       {"2/3+1/6", "5/6"}, {"(2/3)^-2", "9/4"}, {"-2/4", "-1/2"}, {"3*4", "12"},    {"7", "7"},
       {"x", "x"},         {"0/0", "0/0"},      {"5/0", "5/0"},   {"2^70", "2^70"}, {"4^(1/2)", "4^(1/2)"},
-      {"1/2-1/2", "0"},   {"x+1", "x+1"},
+      {"1/2-1/2", "0"},   {"x+1", "x+1"},      {"(2/3)^0", "1"}, {"-(1/2)^2", "-1/4"},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(calcul_facteur(texte), attendu) << texte;
 }
