@@ -4,8 +4,15 @@
 #include <optional>
 
 #include "engine/appel_fonction.h"
+#include "engine/combinatoire.h"
 #include "engine/evaluateur.h"
+#include "engine/developpement.h"
+#include "engine/factorisation.h"
+#include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/fractions.h"
+#include "engine/radicaux.h"
+#include "engine/reduction.h"
 #include "engine/primitives.h"
 #include "localisation/catalogue.h"
 #include "localisation/chaines.h"
@@ -38,14 +45,38 @@ std::string pgcd_(const Arguments& a, const std::string&) {
   return texte_entier(pgcd(*m, *n));
 }
 
-// comb, perm, fact: the arguments are read now, the counting comes with
-// the combinatorics routines.
-std::string combinatoire(const Arguments& a, const std::string& texte) {
-  for (const auto& x : a) {
-    if (!entier_ou_message(x, catalogue_textes.txt_entiers_seulement)) return "";
-  }
-  return texte;
+std::string hors_limites() { return erreur(catalogue_textes.txt_argument_hors_limites); }
+
+std::string compte(std::optional<std::int64_t> n) { return n ? texte_entier(*n) : hors_limites(); }
+
+// comb(n;p), perm(n;p): n first, as the row's argument list says.
+template <std::optional<std::int64_t> (*denombrement)(std::int64_t, std::int64_t)>
+std::string combinaison(const Arguments& a, const std::string&) {
+  const auto n = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
+  if (!n) return "";
+  const auto p = entier_ou_message(a[1], catalogue_textes.txt_entiers_seulement);
+  if (!p) return "";
+  return compte(denombrement(*p, *n));
 }
+
+std::string fact_(const Arguments& a, const std::string&) {
+  const auto n = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
+  if (!n) return "";
+  return compte(factorielle(*n));
+}
+
+// Rows whose argument is evaluated first; an error value there is the result.
+template <std::string (*routine)(const std::string&)>
+std::string sur_argument_calcule(const Arguments& a, const std::string&) {
+  std::string x = calculer(a[0]);
+  if (est_erreur(x)) return x;
+  return routine(x);
+}
+
+std::string valeur_numerique_(const std::string& t) { return numeriser_texte(t, false); }
+
+std::string est_impair_(const Arguments& a, const std::string&) { return est_impair(a[0]); }
+std::string est_pair_(const Arguments& a, const std::string&) { return est_pair(a[0]); }
 
 // somme, produit: index, bounds, term.
 std::string somme_produit(const Arguments& a, const std::string& texte) {
@@ -73,12 +104,22 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {13, 14, 15, 16, 21, 22, 23, 24, 26, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42,
-                       43, 44, 45, 46, 47, 48, 50, 51}) {
+  for (const int id : {13, 14, 15, 24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
+                       48, 50, 51}) {
     r[id] = rendu_inchange;
   }
   r[17] = pgcd_;
-  r[18] = r[19] = r[20] = combinatoire;
+  r[18] = combinaison<comb>;
+  r[19] = combinaison<perm>;
+  r[20] = fact_;
+  r[16] = sur_argument_calcule<fraction>;
+  r[21] = sur_argument_calcule<developper>;
+  r[22] = sur_argument_calcule<reduire>;
+  r[23] = sur_argument_calcule<regroupe_factorise>;
+  r[34] = est_impair_;
+  r[35] = est_pair_;
+  r[36] = sur_argument_calcule<calcul_radical>;
+  r[37] = sur_argument_calcule<valeur_numerique_>;
   r[27] = r[28] = somme_produit;
   r[49] = developpement_limite_;
   r[53] = ou_;

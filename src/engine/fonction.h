@@ -13,4 +13,25 @@ class fonction : public expression {
   // The variables of the expression, ";"-separated, the right operand's
   // first; a name may repeat. An equation counts as the sum of its sides.
   std::string variables() const;
+
+  // The value of the text with `variable` standing for `valeur` (an empty
+  // variable stands for nothing). Numbers are folded in double precision;
+  // with `exact` a quotient that is not whole stays an exact fraction. What
+  // cannot be folded stays as text, so a result that is no number tells the
+  // caller the text has no value. Domain errors are error values.
+  std::string numeriser(const std::string& variable, bool exact, double valeur) const;
+  std::string valeur_numerique(bool exact) const;
+  // The text with `variable` replaced by the expression text `remplacement`,
+  // folded where the result is numeric; agrees with numeriser whenever the
+  // replacement is a number.
+  std::string numeriser_substitution(const std::string& variable, const std::string& remplacement, bool exact) const;
+  // Each listed name ("[x;y]" or "x;y") set to 0 in turn, exactly: the
+  // constant term of a linear expression.
+  std::string numeriser_liste(const std::string& liste) const;
+  // A root in `variable` between the bounds by halving, at most 200 times;
+  // NaN when a value is no number or the search does not converge.
+  double dichotomie(const std::string& variable, double borne1, double borne2, double tolerance) const;
 };
+
+// The numeric value of a text (no variable).
+std::string numeriser_texte(const std::string& texte, bool exact);

@@ -5,12 +5,10 @@
 #include "engine/expression.h"
 #include "engine/parentheses.h"
 #include "engine/primitives.h"
+#include "engine/valeurs_erreur.h"
 #include "localisation/nombres.h"
-#include "localisation/textes_fixes.h"
 
 namespace {
-
-std::string erreur_division_par_zero() { return "erreur(" + textes_fixes().division_par_zero + ")"; }
 
 bool est_zero(const std::string& t) { return t == "0"; }
 

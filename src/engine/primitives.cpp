@@ -5,6 +5,7 @@
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/operation.h"
+#include "localisation/catalogue.h"
 #include "localisation/nombres.h"
 
 bool est_entier(const std::string& t) {
@@ -71,4 +72,75 @@ std::int64_t pgcd(std::int64_t a, std::int64_t b) {
     b = reste;
   }
   return a;
+}
+
+std::string signe_terme(const std::string& t) {
+  if (t.empty()) return "";
+  return est_negatif(t) ? "-" : "+";
+}
+
+std::string signe_nombre(double x) {
+  if (x < 0) return "-";
+  return x > 0 ? "+" : "";
+}
+
+std::string produit_signes(const std::string& s1, const std::string& s2) {
+  const auto normal = [](const std::string& s) { return s.empty() ? std::string("+") : s; };
+  const std::string a = normal(s1);
+  const std::string b = normal(s2);
+  if ((a != "+" && a != "-") || (b != "+" && b != "-")) return "";
+  return a == b ? "+" : "-";
+}
+
+std::vector<std::string> concatene_tableaux(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+  std::vector<std::string> r;
+  r.reserve(a.size() + b.size());
+  r.insert(r.end(), a.begin(), a.end());
+  r.insert(r.end(), b.begin(), b.end());
+  return r;
+}
+
+void separe_coefficient(const std::string& t, std::string& coef, std::string& litteral) {
+  coef = "1";
+  litteral = t;
+  std::string accumulateur = "1";
+  std::string facteur = t;
+  for (;;) {
+    expression e(facteur);
+    if (e.operateur != "*") break;
+    accumulateur = operation(accumulateur, e.droite, "*");
+    if (est_entier(e.gauche)) {
+      coef = e.gauche;
+      litteral = accumulateur;
+    }
+    facteur = std::move(e.gauche);
+  }
+  if (est_entier(t)) {
+    coef = t;
+    litteral = "1";
+  }
+}
+
+namespace {
+
+// 0 both odd, 1 otherwise, -1 when a part does not read.
+int parite(const std::string& t) {
+  const auto n = lire_entier32(numerateur(t));
+  const auto d = lire_entier32(denominateur(t));
+  if (!n || !d) return -1;
+  return (*n % 2 != 0 && *d % 2 != 0) ? 0 : 1;
+}
+
+std::string verite(bool v) { return "#" + (v ? catalogue_textes.txt_vrai : catalogue_textes.txt_faux); }
+
+}  // namespace
+
+std::string est_impair(const std::string& t) {
+  const int p = parite(t);
+  return p < 0 ? "#err" : verite(p == 0);
+}
+
+std::string est_pair(const std::string& t) {
+  const int p = parite(t);
+  return p < 0 ? "#err" : verite(p != 0);
 }

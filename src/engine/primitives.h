@@ -27,3 +27,20 @@ std::string operation_ordonnee(const std::string& a, const std::string& b, const
 // Greatest common divisor by Euclid's remainders; its sign follows the
 // inputs. 0 when both are 0.
 std::int64_t pgcd(std::int64_t a, std::int64_t b);
+
+// "-" for a negated term, "+" for any other text, "" for an empty one.
+std::string signe_terme(const std::string& t);
+// "-" below 0, "+" above, "" for 0.
+std::string signe_nombre(double x);
+// Sign of a product of two signs; an empty sign counts as "+", a text that is
+// no sign gives "".
+std::string produit_signes(const std::string& s1, const std::string& s2);
+std::vector<std::string> concatene_tableaux(const std::vector<std::string>& a, const std::vector<std::string>& b);
+// Splits off the leading integer coefficient of a product chain. The literal
+// part is rebuilt from the rightmost factor leftwards: 3*x*y gives 3 and y*x;
+// an integer gives itself and "1"; a product without one keeps coef "1".
+void separe_coefficient(const std::string& t, std::string& coef, std::string& litteral);
+// Truth texts on numerator and denominator read as 32-bit integers: odd when
+// both are odd; "#err" when either does not read.
+std::string est_impair(const std::string& t);
+std::string est_pair(const std::string& t);

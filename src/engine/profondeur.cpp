@@ -5,11 +5,17 @@
 namespace {
 int profondeur = 0;
 bool depassement = false;
+std::uint64_t appel = 0;
+std::uint64_t ouvertures = 0;  // guards opened during the outermost call
 }  // namespace
 
 GardeProfondeur::GardeProfondeur() : externe_(profondeur == 0) {
-  if (externe_) depassement = false;
-  if (++profondeur > profondeur_maximale) depassement = true;
+  if (externe_) {
+    depassement = false;
+    ++appel;
+    ouvertures = 0;
+  }
+  if (++profondeur > profondeur_maximale || ++ouvertures > ouvertures_maximales) depassement = true;
 }
 
 GardeProfondeur::~GardeProfondeur() { --profondeur; }
@@ -17,3 +23,5 @@ GardeProfondeur::~GardeProfondeur() { --profondeur; }
 bool GardeProfondeur::depassee() const { return depassement; }
 
 std::string erreur_trop_complexe() { return "erreur(" + catalogue_textes.txt_expression_trop_complexe + ")"; }
+
+std::uint64_t appel_externe() { return appel; }

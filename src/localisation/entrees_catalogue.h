@@ -21,6 +21,7 @@
   X(txt_pgcd_entiers) \
   X(txt_bornes_entieres) \
   X(txt_entiers_seulement) \
+  X(txt_argument_hors_limites) \
   X(txt_erreur_fonction_discriminant) \
   X(txt_erreur_fonction_resoudre) \
   X(txt_erreur_solution) \

@@ -6,7 +6,9 @@
 
 #define PRALINORE_TEXTES_FIXES(X) \
   X(division_par_zero) \
-  X(erreur_derivation)
+  X(erreur_derivation) \
+  X(erreur_logarithme) \
+  X(erreur_racine)
 
 struct TextesFixes {
 #define PRALINORE_MEMBRE(nom) std::string nom;

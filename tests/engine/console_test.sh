@@ -42,3 +42,33 @@ obtenu=$("$moteur" --langue en --texte txt_erreur_solution)
 [ "$obtenu" = "erreur(no solution)" ] || { echo "texte: $obtenu" >&2; exit 1; }
 obtenu=$("$moteur" --langue fr --texte txt_fonction_inconnue)
 [ "$obtenu" = "Fonction  %s inconnue" ] || { echo "texte: $obtenu" >&2; exit 1; }
+
+# The algebra commands.
+verifie '' 'fraction(2.5)
+fraction(123456.789)
+reduire(2*x-2)
+developper((x+1)/2)
+factoriser(x^2-4)
+calcul_radical(sqrt(12))
+calcul_radical(sqrt(1/4))
+est_pair(3/2)
+perm(3;5)
+comb(30;3)
+fact(21)
+numeriser(1/0+1)
+numeriser(ln(0))
+' '5/2
+123456789/1000
+-2+2*x
+x/2+1/2
+(-2+x)*(2+x)
+2*sqrt(3)
+1/2
+#vrai
+0
+4060
+erreur(Argument hors des limites de la fonction.)
+erreur(Division par zéro)
+erreur(erreur:logarithme d'"'"'un nombre negatif)'
+verifie '--langue en' 'is_even(3/2)\nfact(21)\n' '#true
+erreur(Argument outside the limits of the function.)'

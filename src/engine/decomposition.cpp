@@ -1,0 +1,319 @@
+#include "engine/decomposition.h"
+
+#include <cmath>
+
+#include "engine/appel_fonction.h"
+#include "engine/decoupage.h"
+#include "engine/entiers_verifies.h"
+#include "engine/expression.h"
+#include "engine/fonction.h"
+#include "engine/fonctions_usuelles.h"
+#include "engine/fractions.h"
+#include "engine/memoire_appel.h"
+#include "engine/operation.h"
+#include "engine/primitives.h"
+#include "engine/profondeur.h"
+#include "engine/radicaux.h"
+#include "localisation/nombres.h"
+
+namespace {
+
+constexpr int id_sqrt = 9;
+
+using Tableaux = std::pair<std::vector<std::string>, std::vector<std::string>>;
+
+std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
+
+bool est_somme(const expression& e) { return e.type_operateur == 0 || e.type_operateur == 1; }
+
+std::string signe_de(const std::string& c) { return est_negatif(c) ? "-" : "+"; }
+
+void decompose_somme_garde(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes);
+void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,
+                             std::vector<std::string>& exposants);
+
+// One term: its factors put in their order, its sign taken out.
+void un_terme(const std::string& s, std::vector<std::string>& termes, std::vector<std::string>& signes) {
+  const bool negatif = est_negatif(s);
+  std::vector<std::string> bases;
+  std::vector<std::string> exposants;
+  decompose_produit_garde(negatif ? s.substr(1) : s, bases, exposants);
+  std::string terme = recompose_produit(bases, exposants);
+  std::string signe = "1";
+  if (est_negatif(terme)) {
+    terme = enleve_moins(terme);
+    signe = "-1";
+  }
+  if (negatif) signe = operation_ordonnee("-1", signe, "*");
+  termes = {std::move(terme)};
+  signes = {std::move(signe)};
+}
+
+void decompose_somme_garde(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
+  GardeProfondeur garde;
+  termes.clear();
+  signes.clear();
+  if (garde.depassee()) return;
+  const std::string s = est_negatif(t) ? distribue_moins(t) : sans_parentheses(t);
+  const expression e(s);
+  if (!est_somme(e)) {
+    un_terme(s, termes, signes);
+    return;
+  }
+  decompose_somme_garde(e.gauche, termes, signes);
+  std::vector<std::string> droite;
+  std::vector<std::string> signes_droite;
+  decompose_somme_garde(e.droite, droite, signes_droite);
+  for (std::size_t k = 0; k < droite.size(); ++k) {
+    const std::string signe =
+        produit_signes(produit_signes(signe_terme(droite[k]), signe_de(signes_droite[k])), e.operateur);
+    signes.push_back(signe == "-" ? "-1" : "1");
+    termes.push_back(sans_parentheses(enleve_moins(droite[k])));
+  }
+}
+
+// A bracketed negated base counts as -1 times the rest, both raised:
+// (-x)^2 is x^2 and (-x)^3 is -x^3.
+bool base_decomposable(const std::string& base) {
+  const expression e(base);
+  return e.operateur == "^" || e.operateur == "*" || est_negatif(base);
+}
+
+void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,
+                             std::vector<std::string>& exposants) {
+  GardeProfondeur garde;
+  bases.clear();
+  exposants.clear();
+  if (garde.depassee()) return;
+  const std::string s = sans_parentheses(t);
+  if (est_negatif(s)) {
+    decompose_produit_garde(enleve_moins(s), bases, exposants);
+    bases.insert(bases.begin(), "-1");
+    exposants.insert(exposants.begin(), "1");
+    return;
+  }
+  const expression e(s);
+  if (e.operateur == "*" || e.operateur == "/") {
+    decompose_produit_garde(e.gauche, bases, exposants);
+    std::vector<std::string> b;
+    std::vector<std::string> x;
+    decompose_produit_garde(e.droite, b, x);
+    for (auto& exposant : x) {
+      if (e.operateur == "/") exposant = operation("0", exposant, "-");
+    }
+    bases.insert(bases.end(), b.begin(), b.end());
+    exposants.insert(exposants.end(), x.begin(), x.end());
+    return;
+  }
+  if (e.operateur == "^") {
+    const std::string base = sans_parentheses(e.gauche);
+    if (base_decomposable(base)) {
+      decompose_produit_garde(base, bases, exposants);
+      for (auto& exposant : exposants) exposant = calcul_facteur(operation_ordonnee(e.droite, exposant, "*"));
+    } else {
+      bases = {base};
+      exposants = {calcul_facteur(e.droite)};
+    }
+    return;
+  }
+  bases = {s};
+  exposants = {"1"};
+}
+
+// num * facteur: exactly while the integers fit, else in floating point.
+std::string multiplie(const std::string& num, Entier entier, double reel) {
+  if (entier && est_entier(num)) {
+    if (const auto a = entier_du_texte(num)) {
+      if (const auto p = produit_verifie(*a, *entier)) return texte_entier(*p);
+    }
+  }
+  const auto a = lire_nombre(num);
+  if (!a) return num;  // INF or NAN already: nothing changes it
+  return texte_nombre(*a * reel);
+}
+
+std::string multiplie_texte(const std::string& num, const std::string& f) {
+  const auto reel = lire_nombre(f);
+  return multiplie(num, entier_du_texte(f), reel.value_or(std::nan("")));
+}
+
+// base^exposant of two integer texts (exposant without sign).
+void multiplie_puissance(const std::string& base, const std::string& exposant, std::string& numerique) {
+  const auto b = entier_du_texte(base);
+  const auto k = entier_du_texte(exposant);
+  Entier p;
+  if (b && k && *k >= 0) p = puissance_verifiee(*b, static_cast<std::uint64_t>(*k));
+  const double reel = std::pow(lire_nombre(base).value_or(0), lire_nombre(exposant).value_or(0));
+  numerique = multiplie(numerique, p, p ? static_cast<double>(*p) : reel);
+}
+
+std::string argument_racine(const std::string& t, bool& trouve) {
+  std::vector<std::string> arguments;
+  trouve = reconnait_fonction(t, arguments) == id_sqrt && arguments.size() == 1;
+  return trouve ? arguments[0] : std::string();
+}
+
+std::string developpe_utilisateur(const std::string& t) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  if (est_negatif(t)) return operation_ordonnee("-1", developpe_utilisateur(enleve_moins(t)), "*");
+  const expression e(t);
+  if (e.type_operateur >= 0 && e.type_operateur <= 4) {
+    return operation_ordonnee(developpe_utilisateur(sans_parentheses(e.gauche)),
+                              developpe_utilisateur(sans_parentheses(e.droite)), e.operateur);
+  }
+  std::vector<std::string> arguments;
+  const int id = reconnait_fonction(t, arguments);
+  if (id < nb_fonctions_predefinies || id >= fonctions_usuelles->taille() || est_constante(t)) return t;
+  return fonction(fonctions_usuelles->corps[id])
+      .numeriser_substitution(fonctions_usuelles->arguments[id], arguments.empty() ? "" : arguments[0], true);
+}
+
+}  // namespace
+
+void decompose_somme(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
+  auto r = memorise(Routine::decompose_somme, t, [&] {
+    Tableaux s;
+    decompose_somme_garde(t, s.first, s.second);
+    return s;
+  });
+  termes = std::move(r.first);
+  signes = std::move(r.second);
+}
+
+void decompose_produit(const std::string& t, std::vector<std::string>& bases, std::vector<std::string>& exposants) {
+  decompose_produit_garde(t, bases, exposants);
+}
+
+std::string recompose_somme(const std::vector<std::string>& termes, const std::vector<std::string>& signes,
+                            std::size_t debut, std::size_t fin) {
+  GardeProfondeur garde;
+  if (garde.depassee() || termes.empty()) return garde.depassee() ? "" : "0";
+  if (fin == 0 || fin >= termes.size()) fin = termes.size() - 1;
+  std::string r;
+  for (std::size_t k = debut; k <= fin; ++k) {
+    if (k == debut) {
+      r = calcul_facteur(operation_ordonnee(signes[k], termes[k], "*"));
+    } else {
+      r = operation_ordonnee(r, calcul_facteur(operation_ordonnee(enleve_moins(signes[k]), termes[k], "*")),
+                             signe_de(signes[k]));
+    }
+  }
+  return resultat_garde(garde, r.empty() ? "0" : r);
+}
+
+std::string recompose_produit(const std::vector<std::string>& bases, const std::vector<std::string>& exposants) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  std::string num_n = "1";
+  std::string lit_n = "1";
+  std::string num_d = "1";
+  std::string lit_d = "1";
+  for (std::size_t k = bases.size(); k-- > 0;) {
+    if (est_negatif(exposants[k])) {
+      ajoute_facteur(bases[k], enleve_moins(exposants[k]), lit_d, num_d);
+    } else {
+      ajoute_facteur(bases[k], exposants[k], lit_n, num_n);
+    }
+  }
+  if (est_entier(num_n) && est_entier(num_d)) {
+    const auto n = entier_du_texte(num_n);
+    const auto d = entier_du_texte(num_d);
+    if (n && d) {
+      const std::int64_t g = pgcd(*n, *d);
+      const auto qn = g == 0 ? std::nullopt : quotient_verifie(*n, g);
+      const auto qd = g == 0 ? std::nullopt : quotient_verifie(*d, g);
+      if (qn && qd) {
+        num_n = texte_entier(*qn);
+        num_d = texte_entier(*qd);
+      }
+    }
+  }
+  const std::string q = operation_ordonnee(num_n, num_d, "/");
+  const std::string l = operation_ordonnee(lit_n, lit_d, "/");
+  return resultat_garde(garde, operation_ordonnee(q, l, "*"));
+}
+
+std::string puissance_signee(const std::string& base, const std::string& exposant, const std::string& operateur) {
+  if (est_negatif(base)) {
+    return operation_ordonnee("-1", operation_ordonnee(enleve_moins(base), exposant, operateur), "*");
+  }
+  return operation_ordonnee(base, exposant, operateur);
+}
+
+void ajoute_facteur(const std::string& base, const std::string& exposant, std::string& litteral,
+                    std::string& numerique) {
+  if (est_entier(base) && est_entier(exposant)) {
+    multiplie_puissance(base, exposant, numerique);
+    return;
+  }
+  bool racine = false;
+  const std::string argument = argument_racine(base, racine);
+  std::string f;
+  if (racine && est_entier(exposant) && (exposant.back() - '0') % 2 == 0) {
+    const auto k = entier_du_texte(exposant);
+    f = k ? puissance_signee(argument, texte_entier(*k / 2), "^") : puissance_signee(base, exposant, "^");
+  } else if (racine) {
+    f = puissance_signee(extrait_carres(argument), exposant, "^");
+  } else {
+    f = puissance_signee(base, exposant, "^");
+  }
+  if (est_entier(f)) {
+    numerique = multiplie_texte(numerique, f);
+  } else {
+    litteral = operation_ordonnee(f, litteral, "*");
+  }
+}
+
+void ajoute_paire(const std::string& base, const std::string& exposant, std::vector<std::string>& bases,
+                  std::vector<std::string>& exposants) {
+  bases.push_back(base);
+  exposants.push_back(exposant);
+}
+
+std::string distribue_moins(const std::string& t) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  if (!est_negatif(t)) return t;
+  // The terms from the right, each with the operator before it.
+  std::vector<std::pair<std::string, std::string>> termes;
+  std::string reste = sans_parentheses(enleve_moins(t));
+  for (;;) {
+    expression e(reste);
+    if (!est_somme(e)) break;
+    termes.emplace_back(e.operateur, std::move(e.droite));
+    reste = std::move(e.gauche);
+  }
+  termes.emplace_back("", std::move(reste));
+  std::string r;
+  for (auto it = termes.rbegin(); it != termes.rend(); ++it) {
+    const std::string& operateur = it->first;
+    // Split along the product chain from the right; an empty rest is neutral.
+    std::string rest;
+    std::string facteur = it->second;
+    for (;;) {
+      expression e(facteur);
+      if (e.operateur != "*") break;
+      rest = rest.empty() ? std::move(e.droite) : operation(e.droite, rest, "*");
+      facteur = std::move(e.gauche);
+    }
+    if (rest.empty()) rest = "1";
+    std::string signe_facteur;
+    if (est_entier(facteur)) {
+      signe_facteur = operateur == "-" ? "-" + facteur : facteur;
+    } else {
+      rest = operation(enleve_moins(facteur), rest, "*");
+      signe_facteur = (operateur == "-" || est_negatif(facteur)) ? "-1" : "1";
+    }
+    const std::string texte = operation(enleve_moins(signe_facteur), rest, "*");
+    const std::string signe = produit_signes(signe_terme(signe_facteur), "-");
+    r = it == termes.rbegin() ? signe + texte : operation(r, texte, signe);
+  }
+  if (!r.empty() && r[0] == '+') r.erase(0, 1);
+  return resultat_garde(garde, r);
+}
+
+std::string developpe_fonctions_utilisateur(const std::string& t) {
+  GardeProfondeur garde;
+  return resultat_garde(garde, developpe_utilisateur(t));
+}

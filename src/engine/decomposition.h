@@ -1,0 +1,33 @@
+#pragma once
+// Sums as parallel arrays of unsigned terms and signs ("1", "-1", or "0" for
+// a term merged away), products as parallel arrays of bases and exponents
+// (a denominator's exponents negated), and the routines that cut texts into
+// them and join them back.
+
+#include <string>
+#include <vector>
+
+void decompose_somme(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes);
+void decompose_produit(const std::string& t, std::vector<std::string>& bases, std::vector<std::string>& exposants);
+
+// The sum of the items `debut` to `fin` (0: the last), each term folded
+// exactly; "0" when nothing is left.
+std::string recompose_somme(const std::vector<std::string>& termes, const std::vector<std::string>& signes,
+                            std::size_t debut = 0, std::size_t fin = 0);
+// The product: integer factors folded into one coefficient, reduced against
+// the denominator's, literal factors kept in order.
+std::string recompose_produit(const std::vector<std::string>& bases, const std::vector<std::string>& exposants);
+
+// -(a-2*b+c) -> -a+2*b-c; a text that is no negated term is unchanged.
+std::string distribue_moins(const std::string& t);
+// base^exposant, a negated base's sign kept outside as a factor -1.
+std::string puissance_signee(const std::string& base, const std::string& exposant, const std::string& operateur);
+// Multiplies base^exposant (exposant without sign) into the accumulators of
+// recompose_produit: integers into the numeric one, the rest in front of the
+// literal one.
+void ajoute_facteur(const std::string& base, const std::string& exposant, std::string& litteral,
+                    std::string& numerique);
+void ajoute_paire(const std::string& base, const std::string& exposant, std::vector<std::string>& bases,
+                  std::vector<std::string>& exposants);
+// Every call of a user function replaced by its body, evaluated exactly.
+std::string developpe_fonctions_utilisateur(const std::string& t);

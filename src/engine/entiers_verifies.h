@@ -1,0 +1,58 @@
+#pragma once
+// Checked 64-bit integer arithmetic: an operation that would overflow or
+// divide by zero gives no value, and the caller leaves its text as it is.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "localisation/nombres.h"
+
+using Entier = std::optional<std::int64_t>;
+
+inline Entier somme_verifiee(std::int64_t a, std::int64_t b) {
+  std::int64_t r = 0;
+  if (__builtin_add_overflow(a, b, &r)) return std::nullopt;
+  return r;
+}
+
+inline Entier difference_verifiee(std::int64_t a, std::int64_t b) {
+  std::int64_t r = 0;
+  if (__builtin_sub_overflow(a, b, &r)) return std::nullopt;
+  return r;
+}
+
+inline Entier produit_verifie(std::int64_t a, std::int64_t b) {
+  std::int64_t r = 0;
+  if (__builtin_mul_overflow(a, b, &r)) return std::nullopt;
+  return r;
+}
+
+inline Entier quotient_verifie(std::int64_t a, std::int64_t b) {
+  if (b == 0 || (b == -1 && a == INT64_MIN)) return std::nullopt;
+  return a / b;
+}
+
+inline Entier oppose_verifie(std::int64_t a) { return difference_verifiee(0, a); }
+
+inline Entier valeur_absolue_verifiee(std::int64_t a) { return a < 0 ? oppose_verifie(a) : Entier(a); }
+
+// base^exposant by squaring; the square is taken only while bits remain, so
+// 2^62 does not fail on an unused 2^64.
+inline Entier puissance_verifiee(std::int64_t base, std::uint64_t exposant) {
+  std::int64_t r = 1;
+  while (exposant != 0) {
+    if (exposant & 1u) {
+      if (__builtin_mul_overflow(r, base, &r)) return std::nullopt;
+    }
+    exposant >>= 1;
+    if (exposant != 0 && __builtin_mul_overflow(base, base, &base)) {
+      // Only 0, 1 and -1 survive squaring forever; anything else overflows.
+      return std::nullopt;
+    }
+  }
+  return r;
+}
+
+// The integer written by an integer text (est_entier), when it fits.
+inline Entier entier_du_texte(const std::string& t) { return lire_entier64(t); }

@@ -1,0 +1,118 @@
+#include "engine/factorisation.h"
+
+#include <vector>
+
+#include "engine/decomposition.h"
+#include "engine/developpement.h"
+#include "engine/expression.h"
+#include "engine/fractions.h"
+#include "engine/memoire_appel.h"
+#include "engine/operation.h"
+#include "engine/primitives.h"
+#include "engine/profondeur.h"
+#include "engine/regroupement.h"
+#include "localisation/chrono.h"
+#include "localisation/format.h"
+
+namespace {
+
+using Textes = std::vector<std::string>;
+
+std::string factorise(const std::string& t);
+std::string factorise_texte(const std::string& t);
+
+std::size_t nombre_de_termes(const std::string& t) {
+  Textes termes;
+  Textes signes;
+  decompose_somme(t, termes, signes);
+  return termes.size();
+}
+
+std::string facteur_global(const std::string& t) {
+  Textes termes;
+  Textes signes;
+  decompose_somme(t, termes, signes);
+  if (termes.size() <= 1) return t;
+  // The pivot: the first bracketed sum, else the first term.
+  std::size_t p = 0;
+  for (std::size_t k = 0; k < termes.size(); ++k) {
+    if (termes[k].find_first_of("+-") != std::string::npos) {
+      p = k;
+      break;
+    }
+  }
+  // One factor text for the whole loop: only a failure of the first pair
+  // stops it, and a later term without a common factor stays beside the
+  // pivot in the sum.
+  std::string f;
+  bool commun = true;
+  for (std::size_t k = 0; k < termes.size() && commun; ++k) {
+    if (k == p) continue;
+    regroupe_factorise_lettre(termes[p], termes[k], signes[p], signes[k], false, f);
+    commun = !f.empty();
+  }
+  if (commun) return recompose_somme(termes, signes);
+  // The other terms as one quotient, factorised, against the pivot.
+  const std::string s = recompose_somme(termes, signes);
+  std::string reste = fraction(operation(s, operation(signes[p], termes[p], "*"), "-"));
+  const int type = expression(reste).type_operateur;
+  // The rest is factorised in its turn only when it is shorter: the quotient
+  // may fail to cancel the pivot written another way ((x-1)^(1/2) against
+  // (-1+x)^(1/2)), and the same sum would then come back for ever.
+  if ((type == 0 || type == 1) && nombre_de_termes(reste) < termes.size()) reste = factorise(reste);
+  std::string un = "1";
+  std::string f2;
+  regroupe_factorise_lettre(termes[p], reste, signes[p], un, false, f2);
+  return f2.empty() ? t : operation(signes[p], termes[p], "*");
+}
+
+std::string factorise(const std::string& texte) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  std::uint32_t debut = 0;
+  debut_chrono(debut);
+  std::string r = memorise(Routine::factorise, texte, [&] { return factorise_texte(texte); });
+  fin_chrono([&] { return Format("regroupe_factorise(%s)", {texte}); }, debut);
+  return r;
+}
+
+std::string factorise_texte(const std::string& texte) {
+  const std::string t = identite_remarquable(texte);
+  const expression e(t);
+  std::string r;
+  if (e.type_operateur == 0 || e.type_operateur == 1) {
+    Textes termes;
+    Textes signes;
+    decompose_somme(t, termes, signes);
+    for (auto& terme : termes) terme = factorise(terme);
+    r = regroupe_factorise_lettre_globale(recompose_somme(termes, signes));
+  } else if (e.type_operateur == 2) {
+    Textes bases;
+    Textes exposants;
+    decompose_produit(t, bases, exposants);
+    for (auto& base : bases) base = identite_remarquable(regroupe_factorise_lettre_globale(base));
+    r = regroupe_factorise_lettre_globale(recompose_produit(bases, exposants));
+  } else if (e.type_operateur == 3) {
+    r = operation_ordonnee(factorise(e.gauche), factorise(e.droite), "/");
+  } else {
+    r = regroupe_factorise_lettre_globale(t);
+  }
+  return r;
+}
+
+}  // namespace
+
+std::string regroupe_factorise_lettre_globale(const std::string& t) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  std::uint32_t debut = 0;
+  debut_chrono(debut);
+  std::string r = memorise(Routine::facteur_global, t, [&] { return facteur_global(t); });
+  fin_chrono([&] { return Format("regroupe_factorise_lettre_globale(%s)", {t}); }, debut);
+  return resultat_garde(garde, std::move(r));
+}
+
+std::string regroupe_factorise(const std::string& t) {
+  GardeProfondeur garde;
+  return resultat_garde(garde, factorise(t));
+}

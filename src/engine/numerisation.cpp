@@ -1,0 +1,296 @@
+// Numeric evaluation: the value of a text with a variable set to a number
+// or replaced by another text, and a root finder by halving.
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "engine/appel_fonction.h"
+#include "engine/decomposition.h"
+#include "engine/decoupage.h"
+#include "engine/fonction.h"
+#include "engine/fonctions_usuelles.h"
+#include "engine/fractions.h"
+#include "engine/memoire_appel.h"
+#include "engine/operation.h"
+#include "engine/primitives.h"
+#include "engine/profondeur.h"
+#include "engine/regroupement.h"
+#include "engine/valeurs_erreur.h"
+#include "localisation/chrono.h"
+#include "localisation/format.h"
+#include "localisation/nombres.h"
+
+namespace {
+
+// The largest n whose factorial a double holds.
+constexpr int factorielle_maximale = 170;
+// Integers beyond this are not all exact in a double.
+constexpr double entier_exact_maximal = 9007199254740992.0;  // 2^53
+constexpr int halvings_maximaux = 200;
+
+struct Numerisation {
+  const std::string& variable;
+  bool exact;
+  double valeur;
+};
+
+struct Substitution {
+  const std::string& variable;
+  const std::string& remplacement;
+  bool exact;
+};
+
+std::string numerise(const std::string& texte, const Numerisation& n);
+std::string substitue(const std::string& texte, const Substitution& s);
+
+std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
+
+bool est_fonction_usuelle(int id) { return id >= 2 && id <= 12; }
+
+// A user row with a body; its variable is its argument description.
+bool est_ligne_utilisateur(int id) {
+  return id >= nb_fonctions_predefinies && id < fonctions_usuelles->taille() && !fonctions_usuelles->corps[id].empty();
+}
+
+std::string nom_appele(const std::string& appel) { return appel.substr(0, appel.find('(')); }
+
+std::string valeur_usuelle(int id, double x) {
+  switch (id) {
+    case 2: return texte_nombre(std::cos(x));
+    case 3: return texte_nombre(std::sin(x));
+    case 4: return texte_nombre(std::fabs(x));
+    case 5: return texte_nombre(std::tan(x));
+    case 6: return texte_nombre(1 / std::tan(x));
+    case 7: return x <= 0 ? valeur_erreur(textes_fixes().erreur_logarithme) : texte_nombre(std::log(x));
+    case 8: return texte_nombre(std::exp(x));
+    case 9: return x < 0 ? valeur_erreur(textes_fixes().erreur_racine) : texte_nombre(std::sqrt(x));
+    case 10: return texte_nombre(std::sinh(x));
+    case 11: return texte_nombre(std::cosh(x));
+    default: return texte_nombre(std::tanh(x));
+  }
+}
+
+// Two numbers combined. With `exact`, a quotient that is not whole stays a
+// fraction of the operands' texts.
+std::string calcule(char operateur, double a, double b, const std::string& ta, const std::string& tb, bool exact) {
+  switch (operateur) {
+    case '+': return texte_nombre(a + b);
+    case '-': return texte_nombre(a - b);
+    case '*': return texte_nombre(a * b);
+    case '/': {
+      if (b == 0) return erreur_division_par_zero();
+      const double q = a / b;
+      if (!exact || (std::isfinite(q) && std::trunc(q) == q)) return texte_nombre(q);
+      return fraction(ta + "/" + tb);
+    }
+    default:
+      // As the text builder says for 0^-1.
+      if (a == 0 && b < 0) return erreur_division_par_zero();
+      return texte_nombre(std::pow(a, b));
+  }
+}
+
+// n! for an integer text n in 0..170.
+std::optional<std::string> factorielle_numerique(const std::string& n) {
+  if (!est_entier(n)) return std::nullopt;
+  const auto k = lire_entier32(n);
+  if (!k || *k < 0 || *k > factorielle_maximale) return std::nullopt;
+  double f = 1;
+  for (int i = 2; i <= *k; ++i) f *= i;
+  return texte_nombre(f);
+}
+
+// A constant's value; a value that is an expression is evaluated too.
+std::string valeur_constante(const std::string& nom, bool exact) {
+  const std::string& v = constantes->valeurs[constantes->indice(nom)];
+  if (est_nombre(v)) return v;
+  static const std::string aucune;
+  return numerise(v, {aucune, exact, 0});
+}
+
+// Whole values are written without a point. Integer texts a double cannot
+// hold exactly keep their digits.
+std::string entier_sans_point(std::string r) {
+  if (!est_entier(r)) return r;
+  const auto v = lire_nombre(r);
+  if (v && std::fabs(*v) < entier_exact_maximal) return texte_nombre_fixe(*v, 0);
+  return r;
+}
+
+std::string numerise_appel(const std::string& t, const Numerisation& n) {
+  std::vector<std::string> arguments;
+  const int id = reconnait_fonction(t, arguments);
+  if ((!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) || arguments.size() != 1) return t;
+  const std::string& a = arguments[0];
+  double x = n.valeur;
+  if (const auto v = lire_nombre(a)) {
+    x = *v;
+  } else if (n.variable.empty() || sans_parentheses(a) != n.variable) {
+    std::string na = numerise(a, n);
+    if (est_erreur(na)) return na;
+    if (est_nombre(na)) return numerise(nom_appele(t) + "(" + na + ")", n);
+    if (est_ligne_utilisateur(id)) {
+      return substitue(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], na, n.exact});
+    }
+    return nom_appele(t) + "(" + na + ")";
+  }
+  if (est_fonction_usuelle(id)) return valeur_usuelle(id, x);
+  return numerise(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], n.exact, x});
+}
+
+std::string numerise_terme(const std::string& texte, const Numerisation& n) {
+  const std::string t = sans_parentheses(texte);
+  if (est_nombre(t)) return t;
+  if (est_constante(t)) return valeur_constante(t, n.exact);
+  if (est_negatif(t)) return operation("-1", numerise(sans_parentheses(t.substr(1)), n), "*");
+  const expression e(t);
+  if (e.type_operateur >= 0 && e.type_operateur <= 4) {
+    std::string g = numerise(sans_parentheses(e.gauche), n);
+    if (est_erreur(g)) return g;
+    std::string d = numerise(sans_parentheses(e.droite), n);
+    if (est_erreur(d)) return d;
+    const auto a = lire_nombre(g);
+    const auto b = lire_nombre(d);
+    if (a && b) return calcule(e.operateur[0], *a, *b, g, d, n.exact);
+    return operation(std::move(g), std::move(d), e.operateur);
+  }
+  if (e.type_operateur == 5) {
+    const std::string operande = numerise(sans_parentheses(e.gauche), n);
+    if (est_erreur(operande)) return operande;
+    return factorielle_numerique(operande).value_or(t);
+  }
+  if (!n.variable.empty() && t == n.variable) return texte_nombre(n.valeur);
+  return numerise_appel(t, n);
+}
+
+std::string numerise(const std::string& texte, const Numerisation& n) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  std::uint32_t debut = 0;
+  debut_chrono(debut);
+  std::string r;
+  if (const auto egal = texte.find('='); egal != std::string::npos) {
+    r = numerise(texte.substr(0, egal), n) + "=" + numerise(texte.substr(egal + 1), n);
+  } else {
+    r = entier_sans_point(numerise_terme(texte, n));
+  }
+  fin_chrono([&] { return Format("numeriser(%s;%s;%g)", {texte, n.variable, n.valeur}); }, debut);
+  return r;
+}
+
+// A user-function call left in a substituted operand is evaluated when the
+// replacement is a positive integer.
+std::string evalue_appel_utilisateur(std::string x, const Substitution& s) {
+  if (fonctions_usuelles->taille() <= nb_fonctions_predefinies || !est_fonction_utilisateur(x)) return x;
+  const auto entier = lire_entier64(s.remplacement);
+  if (!entier || *entier <= 0) return x;
+  return numeriser_texte(developpe_fonctions_utilisateur(x), s.exact);
+}
+
+std::string substitue_appel(const std::string& t, const Substitution& s) {
+  std::vector<std::string> arguments;
+  const int id = reconnait_fonction(t, arguments);
+  if ((!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) || arguments.size() != 1) return t;
+  std::string a = substitue(arguments[0], s);
+  if (est_erreur(a)) return a;
+  if (est_nombre(a)) return numeriser_texte(nom_appele(t) + "(" + a + ")", s.exact);
+  if (est_ligne_utilisateur(id)) {
+    return substitue(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], a, s.exact});
+  }
+  return nom_appele(t) + "(" + a + ")";
+}
+
+std::string substitue_terme(const std::string& texte, const Substitution& s) {
+  const std::string t = sans_parentheses(texte);
+  if (est_nombre(t)) return t;
+  if (est_constante(t)) return valeur_constante(t, s.exact);
+  if (est_negatif(t)) return operation("-1", substitue(t.substr(1), s), "*");
+  const expression e(t);
+  if (e.type_operateur >= 0 && e.type_operateur <= 4) {
+    std::string g = substitue(sans_parentheses(e.gauche), s);
+    if (est_erreur(g)) return g;
+    std::string d = substitue(sans_parentheses(e.droite), s);
+    if (est_erreur(d)) return d;
+    g = evalue_appel_utilisateur(std::move(g), s);
+    d = evalue_appel_utilisateur(std::move(d), s);
+    const auto a = lire_nombre(g);
+    const auto b = lire_nombre(d);
+    if (a && b) return calcule(e.operateur[0], *a, *b, g, d, s.exact);
+    return regroupe_somme_numerique(operation_ordonnee(g, d, e.operateur));
+  }
+  if (e.type_operateur == 5) {
+    std::string operande = substitue(sans_parentheses(e.gauche), s);
+    if (est_erreur(operande)) return operande;
+    if (auto f = factorielle_numerique(operande)) return *f;
+    if (expression(operande).type_operateur != -1) operande = "(" + operande + ")";
+    return operande + "!";
+  }
+  if (!s.variable.empty() && t == s.variable) return s.remplacement;
+  return substitue_appel(t, s);
+}
+
+std::string substitue(const std::string& texte, const Substitution& s) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  std::uint32_t debut = 0;
+  debut_chrono(debut);
+  std::string r;
+  if (const auto egal = texte.find('='); egal != std::string::npos) {
+    r = substitue(texte.substr(0, egal), s) + "=" + substitue(texte.substr(egal + 1), s);
+  } else {
+    r = substitue_terme(texte, s);
+  }
+  fin_chrono([&] { return Format("numeriser(%s;%s;%s)", {texte, s.variable, s.remplacement}); }, debut);
+  return r;
+}
+
+std::optional<double> valeur_en(const std::string& texte, const std::string& variable, double x) {
+  return lire_nombre(numerise(texte, {variable, false, x}));
+}
+
+}  // namespace
+
+std::string fonction::numeriser(const std::string& variable, bool exact, double valeur) const {
+  GardeProfondeur garde;
+  return resultat_garde(garde, numerise(texte, {variable, exact, valeur}));
+}
+
+std::string fonction::valeur_numerique(bool exact) const {
+  GardeProfondeur garde;
+  const Routine routine = exact ? Routine::valeur_exacte : Routine::valeur_approchee;
+  return resultat_garde(garde, memorise(routine, texte, [&] { return numeriser("", exact, 0); }));
+}
+
+std::string numeriser_texte(const std::string& texte, bool exact) { return fonction(texte).valeur_numerique(exact); }
+
+std::string fonction::numeriser_substitution(const std::string& variable, const std::string& remplacement,
+                                             bool exact) const {
+  GardeProfondeur garde;
+  return resultat_garde(garde, substitue(texte, {variable, remplacement, exact}));
+}
+
+std::string fonction::numeriser_liste(const std::string& liste) const {
+  GardeProfondeur garde;
+  std::string r = texte;
+  for (const auto& nom : decoupe(enleve_delimiteurs(liste, "[]"), ';')) r = numerise(r, {nom, true, 0});
+  return resultat_garde(garde, r);
+}
+
+double fonction::dichotomie(const std::string& variable, double borne1, double borne2, double tolerance) const {
+  GardeProfondeur garde;
+  for (int i = 0; i < halvings_maximaux && !garde.depassee(); ++i) {
+    const double milieu = (borne1 + borne2) / 2;
+    const auto v = valeur_en(texte, variable, milieu);
+    if (!v) break;
+    if (std::fabs(*v) < tolerance) return milieu;
+    const auto w = valeur_en(texte, variable, borne1);
+    if (!w) break;
+    if (*v * *w < 0) {
+      borne2 = milieu;
+    } else {
+      borne1 = milieu;
+    }
+  }
+  return std::numeric_limits<double>::quiet_NaN();
+}

@@ -1,0 +1,388 @@
+#include "engine/regroupement.h"
+
+#include <vector>
+
+#include "engine/decomposition.h"
+#include "engine/decoupage.h"
+#include "engine/developpement.h"
+#include "engine/entiers_verifies.h"
+#include "engine/expression.h"
+#include "engine/factorisation.h"
+#include "engine/fractions.h"
+#include "engine/memoire_appel.h"
+#include "engine/operation.h"
+#include "engine/primitives.h"
+#include "engine/profondeur.h"
+#include "engine/reduction.h"
+#include "localisation/chrono.h"
+#include "localisation/format.h"
+#include "localisation/nombres.h"
+
+namespace {
+
+using Textes = std::vector<std::string>;
+
+std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
+
+double valeur_signe(const std::string& c) {
+  if (c == "0") return 0;
+  return est_negatif(c) ? -1 : 1;
+}
+
+// A term whose numerator and denominator are integers.
+bool est_nombre_exact(const std::string& t) { return est_entier(numerateur(t)) && est_entier(denominateur(t)); }
+
+// The sign of a folded term moved into its sign entry.
+void range_signe(std::string& terme, std::string& signe) {
+  if (est_negatif(terme)) {
+    terme = enleve_moins(terme);
+    signe = "-1";
+  } else {
+    signe = "1";
+  }
+}
+
+// Adds term i into the exact-number slot.
+void ajoute_exact(Textes& t, Textes& c, std::size_t place, std::size_t i) {
+  t[place] = calcul_facteur(
+      operation(operation_ordonnee(c[place], t[place], "*"), operation_ordonnee(c[i], t[i], "*"), "+"));
+  range_signe(t[place], c[place]);
+  c[i] = "0";
+}
+
+// Adds term i into the decimal-number slot, in floating point.
+void ajoute_decimal(Textes& t, Textes& c, std::size_t place, std::size_t i) {
+  const double somme = valeur_signe(c[place]) * lire_nombre(t[place]).value_or(0) +
+                       valeur_signe(c[i]) * lire_nombre(t[i]).value_or(0);
+  t[place] = texte_nombre(somme);
+  range_signe(t[place], c[place]);
+  c[i] = "0";
+}
+
+// One pass: numbers into their two slots, each literal term merged with its
+// like terms further on.
+void fusionne_termes(Textes& t, Textes& c) {
+  constexpr std::size_t aucune = static_cast<std::size_t>(-1);
+  std::size_t exacte = aucune;
+  std::size_t decimale = aucune;
+  const auto vers_exacte = [&](std::size_t i) {
+    if (exacte == aucune) {
+      exacte = i;
+    } else {
+      ajoute_exact(t, c, exacte, i);
+    }
+  };
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    if (est_nombre_exact(t[i])) {
+      vers_exacte(i);
+    } else if (est_nombre(t[i])) {
+      if (decimale == aucune) {
+        decimale = i;
+      } else {
+        ajoute_decimal(t, c, decimale, i);
+      }
+    } else {
+      const std::string avant = t[i];
+      for (std::size_t j = i + 1; j < t.size(); ++j) {
+        std::string f;
+        regroupe_factorise_lettre(t[i], t[j], c[i], c[j], true, f);
+      }
+      if (est_entier(t[i]) && t[i] != avant) vers_exacte(i);
+    }
+  }
+}
+
+// Terms ordered by their literal parts as byte strings, in one pass whose
+// key is taken once per position: numbers come first, but with three or
+// more literal terms the order is not always ascending (z, x, y gives y, x, z).
+void ordonne_termes(Textes& t, Textes& c) {
+  Textes litteraux(t.size());
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    std::string coef;
+    separe_coefficient(t[i], coef, litteraux[i]);
+  }
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const std::string cle = litteraux[i];
+    for (std::size_t j = i + 1; j < t.size(); ++j) {
+      if (cle.compare(litteraux[j]) > 0) {
+        std::swap(t[i], t[j]);
+        std::swap(c[i], c[j]);
+        std::swap(litteraux[i], litteraux[j]);
+      }
+    }
+  }
+}
+
+std::string somme_regroupee(const std::string& texte) {
+  if (texte.empty()) return texte;  // nothing to collect, and no "0" made up
+  const std::string t = developpe_fonctions_utilisateur(texte);
+  const expression e(t);
+  if (e.operateur == "/") {
+    const std::string n = sans_parentheses(e.gauche);
+    const std::string d = sans_parentheses(e.droite);
+    const int tn = expression(n).type_operateur;
+    const int td = expression(d).type_operateur;
+    const bool un_terme = tn != 0 && tn != 1 && td != 0 && td != 1 && !est_negatif(n);
+    if (!un_terme) return regroupe_produit(operation_ordonnee(regroupe_somme(n), regroupe_somme(d), "/"));
+  }
+  if (t.find('[') != std::string::npos) return t;  // lists and matrices stay as they are
+  Textes termes;
+  Textes signes;
+  decompose_somme(t, termes, signes);
+  for (auto& terme : termes) terme = regroupe_produit(terme);
+  fusionne_termes(termes, signes);
+  ordonne_termes(termes, signes);
+  return recompose_somme(termes, signes);
+}
+
+// Numbers of a product with the same exponent multiplied: exactly while
+// the integers fit.
+std::string produit_de_nombres(const std::string& a, const std::string& b) {
+  if (est_entier(a) && est_entier(b)) {
+    const auto x = entier_du_texte(a);
+    const auto y = entier_du_texte(b);
+    if (x && y) {
+      if (const auto p = produit_verifie(*x, *y)) return texte_entier(*p);
+    }
+  }
+  return texte_nombre(lire_nombre(a).value_or(0) * lire_nombre(b).value_or(0));
+}
+
+std::string somme_exposants(const std::string& a, const std::string& b) {
+  if (est_entier(a) && est_entier(b)) {
+    const auto x = entier_du_texte(a);
+    const auto y = entier_du_texte(b);
+    if (x && y) {
+      if (const auto s = somme_verifiee(*x, *y)) return texte_entier(*s);
+    }
+    return texte_nombre(lire_nombre(a).value_or(0) + lire_nombre(b).value_or(0));
+  }
+  return regroupe_somme(operation_ordonnee(a, b, "+"));
+}
+
+std::string produit_regroupe(const std::string& t) {
+  Textes bases;
+  Textes exposants;
+  decompose_produit(t, bases, exposants);
+  for (std::size_t i = 0; i < bases.size(); ++i) {
+    for (std::size_t j = i + 1; j < bases.size(); ++j) {
+      if (exposants[i] == exposants[j] && est_nombre(bases[i]) && est_nombre(bases[j])) {
+        bases[i] = produit_de_nombres(bases[i], bases[j]);
+        bases[j] = "1";
+      } else if (!est_entier(bases[i]) && regroupe_compare_somme_est_egale(bases[i], bases[j])) {
+        bases[j] = "1";
+        exposants[i] = somme_exposants(exposants[i], exposants[j]);
+        exposants[j] = "0";
+      }
+    }
+  }
+  return recompose_produit(bases, exposants);
+}
+
+bool memes_termes_signes(const std::string& a, const std::string& b) {
+  Textes ta;
+  Textes ca;
+  Textes tb;
+  Textes cb;
+  decompose_somme(a, ta, ca);
+  decompose_somme(b, tb, cb);
+  if (ta.size() != tb.size() || ta.empty()) return false;
+  std::vector<bool> pris(tb.size(), false);
+  for (std::size_t i = 0; i < ta.size(); ++i) {
+    std::size_t k = 0;
+    while (k < tb.size() && (pris[k] || tb[k] != ta[i])) ++k;
+    if (k == tb.size() || cb[k] != ca[i]) return false;
+    pris[k] = true;
+  }
+  return true;
+}
+
+// Integer text of an exponent, or nothing.
+Entier exposant_entier(const std::string& e) { return est_entier(e) ? entier_du_texte(e) : std::nullopt; }
+
+struct Facteurs {
+  Textes bases;
+  Textes exposants;
+};
+
+bool est_unite(const std::string& t) {
+  const auto v = lire_nombre(t);
+  return v && (*v == 1 || *v == -1);
+}
+
+// Whether two bases count as the same factor, and whether b is the
+// opposite of a (factorising mode only).
+bool bases_assorties(const std::string& a, const std::string& b, bool regroupement, bool deux_nombres,
+                     bool& oppose) {
+  oppose = false;
+  if (regroupement) return a == b && !est_nombre(a) && !est_nombre(b);
+  // A unit is no common factor: taking 1 out of 1-x gives 1-x back, and
+  // the factorisation would go round forever.
+  if (deux_nombres || est_unite(a) || est_unite(b)) return false;
+  if (regroupe_compare_somme_est_egale(a, b)) return true;
+  oppose = regroupe_compare_somme_est_egale(a, operation("-1", b, "*"));
+  return oppose;
+}
+
+// Two integer bases with the same exponent give their gcd to the common
+// factor.
+void met_en_commun_entiers(std::string& a, std::string& b, const std::string& exposant, Facteurs& commun) {
+  const auto x = entier_du_texte(a);
+  const auto y = entier_du_texte(b);
+  if (!x || !y) return;
+  const std::int64_t g = pgcd(*x, *y);
+  if (g == 0 || g == 1 || g == -1) return;
+  const auto qx = quotient_verifie(*x, g);
+  const auto qy = quotient_verifie(*y, g);
+  if (!qx || !qy) return;
+  ajoute_paire(texte_entier(g), exposant, commun.bases, commun.exposants);
+  a = texte_entier(*qx);
+  b = texte_entier(*qy);
+}
+
+void factorise_lettre(std::string& a, std::string& b, std::string& sa, std::string& sb, bool regroupement,
+                      std::string& f) {
+  const std::string a0 = a;
+  const std::string b0 = b;
+  const std::string sa0 = sa;
+  const std::string sb0 = sb;
+  Facteurs fa;
+  Facteurs fb;
+  decompose_produit(a, fa.bases, fa.exposants);
+  decompose_produit(b, fb.bases, fb.exposants);
+  Facteurs commun;
+  if (sa == "-1" && sb == "-1") {
+    ajoute_paire("-1", "1", commun.bases, commun.exposants);
+    sa = "1";
+    sb = "1";
+  }
+  const bool deux_nombres = est_nombre(a0) && est_nombre(b0);
+  for (std::size_t i = 0; i < fa.bases.size(); ++i) {
+    for (std::size_t j = 0; j < fb.bases.size(); ++j) {
+      bool oppose = false;
+      if (!bases_assorties(fa.bases[i], fb.bases[j], regroupement, deux_nombres, oppose)) {
+        if (est_entier(fa.bases[i]) && est_entier(fb.bases[j]) && fa.exposants[i] == fb.exposants[j]) {
+          met_en_commun_entiers(fa.bases[i], fb.bases[j], fa.exposants[i], commun);
+        }
+        continue;
+      }
+      const auto ea = exposant_entier(fa.exposants[i]);
+      const auto eb = exposant_entier(fb.exposants[j]);
+      if (!ea || !eb || *ea <= 0 || *eb <= 0 || (regroupement && *ea != *eb)) continue;
+      const std::int64_t m = *ea < *eb ? *ea : *eb;
+      ajoute_paire(fa.bases[i], texte_entier(m), commun.bases, commun.exposants);
+      fa.exposants[i] = texte_entier(*ea - m);
+      fb.exposants[j] = texte_entier(*eb - m);
+      // The opposite base carries a sign over to b's cofactor.
+      if (oppose) sb = operation("-1", sb, "*");
+    }
+  }
+  const auto remet = [&] {
+    a = a0;
+    b = b0;
+    sa = sa0;
+    sb = sb0;
+  };
+  if (commun.bases.empty()) {
+    remet();
+    return;
+  }
+  const std::string ca = recompose_produit(fa.bases, fa.exposants);
+  const std::string cb = recompose_produit(fb.bases, fb.exposants);
+  const std::string s = regroupe_factorise_lettre_globale(
+      reduire(operation(developper(operation(sa, ca, "*")), developper(operation(sb, cb, "*")), "+")));
+  if (regroupement && !(est_nombre(numerateur(s)) && est_nombre(denominateur(s)))) {
+    remet();
+    return;
+  }
+  ajoute_paire(s, "1", commun.bases, commun.exposants);
+  a = recompose_produit(commun.bases, commun.exposants);
+  sa = "1";
+  sb = "0";
+  f = a;
+}
+
+}  // namespace
+
+std::string regroupe_somme(const std::string& t) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  std::uint32_t debut = 0;
+  debut_chrono(debut);
+  std::string r = memorise(Routine::regroupe_somme, t, [&] { return somme_regroupee(t); });
+  fin_chrono([&] { return Format("regroupe_somme(%s)", {t}); }, debut);
+  return resultat_garde(garde, std::move(r));
+}
+
+std::string regroupe_somme_numerique(const std::string& t) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  Textes termes;
+  Textes signes;
+  decompose_somme(t, termes, signes);
+  constexpr std::size_t aucune = static_cast<std::size_t>(-1);
+  std::size_t decimale = aucune;
+  for (std::size_t i = 0; i < termes.size(); ++i) {
+    if (!est_nombre(termes[i])) continue;
+    if (decimale == aucune) {
+      decimale = i;
+    } else {
+      ajoute_decimal(termes, signes, decimale, i);
+    }
+  }
+  std::string r;
+  for (std::size_t k = 0; k < termes.size(); ++k) {
+    const std::string terme = operation(enleve_moins(signes[k]), termes[k], "*");
+    r = k == 0 ? operation(signes[k], termes[k], "*") : operation(r, terme, est_negatif(signes[k]) ? "-" : "+");
+  }
+  return resultat_garde(garde, r.empty() ? "0" : r);
+}
+
+std::string regroupe_produit(const std::string& t) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  std::uint32_t debut = 0;
+  debut_chrono(debut);
+  std::string r = memorise(Routine::regroupe_produit, t, [&] { return produit_regroupe(t); });
+  fin_chrono("regroupe_produit", debut);
+  return resultat_garde(garde, std::move(r));
+}
+
+bool regroupe_compare_somme_est_egale(const std::string& a, const std::string& b) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return false;
+  std::uint32_t debut = 0;
+  debut_chrono(debut);
+  // Equal texts decompose alike, into at least one term. The key cannot
+  // mistake where a ends.
+  bool egales = a == b;
+  if (!egales) {
+    const std::string cle = texte_entier(static_cast<std::int64_t>(a.size())) + ":" + a + b;
+    egales = memorise(Routine::memes_termes_signes, cle, [&] { return memes_termes_signes(a, b); });
+  }
+  fin_chrono("regroupe_compare_somme_est_egale", debut);
+  return egales && !garde.depassee();
+}
+
+void regroupe_factorise_lettre(std::string& a, std::string& b, std::string& sa, std::string& sb, bool regroupement,
+                               std::string& f) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return;
+  std::uint32_t debut = 0;
+  debut_chrono(debut);
+  // The outcome is all or nothing: a merge rewrites a, sa, sb and f alike.
+  const auto longueur = [](const std::string& t) { return texte_entier(static_cast<std::int64_t>(t.size())) + ":"; };
+  const std::string cle = (regroupement ? "r" : "f") + longueur(a) + a + longueur(b) + b + longueur(sa) + sa + sb;
+  const auto fusion = memorise(Routine::factorise_lettre, cle, [&] {
+    std::string a2 = a, b2 = b, sa2 = sa, sb2 = sb, f2;
+    factorise_lettre(a2, b2, sa2, sb2, regroupement, f2);
+    return std::pair<bool, std::string>(!f2.empty(), f2);
+  });
+  if (fusion.first) {
+    a = fusion.second;
+    f = fusion.second;
+    sa = "1";
+    sb = "0";
+  }
+  fin_chrono("regroupe_factorise_lettre", debut);
+}

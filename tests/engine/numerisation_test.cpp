@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/evaluateur.h"
+#include "engine/fonction.h"
+#include "engine/moteur_pret.h"
+#include "localisation/catalogue.h"
+
+namespace {
+
+using Numerisation = MoteurFrancais;
+
+const std::string log_negatif = "erreur(erreur:logarithme d'un nombre negatif)";
+const std::string racine_negative = "erreur(erreur:racine carr\xE9" "e d'un nombre n\xE9gatif)";
+const std::string division_par_zero = "erreur(Division par z\xE9ro)";
+
+struct Cas {
+  const char* texte;
+  const char* variable;
+  double valeur;
+  bool exact;
+  std::string attendu;
+};
+
+TEST_F(Numerisation, ValuesAndWhatCannotBeFolded) {
+  const Cas cas[] = {
+      {"2*x+1", "x", 3, false, "7"},
+      {"x/3", "x", 2, true, "2/3"},
+      {"x/3", "x", 2, false, "0.666666666666667"},
+      {"4/2", "", 0, true, "2"},
+      {"pi", "", 0, false, "3.14159265358979"},
+      {"2*pi", "", 0, false, "6.28318530717958"},
+      {"x=1", "x", 2, false, "2=1"},
+      {"a*x", "x", 2, false, "a*2"},
+      {"(x+1)", "x", 1, false, "2"},
+      {"-x^2", "x", 3, false, "-9"},
+      {"cos(2*x)", "x", 0, false, "1"},
+      {"cos(y)", "x", 0, false, "cos(y)"},
+      {"abs(x-5)", "x", 1, false, "4"},
+      {"cotan(x)", "x", 1, false, "0.642092615934331"},
+      {"sqrt(0)", "", 0, false, "0"},
+      {"5!", "", 0, false, "120"},
+      {"(x+2)!", "x", 1, false, "6"},
+      {"171!", "", 0, false, "171!"},
+      {"2.5!", "", 0, false, "2.5!"},
+      {"n!", "", 0, false, "n!"},
+      {"exp(1000)", "", 0, false, "INF"},
+      {"2^-1", "", 0, true, "0.5"},  // only quotients stay exact
+      {"0.5/3", "", 0, true, "1/6"},
+      {"007", "", 0, false, "7"},
+      {"123456789012345678901", "", 0, false, "123456789012345678901"},
+      {"x", "", 5, false, "x"},  // an empty variable stands for nothing
+  };
+  for (const auto& c : cas) EXPECT_EQ(fonction(c.texte).numeriser(c.variable, c.exact, c.valeur), c.attendu) << c.texte;
+}
+
+TEST_F(Numerisation, DomainErrorsAreErrorValuesThatWin) {
+  const std::pair<const char*, std::string> cas[] = {
+      {"ln(0)", log_negatif},   {"ln(-1)", log_negatif},       {"sqrt(-4)", racine_negative},
+      {"1/0", division_par_zero}, {"1/0+1", division_par_zero}, {"cos(ln(0))", log_negatif},
+      {"2*sqrt(-1)+ln(0)", racine_negative}, {"0^-1", division_par_zero}, {"x/(x-1)", division_par_zero},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(fonction(texte).numeriser("x", true, 1), attendu) << texte;
+}
+
+TEST_F(Numerisation, TheCalculatorCommand) {
+  EXPECT_EQ(calculer("numeriser(1/0+1)"), division_par_zero);
+  EXPECT_EQ(calculer("numeriser(ln(0))"), log_negatif);
+  EXPECT_EQ(calculer("numeriser(1/3)"), "0.333333333333333");
+  EXPECT_EQ(calculer("numeriser(erreur(x))"), "erreur(x)");
+}
+
+TEST_F(Numerisation, UserFunctionsAndConstants) {
+  fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2", false);
+  constantes->ajouter("k", "2*pi");
+  const Cas cas[] = {
+      {"f(3)", "", 0, false, "9"},
+      {"f(x+1)", "x", 2, false, "9"},
+      {"f(t)", "x", 2, false, "t^2"},
+      {"k", "", 0, false, "6.28318530717958"},
+  };
+  for (const auto& c : cas) EXPECT_EQ(fonction(c.texte).numeriser(c.variable, c.exact, c.valeur), c.attendu) << c.texte;
+  EXPECT_EQ(fonction("f(x)+k").numeriser_substitution("x", "3", false), "15.2831853071796");
+  EXPECT_EQ(fonction("f(x)").numeriser_substitution("x", "2.5", true), "6.25");
+}
+
+TEST_F(Numerisation, SubstitutionReachesInsideCalls) {
+  fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2", false);
+  const std::tuple<const char*, const char*, const char*, std::string> cas[] = {
+      {"cos(2*x)", "x", "0", "1"},
+      {"x/3", "x", "2", "2/3"},
+      {"x/0", "x", "1", division_par_zero},
+      {"ln(x)", "x", "0", log_negatif},
+      {"x+1", "x", "y", "y+1"},
+      {"sin(x)", "x", "t", "sin(t)"},
+      {"f(x)", "x", "y+1", "(y+1)^2"},
+      {"x=1", "x", "2", "2=1"},
+      {"x!", "x", "4", "24"},
+      {"x", "", "2", "x"},
+  };
+  for (const auto& [texte, variable, remplacement, attendu] : cas) {
+    EXPECT_EQ(fonction(texte).numeriser_substitution(variable, remplacement, true), attendu) << texte;
+  }
+}
+
+TEST_F(Numerisation, ConstantTermOfALinearExpression) {
+  EXPECT_EQ(fonction("2*x+3*y-5").numeriser_liste("[x;y]"), "-5");
+  EXPECT_EQ(fonction("2*x+3*y-5").numeriser_liste("x"), "3*y-5");
+}
+
+TEST_F(Numerisation, RootByHalving) {
+  EXPECT_NEAR(fonction("x^2-2").dichotomie("x", 0, 2, 1e-12), std::sqrt(2.0), 1e-9);
+  EXPECT_TRUE(std::isnan(fonction("tan(x)").dichotomie("x", 1.4, 1.7, 1e-9)));  // a pole, not a root
+  EXPECT_TRUE(std::isnan(fonction("ln(x)").dichotomie("x", -2, -1, 1e-9)));
+  EXPECT_TRUE(std::isnan(fonction("a*x").dichotomie("x", -1, 2, 1e-9)));
+}
+
+TEST_F(Numerisation, DeepTextGivesTheTooComplexError) {
+  std::string profond;
+  for (int i = 0; i < 5000; ++i) profond += "(1+";
+  profond += "x" + std::string(5000, ')');
+  const std::string erreur = "erreur(" + catalogue_textes.txt_expression_trop_complexe + ")";
+  EXPECT_EQ(fonction(profond).numeriser("x", false, 1), erreur);
+  EXPECT_EQ(fonction("x+1").numeriser("x", false, 1), "2");
+}
+
+}  // namespace

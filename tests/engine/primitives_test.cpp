@@ -1,0 +1,92 @@
+#include "engine/primitives.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/combinatoire.h"
+#include "engine/evaluateur.h"
+#include "engine/moteur_pret.h"
+#include "localisation/catalogue.h"
+#include "localisation/choix_langue.h"
+#include "localisation/messagerie_enregistreuse.h"
+
+namespace {
+
+using Primitives = MoteurFrancais;
+
+TEST_F(Primitives, Signs) {
+  EXPECT_EQ(signe_terme("-3*x"), "-");
+  EXPECT_EQ(signe_terme("-x+1"), "+");
+  EXPECT_EQ(signe_terme(""), "");
+  EXPECT_EQ(signe_nombre(-2.5), "-");
+  EXPECT_EQ(signe_nombre(0), "");
+  EXPECT_EQ(signe_nombre(1e-300), "+");
+  const char* produits[][3] = {{"+", "+", "+"}, {"-", "-", "+"}, {"+", "-", "-"}, {"", "-", "-"},
+                               {"", "", "+"},   {"*", "+", ""},  {"-", "x", ""}};
+  for (const auto& p : produits) EXPECT_EQ(produit_signes(p[0], p[1]), p[2]) << p[0] << p[1];
+}
+
+TEST_F(Primitives, LeadingCoefficient) {
+  const char* cas[][3] = {{"3*x*y", "3", "y*x"}, {"x*y", "1", "x*y"}, {"12", "12", "1"},
+                          {"x", "1", "x"},       {"2*(a+b)", "2", "a+b"}, {"x*2", "1", "x*2"}};
+  for (const auto& c : cas) {
+    std::string coef, litteral;
+    separe_coefficient(c[0], coef, litteral);
+    EXPECT_EQ(coef, c[1]) << c[0];
+    EXPECT_EQ(litteral, c[2]) << c[0];
+  }
+}
+
+TEST_F(Primitives, ParityOfNumbersAndFractions) {
+  const char* cas[][3] = {{"4", "#faux", "#vrai"}, {"-7", "#vrai", "#faux"}, {"3/5", "#vrai", "#faux"},
+                          {"3/2", "#faux", "#vrai"}, {"x", "#err", "#err"}, {"2.5", "#err", "#err"},
+                          {"99999999999", "#err", "#err"}};
+  for (const auto& c : cas) {
+    EXPECT_EQ(est_impair(c[0]), c[1]) << c[0];
+    EXPECT_EQ(est_pair(c[0]), c[2]) << c[0];
+  }
+}
+
+TEST(Combinatoire, CountsAndLimits) {
+  EXPECT_EQ(factorielle(0), 1);
+  EXPECT_EQ(factorielle(5), 120);
+  EXPECT_EQ(factorielle(-3), 0);
+  EXPECT_EQ(factorielle(20), 2432902008176640000);
+  EXPECT_EQ(factorielle(21), std::nullopt);
+  EXPECT_EQ(comb(2, 5), 10);
+  EXPECT_EQ(perm(2, 5), 20);
+  EXPECT_EQ(comb(5, 3), 0);
+  EXPECT_EQ(comb(-1, 3), 0);
+  EXPECT_EQ(comb(1, -3), std::nullopt);
+  // Large counts that fit although n! does not.
+  EXPECT_EQ(comb(30, 60), 118264581564861424);
+  EXPECT_EQ(comb(33, 66), 7219428434016265740);
+  EXPECT_EQ(comb(34, 68), std::nullopt);
+  EXPECT_EQ(comb(2, 3000000000), 4499999998500000000);
+  EXPECT_EQ(perm(20, 20), 2432902008176640000);
+  EXPECT_EQ(perm(21, 21), std::nullopt);
+  EXPECT_EQ(perm(3, 3000000), std::nullopt);  // 2.7E19
+}
+
+TEST_F(Primitives, BuiltInCalls) {
+  const std::string hors_limites = "erreur(" + catalogue_textes.txt_argument_hors_limites + ")";
+  const std::pair<const char*, std::string> cas[] = {
+      {"comb(5;2)", "10"},  {"perm(5;2)", "20"},      {"perm(3;5)", "0"},     {"comb(30;3)", "4060"},
+      {"fact(0)", "1"},     {"fact(-3)", "0"},        {"fact(20)", "2432902008176640000"},
+      {"fact(21)", hors_limites}, {"comb(-1;0)", hors_limites}, {"perm(2000000000;30)", hors_limites},
+      {"est_pair(3/2)", "#vrai"}, {"est_impair(x)", "#err"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(calculer(texte), attendu) << texte;
+  MessagerieDeTest boites;
+  EXPECT_EQ(calculer("fact(2.5)"), "");
+  ASSERT_EQ(boites->journal.size(), 1u);
+  EXPECT_EQ(boites->journal[0].texte, catalogue_textes.txt_entiers_seulement);
+}
+
+TEST(PrimitivesEnAnglais, TruthWordsFollowTheLanguage) {
+  preparer_moteur(1);
+  EXPECT_EQ(calculer("is_even(3/2)"), "#true");
+  EXPECT_EQ(calculer("is_odd(3)"), "#true");
+  preparer_moteur(0);
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+#include "engine/regroupement.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/decomposition.h"
+#include "engine/evaluateur.h"
+#include "engine/fractions.h"
+#include "engine/moteur_pret.h"
+#include "engine/reduction.h"
+#include "localisation/catalogue.h"
+
+namespace {
+
+using Regroupement = MoteurFrancais;
+using Paire = std::pair<const char*, const char*>;
+using Textes = std::vector<std::string>;
+
+TEST_F(Regroupement, LikeTermsCollectedAndOrdered) {
+  const Paire cas[] = {
+      {"2*x+3*x", "5*x"},   {"x-x", "0"},         {"1/2+1/3", "5/6"},          {"0.5+0.25", "0.75"},
+      {"y+x+1", "1+x+y"},   {"z+x+y", "y+x+z"},   {"2*x-2", "-2+2*x"},         {"[1;2]+[3;4]", "[1;2]+[3;4]"},
+      {"x*y+y*x", "2*x*y"}, {"x^2+x", "x+x^2"},   {"2*x+3*x*y", "2*x+3*x*y"}, {"0.5*x+x", "0.5*x+x"},
+      {"1.5*x+2.5*x", "4*x"}, {"2*a+3*b-a+b", "a+4*b"}, {"x+x+x-3*x", "0"},   {"3*x^2-x^2+2*x-5+x", "-5+3*x+2*x^2"},
+      {"a-(b+c)", "a-b-c"}, {"x^2*x^3", "x^5"},   {"x^2/x", "x"},              {"sqrt(2)*sqrt(2)", "2"},
+      // A bracketed negated base keeps its sign inside; -x^2 is -(x^2).
+      {"(-x)^2", "x^2"},    {"(-x)^3", "-x^3"},   {"-x^2", "-x^2"},            {"(-x)^2-x^2", "0"},
+      {"(-2*y)^2", "4*y^2"},
+      // Beyond 64 bits nothing is folded exactly.
+      {"9223372036854775807+1", "9223372036854775807+1"}, {"4611686018427387904*4", "1.84467440737096E19"},
+      {"3037000499*3037000499", "9223372030926249001"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(regroupe_somme(texte), attendu) << texte;
+}
+
+TEST_F(Regroupement, UserFunctionsAreExpandedFirst) {
+  fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2", false);
+  EXPECT_EQ(regroupe_somme("f(3)+1"), "10");
+  EXPECT_EQ(regroupe_somme("f(y)-y^2"), "0");
+  // What one call remembers is not used by the next: the table may change
+  // in between.
+  fonctions_usuelles->corps.back() = "x^3";
+  EXPECT_EQ(regroupe_somme("f(3)+1"), "28");
+  EXPECT_EQ(fraction("f(3)/2"), "27/2");
+}
+
+TEST_F(Regroupement, LikeFactors) {
+  const Paire cas[] = {{"x*x", "x^2"}, {"2*3*x", "6*x"}, {"x*y*x", "x^2*y"}, {"2*x*3*y/4", "(3*x*y)/2"},
+                       {"(x+1)*(1+x)", "(x+1)^2"}};
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(regroupe_produit(texte), attendu) << texte;
+  EXPECT_EQ(regroupe_somme_numerique("1.5+x+2.5"), "4+x");
+}
+
+TEST_F(Regroupement, CollectingModeMergesOnlyLikeTerms) {
+  struct Cas {
+    const char* a;
+    const char* b;
+    const char* sb;
+    const char* fusion;  // nullptr: kept apart
+  };
+  const Cas cas[] = {
+      {"2*x", "3*x", "1", "5*x"}, {"x*y", "y*x", "1", "2*x*y"}, {"x", "x", "-1", "0"},
+      {"x^2", "x", "1", nullptr}, {"2*x", "3*x*y", "1", nullptr}, {"0.5*x", "x", "1", nullptr},
+  };
+  for (const auto& c : cas) {
+    std::string a = c.a, b = c.b, sa = "1", sb = c.sb, f;
+    regroupe_factorise_lettre(a, b, sa, sb, true, f);
+    if (c.fusion) {
+      EXPECT_EQ(a, c.fusion) << c.a << " " << c.b;
+      EXPECT_EQ(f, c.fusion);
+      EXPECT_EQ(sb, "0");
+    } else {
+      EXPECT_EQ(a, c.a);
+      EXPECT_EQ(b, c.b);
+      EXPECT_EQ(sb, c.sb);
+      EXPECT_EQ(f, "");
+    }
+  }
+}
+
+TEST_F(Regroupement, SumsAndProductsAsArrays) {
+  Textes t, c;
+  decompose_somme("a-(b+c)", t, c);
+  EXPECT_EQ(t, (Textes{"a", "b", "c"}));
+  EXPECT_EQ(c, (Textes{"1", "-1", "-1"}));
+  decompose_somme("-3*x", t, c);
+  EXPECT_EQ(t, Textes{"3*x"});
+  EXPECT_EQ(c, Textes{"-1"});
+  EXPECT_EQ(recompose_somme({"x", "2", "y"}, {"1", "0", "-1"}), "x-y");
+  EXPECT_EQ(recompose_somme({}, {}), "0");
+  Textes b, e;
+  decompose_produit("2*x/y^3", b, e);
+  EXPECT_EQ(b, (Textes{"2", "x", "y"}));
+  EXPECT_EQ(e, (Textes{"1", "1", "-3"}));
+  EXPECT_EQ(recompose_produit({"2", "x", "6", "y"}, {"1", "1", "-1", "-2"}), "x/(3*y^2)");
+  EXPECT_TRUE(regroupe_compare_somme_est_egale("x+1", "1+x"));
+  EXPECT_FALSE(regroupe_compare_somme_est_egale("x+1", "x-1"));
+  EXPECT_FALSE(regroupe_compare_somme_est_egale("x+1", "x+1+y"));
+}
+
+TEST_F(Regroupement, SignMovedInside) {
+  const Paire cas[] = {{"-(a-2*b+c)", "-a+2*b-c"}, {"a-b", "a-b"}, {"-3*x", "-3*x"}, {"-(x*y-2)", "-x*y+2"},
+                       {"-(-x+1)", "x-1"}};
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(distribue_moins(texte), attendu) << texte;
+}
+
+TEST_F(Regroupement, CommonIntegerFactorCancelled) {
+  const Paire cas[] = {
+      {"(2*x+4)/6", "(x+2)/3"}, {"2*x+4", "2*x+4"}, {"(x+1)", "x+1"}, {"0/0", "0/0"}, {"x/2", "x/2"},
+      // Only divisions that keep the value: the factor the common factor
+      // divides, never a denominator hidden in a product factor, only the
+      // numerator of a nested quotient.
+      {"(2*(3*x))/3", "2*x"}, {"4*(2/6)", "4*(2/6)"}, {"4*2^-1", "4*2^-1"}, {"(2/4)/6", "(1/4)/3"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(simplifie_par_pgcd(texte), attendu) << texte;
+  EXPECT_EQ(contenu_numerateur("(2*x+4)/6"), "2");
+  EXPECT_EQ(contenu_denominateur("(2*x+4)/6"), "6");
+  EXPECT_EQ(contenu_denominateur("x/2"), "0");
+  EXPECT_EQ(contenu_numerateur("2^3*x"), "8");
+  EXPECT_EQ(contenu_numerateur("3037000500^2*x"), "1");  // the power overflows
+  EXPECT_EQ(facteur_commun("(6*x-9)/12"), "3");
+  std::string t = "(6*x-9)/12";
+  EXPECT_TRUE(divise_par(t, "3"));
+  EXPECT_EQ(t, "(2*x-3)/4");
+  t = "(x+1)";
+  EXPECT_FALSE(divise_par(t, "0"));
+  EXPECT_EQ(t, "x+1");
+}
+
+TEST_F(Regroupement, ReductionCommand) {
+  EXPECT_EQ(calculer("reduire(2*x-2)"), "-2+2*x");
+  EXPECT_EQ(calculer("reduire((2*x+4)/6)"), "(2+x)/3");
+  EXPECT_EQ(calculer("reduire(erreur(x)+1)"), "erreur(x)");
+}
+
+TEST_F(Regroupement, DeepTextGivesTheTooComplexError) {
+  std::string profond;
+  for (int i = 0; i < 3000; ++i) profond += "(x+";
+  profond += "1" + std::string(3000, ')');
+  EXPECT_EQ(reduire(profond), "erreur(" + catalogue_textes.txt_expression_trop_complexe + ")");
+  EXPECT_EQ(reduire("x+x"), "2*x");
+}
+
+}  // namespace
