@@ -11,5 +11,3 @@ std::vector<std::string> themes_exercices() { return {}; }
 void verifier_mise_a_jour(bool) {}
 
 void configurer_proxy_demarrage() {}
-
-std::string regrouper_somme(const std::string& resultat) { return resultat; }

@@ -22,7 +22,3 @@ void verifier_mise_a_jour(bool manuel);
 
 // Sets the HTTP client's proxy from the system or the settings file.
 void configurer_proxy_demarrage();
-
-// Collects the like terms of a derivative or antiderivative result; the
-// result as it is until the algebra's collection arrives.
-std::string regrouper_somme(const std::string& resultat);

@@ -16,6 +16,7 @@
 #include "engine/appel_fonction.h"
 #include "engine/evaluateur.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/regroupement.h"
 #include "engine/syntaxe.h"
 #include "exercises/presentation.h"
 #include "formula/formule.h"
@@ -204,7 +205,7 @@ void TFvorel::BcalculerClick() {
   if (Foptions_graphiques->CBreduction->isChecked()) s = Format(nom_ligne(id_reduire) + "(%s)", {s});
   std::string r = calculer(s);
   if (r.empty()) return;
-  if (const int id = ligne_appelee(s); id == id_deriver || id == id_integrer) r = regrouper_somme(r);
+  if (const int id = ligne_appelee(s); id == id_deriver || id == id_integrer) r = regroupe_somme(r);
   const std::string ligne = ligne_saisie_historique(s);
   ListBox1->addItem(depuis_1252(ligne));
   ini_principal->ecrire_texte(section::outils, cle::En_calcul, ligne);

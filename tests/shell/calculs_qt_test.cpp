@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "engine/appel_fonction.h"
 #include "engine/evaluateur.h"
 #include "engine/syntaxe.h"
 #include "exercises/presentation.h"
@@ -56,6 +55,7 @@ TEST_F(Calculs, EnterReducesTheInputAndTheHistoryShowsWhatWasTyped) {
   saisir("x+x");
   entree();
   const std::string r = resultat("reduire(x+x)");
+  EXPECT_EQ(r, "2*x");
   EXPECT_EQ(historique(), (std::vector<std::string>{"x+x", "=" + r}));
   EXPECT_EQ(saisie(), r);
   EXPECT_EQ(f().Edit1->cursorPosition(), f().Edit1->text().size());
@@ -99,7 +99,6 @@ TEST_F(Calculs, ASyntaxErrorPutsTheInputBackAndAddsNothing) {
 }
 
 TEST_F(Calculs, AnErrorValueIsShownButNotKeptAsInput) {
-  if (!est_erreur(resultat("numeriser(1/0)"))) GTEST_SKIP() << "the evaluator gives no error value for 1/0 yet";
   saisir("1/0");
   f().BnumeriserClick();
   ASSERT_EQ(f().ListBox1->count(), 2);
@@ -179,7 +178,7 @@ TEST_F(Calculs, FunctionMenusAreSortedAndWrapTheInput) {
   ASSERT_NE(it, menu.end());
   f().Menu_Fonction->actions().at(4 + (it - menu.begin()))->trigger();
   EXPECT_EQ(derniere_saisie, "fact(5)");
-  EXPECT_EQ(historique(), (std::vector<std::string>{"fact(5)", "=" + resultat("reduire(fact(5))")}));
+  EXPECT_EQ(historique(), (std::vector<std::string>{"fact(5)", "=120"}));
 }
 
 TEST_F(Calculs, SelectingAHistoryLineGivesItBackWithoutBracesAndEquals) {
@@ -275,8 +274,7 @@ class CalculsReduits : public Calculs {
 TEST_F(CalculsReduits, EveryResultIsReducedAndTheHistoryShowsTheCommand) {
   saisir("x*(x+1)");
   f().BdevelopperClick();
-  EXPECT_EQ(historique(),
-            (std::vector<std::string>{"developper(x*(x+1))", "=" + resultat("reduire(developper(x*(x+1)))")}));
+  EXPECT_EQ(historique(), (std::vector<std::string>{"developper(x*(x+1))", "=x+x^2"}));
 }
 
 }  // namespace
