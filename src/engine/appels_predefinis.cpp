@@ -73,6 +73,23 @@ std::string sur_argument_calcule(const Arguments& a, const std::string&) {
   return routine(x);
 }
 
+// The first argument evaluated; an error value or an empty result (a
+// message was shown) is the call's result as it stands.
+std::optional<std::string> argument_calcule(const std::string& a, std::string& refus) {
+  std::string x = calculer(a);
+  if (est_erreur(x) || x.empty()) {
+    refus = std::move(x);
+    return std::nullopt;
+  }
+  return x;
+}
+
+std::string deriver_(const Arguments& a, const std::string&) {
+  std::string refus;
+  const auto f = argument_calcule(a[0], refus);
+  return f ? fonction(*f).deriver(a[1]) : refus;
+}
+
 std::string valeur_numerique_(const std::string& t) { return numeriser_texte(t, false); }
 
 std::string est_impair_(const Arguments& a, const std::string&) { return est_impair(a[0]); }
@@ -104,10 +121,11 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {13, 14, 15, 24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
+  for (const int id : {14, 15, 24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
                        48, 50, 51}) {
     r[id] = rendu_inchange;
   }
+  r[13] = deriver_;
   r[17] = pgcd_;
   r[18] = combinaison<comb>;
   r[19] = combinaison<perm>;

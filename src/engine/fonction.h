@@ -14,6 +14,12 @@ class fonction : public expression {
   // first; a name may repeat. An equation counts as the sum of its sides.
   std::string variables() const;
 
+  // The derivative with respect to `variable`, written through operation so
+  // neutral elements vanish on the way. A name without a rule derives to 0.
+  std::string deriver(const std::string& variable) const;
+  // The n-th derivative, each one reduced before the next.
+  std::string deriver_n(const std::string& variable, int n) const;
+
   // The value of the text with `variable` standing for `valeur` (an empty
   // variable stands for nothing). Numbers are folded in double precision;
   // with `exact` a quotient that is not whole stays an exact fraction. What

@@ -72,3 +72,14 @@ erreur(Division par zéro)
 erreur(erreur:logarithme d'"'"'un nombre negatif)'
 verifie '--langue en' 'is_even(3/2)\nfact(21)\n' '#true
 erreur(Argument outside the limits of the function.)'
+
+# Calculus.
+verifie '' 'deriver(sin(x);x)
+deriver(x^2;x)
+deriver(ln(x);x)
+deriver(abs(x);x)
+' 'cos(x)
+2*x
+1/(x)
+abs(x)/(x)'
+verifie '--langue en' 'derivate(x^2;x)\n' '2*x'
