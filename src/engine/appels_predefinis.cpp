@@ -90,6 +90,19 @@ std::string deriver_(const Arguments& a, const std::string&) {
   return f ? fonction(*f).deriver(a[1]) : refus;
 }
 
+std::string integrer_(const Arguments& a, const std::string&) {
+  std::string refus;
+  const auto f = argument_calcule(a[0], refus);
+  return f ? fonction(*f).integrer(a[1]) : refus;
+}
+
+// integrale(f;a;b;x): f evaluated once, the bounds and the variable as typed.
+std::string integrale_(const Arguments& a, const std::string&) {
+  std::string refus;
+  const auto f = argument_calcule(a[0], refus);
+  return f ? fonction(*f).integrale(a[1], a[2], a[3]) : refus;
+}
+
 std::string valeur_numerique_(const std::string& t) { return numeriser_texte(t, false); }
 
 std::string est_impair_(const Arguments& a, const std::string&) { return est_impair(a[0]); }
@@ -121,11 +134,13 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {14, 15, 24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
+  for (const int id : {24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
                        48, 50, 51}) {
     r[id] = rendu_inchange;
   }
   r[13] = deriver_;
+  r[14] = integrer_;
+  r[15] = integrale_;
   r[17] = pgcd_;
   r[18] = combinaison<comb>;
   r[19] = combinaison<perm>;

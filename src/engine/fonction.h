@@ -3,6 +3,7 @@
 // antiderivation, integrals, numeric evaluation.
 
 #include <string>
+#include <vector>
 
 #include "engine/expression.h"
 
@@ -19,6 +20,15 @@ class fonction : public expression {
   std::string deriver(const std::string& variable) const;
   // The n-th derivative, each one reduced before the next.
   std::string deriver_n(const std::string& variable, int n) const;
+
+  // An antiderivative with respect to `variable`; where no rule applies, the
+  // unevaluated call of row 14 in the current language, integrer(f;x).
+  std::string integrer(const std::string& variable) const;
+  // F(b) - F(a), evaluated exactly; the unevaluated integrale(f;a;b;x) call
+  // when the text has no antiderivative.
+  std::string integrale(const std::string& a, const std::string& b, const std::string& variable) const;
+  // The text with the value substituted for each name in turn.
+  std::string substitue_valeur(const std::vector<std::string>& noms, const std::string& valeur, bool exact) const;
 
   // The value of the text with `variable` standing for `valeur` (an empty
   // variable stands for nothing). Numbers are folded in double precision;

@@ -83,3 +83,16 @@ deriver(abs(x);x)
 1/(x)
 abs(x)/(x)'
 verifie '--langue en' 'derivate(x^2;x)\n' '2*x'
+verifie '' 'integrer(3*x;x)
+integrer(k;x)
+integrer(x^-1;x)
+integrer(tan(x);x)
+integrale(x^2;0;3;x)
+integrale(sin(x^2);0;1;x)
+' '(3*x^2)/2
+k*x
+ln(x)
+int(tan(x))
+9
+integrale(sin(x^2);0;1;x)'
+verifie '--langue en' 'integrate(cos(x^2);x)\n' 'integrate(cos(x^2);x)'
