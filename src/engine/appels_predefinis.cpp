@@ -116,13 +116,17 @@ std::string somme_produit(const Arguments& a, const std::string& texte) {
 }
 
 // developpement_limite: function, variable, point, order.
-std::string developpement_limite_(const Arguments& a, const std::string& texte) {
-  if (!lire_nombre(a[2])) {
+std::string developpement_limite_(const Arguments& a, const std::string&) {
+  const auto point = lire_nombre(a[2]);
+  if (!point) {
     affiche_message(catalogue_textes.txt_entiers_seulement);
     return "";
   }
-  if (!entier_ou_message(a[3], catalogue_textes.txt_entiers_seulement)) return "";
-  return texte;
+  const auto ordre = entier_ou_message(a[3], catalogue_textes.txt_entiers_seulement);
+  if (!ordre) return "";
+  std::string refus;
+  const auto f = argument_calcule(a[0], refus);
+  return f ? fonction(*f).developpement_limite(a[1], *ordre, *point) : refus;
 }
 
 std::string ou_(const Arguments& a, const std::string&) {

@@ -30,6 +30,11 @@ class fonction : public expression {
   // The text with the value substituted for each name in turn.
   std::string substitue_valeur(const std::vector<std::string>& noms, const std::string& valeur, bool exact) const;
 
+  // The Taylor polynomial of order 0..20 of the text at `point`, written in
+  // powers of the variable itself (the expansion of f(point + variable)); an
+  // order outside that range is the "out of limits" error value.
+  std::string developpement_limite(const std::string& variable, int ordre, double point) const;
+
   // The value of the text with `variable` standing for `valeur` (an empty
   // variable stands for nothing). Numbers are folded in double precision;
   // with `exact` a quotient that is not whole stays an exact fraction. What

@@ -96,3 +96,7 @@ int(tan(x))
 9
 integrale(sin(x^2);0;1;x)'
 verifie '--langue en' 'integrate(cos(x^2);x)\n' 'integrate(cos(x^2);x)'
+verifie '' 'developpement_limite(exp(x);x;0;2)
+developpement_limite(exp(x);x;0;21)
+' '1+x+(x^2)/2
+erreur(Argument hors des limites de la fonction.)'
