@@ -13,6 +13,8 @@
 #include "engine/fractions.h"
 #include "engine/radicaux.h"
 #include "engine/reduction.h"
+#include "engine/sommes.h"
+#include "engine/statistiques.h"
 #include "engine/primitives.h"
 #include "localisation/catalogue.h"
 #include "localisation/chaines.h"
@@ -108,11 +110,20 @@ std::string valeur_numerique_(const std::string& t) { return numeriser_texte(t, 
 std::string est_impair_(const Arguments& a, const std::string&) { return est_impair(a[0]); }
 std::string est_pair_(const Arguments& a, const std::string&) { return est_pair(a[0]); }
 
-// somme, produit: index, bounds, term.
-std::string somme_produit(const Arguments& a, const std::string& texte) {
-  if (!entier_ou_message(a[1], catalogue_textes.txt_bornes_entieres)) return "";
-  if (!entier_ou_message(a[2], catalogue_textes.txt_bornes_entieres)) return "";
-  return texte;
+// somme, produit: index, bounds, term as typed.
+template <std::string (*routine)(const std::string&, std::int32_t, std::int32_t, const std::string&)>
+std::string somme_produit(const Arguments& a, const std::string&) {
+  const auto debut = entier_ou_message(a[1], catalogue_textes.txt_bornes_entieres);
+  if (!debut) return "";
+  const auto fin = entier_ou_message(a[2], catalogue_textes.txt_bornes_entieres);
+  if (!fin) return "";
+  return routine(a[0], *debut, *fin, a[3]);
+}
+
+// Statistics of the list a1, as typed.
+template <std::string (*routine)(const std::string&)>
+std::string sur_liste(const Arguments& a, const std::string&) {
+  return routine(a[0]);
 }
 
 // developpement_limite: function, variable, point, order.
@@ -138,7 +149,7 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
+  for (const int id : {24, 26, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
                        48, 50, 51}) {
     r[id] = rendu_inchange;
   }
@@ -157,7 +168,13 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[35] = est_pair_;
   r[36] = sur_argument_calcule<calcul_radical>;
   r[37] = sur_argument_calcule<valeur_numerique_>;
-  r[27] = r[28] = somme_produit;
+  r[27] = somme_produit<somme>;
+  r[28] = somme_produit<produit>;
+  r[29] = sur_liste<moyenne>;
+  r[30] = sur_liste<variance>;
+  r[31] = sur_liste<ecart_type>;
+  r[32] = sur_liste<minimum>;
+  r[33] = sur_liste<maximum>;
   r[49] = developpement_limite_;
   r[53] = ou_;
   return r;

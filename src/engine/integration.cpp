@@ -162,8 +162,8 @@ std::string integre_feuille(const expression& e, const std::string& v) {
   const std::string a = enleve_delimiteurs(t.substr(ouvrante), "()");
   if (a == v) {
     const int id = fonctions_usuelles->identifiant(std::string_view(t).substr(0, ouvrante));
-    if (id > 0 && !fonctions_usuelles->primitive[id].empty()) return applique_modele(fonctions_usuelles->primitive[id], v);
-    return appel_non_evalue(t, v);
+    const std::string modele = id > 0 ? fonctions_usuelles->primitive[id] : "";
+    return modele.empty() ? appel_non_evalue(t, v) : applique_modele(modele, v);
   }
   for (const auto& argument : decoupe(a, ';')) {
     if (!independant_de(argument, v)) return appel_non_evalue(t, v);
@@ -188,7 +188,9 @@ std::string integre(const std::string& texte, const std::string& v) {
   }
 }
 
-bool est_car_nom(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
+bool est_car_nom(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
 
 // A call of `nom` somewhere in t (not the end of a longer name).
 bool contient_appel(const std::string& t, const std::string& nom) {

@@ -100,3 +100,13 @@ verifie '' 'developpement_limite(exp(x);x;0;2)
 developpement_limite(exp(x);x;0;21)
 ' '1+x+(x^2)/2
 erreur(Argument hors des limites de la fonction.)'
+verifie '' 'somme(k;1;200000;k)
+somme(k;1;2;1/k)
+somme(k;3;1;k)
+produit(k;1;4;k)
+min([3;1;2])
+' 'erreur(Argument hors des limites de la fonction.)
+3/2
+0
+24
+1'
