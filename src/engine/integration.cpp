@@ -36,8 +36,11 @@ std::string integre(const std::string& texte, const std::string& v);
 std::string derivee(const std::string& t, const std::string& v) { return fonction(t).deriver(v); }
 
 // The test for the constant multiples the rules look for: the collected
-// derivative is 0. Names alone would call x/x or (x+1)/(1+x) variable.
-bool ne_depend_pas(const std::string& t, const std::string& v) { return regroupe_somme(derivee(t, v)) == "0"; }
+// derivative is 0. Names alone would call x/x or (x+1)/(1+x) variable; a
+// text that does not name v derives to 0 without being derived.
+bool ne_depend_pas(const std::string& t, const std::string& v) {
+  return independant_de(t, v) || regroupe_somme(derivee(t, v)) == "0";
+}
 
 std::string appel_non_evalue(const std::string& t, const std::string& v) {
   return fonctions_usuelles->nom[id_integrer] + "(" + t + ";" + v + ")";
@@ -96,27 +99,25 @@ Resultat integre_produit(const std::string& t, const std::string& v) {
   return par_puissance(bases, exposants, v);
 }
 
-// f/g with f constant and f/g' variable: the quotients of a table, the last
-// one that fits giving the result.
+// f/g with f constant and f/g' variable: the quotients of a table. When
+// several fit, the last one gives the result, so they are tried from the
+// last and the search stops at the first that fits.
 Resultat quotient_connu(const std::string& f, const std::string& g, const std::string& dg, const std::string& v) {
-  Resultat r;
+  const auto multiple_de = [&](const std::string& diviseur, const std::string& primitive) -> Resultat {
+    const std::string c = regroupe_somme(operation_ordonnee(g, diviseur, "/"));
+    if (c == "0" || !ne_depend_pas(c, v)) return std::nullopt;
+    return operation_ordonnee(operation_ordonnee(f, c, "/"), primitive, "*");
+  };
+  if (auto r = multiple_de("sin(" + v + ")^2", "-cotan(" + v + ")")) return r;
+  if (auto r = multiple_de("cos(" + v + ")^2", "tan(" + v + ")")) return r;
+  if (auto r = multiple_de(v, "ln(abs(" + v + "))")) return r;
   // g a multiple of a power of v: k = g'*v/g is its exponent.
   const std::string k = reduire(operation_ordonnee(regroupe_somme(operation_ordonnee(dg, v, "*")), g, "/"));
-  if (ne_depend_pas(k, v)) {
-    const std::string m = reduire(operation(k, "1", "-"));
-    if (m != "0") {
-      r = operation_ordonnee(
-          operation_ordonnee(operation_ordonnee(f, v, "*"), operation_ordonnee(m, g, "*"), "/"), "-1", "*");
-    }
-  }
-  const auto multiple_de = [&](const std::string& diviseur, const std::string& primitive) {
-    const std::string c = regroupe_somme(operation_ordonnee(g, diviseur, "/"));
-    if (c != "0" && ne_depend_pas(c, v)) r = operation_ordonnee(operation_ordonnee(f, c, "/"), primitive, "*");
-  };
-  multiple_de(v, "ln(abs(" + v + "))");
-  multiple_de("cos(" + v + ")^2", "tan(" + v + ")");
-  multiple_de("sin(" + v + ")^2", "-cotan(" + v + ")");
-  return r;
+  if (!ne_depend_pas(k, v)) return std::nullopt;
+  const std::string m = reduire(operation(k, "1", "-"));
+  if (m == "0") return std::nullopt;
+  return operation_ordonnee(operation_ordonnee(operation_ordonnee(f, v, "*"), operation_ordonnee(m, g, "*"), "/"),
+                            "-1", "*");
 }
 
 std::string integre_quotient(const expression& e, const std::string& t, const std::string& v) {
