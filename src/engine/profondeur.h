@@ -34,13 +34,9 @@ inline constexpr int profondeur_maximale = 1000;
 // what the heaviest school input of the benchmark needs.
 inline constexpr std::uint64_t ouvertures_maximales = 1000000;
 
-// Lets the current outermost call open `supplement` more guards: a routine
-// that repeats a bounded computation many times (a sum of 100,000 terms)
-// pays for its repetitions, and the whole stays bounded.
-void etend_ouvertures(std::uint64_t supplement);
-
-// Drops what the current call remembers (memoire_appel.h): the steps of a
-// long sum share nothing, and 100,000 of them would keep tens of megabytes.
+// Drops what the current call remembers (memoire_appel.h): a routine of
+// many steps, such as a sum of 100,000 terms, would otherwise keep tens of
+// megabytes until it ends.
 void oublie_memoire();
 
 // Numbers the outermost calls: a new number each time a guard opens at

@@ -1,6 +1,7 @@
 #include "engine/sommes.h"
 
 #include "engine/appel_fonction.h"
+#include "engine/entiers_verifies.h"
 #include "engine/fonction.h"
 #include "engine/fractions.h"
 #include "engine/operation.h"
@@ -16,20 +17,27 @@ namespace {
 constexpr std::int64_t termes_maximaux = 100000;
 constexpr std::size_t longueur_maximale = 2000;
 constexpr std::int64_t etapes_memorisees = 1000;
-// Guards each step may open on top of the call's own allowance: a step on
-// exact numbers opens about 16, one mixing exact and decimal numbers (which
-// the collection keeps apart: 12+0.5) about 48. 100,000 steps then stay
-// within about a second.
-constexpr std::uint64_t ouvertures_par_terme = 50;
 
 std::string hors_limites() { return valeur_erreur(catalogue_textes.txt_argument_hors_limites); }
 
 bool est_nombre_exact(const std::string& t) { return est_entier(numerateur(t)) && est_entier(denominateur(t)); }
 
+// Two integers, in checked arithmetic; no value when the result does not
+// fit (the collection then leaves the text unreduced).
+Entier entiers_combines(const std::string& a, const std::string& b, char operateur) {
+  if (!est_entier(a) || !est_entier(b)) return std::nullopt;
+  const Entier x = entier_du_texte(a);
+  const Entier y = entier_du_texte(b);
+  if (!x || !y) return std::nullopt;
+  return operateur == '+' ? somme_verifiee(*x, *y) : produit_verifie(*x, *y);
+}
+
 // One step: the value combined with the running result and collected. Two
 // exact numbers fold to the number the collection would give, without
-// taking the text apart first: a sum of 100,000 numbers stays quick.
+// taking the text apart first, so that a sum of 100,000 integers stays
+// within the work one call may do.
 std::string etape(const std::string& resultat, const std::string& valeur, const char* operateur) {
+  if (const Entier n = entiers_combines(resultat, valeur, operateur[0])) return texte_entier(*n);
   if (est_nombre_exact(resultat) && est_nombre_exact(valeur)) {
     std::string r = calcul_facteur(operation(resultat, valeur, operateur));
     if (est_nombre_exact(r)) return r;
@@ -39,10 +47,8 @@ std::string etape(const std::string& resultat, const std::string& valeur, const 
 
 std::string accumule(const std::string& indice, std::int32_t a, std::int32_t b, const std::string& terme,
                      std::string resultat, const char* operateur) {
-  const std::int64_t termes = static_cast<std::int64_t>(b) - a + 1;
-  if (termes > termes_maximaux) return hors_limites();
+  if (static_cast<std::int64_t>(b) - a + 1 > termes_maximaux) return hors_limites();
   GardeProfondeur garde;
-  if (termes > 0) etend_ouvertures(static_cast<std::uint64_t>(termes) * ouvertures_par_terme);
   const fonction t(terme);
   for (std::int64_t i = a; i <= b && !garde.depassee(); ++i) {
     // What the steps remember helps the next ones (a constant term, the
