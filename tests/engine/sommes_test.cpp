@@ -23,18 +23,12 @@ struct Cas {
 
 TEST_F(Sommes, Sums) {
   const Cas cas[] = {
-      {1, 3, "k^2", "14"},
-      {1, 2, "1/k", "3/2"},
+      {1, 3, "k^2", "14"}, {1, 2, "1/k", "3/2"}, {1, 1, "k", "1"}, {-2, 2, "k", "0"}, {1, 50, "k^2", "42925"},
       {3, 1, "k", "0"},  // an empty range adds nothing
-      {1, 1, "k", "1"},
-      {-2, 2, "k", "0"},
-      {1, 4, "x", "4*x"},
-      {1, 3, "x^k", "x+x^2+x^3"},
-      {1, 50, "k^2", "42925"},
+      {1, 4, "x", "4*x"}, {1, 3, "x^k", "x+x^2+x^3"},
       // The collection keeps exact and decimal numbers apart; the result
       // is one number all the same.
-      {1, 3, "0.5", "3/2"},
-      {1, 1000, "0.5", "500"},
+      {1, 3, "0.5", "3/2"}, {1, 1000, "0.5", "500"},
       {0, 2, "1/k", "erreur(Division par z\xE9ro)"},
   };
   for (const auto& c : cas) EXPECT_EQ(somme("k", c.a, c.b, c.terme), c.attendu) << c.terme << " " << c.a;
@@ -42,10 +36,8 @@ TEST_F(Sommes, Sums) {
 
 TEST_F(Sommes, Products) {
   const Cas cas[] = {
-      {1, 4, "k", "24"},
-      {3, 1, "k", "1"},  // an empty range multiplies by nothing
-      {1, 3, "x", "x^3"},
-      {1, 3, "1/k", "1/6"},
+      {1, 4, "k", "24"}, {1, 3, "x", "x^3"}, {1, 3, "1/k", "1/6"},
+      {3, 1, "k", "1"},                     // an empty range multiplies by nothing
       {1, 30, "k", "2.65252859812192E32"},  // past 64 bits: the floating text
   };
   for (const auto& c : cas) EXPECT_EQ(produit("k", c.a, c.b, c.terme), c.attendu) << c.terme << " " << c.a;

@@ -17,15 +17,9 @@ TEST_F(Statistiques, SmallestAndLargestItemAsWritten) {
     const char* min;
     const char* max;
   } cas[] = {
-      {"[3;1;2]", "1", "3"},
+      {"[3;1;2]", "1", "3"}, {"[sqrt(2);1.4;pi/2]", "1.4", "pi/2"}, {"[-1;(2+3)]", "-1", "(2+3)"}, {"[7]", "7", "7"},
       {"[1/2;0.5]", "1/2", "1/2"},  // the first of equal values
-      {"[sqrt(2);1.4;pi/2]", "1.4", "pi/2"},
-      {"[-1;(2+3)]", "-1", "(2+3)"},
-      {"[7]", "7", "7"},
-      {"[2;a]", "#err", "#err"},
-      {"[1;1/0]", "#err", "#err"},
-      {"[]", "#err", "#err"},
-      {"[1;;2]", "#err", "#err"},
+      {"[2;a]", "#err", "#err"}, {"[1;1/0]", "#err", "#err"}, {"[]", "#err", "#err"}, {"[1;;2]", "#err", "#err"},
   };
   for (const auto& c : cas) {
     EXPECT_EQ(minimum(c.liste), c.min) << c.liste;
