@@ -149,8 +149,7 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {24, 26, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
-                       48, 50, 51}) {
+  for (const int id : {24, 26, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 50, 51}) {
     r[id] = rendu_inchange;
   }
   r[13] = deriver_;
