@@ -13,6 +13,8 @@
 #include "engine/fractions.h"
 #include "engine/radicaux.h"
 #include "engine/reduction.h"
+#include "engine/sommes.h"
+#include "engine/statistiques.h"
 #include "engine/primitives.h"
 #include "localisation/catalogue.h"
 #include "localisation/chaines.h"
@@ -73,26 +75,69 @@ std::string sur_argument_calcule(const Arguments& a, const std::string&) {
   return routine(x);
 }
 
+// The first argument evaluated; an error value or an empty result (a
+// message was shown) is the call's result as it stands.
+std::optional<std::string> argument_calcule(const std::string& a, std::string& refus) {
+  std::string x = calculer(a);
+  if (est_erreur(x) || x.empty()) {
+    refus = std::move(x);
+    return std::nullopt;
+  }
+  return x;
+}
+
+std::string deriver_(const Arguments& a, const std::string&) {
+  std::string refus;
+  const auto f = argument_calcule(a[0], refus);
+  return f ? fonction(*f).deriver(a[1]) : refus;
+}
+
+std::string integrer_(const Arguments& a, const std::string&) {
+  std::string refus;
+  const auto f = argument_calcule(a[0], refus);
+  return f ? fonction(*f).integrer(a[1]) : refus;
+}
+
+// integrale(f;a;b;x): f evaluated once, the bounds and the variable as typed.
+std::string integrale_(const Arguments& a, const std::string&) {
+  std::string refus;
+  const auto f = argument_calcule(a[0], refus);
+  return f ? fonction(*f).integrale(a[1], a[2], a[3]) : refus;
+}
+
 std::string valeur_numerique_(const std::string& t) { return numeriser_texte(t, false); }
 
 std::string est_impair_(const Arguments& a, const std::string&) { return est_impair(a[0]); }
 std::string est_pair_(const Arguments& a, const std::string&) { return est_pair(a[0]); }
 
-// somme, produit: index, bounds, term.
-std::string somme_produit(const Arguments& a, const std::string& texte) {
-  if (!entier_ou_message(a[1], catalogue_textes.txt_bornes_entieres)) return "";
-  if (!entier_ou_message(a[2], catalogue_textes.txt_bornes_entieres)) return "";
-  return texte;
+// somme, produit: index, bounds, term as typed.
+template <std::string (*routine)(const std::string&, std::int32_t, std::int32_t, const std::string&)>
+std::string somme_produit(const Arguments& a, const std::string&) {
+  const auto debut = entier_ou_message(a[1], catalogue_textes.txt_bornes_entieres);
+  if (!debut) return "";
+  const auto fin = entier_ou_message(a[2], catalogue_textes.txt_bornes_entieres);
+  if (!fin) return "";
+  return routine(a[0], *debut, *fin, a[3]);
+}
+
+// Statistics of the list a1, as typed.
+template <std::string (*routine)(const std::string&)>
+std::string sur_liste(const Arguments& a, const std::string&) {
+  return routine(a[0]);
 }
 
 // developpement_limite: function, variable, point, order.
-std::string developpement_limite_(const Arguments& a, const std::string& texte) {
-  if (!lire_nombre(a[2])) {
+std::string developpement_limite_(const Arguments& a, const std::string&) {
+  const auto point = lire_nombre(a[2]);
+  if (!point) {
     affiche_message(catalogue_textes.txt_entiers_seulement);
     return "";
   }
-  if (!entier_ou_message(a[3], catalogue_textes.txt_entiers_seulement)) return "";
-  return texte;
+  const auto ordre = entier_ou_message(a[3], catalogue_textes.txt_entiers_seulement);
+  if (!ordre) return "";
+  std::string refus;
+  const auto f = argument_calcule(a[0], refus);
+  return f ? fonction(*f).developpement_limite(a[1], *ordre, *point) : refus;
 }
 
 std::string ou_(const Arguments& a, const std::string&) {
@@ -104,10 +149,12 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {13, 14, 15, 24, 26, 29, 30, 31, 32, 33, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
-                       48, 50, 51}) {
+  for (const int id : {24, 26, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 50, 51}) {
     r[id] = rendu_inchange;
   }
+  r[13] = deriver_;
+  r[14] = integrer_;
+  r[15] = integrale_;
   r[17] = pgcd_;
   r[18] = combinaison<comb>;
   r[19] = combinaison<perm>;
@@ -120,7 +167,13 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[35] = est_pair_;
   r[36] = sur_argument_calcule<calcul_radical>;
   r[37] = sur_argument_calcule<valeur_numerique_>;
-  r[27] = r[28] = somme_produit;
+  r[27] = somme_produit<somme>;
+  r[28] = somme_produit<produit>;
+  r[29] = sur_liste<moyenne>;
+  r[30] = sur_liste<variance>;
+  r[31] = sur_liste<ecart_type>;
+  r[32] = sur_liste<minimum>;
+  r[33] = sur_liste<maximum>;
   r[49] = developpement_limite_;
   r[53] = ou_;
   return r;

@@ -3,6 +3,7 @@
 // antiderivation, integrals, numeric evaluation.
 
 #include <string>
+#include <vector>
 
 #include "engine/expression.h"
 
@@ -13,6 +14,26 @@ class fonction : public expression {
   // The variables of the expression, ";"-separated, the right operand's
   // first; a name may repeat. An equation counts as the sum of its sides.
   std::string variables() const;
+
+  // The derivative with respect to `variable`, written through operation so
+  // neutral elements vanish on the way. A name without a rule derives to 0.
+  std::string deriver(const std::string& variable) const;
+  // The n-th derivative, each one reduced before the next.
+  std::string deriver_n(const std::string& variable, int n) const;
+
+  // An antiderivative with respect to `variable`; where no rule applies, the
+  // unevaluated call of row 14 in the current language, integrer(f;x).
+  std::string integrer(const std::string& variable) const;
+  // F(b) - F(a), evaluated exactly; the unevaluated integrale(f;a;b;x) call
+  // when the text has no antiderivative.
+  std::string integrale(const std::string& a, const std::string& b, const std::string& variable) const;
+  // The text with the value substituted for each name in turn.
+  std::string substitue_valeur(const std::vector<std::string>& noms, const std::string& valeur, bool exact) const;
+
+  // The Taylor polynomial of order 0..20 of the text at `point`, written in
+  // powers of the variable itself (the expansion of f(point + variable)); an
+  // order outside that range is the "out of limits" error value.
+  std::string developpement_limite(const std::string& variable, int ordre, double point) const;
 
   // The value of the text with `variable` standing for `valeur` (an empty
   // variable stands for nothing). Numbers are folded in double precision;

@@ -1,6 +1,7 @@
 #include "engine/fractions.h"
 
 #include <optional>
+#include <string_view>
 
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
@@ -241,4 +242,12 @@ std::string fraction(const std::string& t) {
   GardeProfondeur garde;
   if (garde.depassee()) return "";
   return resultat_garde(garde, memorise(Routine::fraction, t, [&] { return calcule_fraction(t); }));
+}
+
+std::string fraction_des_nombres(const std::string& t) {
+  if (t.empty() || est_nombre(t)) return t;
+  for (const char c : t) {
+    if (std::string_view("0123456789.+-*/^()Ee").find(c) == std::string_view::npos) return t;
+  }
+  return fraction(t);
 }

@@ -13,3 +13,8 @@ std::string calcul_facteur(const std::string& t);
 // 1/4), expanded and collected on the rest, a common integer factor
 // cancelled.
 std::string fraction(const std::string& t);
+
+// A text of numbers only that the collection left as several terms (it
+// keeps exact and decimal numbers apart: 23+12.5) brought to one exact
+// quotient; any other text unchanged.
+std::string fraction_des_nombres(const std::string& t);

@@ -30,7 +30,8 @@ std::string enleve_moins(const std::string& t) { return est_negatif(t) ? t.subst
 bool est_constante(const std::string& t) { return constantes && constantes->indice(t) >= 0; }
 
 bool independant_de(const std::string& t, const std::string& v) {
-  for (const auto& nom : decoupe_arguments(fonction(t).variables())) {
+  // A bracketed whole is read inside its brackets: (x+1) names x.
+  for (const auto& nom : decoupe_arguments(fonction(enleve_delimiteurs(t, "()")).variables())) {
     if (nom == v) return false;
   }
   return true;

@@ -24,4 +24,6 @@ bool GardeProfondeur::depassee() const { return depassement; }
 
 std::string erreur_trop_complexe() { return "erreur(" + catalogue_textes.txt_expression_trop_complexe + ")"; }
 
+void oublie_memoire() { ++appel; }
+
 std::uint64_t appel_externe() { return appel; }

@@ -34,6 +34,11 @@ inline constexpr int profondeur_maximale = 1000;
 // what the heaviest school input of the benchmark needs.
 inline constexpr std::uint64_t ouvertures_maximales = 1000000;
 
+// Drops what the current call remembers (memoire_appel.h): a routine of
+// many steps, such as a sum of 100,000 terms, would otherwise keep tens of
+// megabytes until it ends.
+void oublie_memoire();
+
 // Numbers the outermost calls: a new number each time a guard opens at
 // depth 0, so what is remembered during one call can be dropped at the next.
 std::uint64_t appel_externe();

@@ -289,9 +289,21 @@ void factorise_lettre(std::string& a, std::string& b, std::string& sa, std::stri
   }
   const std::string ca = recompose_produit(fa.bases, fa.exposants);
   const std::string cb = recompose_produit(fb.bases, fb.exposants);
-  const std::string s = regroupe_factorise_lettre_globale(
-      reduire(operation(developper(operation(sa, ca, "*")), developper(operation(sb, cb, "*")), "+")));
-  if (regroupement && !(est_nombre(numerateur(s)) && est_nombre(denominateur(s)))) {
+  const std::string somme =
+      reduire(operation(developper(operation(sa, ca, "*")), developper(operation(sb, cb, "*")), "+"));
+  // Collecting accepts only a numeric cofactor sum. Factorising a reduced
+  // sum of exact terms that is no single number cannot make it one (the
+  // reduction merged already what would cancel; decimals, which it keeps
+  // apart from exact numbers, are another matter), so that costly step is
+  // spared when it would be undone at once: most pairs of terms with a
+  // common factor are no like terms.
+  const auto numerique = [](const std::string& t) { return est_nombre(numerateur(t)) && est_nombre(denominateur(t)); };
+  if (regroupement && !numerique(somme) && somme.find('.') == std::string::npos) {
+    remet();
+    return;
+  }
+  const std::string s = regroupe_factorise_lettre_globale(somme);
+  if (regroupement && !numerique(s)) {
     remet();
     return;
   }

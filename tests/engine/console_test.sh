@@ -72,3 +72,41 @@ erreur(Division par zéro)
 erreur(erreur:logarithme d'"'"'un nombre negatif)'
 verifie '--langue en' 'is_even(3/2)\nfact(21)\n' '#true
 erreur(Argument outside the limits of the function.)'
+
+# Calculus.
+verifie '' 'deriver(sin(x);x)
+deriver(x^2;x)
+deriver(ln(x);x)
+deriver(abs(x);x)
+' 'cos(x)
+2*x
+1/(x)
+abs(x)/(x)'
+verifie '--langue en' 'derivate(x^2;x)\n' '2*x'
+verifie '' 'integrer(3*x;x)
+integrer(k;x)
+integrer(x^-1;x)
+integrer(tan(x);x)
+integrale(x^2;0;3;x)
+integrale(sin(x^2);0;1;x)
+' '(3*x^2)/2
+k*x
+ln(x)
+int(tan(x))
+9
+integrale(sin(x^2);0;1;x)'
+verifie '--langue en' 'integrate(cos(x^2);x)\n' 'integrate(cos(x^2);x)'
+verifie '' 'developpement_limite(exp(x);x;0;2)
+developpement_limite(exp(x);x;0;21)
+' '1+x+(x^2)/2
+erreur(Argument hors des limites de la fonction.)'
+verifie '' 'somme(k;1;200000;k)
+somme(k;1;2;1/k)
+somme(k;3;1;k)
+produit(k;1;4;k)
+min([3;1;2])
+' 'erreur(Argument hors des limites de la fonction.)
+3/2
+0
+24
+1'

@@ -1,0 +1,242 @@
+// Antiderivatives of expression text by recursion on the top operator, and
+// the definite integrals and substitutions built on them. Where no rule
+// applies the result is the unevaluated call integrer(f;x), which the
+// calculator shows as it stands and integrale recognises.
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "engine/appel_fonction.h"
+#include "engine/decomposition.h"
+#include "engine/decoupage.h"
+#include "engine/entiers_verifies.h"
+#include "engine/fonction.h"
+#include "engine/fonctions_usuelles.h"
+#include "engine/fractions.h"
+#include "engine/lignes_predefinies.h"
+#include "engine/operation.h"
+#include "engine/primitives.h"
+#include "engine/profondeur.h"
+#include "engine/reduction.h"
+#include "engine/regroupement.h"
+#include "localisation/format.h"
+
+namespace {
+
+constexpr int id_exp = 8;
+constexpr int id_integrer = 14;
+constexpr int id_integrale = 15;
+
+using Textes = std::vector<std::string>;
+// No value: the rule does not apply.
+using Resultat = std::optional<std::string>;
+
+std::string integre(const std::string& texte, const std::string& v);
+
+std::string derivee(const std::string& t, const std::string& v) { return fonction(t).deriver(v); }
+
+// The test for the constant multiples the rules look for: the collected
+// derivative is 0. Names alone would call x/x or (x+1)/(1+x) variable; a
+// text that does not name v derives to 0 without being derived.
+bool ne_depend_pas(const std::string& t, const std::string& v) {
+  return independant_de(t, v) || regroupe_somme(derivee(t, v)) == "0";
+}
+
+std::string appel_non_evalue(const std::string& t, const std::string& v) {
+  return fonctions_usuelles->nom[id_integrer] + "(" + t + ";" + v + ")";
+}
+
+// exp(u) times a constant multiple q of u' gives q*exp(u).
+Resultat par_exponentielle(Textes& bases, const Textes& exposants, const std::string& v) {
+  for (std::size_t i = 0; i < bases.size(); ++i) {
+    Textes arguments;
+    if (exposants[i] != "1" || reconnait_fonction(bases[i], arguments) != id_exp || arguments.size() != 1) continue;
+    const std::string& u = arguments[0];
+    const std::string du = regroupe_somme(derivee(u, v));
+    if (du == "0") continue;
+    const std::string base = std::exchange(bases[i], "1");
+    const std::string q = regroupe_somme(operation_ordonnee(recompose_produit(bases, exposants), du, "/"));
+    bases[i] = base;
+    if (ne_depend_pas(q, v)) return operation_ordonnee(q, "exp(" + u + ")", "*");
+  }
+  return std::nullopt;
+}
+
+// u^m times a constant multiple q of u' gives q*u^(m+1)/(m+1).
+Resultat par_puissance(Textes& bases, const Textes& exposants, const std::string& v) {
+  for (std::size_t i = 0; i < bases.size(); ++i) {
+    if (!independant_de(exposants[i], v)) continue;
+    const std::string n = fraction(operation(exposants[i], "1", "+"));
+    if (n == "0") continue;
+    const std::string du = regroupe_somme(derivee(bases[i], v));
+    if (du == "0") continue;
+    const std::string base = std::exchange(bases[i], "1");
+    const std::string q = regroupe_somme(operation_ordonnee(recompose_produit(bases, exposants), du, "/"));
+    bases[i] = base;
+    if (!ne_depend_pas(q, v)) continue;
+    // q is constant, so its value anywhere folds what the collection left.
+    const std::string c = fonction(q).numeriser_substitution(v, "11", true);
+    return operation_ordonnee(operation_ordonnee(c, operation_ordonnee(base, n, "^"), "*"), n, "/");
+  }
+  return std::nullopt;
+}
+
+// Constant factors come out first; then exp(u)*u' and u^m*u' are sought.
+Resultat integre_produit(const std::string& t, const std::string& v) {
+  Textes bases;
+  Textes exposants;
+  decompose_produit(t, bases, exposants);
+  std::string c = "1";
+  bool constante = false;
+  for (std::size_t i = 0; i < bases.size(); ++i) {
+    if (!independant_de(bases[i], v) || !independant_de(exposants[i], v)) continue;
+    c = operation_ordonnee(c, operation_ordonnee(bases[i], exposants[i], "^"), "*");
+    bases[i] = "1";
+    constante = true;
+  }
+  if (constante) return operation_ordonnee(c, integre(recompose_produit(bases, exposants), v), "*");
+  if (auto r = par_exponentielle(bases, exposants, v)) return r;
+  return par_puissance(bases, exposants, v);
+}
+
+// f/g with f constant and f/g' variable: the quotients of a table. When
+// several fit, the last one gives the result, so they are tried from the
+// last and the search stops at the first that fits.
+Resultat quotient_connu(const std::string& f, const std::string& g, const std::string& dg, const std::string& v) {
+  const auto multiple_de = [&](const std::string& diviseur, const std::string& primitive) -> Resultat {
+    const std::string c = regroupe_somme(operation_ordonnee(g, diviseur, "/"));
+    if (c == "0" || !ne_depend_pas(c, v)) return std::nullopt;
+    return operation_ordonnee(operation_ordonnee(f, c, "/"), primitive, "*");
+  };
+  if (auto r = multiple_de("sin(" + v + ")^2", "-cotan(" + v + ")")) return r;
+  if (auto r = multiple_de("cos(" + v + ")^2", "tan(" + v + ")")) return r;
+  if (auto r = multiple_de(v, "ln(abs(" + v + "))")) return r;
+  // g a multiple of a power of v: k = g'*v/g is its exponent.
+  const std::string k = reduire(operation_ordonnee(regroupe_somme(operation_ordonnee(dg, v, "*")), g, "/"));
+  if (!ne_depend_pas(k, v)) return std::nullopt;
+  const std::string m = reduire(operation(k, "1", "-"));
+  if (m == "0") return std::nullopt;
+  return operation_ordonnee(operation_ordonnee(operation_ordonnee(f, v, "*"), operation_ordonnee(m, g, "*"), "/"),
+                            "-1", "*");
+}
+
+std::string integre_quotient(const expression& e, const std::string& t, const std::string& v) {
+  const std::string& f = e.gauche;
+  const std::string& g = e.droite;
+  if (independant_de(g, v)) return operation(integre(f, v), g, "/");
+  const std::string dg = regroupe_somme(derivee(g, v));
+  if (dg == "0") return appel_non_evalue(t, v);
+  const std::string q = regroupe_somme(operation_ordonnee(f, dg, "/"));
+  if (ne_depend_pas(q, v)) {
+    // f = q*g': q*ln(g), g divided by q's denominator.
+    return operation_ordonnee(q, "ln(" + regroupe_somme(operation_ordonnee(g, denominateur(q), "/")) + ")", "*");
+  }
+  if (!ne_depend_pas(f, v)) return integre(operation_ordonnee(operation(g, "-1", "^"), f, "*"), v);
+  return quotient_connu(f, g, dg, v).value_or(appel_non_evalue(t, v));
+}
+
+// u^m with u' = 1 and m constant: the power rule, ln(u) for m = -1.
+Resultat integre_puissance(const expression& e, const std::string& v) {
+  const std::string& u = e.gauche;
+  const std::string m = enleve_delimiteurs(e.droite, "()");
+  if (!independant_de(m, v) || derivee(u, v) != "1") return std::nullopt;
+  if (m == "-1") return "ln(" + enleve_delimiteurs(u, "()") + ")";
+  if (est_entier(m)) {
+    const Entier n = entier_du_texte(m);
+    if (const Entier suivant = n ? somme_verifiee(*n, 1) : std::nullopt) {
+      return Format("1/%d*%s^%d", {*suivant, u, *suivant});
+    }
+  }
+  return Format("1/(%s+1)*%s^(%s+1)", {m, u, m});
+}
+
+// A leaf: the variable, a call of it through the antiderivative template,
+// or a constant. A call of the variable without template, a factorial of
+// the variable or a call of another expression of v has no rule.
+std::string integre_feuille(const expression& e, const std::string& v) {
+  const std::string& t = e.texte;
+  if (t == v) return Format("%s^2/2", {v});
+  const auto constante = [&] { return operation_ordonnee(t, v, "*"); };
+  if (e.type_operateur == 5) return independant_de(e.gauche, v) ? constante() : appel_non_evalue(t, v);
+  const auto ouvrante = t.find('(');
+  if (ouvrante == std::string::npos) return constante();
+  const std::string a = enleve_delimiteurs(t.substr(ouvrante), "()");
+  if (a == v) {
+    const int id = fonctions_usuelles->identifiant(std::string_view(t).substr(0, ouvrante));
+    const std::string modele = id > 0 ? fonctions_usuelles->primitive[id] : "";
+    return modele.empty() ? appel_non_evalue(t, v) : applique_modele(modele, v);
+  }
+  for (const auto& argument : decoupe(a, ';')) {
+    if (!independant_de(argument, v)) return appel_non_evalue(t, v);
+  }
+  return constante();
+}
+
+std::string integre(const std::string& texte, const std::string& v) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  // Brackets around the whole text hide nothing: (x+1) integrates as x+1.
+  const std::string t = enleve_delimiteurs(texte, "()");
+  if (est_negatif(t)) return operation("-1", integre(t.substr(1), v), "*");
+  const expression e(t);
+  switch (e.type_operateur) {
+    case 0:
+    case 1: return operation(integre(e.gauche, v), integre(e.droite, v), e.operateur);
+    case 2: return integre_produit(t, v).value_or(appel_non_evalue(t, v));
+    case 3: return integre_quotient(e, t, v);
+    case 4: return integre_puissance(e, v).value_or(appel_non_evalue(t, v));
+    default: return integre_feuille(e, v);
+  }
+}
+
+bool est_car_nom(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// A call of `nom` somewhere in t (not the end of a longer name).
+bool contient_appel(const std::string& t, const std::string& nom) {
+  const std::string appel = nom + "(";
+  for (auto p = t.find(appel); p != std::string::npos; p = t.find(appel, p + 1)) {
+    if (p == 0 || !est_car_nom(t[p - 1])) return true;
+  }
+  return false;
+}
+
+// F still holds an antiderivative that was not found: the unevaluated call
+// in either language, or a template without closed form, int(tan(x)).
+bool sans_primitive(const std::string& F) {
+  const LignePredefinie* ligne = ligne_predefinie(id_integrer);
+  return contient_appel(F, "int") || (ligne && (contient_appel(F, ligne->nom[0]) || contient_appel(F, ligne->nom[1])));
+}
+
+}  // namespace
+
+std::string fonction::integrer(const std::string& variable) const {
+  return sous_garde([&] { return integre(texte, variable); });
+}
+
+std::string fonction::integrale(const std::string& a, const std::string& b, const std::string& variable) const {
+  GardeProfondeur garde;
+  const std::string F = integre(texte, variable);
+  if (garde.depassee() || est_erreur(F)) return resultat_garde(garde, F);
+  if (sans_primitive(F)) {
+    return fonctions_usuelles->nom[id_integrale] + "(" + texte + ";" + a + ";" + b + ";" + variable + ")";
+  }
+  const fonction primitive(F);
+  const std::string fb = primitive.numeriser_substitution(variable, b, true);
+  if (est_erreur(fb)) return resultat_garde(garde, fb);
+  const std::string fa = primitive.numeriser_substitution(variable, a, true);
+  if (est_erreur(fa)) return resultat_garde(garde, fa);
+  return resultat_garde(garde, numeriser_texte(operation_ordonnee(fb, fa, "-"), true));
+}
+
+std::string fonction::substitue_valeur(const std::vector<std::string>& noms, const std::string& valeur,
+                                       bool exact) const {
+  GardeProfondeur garde;
+  std::string r = texte;
+  for (const auto& nom : noms) {
+    if (garde.depassee()) break;
+    r = fonction(r).numeriser_substitution(nom, valeur, exact);
+  }
+  return resultat_garde(garde, r);
+}
