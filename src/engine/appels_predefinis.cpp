@@ -2,6 +2,7 @@
 // gives its call back unchanged.
 #include <array>
 #include <optional>
+#include <variant>
 
 #include "engine/appel_fonction.h"
 #include "engine/combinatoire.h"
@@ -11,11 +12,13 @@
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
+#include "engine/matrice.h"
 #include "engine/radicaux.h"
 #include "engine/reduction.h"
 #include "engine/sommes.h"
 #include "engine/statistiques.h"
 #include "engine/primitives.h"
+#include "engine/vecteur.h"
 #include "localisation/catalogue.h"
 #include "localisation/chaines.h"
 #include "localisation/messages.h"
@@ -140,6 +143,39 @@ std::string developpement_limite_(const Arguments& a, const std::string&) {
   return f ? fonction(*f).developpement_limite(a[1], *ordre, *point) : refus;
 }
 
+// Rows whose arguments are taken as typed: an argument that is an error
+// value is the result.
+template <Routine routine>
+std::string erreurs_transmises(const Arguments& a, const std::string& texte) {
+  for (const auto& x : a) {
+    if (est_erreur(x)) return x;
+  }
+  return routine(a, texte);
+}
+
+std::string matrice_invalide() { return erreur(textes_fixes().matrice_invalide); }
+
+// det, inv: the matrix text named for the reader.
+std::string det_(const Arguments& a, const std::string&) {
+  const std::optional<Tmatrice> m = lire_matrice("A;" + a[0]);
+  return m ? m->determinant() : matrice_invalide();
+}
+
+std::string inv_(const Arguments& a, const std::string&) {
+  const std::optional<Tmatrice> m = lire_matrice("A;" + a[0]);
+  if (!m) return matrice_invalide();
+  const auto inverse = m->inverse();
+  if (const auto* e = std::get_if<std::string>(&inverse)) return *e;
+  return std::get<Tmatrice>(inverse).texte();
+}
+
+std::string produit_scalaire_(const Arguments& a, const std::string&) {
+  const std::optional<Tvecteur> u = lire_vecteur("A;" + a[0]);
+  const std::optional<Tvecteur> v = lire_vecteur("B;" + a[1]);
+  if (!u || !v) return erreur(textes_fixes().vecteur_invalide);
+  return produit_scalaire(*u, *v);
+}
+
 std::string ou_(const Arguments& a, const std::string&) {
   const auto cle = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
   return cle ? crypter(a[1], *cle) : "";
@@ -149,7 +185,7 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {24, 26, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 50, 51}) {
+  for (const int id : {24, 26, 38, 39, 40, 41, 42, 43, 44, 45, 48, 50}) {
     r[id] = rendu_inchange;
   }
   r[13] = deriver_;
@@ -174,7 +210,10 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[31] = sur_liste<ecart_type>;
   r[32] = sur_liste<minimum>;
   r[33] = sur_liste<maximum>;
+  r[46] = erreurs_transmises<det_>;
+  r[47] = erreurs_transmises<inv_>;
   r[49] = developpement_limite_;
+  r[51] = erreurs_transmises<produit_scalaire_>;
   r[53] = ou_;
   return r;
 }
