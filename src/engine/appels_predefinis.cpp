@@ -6,8 +6,10 @@
 
 #include "engine/appel_fonction.h"
 #include "engine/combinatoire.h"
+#include "engine/complexe.h"
 #include "engine/evaluateur.h"
 #include "engine/developpement.h"
+#include "engine/expression.h"
 #include "engine/factorisation.h"
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
@@ -143,6 +145,14 @@ std::string developpement_limite_(const Arguments& a, const std::string&) {
   return f ? fonction(*f).developpement_limite(a[1], *ordre, *point) : refus;
 }
 
+// reduire: a text holding the imaginary unit and an operator is written in
+// algebraic form, as typed; any other argument is evaluated and reduced.
+std::string reduire_(const Arguments& a, const std::string& texte) {
+  const int type = expression(a[0]).type_operateur;
+  if (complexe(texte).contient_i() && type >= 0 && type <= 4) return complexe(a[0]).forme_algebrique();
+  return sur_argument_calcule<reduire>(a, texte);
+}
+
 // Rows whose arguments are taken as typed: an argument that is an error
 // value is the result.
 template <Routine routine>
@@ -151,6 +161,13 @@ std::string erreurs_transmises(const Arguments& a, const std::string& texte) {
     if (est_erreur(x)) return x;
   }
   return routine(a, texte);
+}
+
+// The complex operations; a power that cannot be expanded keeps the call.
+template <std::optional<std::string> (complexe::*partie)() const>
+std::string complexe_(const Arguments& a, const std::string& texte) {
+  const std::optional<std::string> r = (complexe(a[0]).*partie)();
+  return r ? *r : texte;
 }
 
 std::string matrice_invalide() { return erreur(textes_fixes().matrice_invalide); }
@@ -185,7 +202,7 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {24, 26, 38, 39, 40, 41, 42, 43, 44, 45, 48, 50}) {
+  for (const int id : {24, 26, 38, 39, 40, 48, 50}) {
     r[id] = rendu_inchange;
   }
   r[13] = deriver_;
@@ -197,7 +214,7 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[20] = fact_;
   r[16] = sur_argument_calcule<fraction>;
   r[21] = sur_argument_calcule<developper>;
-  r[22] = sur_argument_calcule<reduire>;
+  r[22] = reduire_;
   r[23] = sur_argument_calcule<regroupe_factorise>;
   r[34] = est_impair_;
   r[35] = est_pair_;
@@ -210,6 +227,11 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[31] = sur_liste<ecart_type>;
   r[32] = sur_liste<minimum>;
   r[33] = sur_liste<maximum>;
+  r[41] = erreurs_transmises<complexe_<&complexe::partie_imaginaire>>;
+  r[42] = erreurs_transmises<complexe_<&complexe::partie_reelle>>;
+  r[43] = erreurs_transmises<complexe_<&complexe::conjugue>>;
+  r[44] = erreurs_transmises<complexe_<&complexe::module>>;
+  r[45] = erreurs_transmises<complexe_<&complexe::argument>>;
   r[46] = erreurs_transmises<det_>;
   r[47] = erreurs_transmises<inv_>;
   r[49] = developpement_limite_;
