@@ -15,6 +15,7 @@
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
 #include "engine/matrice.h"
+#include "engine/polynome.h"
 #include "engine/radicaux.h"
 #include "engine/reduction.h"
 #include "engine/sommes.h"
@@ -163,6 +164,16 @@ std::string erreurs_transmises(const Arguments& a, const std::string& texte) {
   return routine(a, texte);
 }
 
+std::string degre_(const Arguments& a, const std::string&) {
+  const polynome p = polynome::Create(a[0]);
+  if (p.est_polynome) return p.degre;
+  return est_erreur(p.degre) ? p.degre : erreur(textes_fixes().non_polynome);
+}
+
+std::string division_euclidienne_(const Arguments& a, const std::string&) {
+  return polynome::Create(a[0]).division_euclidienne(a[1]);
+}
+
 // The complex operations; a power that cannot be expanded keeps the call.
 template <std::optional<std::string> (complexe::*partie)() const>
 std::string complexe_(const Arguments& a, const std::string& texte) {
@@ -202,7 +213,7 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {24, 26, 38, 39, 40, 48, 50}) {
+  for (const int id : {24, 26, 40, 48, 50}) {
     r[id] = rendu_inchange;
   }
   r[13] = deriver_;
@@ -227,6 +238,8 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[31] = sur_liste<ecart_type>;
   r[32] = sur_liste<minimum>;
   r[33] = sur_liste<maximum>;
+  r[38] = erreurs_transmises<degre_>;
+  r[39] = erreurs_transmises<division_euclidienne_>;
   r[41] = erreurs_transmises<complexe_<&complexe::partie_imaginaire>>;
   r[42] = erreurs_transmises<complexe_<&complexe::partie_reelle>>;
   r[43] = erreurs_transmises<complexe_<&complexe::conjugue>>;

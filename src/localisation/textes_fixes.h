@@ -14,7 +14,9 @@
   X(matrice_invalide) \
   X(matrice_trop_grande) \
   X(dimension_incompatible) \
-  X(vecteur_invalide)
+  X(vecteur_invalide) \
+  X(non_polynome) \
+  X(division_euclidienne_impossible)
 
 struct TextesFixes {
 #define PRALINORE_MEMBRE(nom) std::string nom;
