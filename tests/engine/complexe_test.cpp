@@ -46,6 +46,7 @@ TEST_F(Complexes, RealAndImaginaryParts) {
       {"a+b*@", "a", "b"},
       {"sqrt(@)+1", "1+sqrt(@)", "0"},  // a call holding the unit counts as real
       {"2*@^-3", "0", "2"},
+      {"(1+@)^60", "-1073741824", "0"},  // binomial terms past the 53 bits of a double
   };
   for (const auto& c : cas) {
     const complexe z(u(c.texte));
