@@ -24,6 +24,11 @@ Colonnes sans(Colonnes c, int j) { return c & ~(Colonnes{1} << j); }
 
 std::string signe_cofacteur(int k) { return k % 2 == 0 ? "1" : "-1"; }
 
+// Expanded and collected. The collection keeps exact and decimal numbers
+// apart (0.5*3-1 gives 1.5-1): a result of numbers only is brought to one
+// number, so that a singular matrix of decimals has determinant 0.
+std::string collecte(const std::string& somme) { return fraction_des_nombres(regroupe_somme(developper(somme))); }
+
 // Every column holds nb_lignes entries: the public fields may have been
 // filled by hand, and nothing may be read past them.
 bool coherente(const Tmatrice& m) {
@@ -89,8 +94,8 @@ class Laplace {
     if (k == 0) return "1";
     if (k == 1) return entree(0, j[0]);
     if (k == 2) {
-      return regroupe_somme(developper(operation(operation(entree(0, j[0]), entree(1, j[1]), "*"),
-                                                 operation(entree(0, j[1]), entree(1, j[0]), "*"), "-")));
+      return collecte(operation(operation(entree(0, j[0]), entree(1, j[1]), "*"),
+                                operation(entree(0, j[1]), entree(1, j[0]), "*"), "-"));
     }
     std::string somme;  // operation takes the empty text as the start of a sum
     for (int i = 0; i < k; ++i) {
@@ -98,7 +103,7 @@ class Laplace {
           operation(operation(signe_cofacteur(i + k - 1), entree(k - 1, j[i]), "*"), texte(sans(c, j[i])), "*");
       somme = operation(somme, terme, "+");
     }
-    return regroupe_somme(developper(somme));
+    return collecte(somme);
   }
 
   bool entiers_lus() {
@@ -176,7 +181,7 @@ std::string Tmatrice::determinant() const {
     if (const Entier n = laplace.valeur()) return texte_entier(*n);
     const std::string d = laplace.determinant();
     // A single entry is collected as the expansion collects larger ones.
-    return nb_lignes == 1 ? regroupe_somme(developper(d)) : d;
+    return nb_lignes == 1 ? collecte(d) : d;
   });
 }
 

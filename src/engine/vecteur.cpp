@@ -3,6 +3,7 @@
 #include "engine/appel_fonction.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
+#include "engine/fractions.h"
 #include "engine/operation.h"
 #include "engine/profondeur.h"
 #include "engine/radicaux.h"
@@ -22,7 +23,7 @@ std::string Tvecteur::norme() const {
     std::string s;  // operation takes the empty text as the start of a sum
     for (const auto& c : coordonnees) s = regroupe_somme(developper(operation(operation(c, "2", "^"), s, "+")));
     // 0 + "" is "" for operation: a zero vector leaves the sum empty.
-    return racine_simplifiee(s.empty() ? "0" : s);
+    return racine_simplifiee(s.empty() ? "0" : fraction_des_nombres(s));
   });
 }
 
@@ -52,6 +53,7 @@ std::string produit_scalaire(const Tvecteur& u, const Tvecteur& v) {
     for (std::size_t i = 0; i < u.coordonnees.size(); ++i) {
       somme = operation(somme, developper(operation(u.coordonnees[i], v.coordonnees[i], "*")), "+");
     }
-    return regroupe_somme(somme);
+    // The collection keeps exact and decimal numbers apart: 1+0.5 becomes 3/2.
+    return fraction_des_nombres(regroupe_somme(somme));
   });
 }

@@ -60,6 +60,8 @@ TEST_F(Matrices, Determinants) {
       {"[[1;2;3];[4;5;6];[7;8;9]]", "0"},
       {"[[a;b;c];[d;e;f];[g;h;i]]", "g*b*f-g*c*e-h*a*f+h*c*d+i*a*e-i*b*d"},
       {"[[1/2;1];[1;1/3]]", "-5/6"},
+      {"[[0.5;1];[1;1]]", "-1/2"},  // exact and decimal numbers brought to one number
+      {"[[0.5;1.5;2.5];[1.5;2.5;3.5];[2.5;3.5;4.5]]", "0"},
       {"[[0;0;0;0;0;0;0;1];[0;0;0;0;0;0;1;0];[0;0;0;0;0;1;0;0];[0;0;0;0;1;0;0;0];"
        "[0;0;0;1;0;0;0;0];[0;0;1;0;0;0;0;0];[0;1;0;0;0;0;0;0];[1;0;0;0;0;0;0;0]]",
        "1"},
@@ -129,6 +131,7 @@ TEST_F(Matrices, Inverses) {
       {"[[2;4];[1;2]]", singuliere.c_str()},
       {"[[0]]", singuliere.c_str()},
       {"[[x;x];[1;1]]", singuliere.c_str()},
+      {"[[0.5;1.5;2.5];[1.5;2.5;3.5];[2.5;3.5;4.5]]", singuliere.c_str()},
       {"[[1;2;3];[4;5;6]]", "erreur(Le nombre de ligne est diff\xE9rent du nombre de colonne)"},
   };
   for (const auto& c : cas) EXPECT_EQ(inverse(std::string("M;") + c.matrice), c.attendu) << c.matrice;
