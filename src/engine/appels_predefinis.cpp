@@ -164,14 +164,24 @@ std::string erreurs_transmises(const Arguments& a, const std::string& texte) {
   return routine(a, texte);
 }
 
+// degre, division_euclidienne: the polynomials evaluated first, so that a
+// call in them (degre(deriver(x^3;x))) is not taken for a constant.
 std::string degre_(const Arguments& a, const std::string&) {
-  const polynome p = polynome::Create(a[0]);
+  std::string refus;
+  const auto t = argument_calcule(a[0], refus);
+  if (!t) return refus;
+  const polynome p = polynome::Create(*t);
   if (p.est_polynome) return p.degre;
   return est_erreur(p.degre) ? p.degre : erreur(textes_fixes().non_polynome);
 }
 
 std::string division_euclidienne_(const Arguments& a, const std::string&) {
-  return polynome::Create(a[0]).division_euclidienne(a[1]);
+  std::string refus;
+  const auto p = argument_calcule(a[0], refus);
+  if (!p) return refus;
+  const auto d = argument_calcule(a[1], refus);
+  if (!d) return refus;
+  return polynome::Create(*p).division_euclidienne(*d);
 }
 
 // The complex operations; a power that cannot be expanded keeps the call.
