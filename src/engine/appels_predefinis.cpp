@@ -2,20 +2,26 @@
 // gives its call back unchanged.
 #include <array>
 #include <optional>
+#include <variant>
 
 #include "engine/appel_fonction.h"
 #include "engine/combinatoire.h"
+#include "engine/complexe.h"
 #include "engine/evaluateur.h"
 #include "engine/developpement.h"
+#include "engine/expression.h"
 #include "engine/factorisation.h"
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
+#include "engine/matrice.h"
+#include "engine/polynome.h"
 #include "engine/radicaux.h"
 #include "engine/reduction.h"
 #include "engine/sommes.h"
 #include "engine/statistiques.h"
 #include "engine/primitives.h"
+#include "engine/vecteur.h"
 #include "localisation/catalogue.h"
 #include "localisation/chaines.h"
 #include "localisation/messages.h"
@@ -140,6 +146,74 @@ std::string developpement_limite_(const Arguments& a, const std::string&) {
   return f ? fonction(*f).developpement_limite(a[1], *ordre, *point) : refus;
 }
 
+// reduire: a text holding the imaginary unit and an operator is written in
+// algebraic form, as typed; any other argument is evaluated and reduced.
+std::string reduire_(const Arguments& a, const std::string& texte) {
+  const int type = expression(a[0]).type_operateur;
+  if (complexe(texte).contient_i() && type >= 0 && type <= 4) return complexe(a[0]).forme_algebrique();
+  return sur_argument_calcule<reduire>(a, texte);
+}
+
+// Rows whose arguments are taken as typed: an argument that is an error
+// value is the result.
+template <Routine routine>
+std::string erreurs_transmises(const Arguments& a, const std::string& texte) {
+  for (const auto& x : a) {
+    if (est_erreur(x)) return x;
+  }
+  return routine(a, texte);
+}
+
+// degre, division_euclidienne: the polynomials evaluated first, so that a
+// call in them (degre(deriver(x^3;x))) is not taken for a constant.
+std::string degre_(const Arguments& a, const std::string&) {
+  std::string refus;
+  const auto t = argument_calcule(a[0], refus);
+  if (!t) return refus;
+  const polynome p = polynome::Create(*t);
+  if (p.est_polynome) return p.degre;
+  return est_erreur(p.degre) ? p.degre : erreur(textes_fixes().non_polynome);
+}
+
+std::string division_euclidienne_(const Arguments& a, const std::string&) {
+  std::string refus;
+  const auto p = argument_calcule(a[0], refus);
+  if (!p) return refus;
+  const auto d = argument_calcule(a[1], refus);
+  if (!d) return refus;
+  return polynome::Create(*p).division_euclidienne(*d);
+}
+
+// The complex operations; a power that cannot be expanded keeps the call.
+template <std::optional<std::string> (complexe::*partie)() const>
+std::string complexe_(const Arguments& a, const std::string& texte) {
+  const std::optional<std::string> r = (complexe(a[0]).*partie)();
+  return r ? *r : texte;
+}
+
+std::string matrice_invalide() { return erreur(textes_fixes().matrice_invalide); }
+
+// det, inv: the matrix text named for the reader.
+std::string det_(const Arguments& a, const std::string&) {
+  const std::optional<Tmatrice> m = lire_matrice("A;" + a[0]);
+  return m ? m->determinant() : matrice_invalide();
+}
+
+std::string inv_(const Arguments& a, const std::string&) {
+  const std::optional<Tmatrice> m = lire_matrice("A;" + a[0]);
+  if (!m) return matrice_invalide();
+  const auto inverse = m->inverse();
+  if (const auto* e = std::get_if<std::string>(&inverse)) return *e;
+  return std::get<Tmatrice>(inverse).texte();
+}
+
+std::string produit_scalaire_(const Arguments& a, const std::string&) {
+  const std::optional<Tvecteur> u = lire_vecteur("A;" + a[0]);
+  const std::optional<Tvecteur> v = lire_vecteur("B;" + a[1]);
+  if (!u || !v) return erreur(textes_fixes().vecteur_invalide);
+  return produit_scalaire(*u, *v);
+}
+
 std::string ou_(const Arguments& a, const std::string&) {
   const auto cle = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
   return cle ? crypter(a[1], *cle) : "";
@@ -149,7 +223,7 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {24, 26, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 50, 51}) {
+  for (const int id : {24, 26, 40, 48, 50}) {
     r[id] = rendu_inchange;
   }
   r[13] = deriver_;
@@ -161,7 +235,7 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[20] = fact_;
   r[16] = sur_argument_calcule<fraction>;
   r[21] = sur_argument_calcule<developper>;
-  r[22] = sur_argument_calcule<reduire>;
+  r[22] = reduire_;
   r[23] = sur_argument_calcule<regroupe_factorise>;
   r[34] = est_impair_;
   r[35] = est_pair_;
@@ -174,7 +248,17 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[31] = sur_liste<ecart_type>;
   r[32] = sur_liste<minimum>;
   r[33] = sur_liste<maximum>;
+  r[38] = erreurs_transmises<degre_>;
+  r[39] = erreurs_transmises<division_euclidienne_>;
+  r[41] = erreurs_transmises<complexe_<&complexe::partie_imaginaire>>;
+  r[42] = erreurs_transmises<complexe_<&complexe::partie_reelle>>;
+  r[43] = erreurs_transmises<complexe_<&complexe::conjugue>>;
+  r[44] = erreurs_transmises<complexe_<&complexe::module>>;
+  r[45] = erreurs_transmises<complexe_<&complexe::argument>>;
+  r[46] = erreurs_transmises<det_>;
+  r[47] = erreurs_transmises<inv_>;
   r[49] = developpement_limite_;
+  r[51] = erreurs_transmises<produit_scalaire_>;
   r[53] = ou_;
   return r;
 }

@@ -87,6 +87,17 @@ std::vector<std::string> decoupe_arguments(const std::string& texte) {
   return coupe(enleve_delimiteurs(texte, "()"), ';', false);
 }
 
+std::optional<std::vector<std::string>> elements_entre_crochets(const std::string& texte) {
+  if (texte.size() < 2 || texte.front() != '[' || fin_du_premier_groupe(texte, '[', ']') != texte.size() - 1) {
+    return std::nullopt;
+  }
+  std::vector<std::string> elements = coupe(texte.substr(1, texte.size() - 2), ';', true);
+  for (const auto& e : elements) {
+    if (e.empty()) return std::nullopt;
+  }
+  return elements;
+}
+
 std::string joindre(const std::vector<std::string>& tableau, std::string_view separateur) {
   std::string resultat;
   for (const auto& element : tableau) {

@@ -3,6 +3,7 @@
 // "()" and "[]" unless said otherwise; positions are 1-based, 0 for none.
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,11 @@ std::vector<std::string> decoupe(const std::string& texte, char separateur);
 // The same cut at ";" counting round brackets only, so a ";" inside square
 // brackets cuts too.
 std::vector<std::string> decoupe_arguments(const std::string& texte);
+
+// The items of a list in square brackets, "[a;b;c]", cut at ";" at depth 0;
+// no value when the text is not one such list or an item is empty. Round
+// brackets inside an item are kept: "[(1;2)]" is one item.
+std::optional<std::vector<std::string>> elements_entre_crochets(const std::string& texte);
 
 // Joins with the separator put only after a non-empty text, so an empty
 // first element vanishes.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/appel_fonction.h"
+#include "engine/complexe.h"
 #include "engine/decoupage.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/primitives.h"
@@ -30,7 +31,7 @@ std::string variables_feuille(const std::string& texte) {
     reconnait_fonction(texte, arguments);
     return arguments.empty() ? "" : variables_de(arguments[0]);
   }
-  if (est_nombre(texte) || est_constante(texte) || texte == "\xEE") return "";
+  if (est_nombre(texte) || est_constante(texte) || texte == unite_imaginaire) return "";
   return texte;
 }
 

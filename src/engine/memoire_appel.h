@@ -28,6 +28,7 @@ enum class Routine {
   decompose_somme,
   memes_termes_signes,
   factorise_lettre,
+  parties_complexes,
   nombre,  // keep last
 };
 

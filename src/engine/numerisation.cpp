@@ -8,6 +8,7 @@
 #include "engine/appel_fonction.h"
 #include "engine/decomposition.h"
 #include "engine/decoupage.h"
+#include "engine/entiers_verifies.h"
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
@@ -71,9 +72,30 @@ std::string valeur_usuelle(int id, double x) {
   }
 }
 
-// Two numbers combined. With `exact`, a quotient that is not whole stays a
-// fraction of the operands' texts.
+// Integers added, subtracted or multiplied in checked 64-bit arithmetic: in
+// a double, 118264581564861424 - 118264581564861423 would be 0. No value
+// for other operands or when the result does not fit.
+std::optional<std::string> calcule_entiers(char operateur, const std::string& ta, const std::string& tb) {
+  const Entier a = est_entier(ta) ? entier_du_texte(ta) : std::nullopt;
+  const Entier b = est_entier(tb) ? entier_du_texte(tb) : std::nullopt;
+  if (!a || !b) return std::nullopt;
+  Entier r;
+  switch (operateur) {
+    case '+': r = somme_verifiee(*a, *b); break;
+    case '-': r = difference_verifiee(*a, *b); break;
+    case '*': r = produit_verifie(*a, *b); break;
+    default: break;
+  }
+  if (!r) return std::nullopt;
+  return texte_entier(*r);
+}
+
+// Two numbers combined. With `exact`, integers stay exact while they fit
+// and a quotient that is not whole stays a fraction of the operands' texts.
 std::string calcule(char operateur, double a, double b, const std::string& ta, const std::string& tb, bool exact) {
+  if (exact) {
+    if (auto r = calcule_entiers(operateur, ta, tb)) return *r;
+  }
   switch (operateur) {
     case '+': return texte_nombre(a + b);
     case '-': return texte_nombre(a - b);

@@ -1,5 +1,7 @@
 #include "engine/regroupement.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "engine/decomposition.h"
@@ -59,12 +61,106 @@ void ajoute_decimal(Textes& t, Textes& c, std::size_t place, std::size_t i) {
   c[i] = "0";
 }
 
+// A name a monomial may hold: letters, digits, "_", "'" and the imaginary
+// unit, not starting with a digit, and no constant (a constant is a number
+// in disguise).
+bool est_nom_simple(const std::string& t) {
+  if (t.empty() || (t[0] >= '0' && t[0] <= '9') || est_constante(t)) return false;
+  for (const char c : t) {
+    const bool lettre = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (!lettre && c != '_' && c != '\'' && c != '\xEE') return false;
+  }
+  return true;
+}
+
+// The literal part of a term made of numbers and of names raised to integer
+// powers: each name with its total exponent, in name order. No value for
+// any other term (a call, a bracket, a constant, a symbolic exponent).
+using Monome = std::vector<std::pair<std::string, std::int64_t>>;
+std::optional<Monome> partie_litterale(const std::string& terme) {
+  Textes bases;
+  Textes exposants;
+  decompose_produit(terme, bases, exposants);
+  Monome m;
+  for (std::size_t k = 0; k < bases.size(); ++k) {
+    const Entier e = est_entier(exposants[k]) ? entier_du_texte(exposants[k]) : std::nullopt;
+    if (!e) return std::nullopt;
+    if (est_nombre(bases[k])) continue;
+    if (!est_nom_simple(bases[k])) return std::nullopt;
+    m.emplace_back(bases[k], *e);
+  }
+  std::sort(m.begin(), m.end());
+  Monome total;
+  for (auto& [nom, e] : m) {
+    if (!total.empty() && total.back().first == nom) {
+      const Entier s = somme_verifiee(total.back().second, e);
+      if (!s) return std::nullopt;
+      total.back().second = *s;
+    } else {
+      total.emplace_back(std::move(nom), e);
+    }
+  }
+  std::erase_if(total, [](const auto& f) { return f.second == 0; });
+  return total;
+}
+
+// Every name of m is a name of n (both in name order).
+bool noms_inclus(const Monome& m, const Monome& n) {
+  std::size_t k = 0;
+  for (const auto& [nom, e] : m) {
+    while (k < n.size() && n[k].first < nom) ++k;
+    if (k == n.size() || n[k].first != nom) return false;
+  }
+  return true;
+}
+
+// Two terms are like terms only when, their common factors taken out, the
+// sum of what is left, each with its sign, is a number. For monomials in
+// plain names it cannot be when their literal parts differ: nothing common
+// makes two different monomials equal, and a sum of different monomials is
+// no number. A term already merged away has the sign 0 and leaves only the
+// other's cofactor, which is no number while the other holds a name the
+// merged term lacks. Such pairs are not tried: the collection of a sum of n
+// different monomials (a determinant of letters, a polynomial) otherwise
+// factorises n^2/2 pairs in vain.
+class LitterauxDesTermes {
+ public:
+  explicit LitterauxDesTermes(const Textes& t) : t_(t), lus_(t.size()), litteraux_(t.size()) {}
+
+  bool jamais_semblables(std::size_t i, std::size_t j, const Textes& signes) {
+    const bool fusionne_i = signes[i] == "0";
+    const bool fusionne_j = signes[j] == "0";
+    if (fusionne_i && fusionne_j) return false;
+    const auto& a = de(i);
+    const auto& b = de(j);
+    if (!a || !b) return false;
+    if (fusionne_i) return !noms_inclus(*b, *a);
+    if (fusionne_j) return !noms_inclus(*a, *b);
+    return *a != *b;
+  }
+
+ private:
+  const std::optional<Monome>& de(std::size_t k) {
+    // A merge rewrites a term: its literal part is read again.
+    if (lus_[k] != t_[k]) {
+      lus_[k] = t_[k];
+      litteraux_[k] = partie_litterale(t_[k]);
+    }
+    return litteraux_[k];
+  }
+
+  const Textes& t_;
+  std::vector<std::optional<std::string>> lus_;  // the text each literal part was read from
+  std::vector<std::optional<Monome>> litteraux_;
+};
+
 // One pass: numbers into their two slots, each literal term merged with its
 // like terms further on.
 void fusionne_termes(Textes& t, Textes& c) {
   constexpr std::size_t aucune = static_cast<std::size_t>(-1);
   std::size_t exacte = aucune;
   std::size_t decimale = aucune;
+  LitterauxDesTermes litteraux(t);
   const auto vers_exacte = [&](std::size_t i) {
     if (exacte == aucune) {
       exacte = i;
@@ -84,6 +180,7 @@ void fusionne_termes(Textes& t, Textes& c) {
     } else {
       const std::string avant = t[i];
       for (std::size_t j = i + 1; j < t.size(); ++j) {
+        if (litteraux.jamais_semblables(i, j, c)) continue;
         std::string f;
         regroupe_factorise_lettre(t[i], t[j], c[i], c[j], true, f);
       }

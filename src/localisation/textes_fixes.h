@@ -8,7 +8,15 @@
   X(division_par_zero) \
   X(erreur_derivation) \
   X(erreur_logarithme) \
-  X(erreur_racine)
+  X(erreur_racine) \
+  X(matrice_non_carree) \
+  X(matrice_non_inversible) \
+  X(matrice_invalide) \
+  X(matrice_trop_grande) \
+  X(dimension_incompatible) \
+  X(vecteur_invalide) \
+  X(non_polynome) \
+  X(division_euclidienne_impossible)
 
 struct TextesFixes {
 #define PRALINORE_MEMBRE(nom) std::string nom;

@@ -110,3 +110,29 @@ min([3;1;2])
 0
 24
 1'
+
+# Matrices, vectors, complex numbers and polynomials.
+verifie '' 'det([[1;0;0];[0;1;0];[0;0;1]])
+det([[1;2;3];[4;5;6]])
+inv([[2;4];[1;2]])
+inv([[4]])
+produit_scalaire([1;2];[1;2;3])
+partie_reelle((1+î)*(1-î))
+module(1+î)
+argument(-3*î)
+argument(-1)
+partie_imaginaire(î^-3)
+degre(sin(x))
+division_euclidienne(x^2+1;x-1)
+' '1
+erreur(Le nombre de ligne est différent du nombre de colonne)
+erreur(La matrice n'"'"'est pas inversible.)
+[[1/4]]
+erreur(Erreur :dimension incompatible)
+2
+sqrt(2)
+-pi/2
+pi
+1
+erreur(Cette fonction ne s'"'"'applique qu'"'"'aux polynômes.)
+x+1+2/(x-1)'

@@ -55,6 +55,20 @@ TEST_F(Numerisation, ValuesAndWhatCannotBeFolded) {
   for (const auto& c : cas) EXPECT_EQ(fonction(c.texte).numeriser(c.variable, c.exact, c.valeur), c.attendu) << c.texte;
 }
 
+// Exact values of integers beyond the 53 bits of a double: checked 64-bit
+// arithmetic, and the floating text past 64 bits.
+TEST_F(Numerisation, LargeIntegersStayExact) {
+  const Cas cas[] = {
+      {"118264581564861424-118264581564861423", "", 0, true, "1"},
+      {"1152921721502705625+1024", "", 0, true, "1152921721502706649"},
+      {"3037000499*3037000499", "", 0, true, "9223372030926249001"},
+      {"9223372036854775807+1", "", 0, true, "9.22337203685478E18"},
+      {"118264581564861424-118264581564861423", "", 0, false, "0"},  // approximate values: a double
+  };
+  for (const auto& c : cas) EXPECT_EQ(fonction(c.texte).numeriser(c.variable, c.exact, c.valeur), c.attendu) << c.texte;
+  EXPECT_EQ(calculer("reduire(118264581564861424-118264581564861423)"), "1");
+}
+
 TEST_F(Numerisation, DomainErrorsAreErrorValuesThatWin) {
   const std::pair<const char*, std::string> cas[] = {
       {"ln(0)", log_negatif},   {"ln(-1)", log_negatif},       {"sqrt(-4)", racine_negative},

@@ -77,6 +77,21 @@ TEST_F(Regroupement, CollectingModeMergesOnlyLikeTerms) {
   }
 }
 
+// Different monomials are never paired; sums where some are like terms
+// still merge those, also into a term already merged away.
+TEST_F(Regroupement, SumsOfDifferentMonomials) {
+  const Paire cas[] = {
+      {"a*d-b*c", "a*d-b*c"},
+      {"x^3+2*x^2-x^2+x", "x+x^2+x^3"},
+      {"x*y-2*x*y-x-y", "-x-x*y-y"},
+      {"y*x+x*y-x-y+x*y", "-y-x+3*y*x"},
+      {"x*y^2+y^2*x-2*x", "-2*x+2*x*y^2"},
+      {"(x+1)*y+(2-x)*y", "3*y"},  // not monomials: tried as before
+      {"pi*x+2*x*pi", "3*pi*x"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(regroupe_somme(texte), attendu) << texte;
+}
+
 TEST_F(Regroupement, SumsAndProductsAsArrays) {
   Textes t, c;
   decompose_somme("a-(b+c)", t, c);

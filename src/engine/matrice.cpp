@@ -1,0 +1,240 @@
+#include "engine/matrice.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+#include "engine/appel_fonction.h"
+#include "engine/decoupage.h"
+#include "engine/developpement.h"
+#include "engine/entiers_verifies.h"
+#include "engine/fractions.h"
+#include "engine/operation.h"
+#include "engine/primitives.h"
+#include "engine/profondeur.h"
+#include "engine/regroupement.h"
+#include "engine/valeurs_erreur.h"
+#include "localisation/nombres.h"
+
+namespace {
+
+using Colonnes = std::uint32_t;  // a set of column indices, one bit each
+
+Colonnes sans(Colonnes c, int j) { return c & ~(Colonnes{1} << j); }
+
+std::string signe_cofacteur(int k) { return k % 2 == 0 ? "1" : "-1"; }
+
+// Expanded and collected. The collection keeps exact and decimal numbers
+// apart (0.5*3-1 gives 1.5-1): a result of numbers only is brought to one
+// number, so that a singular matrix of decimals has determinant 0.
+std::string collecte(const std::string& somme) { return fraction_des_nombres(regroupe_somme(developper(somme))); }
+
+// Every column holds nb_lignes entries: the public fields may have been
+// filled by hand, and nothing may be read past them.
+bool coherente(const Tmatrice& m) {
+  if (m.nb_colonnes < 0 || m.nb_lignes < 0 || m.coefficients.size() != static_cast<std::size_t>(m.nb_colonnes)) {
+    return false;
+  }
+  return std::all_of(m.coefficients.begin(), m.coefficients.end(),
+                     [&](const auto& c) { return c.size() == static_cast<std::size_t>(m.nb_lignes); });
+}
+
+// The first error value among the entries, row by row, or "".
+std::string premiere_erreur(const Tmatrice& m) {
+  for (int r = 0; r < m.nb_lignes; ++r) {
+    for (int c = 0; c < m.nb_colonnes; ++c) {
+      if (est_erreur(m.coefficients[c][r])) return m.coefficients[c][r];
+    }
+  }
+  return "";
+}
+
+// The expansion of a square matrix along its last row, recursively. A minor
+// met on the way keeps the first k rows and k of the columns, so it is
+// known by its set of columns: each one is computed once, which turns the
+// n! products of the expansion into n * 2^n steps and changes no text.
+class Laplace {
+ public:
+  explicit Laplace(const Tmatrice& m) : m_(m), textes_(std::size_t{1} << m.nb_colonnes) {}
+
+  std::string determinant() { return texte(toutes()); }
+
+  // The determinant of a matrix of integers in checked arithmetic, the same
+  // number the texts give and hundreds of times faster; no value when an
+  // entry is no integer or a step overflows, and the texts take over.
+  Entier valeur() {
+    if (!entiers_lus()) return std::nullopt;
+    valeurs_.assign(textes_.size(), std::nullopt);
+    return valeur(toutes());
+  }
+
+ private:
+  Colonnes toutes() const { return (Colonnes{1} << m_.nb_colonnes) - 1; }
+
+  const std::string& entree(int ligne, int colonne) const { return m_.coefficients[colonne][ligne]; }
+
+  static std::vector<int> indices(Colonnes c) {
+    std::vector<int> j;
+    for (int k = 0; c >> k != 0; ++k) {
+      if ((c >> k) & 1u) j.push_back(k);
+    }
+    return j;
+  }
+
+  std::string texte(Colonnes c) {
+    GardeProfondeur garde;
+    if (garde.depassee()) return "";
+    if (!textes_[c]) textes_[c] = calcule(c);
+    return *textes_[c];
+  }
+
+  std::string calcule(Colonnes c) {
+    const std::vector<int> j = indices(c);
+    const int k = static_cast<int>(j.size());
+    if (k == 0) return "1";
+    if (k == 1) return entree(0, j[0]);
+    if (k == 2) {
+      return collecte(operation(operation(entree(0, j[0]), entree(1, j[1]), "*"),
+                                operation(entree(0, j[1]), entree(1, j[0]), "*"), "-"));
+    }
+    std::string somme;  // operation takes the empty text as the start of a sum
+    for (int i = 0; i < k; ++i) {
+      const std::string terme =
+          operation(operation(signe_cofacteur(i + k - 1), entree(k - 1, j[i]), "*"), texte(sans(c, j[i])), "*");
+      somme = operation(somme, terme, "+");
+    }
+    return collecte(somme);
+  }
+
+  bool entiers_lus() {
+    entiers_.assign(static_cast<std::size_t>(m_.nb_colonnes), {});
+    for (int c = 0; c < m_.nb_colonnes; ++c) {
+      for (int r = 0; r < m_.nb_lignes; ++r) {
+        const std::string& e = entree(r, c);
+        const Entier n = est_entier(e) ? entier_du_texte(e) : std::nullopt;
+        if (!n) return false;
+        entiers_[c].push_back(*n);
+      }
+    }
+    return true;
+  }
+
+  Entier valeur(Colonnes c) {
+    if (valeurs_[c]) return valeurs_[c];
+    GardeProfondeur garde;
+    if (garde.depassee()) return std::nullopt;
+    const int k = std::popcount(c);
+    Entier somme = k == 0 ? 1 : 0;
+    int i = 0;
+    for (int j = 0; c >> j != 0; ++j) {
+      if (((c >> j) & 1u) == 0) continue;
+      const Entier mineur = valeur(sans(c, j));
+      const Entier terme = mineur ? produit_verifie(entiers_[j][k - 1], *mineur) : std::nullopt;
+      if (!terme) return std::nullopt;
+      somme = (i + k - 1) % 2 == 0 ? somme_verifiee(*somme, *terme) : difference_verifiee(*somme, *terme);
+      if (!somme) return std::nullopt;
+      ++i;
+    }
+    valeurs_[c] = somme;
+    return somme;
+  }
+
+  const Tmatrice& m_;
+  std::vector<std::optional<std::string>> textes_;
+  std::vector<std::vector<std::int64_t>> entiers_;  // by column, when every entry is one
+  std::vector<Entier> valeurs_;
+};
+
+std::string erreur_taille(const Tmatrice& m) {
+  if (!coherente(m)) return valeur_erreur(textes_fixes().matrice_invalide);
+  if (m.nb_colonnes != m.nb_lignes) return valeur_erreur(textes_fixes().matrice_non_carree);
+  if (m.nb_lignes > taille_maximale_matrice) return valeur_erreur(textes_fixes().matrice_trop_grande);
+  return premiere_erreur(m);
+}
+
+}  // namespace
+
+Tmatrice Tmatrice::Create(std::string nom, int nb_colonnes, int nb_lignes) {
+  Tmatrice m;
+  m.nom = std::move(nom);
+  m.nb_colonnes = std::max(nb_colonnes, 0);
+  m.nb_lignes = std::max(nb_lignes, 0);
+  m.coefficients.assign(static_cast<std::size_t>(m.nb_colonnes),
+                        std::vector<std::string>(static_cast<std::size_t>(m.nb_lignes)));
+  return m;
+}
+
+Tmatrice Tmatrice::Create_carree(std::string nom, int n) { return Create(std::move(nom), n, n); }
+
+void Tmatrice::supprimer_ligne_colonne(int colonne, int ligne) {
+  if (!coherente(*this) || colonne < 0 || colonne >= nb_colonnes || ligne < 0 || ligne >= nb_lignes) return;
+  coefficients.erase(coefficients.begin() + colonne);
+  for (auto& c : coefficients) c.erase(c.begin() + ligne);
+  --nb_colonnes;
+  --nb_lignes;
+}
+
+std::string Tmatrice::determinant() const {
+  if (std::string erreur = erreur_taille(*this); !erreur.empty()) return erreur;
+  return sous_garde([&] {
+    Laplace laplace(*this);
+    if (const Entier n = laplace.valeur()) return texte_entier(*n);
+    const std::string d = laplace.determinant();
+    // A single entry is collected as the expansion collects larger ones.
+    return nb_lignes == 1 ? collecte(d) : d;
+  });
+}
+
+std::variant<Tmatrice, std::string> Tmatrice::inverse() const {
+  GardeProfondeur garde;
+  const std::string d = determinant();
+  if (est_erreur(d)) return d;
+  if (d == "0") return valeur_erreur(textes_fixes().matrice_non_inversible);
+  Tmatrice r = Create_carree("Inv" + nom, nb_lignes);
+  for (int i = 0; i < nb_lignes && !garde.depassee(); ++i) {
+    for (int j = 0; j < nb_colonnes; ++j) {
+      // Row i, column j of the inverse: the cofactor of row j, column i.
+      Tmatrice mineur = *this;
+      mineur.nom = "A";
+      mineur.supprimer_ligne_colonne(i, j);
+      r.coefficients[j][i] =
+          fraction(operation(operation(signe_cofacteur(i + j), mineur.determinant(), "*"), d, "/"));
+    }
+  }
+  if (garde.externe() && garde.depassee()) return erreur_trop_complexe();
+  return r;
+}
+
+std::string Tmatrice::texte() const {
+  if (!coherente(*this)) return "";
+  std::string t = "[";
+  for (int r = 0; r < nb_lignes; ++r) {
+    if (r > 0) t += ';';
+    t += '[';
+    for (int c = 0; c < nb_colonnes; ++c) {
+      if (c > 0) t += ';';
+      t += coefficients[c][r];
+    }
+    t += ']';
+  }
+  return t + "]";
+}
+
+std::optional<Tmatrice> lire_matrice(const std::string& t) {
+  const std::vector<std::string> items = decoupe(t, ';');
+  if (items.size() < 2 || items[0].empty()) return std::nullopt;
+  const auto lignes = elements_entre_crochets(items[1]);
+  if (!lignes) return std::nullopt;
+  std::vector<std::vector<std::string>> entrees;
+  for (const auto& ligne : *lignes) {
+    auto e = elements_entre_crochets(ligne);
+    if (!e || (!entrees.empty() && e->size() != entrees.front().size())) return std::nullopt;
+    entrees.push_back(std::move(*e));
+  }
+  const int colonnes = static_cast<int>(entrees.front().size());
+  Tmatrice m = Tmatrice::Create(items[0], colonnes, static_cast<int>(entrees.size()));
+  for (std::size_t r = 0; r < entrees.size(); ++r) {
+    for (std::size_t c = 0; c < entrees[r].size(); ++c) m.coefficients[c][r] = std::move(entrees[r][c]);
+  }
+  return m;
+}

@@ -1,0 +1,164 @@
+#include "engine/matrice.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "engine/moteur_pret.h"
+#include "localisation/nombres.h"
+#include "localisation/textes_fixes.h"
+
+namespace {
+
+using Matrices = MoteurFrancais;
+
+std::string erreur(const std::string& message) { return "erreur(" + message + ")"; }
+
+Tmatrice lue(const std::string& t) {
+  const std::optional<Tmatrice> m = lire_matrice(t);
+  EXPECT_TRUE(m.has_value()) << t;
+  return m.value_or(Tmatrice{});
+}
+
+std::string inverse(const std::string& t) {
+  const auto r = lue(t).inverse();
+  if (const auto* e = std::get_if<std::string>(&r)) return *e;
+  return std::get<Tmatrice>(r).texte();
+}
+
+TEST_F(Matrices, ReadingGivesBackTheBracketedPart) {
+  const Tmatrice m = lue("M;[[1;2];[3;4]]");
+  EXPECT_EQ(m.nom, "M");
+  EXPECT_EQ(m.texte(), "[[1;2];[3;4]]");
+  EXPECT_EQ(m.coefficients[1][0], "2");  // row 0, column 1
+  const Tmatrice rectangle = lue("R;[[1;2;3];[4;5;6]]");
+  EXPECT_EQ(rectangle.nb_colonnes, 3);
+  EXPECT_EQ(rectangle.nb_lignes, 2);
+  EXPECT_EQ(rectangle.texte(), "[[1;2;3];[4;5;6]]");
+  EXPECT_EQ(lue("M;[[a+b;sqrt(2)];[f(x;y);-1]]").texte(), "[[a+b;sqrt(2)];[f(x;y);-1]]");
+}
+
+TEST_F(Matrices, ReadingRefusesBadText) {
+  for (const char* t : {"M", "M;m", "M;[[1;2];[3]]", "M;[[1;2];[3;4;5]]", "M;[[1;];[3;4]]", "M;[]", "M;[[]]",
+                        "M;[1;2]", "M;[[1;2];3]", ";[[1]]", "M;[[1]]+1", "M;[[1]", ""}) {
+    EXPECT_FALSE(lire_matrice(t).has_value()) << t;
+  }
+}
+
+TEST_F(Matrices, Determinants) {
+  struct Cas {
+    const char* matrice;
+    const char* attendu;
+  };
+  const Cas cas[] = {
+      {"[[1;2];[3;4]]", "-2"},
+      {"[[1;0;0];[0;1;0];[0;0;1]]", "1"},
+      {"[[a;b];[c;d]]", "a*d-b*c"},
+      {"[[4]]", "4"},
+      {"[[x+x]]", "2*x"},  // one entry collected as larger ones are
+      {"[[2;x];[x;2]]", "4-x^2"},
+      {"[[1;2;3];[4;5;6];[7;8;9]]", "0"},
+      {"[[a;b;c];[d;e;f];[g;h;i]]", "g*b*f-g*c*e-h*a*f+h*c*d+i*a*e-i*b*d"},
+      {"[[1/2;1];[1;1/3]]", "-5/6"},
+      {"[[0.5;1];[1;1]]", "-1/2"},  // exact and decimal numbers brought to one number
+      {"[[0.5;1.5;2.5];[1.5;2.5;3.5];[2.5;3.5;4.5]]", "0"},
+      {"[[0;0;0;0;0;0;0;1];[0;0;0;0;0;0;1;0];[0;0;0;0;0;1;0;0];[0;0;0;0;1;0;0;0];"
+       "[0;0;0;1;0;0;0;0];[0;0;1;0;0;0;0;0];[0;1;0;0;0;0;0;0];[1;0;0;0;0;0;0;0]]",
+       "1"},
+      {"[[1;2;3];[4;5;6]]", "erreur(Le nombre de ligne est diff\xE9rent du nombre de colonne)"},
+      {"[[1;erreur(abc)];[3;4]]", "erreur(abc)"},  // an error entry is the result
+  };
+  for (const auto& c : cas) EXPECT_EQ(lue(std::string("A;") + c.matrice).determinant(), c.attendu) << c.matrice;
+}
+
+TEST_F(Matrices, TheEmptyMatrixHasDeterminantOne) {
+  EXPECT_EQ(Tmatrice::Create_carree("A", 0).determinant(), "1");
+  Tmatrice m = lue("A;[[7]]");
+  m.supprimer_ligne_colonne(0, 0);
+  EXPECT_EQ(m.nb_lignes, 0);
+  EXPECT_EQ(m.determinant(), "1");
+}
+
+TEST_F(Matrices, SizesAboveEightAreRefused) {
+  std::string ligne = "[1;0;0;0;0;0;0;0;0]";
+  std::string t = "A;[";
+  for (int r = 0; r < 9; ++r) t += (r ? ";" : "") + ligne;
+  t += "]";
+  const std::string trop_grande = erreur(textes_fixes().matrice_trop_grande);
+  EXPECT_EQ(lue(t).determinant(), trop_grande);
+  EXPECT_EQ(inverse(t), trop_grande);
+}
+
+// Integer matrices take checked arithmetic; the same entries in brackets
+// take the texts. Both must agree.
+TEST_F(Matrices, IntegerDeterminantsAgreeWithTheTexts) {
+  std::mt19937 alea(12345);
+  std::uniform_int_distribution<int> entree(-9, 9);
+  for (int n = 1; n <= 5; ++n) {
+    for (int essai = 0; essai < 6; ++essai) {
+      Tmatrice entiers = Tmatrice::Create_carree("A", n);
+      Tmatrice textes = entiers;
+      for (int c = 0; c < n; ++c) {
+        for (int r = 0; r < n; ++r) {
+          const std::string v = texte_entier(entree(alea));
+          entiers.coefficients[c][r] = v;
+          textes.coefficients[c][r] = "(" + v + ")";
+        }
+      }
+      EXPECT_EQ(entiers.determinant(), textes.determinant()) << entiers.texte();
+    }
+  }
+}
+
+TEST_F(Matrices, IntegerOverflowFallsBackToTheTexts) {
+  // 10^12 squared does not fit in 64 bits: the texts give the value.
+  EXPECT_EQ(lue("A;[[1000000000000;0];[0;1000000000000]]").determinant(), "1E24");
+  EXPECT_EQ(lue("A;[[9223372036854775807;1];[1;1]]").determinant(), "9223372036854775806");
+}
+
+TEST_F(Matrices, Inverses) {
+  struct Cas {
+    const char* matrice;
+    const char* attendu;
+  };
+  const std::string singuliere = erreur(textes_fixes().matrice_non_inversible);
+  const Cas cas[] = {
+      {"[[1;2];[3;4]]", "[[-2;1];[3/2;-1/2]]"},
+      {"[[4]]", "[[1/4]]"},
+      {"[[2;0;0];[0;3;0];[0;0;4]]", "[[1/2;0;0];[0;1/3;0];[0;0;1/4]]"},
+      {"[[1;2;3];[0;1;4];[5;6;0]]", "[[-24;18;5];[20;-15;-4];[-5;4;1]]"},
+      {"[[a;b];[c;d]]", "[[d/(a*d-b*c);-b/(a*d-b*c)];[-c/(a*d-b*c);a/(a*d-b*c)]]"},
+      {"[[2;4];[1;2]]", singuliere.c_str()},
+      {"[[0]]", singuliere.c_str()},
+      {"[[x;x];[1;1]]", singuliere.c_str()},
+      {"[[0.5;1.5;2.5];[1.5;2.5;3.5];[2.5;3.5;4.5]]", singuliere.c_str()},
+      {"[[1;2;3];[4;5;6]]", "erreur(Le nombre de ligne est diff\xE9rent du nombre de colonne)"},
+  };
+  for (const auto& c : cas) EXPECT_EQ(inverse(std::string("M;") + c.matrice), c.attendu) << c.matrice;
+  const auto r = lue("M;[[1;2];[3;4]]").inverse();
+  ASSERT_TRUE(std::holds_alternative<Tmatrice>(r));
+  EXPECT_EQ(std::get<Tmatrice>(r).nom, "InvM");
+}
+
+TEST_F(Matrices, RemovingARowAndAColumn) {
+  Tmatrice m = lue("A;[[1;2;3];[4;5;6];[7;8;9]]");
+  m.supprimer_ligne_colonne(0, 2);
+  EXPECT_EQ(m.texte(), "[[2;3];[5;6]]");
+  EXPECT_EQ(m.nb_colonnes, 2);
+  m.supprimer_ligne_colonne(2, 0);  // no column 2 any more: nothing moves
+  m.supprimer_ligne_colonne(0, -1);
+  EXPECT_EQ(m.texte(), "[[2;3];[5;6]]");
+}
+
+TEST_F(Matrices, EntriesFilledByHandAreNeverReadPastTheArrays) {
+  Tmatrice m = Tmatrice::Create("A", 2, 2);
+  m.coefficients[1].pop_back();  // a ragged column
+  const std::string invalide = erreur(textes_fixes().matrice_invalide);
+  EXPECT_EQ(m.determinant(), invalide);
+  EXPECT_EQ(m.texte(), "");
+  m.supprimer_ligne_colonne(0, 0);
+  EXPECT_EQ(m.nb_lignes, 2);
+  EXPECT_EQ(Tmatrice::Create("A", -3, 2).coefficients.size(), 0u);
+}
+
+}  // namespace
