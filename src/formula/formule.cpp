@@ -541,23 +541,29 @@ void Tformule::selectionner_ligne(int l, bool avec_balises) {
   texte_selectionne = avec_balises ? ligne.texte : ligne.texte_affiche();
 }
 
-void Tformule::supprimer_selection() {
-  if (!position_valide(ancre) || !position_valide(fin)) return;
+// The first and last source characters under the selection, in order;
+// none when either end lies outside the text.
+std::optional<std::pair<int, int>> Tformule::bornes_selection() const {
+  if (!position_valide(ancre) || !position_valide(fin)) return std::nullopt;
   int a = indice_source(ancre.ligne, ancre.cellule);
   int b = indice_source(fin.ligne, fin.cellule);
-  if (a < 0 || b < 0) return;
+  if (a < 0 || b < 0) return std::nullopt;
   if (a > b) std::swap(a, b);
-  if (static_cast<std::size_t>(b) >= source.size()) return;
+  if (static_cast<std::size_t>(b) >= source.size()) return std::nullopt;
+  return std::pair{a, b};
+}
+
+void Tformule::supprimer_selection() {
+  const auto bornes = bornes_selection();
+  if (!bornes) return;
+  const auto [a, b] = *bornes;
   source.erase(static_cast<std::size_t>(a), static_cast<std::size_t>(b - a + 1));
 }
 
 void Tformule::baliser_selection(std::string_view ouvrante, std::string_view fermante, const std::vector<int>& types) {
-  if (!position_valide(ancre) || !position_valide(fin)) return;
-  int a = indice_source(ancre.ligne, ancre.cellule);
-  int b = indice_source(fin.ligne, fin.cellule);
-  if (a < 0 || b < 0) return;
-  if (a > b) std::swap(a, b);
-  if (static_cast<std::size_t>(b) >= source.size()) return;
+  const auto bornes = bornes_selection();
+  if (!bornes) return;
+  const auto [a, b] = *bornes;
   const std::vector<bool> masque = ::masque_balises(source);
   std::string garde;
   std::string tag;

@@ -4,8 +4,10 @@
 // editor makes on the source.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "formula/ligne.h"
@@ -111,5 +113,6 @@ class Tformule {
   void effacer_surbrillance();
   void inverser(const Trectangle& r);
   bool position_valide(Tposition p) const;
+  std::optional<std::pair<int, int>> bornes_selection() const;
   const Tcellule* cellule(int ligne, int cellule) const;
 };

@@ -1,9 +1,9 @@
 #include "shell/auto_pilote_fonction.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "localisation/messages.h"
 #include "platform/texte_qt.h"
@@ -17,13 +17,7 @@ TFauto_pilote::TFauto_pilote(QWidget* parent) : QDialog(parent) {
   auto* disposition = new QVBoxLayout(this);
   Edit1 = f.zone_texte(this, "Edit1");
   disposition->addWidget(Edit1);
-  auto* bas = new QHBoxLayout;
-  Bok = f.bouton(this, "Bok");
-  Bannuler = f.bouton(this, "Bannuler");
-  bas->addStretch();
-  bas->addWidget(Bok);
-  bas->addWidget(Bannuler);
-  disposition->addLayout(bas);
+  std::tie(Bok, Bannuler) = f.ligne_ok_annuler(this, disposition, "Bok", "Bannuler");
   connect(Bok, &QPushButton::clicked, this, [this] { BokClick(); });
   connect(Bannuler, &QPushButton::clicked, this, [this] { BannulerClick(); });
   FormCreate();

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -92,6 +93,18 @@ QPushButton* Fabrique::bouton(QWidget* parent, const char* nom) {
   auto* b = new QPushButton(parent);
   decorer(b, nom);
   return b;
+}
+
+std::pair<QPushButton*, QPushButton*> Fabrique::ligne_ok_annuler(QWidget* fenetre, QBoxLayout* disposition,
+                                                                const char* ok, const char* annuler) {
+  auto* bas = new QHBoxLayout;
+  QPushButton* b_ok = bouton(fenetre, ok);
+  QPushButton* b_annuler = bouton(fenetre, annuler);
+  bas->addStretch();
+  bas->addWidget(b_ok);
+  bas->addWidget(b_annuler);
+  disposition->addLayout(bas);
+  return {b_ok, b_annuler};
 }
 
 QToolButton* Fabrique::bouton_outil(QWidget* parent, const char* nom) {

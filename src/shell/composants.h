@@ -7,8 +7,10 @@
 #include <QString>
 
 #include <string>
+#include <utility>
 
 class QAction;
+class QBoxLayout;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -43,6 +45,9 @@ class Fabrique {
 
   QPushButton* bouton(QWidget* parent, const char* nom);
   QToolButton* bouton_outil(QWidget* parent, const char* nom);
+  // Two buttons at the bottom right of a dialog, added to its layout.
+  std::pair<QPushButton*, QPushButton*> ligne_ok_annuler(QWidget* fenetre, QBoxLayout* disposition, const char* ok,
+                                                         const char* annuler);
   QCheckBox* case_a_cocher(QWidget* parent, const char* nom);
   QLabel* etiquette(QWidget* parent, const char* nom);
   QGroupBox* groupe(QWidget* parent, const char* nom);

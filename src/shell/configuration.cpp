@@ -1,9 +1,9 @@
 #include "shell/configuration.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "shell/composants.h"
 
@@ -13,14 +13,8 @@ TFconfiguration::TFconfiguration(QWidget* parent) : QDialog(parent) {
   Fabrique f("TFconfiguration");
   f.titrer(this);
   auto* disposition = new QVBoxLayout(this);
-  auto* bas = new QHBoxLayout;
-  Bok = f.bouton(this, "Bok");
-  Bannuler = f.bouton(this, "Bannuler");
-  bas->addStretch();
-  bas->addWidget(Bok);
-  bas->addWidget(Bannuler);
   disposition->addStretch();
-  disposition->addLayout(bas);
+  std::tie(Bok, Bannuler) = f.ligne_ok_annuler(this, disposition, "Bok", "Bannuler");
   connect(Bok, &QPushButton::clicked, this, &QDialog::accept);
   connect(Bannuler, &QPushButton::clicked, this, &QDialog::reject);
   FormCreate();

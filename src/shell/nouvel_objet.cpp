@@ -2,7 +2,6 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,13 +63,7 @@ TFnouvel_objet::TFnouvel_objet(QWidget* parent) : QDialog(parent) {
   constante->addRow(Bajouter_constante);
   constante->addRow(LBconstante);
 
-  auto* bas = new QHBoxLayout;
-  QPushButton* ok = f.bouton(this, "dxButton7");
-  QPushButton* annuler = f.bouton(this, "dxButton8");
-  bas->addStretch();
-  bas->addWidget(ok);
-  bas->addWidget(annuler);
-  disposition->addLayout(bas);
+  const auto [ok, annuler] = f.ligne_ok_annuler(this, disposition, "dxButton7", "dxButton8");
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
   connect(Bok, &QPushButton::clicked, this, [this] { BokClick(); });
