@@ -21,6 +21,7 @@
 #include "engine/resoudre.h"
 #include "engine/sommes.h"
 #include "engine/statistiques.h"
+#include "engine/systeme_lineaire.h"
 #include "engine/primitives.h"
 #include "engine/vecteur.h"
 #include "localisation/catalogue.h"
@@ -43,8 +44,6 @@ std::optional<std::int32_t> entier_ou_message(const std::string& t, const std::s
   if (!n) affiche_message(message);
   return n;
 }
-
-std::string rendu_inchange(const Arguments&, const std::string& texte) { return texte; }
 
 std::string pgcd_(const Arguments& a, const std::string&) {
   const auto m = entier_ou_message(a[0], catalogue_textes.txt_pgcd_entiers);
@@ -230,6 +229,10 @@ std::string discriminant_(const Arguments& a, const std::string&) {
   return equation ? discriminant(*equation, a[1]) : refus;
 }
 
+std::string resoudre_systeme_(const Arguments& a, const std::string&) { return resoudre_systeme(a[0], a[1]); }
+
+std::string points_en_droite_(const Arguments& a, const std::string&) { return points_en_droite(a); }
+
 std::string ou_(const Arguments& a, const std::string&) {
   const auto cle = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
   return cle ? crypter(a[1], *cle) : "";
@@ -239,9 +242,6 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {48, 50}) {
-    r[id] = rendu_inchange;
-  }
   r[13] = deriver_;
   r[14] = integrer_;
   r[15] = integrale_;
@@ -276,7 +276,9 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[24] = erreurs_transmises<resoudre_<false>>;
   r[26] = erreurs_transmises<discriminant_>;
   r[40] = erreurs_transmises<resoudre_<true>>;
+  r[48] = erreurs_transmises<resoudre_systeme_>;
   r[49] = developpement_limite_;
+  r[50] = erreurs_transmises<points_en_droite_>;
   r[51] = erreurs_transmises<produit_scalaire_>;
   r[53] = ou_;
   return r;
