@@ -1,5 +1,7 @@
 #include "engine/primitives.h"
 
+#include <algorithm>
+
 #include "engine/decoupage.h"
 #include "engine/expression.h"
 #include "engine/fonction.h"
@@ -59,6 +61,11 @@ bool cite_nom(const std::string& t, const std::string& nom) {
     if (debut_de_nom && fin_de_nom) return true;
   }
   return false;
+}
+
+bool nomme_l_un_de(const std::string& t, const std::vector<std::string>& noms) {
+  return std::any_of(noms.begin(), noms.end(),
+                     [&](const std::string& nom) { return !independant_de(t, nom) || cite_nom(t, nom); });
 }
 
 bool commence_par_nombre(const std::string& t) {

@@ -24,6 +24,8 @@ bool contient_appel(const std::string& t, const std::string& nom);
 // `nom` written somewhere in t as a whole name, inside calls of any row
 // too (which variables() does not look into).
 bool cite_nom(const std::string& t, const std::string& nom);
+// t depends on one of the names: among its variables or written in it.
+bool nomme_l_un_de(const std::string& t, const std::vector<std::string>& noms);
 // The leftmost factor of a product chain is a number.
 bool commence_par_nombre(const std::string& t);
 // Left operand of a top-level "/", else t; right operand, else "1".

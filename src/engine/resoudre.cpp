@@ -6,6 +6,7 @@
 #include "engine/complexe.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
+#include "engine/equation_differentielle.h"
 #include "engine/expression.h"
 #include "engine/fonction.h"
 #include "engine/fractions.h"
@@ -80,6 +81,7 @@ std::string second_degre(const Coefficients& k, const std::string& v, bool compl
 }
 
 std::string resout(const std::string& equation, const std::string& v, bool complexe) {
+  if (equation.find('\'') != std::string::npos) return resoudre_equation_differentielle(equation, v);
   const auto lu = coefficients_quadratiques(equation, v, catalogue_textes.txt_erreur_fonction_resoudre);
   if (const auto* erreur = std::get_if<std::string>(&lu)) return *erreur;
   const Coefficients& k = std::get<Coefficients>(lu);

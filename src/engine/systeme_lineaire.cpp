@@ -20,13 +20,6 @@ using Textes = std::vector<std::string>;
 
 Textes elements(const std::string& liste) { return decoupe(enleve_delimiteurs(liste, "[]"), ';'); }
 
-bool nomme_une_inconnue(const std::string& t, const Textes& inconnues) {
-  for (const auto& x : inconnues) {
-    if (!independant_de(t, x) || cite_nom(t, x)) return true;
-  }
-  return false;
-}
-
 // The coefficient matrix (column j: unknown j) and the right-hand sides, or
 // the error value that stops the solving.
 struct Systeme {
@@ -44,7 +37,7 @@ std::optional<std::string> lit_equation(const std::string& equation, const Texte
   for (std::size_t j = 0; j < inconnues.size(); ++j) {
     std::string coefficient = regroupe_somme(f.deriver(inconnues[j]));
     if (est_erreur(coefficient)) return coefficient;
-    if (nomme_une_inconnue(coefficient, inconnues)) return valeur_erreur(textes_fixes().systeme_non_lineaire);
+    if (nomme_l_un_de(coefficient, inconnues)) return valeur_erreur(textes_fixes().systeme_non_lineaire);
     s.coefficients.coefficients[j][i] = std::move(coefficient);
   }
   const std::string constante = f.numeriser_liste(liste_inconnues);
@@ -52,7 +45,7 @@ std::optional<std::string> lit_equation(const std::string& equation, const Texte
   // A term the derivation takes for a constant (a call of an unknown
   // function of x) would leave an unknown in the right-hand side.
   std::string second = operation_ordonnee("-1", constante, "*");
-  if (nomme_une_inconnue(second, inconnues)) return valeur_erreur(textes_fixes().systeme_non_lineaire);
+  if (nomme_l_un_de(second, inconnues)) return valeur_erreur(textes_fixes().systeme_non_lineaire);
   s.seconds_membres[i] = std::move(second);
   return std::nullopt;
 }
