@@ -1,5 +1,6 @@
 #include "engine/equation_differentielle.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -37,6 +38,12 @@ struct Equation {
 
 Textes elements(const std::string& liste) { return decoupe(enleve_delimiteurs(liste, "[]"), ';'); }
 
+// The independent variable must be a plain name: letters, digits, "_", not
+// starting with a digit.
+bool est_nom_simple(const std::string& t) {
+  return !t.empty() && !(t[0] >= '0' && t[0] <= '9') && std::all_of(t.begin(), t.end(), est_car_nom);
+}
+
 Textes formes(const std::string& nom) { return {nom, nom + "'", nom + "''"}; }
 
 // The coefficients of y, y', y'': an equation is linear only when none of
@@ -66,7 +73,7 @@ std::optional<std::string> lit(const std::string& equation, const std::string& a
   e.y = retire_fonction_cherchee(noms);
   // The independent variable is no other unknown: y''=x is of the second order.
   retire_nom(noms, e.x);
-  if (e.y.nom.empty() || e.x.empty() || e.x.find('\'') != std::string::npos || e.x == e.y.nom) return impossible();
+  if (e.y.nom.empty() || !est_nom_simple(e.x) || e.x == e.y.nom) return impossible();
   if (!noms.empty()) return valeur_erreur(textes_fixes().equation_second_ordre);
   if (e.presente(1) && e.presente(2) && e.y.derivees[2] != e.y.derivees[1] + "'") return impossible();
   return lit_coefficients(e);

@@ -46,6 +46,8 @@ TEST_F(EquationsDifferentielles, Forms) {
       {"y'=2*y", "[x;z(0)=3]", impossible},
       {"y'=2*y", "[x;y(0)]", impossible},
       {"y'=2*y", "y", impossible},
+      {"y'=2*y", "[]", impossible},
+      {"y'=2*y", "2*x", impossible},
   };
   for (const auto& c : cas) {
     EXPECT_EQ(resoudre_equation_differentielle(c.equation, c.argument), c.attendu) << c.equation << " " << c.argument;
