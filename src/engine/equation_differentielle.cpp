@@ -36,8 +36,6 @@ struct Equation {
   bool presente(int ordre) const { return !y.derivees[ordre].empty(); }
 };
 
-Textes elements(const std::string& liste) { return decoupe(enleve_delimiteurs(liste, "[]"), ';'); }
-
 // The independent variable must be a plain name: letters, digits, "_", not
 // starting with a digit.
 bool est_nom_simple(const std::string& t) {
@@ -65,7 +63,7 @@ std::optional<std::string> lit_coefficients(Equation& e) {
 std::optional<std::string> lit(const std::string& equation, const std::string& argument, Equation& e) {
   e.membre = positions_hors_parentheses(equation).egal != 0 ? reduire(membre_unique(equation)) : equation;
   if (est_erreur(e.membre)) return e.membre;
-  const Textes items = elements(argument);
+  const Textes items = elements_liste(argument);
   e.x = items[0];
   e.conditions.assign(items.begin() + 1, items.end());
   Textes noms = decoupe_arguments(fonction(e.membre).variables());
@@ -156,7 +154,7 @@ std::string second_ordre(const Equation& e) {
       operation(operation_ordonnee(c[2], x + "^2", "*"), operation_ordonnee(c[1], x, "*"), "+"), c[0], "+");
   const std::string racines = resoudre(caracteristique, x, true);
   if (est_erreur(racines)) return racines;
-  Textes r = elements(racines);
+  Textes r = elements_liste(racines);
   for (auto& item : r) item = item.substr(item.find('=') + 1);
   const auto fois_x = [&](const std::string& facteur) { return operation_ordonnee(facteur, x, "*"); };
   if (r.size() == 1) return e.y.nom + "=" + operation(exponentielle(fois_x(r[0])), "a*" + x + "+b", "*");

@@ -18,8 +18,6 @@ namespace {
 
 using Textes = std::vector<std::string>;
 
-Textes elements(const std::string& liste) { return decoupe(enleve_delimiteurs(liste, "[]"), ';'); }
-
 // The coefficient matrix (column j: unknown j) and the right-hand sides, or
 // the error value that stops the solving.
 struct Systeme {
@@ -66,8 +64,8 @@ std::string cramer(const Systeme& s, const Textes& inconnues, const std::string&
 }
 
 std::string resout_systeme(const std::string& equations, const std::string& variables) {
-  const Textes lignes = elements(equations);
-  const Textes inconnues = elements(variables);
+  const Textes lignes = elements_liste(equations);
+  const Textes inconnues = elements_liste(variables);
   if (lignes.size() != inconnues.size()) return valeur_erreur(textes_fixes().nombre_variables_equations);
   // Refused before any derivative is taken: past this size the
   // determinant is refused anyway.
@@ -98,15 +96,15 @@ std::string droite_oblique(const Textes& a, const Textes& b) {
   const std::string solution = resout_systeme("[" + equation(a) + ";" + equation(b) + "]", "[" + m + ";" + p + "]");
   if (solution == valeur_erreur(textes_fixes().pas_de_solution_unique)) return droite_indeterminee();
   if (est_erreur(solution)) return solution;
-  const Textes valeurs = elements(solution);
+  const Textes valeurs = elements_liste(solution);
   const auto apres_egal = [](const std::string& item) { return item.substr(item.find('=') + 1); };
   return "y=" + reduire(apres_egal(valeurs[0]) + "*x+(" + apres_egal(valeurs[1]) + ")");
 }
 
 std::string droite(const std::vector<std::string>& points) {
   if (points.size() != 2) return droite_indeterminee();
-  const Textes a = elements(points[0]);
-  const Textes b = elements(points[1]);
+  const Textes a = elements_liste(points[0]);
+  const Textes b = elements_liste(points[1]);
   if (a.size() != 2 || b.size() != 2) return droite_indeterminee();
   for (const auto& coordonnee : {a[0], a[1], b[0], b[1]}) {
     if (coordonnee.empty()) return droite_indeterminee();
