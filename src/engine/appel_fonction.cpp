@@ -3,6 +3,7 @@
 #include "engine/decoupage.h"
 #include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/valeurs_erreur.h"
 
 namespace {
 constexpr int id_erreur = 58;
@@ -42,6 +43,8 @@ bool est_erreur(const std::string& texte) {
   std::vector<std::string> arguments;
   return reconnait_fonction(texte, arguments) == id_erreur;
 }
+
+std::string en_valeur_erreur(const std::string& texte) { return est_erreur(texte) ? texte : valeur_erreur(texte); }
 
 bool est_fonction_utilisateur(const std::string& texte) {
   std::vector<std::string> arguments;

@@ -18,8 +18,10 @@
 #include "engine/polynome.h"
 #include "engine/radicaux.h"
 #include "engine/reduction.h"
+#include "engine/resoudre.h"
 #include "engine/sommes.h"
 #include "engine/statistiques.h"
+#include "engine/systeme_lineaire.h"
 #include "engine/primitives.h"
 #include "engine/vecteur.h"
 #include "localisation/catalogue.h"
@@ -42,8 +44,6 @@ std::optional<std::int32_t> entier_ou_message(const std::string& t, const std::s
   if (!n) affiche_message(message);
   return n;
 }
-
-std::string rendu_inchange(const Arguments&, const std::string& texte) { return texte; }
 
 std::string pgcd_(const Arguments& a, const std::string&) {
   const auto m = entier_ou_message(a[0], catalogue_textes.txt_pgcd_entiers);
@@ -214,6 +214,25 @@ std::string produit_scalaire_(const Arguments& a, const std::string&) {
   return produit_scalaire(*u, *v);
 }
 
+// resoudre, complexe_resoudre, discriminant: the equation evaluated first,
+// the variable as typed.
+template <bool complexe>
+std::string resoudre_(const Arguments& a, const std::string&) {
+  std::string refus;
+  const auto equation = argument_calcule(a[0], refus);
+  return equation ? resoudre(*equation, a[1], complexe) : refus;
+}
+
+std::string discriminant_(const Arguments& a, const std::string&) {
+  std::string refus;
+  const auto equation = argument_calcule(a[0], refus);
+  return equation ? discriminant(*equation, a[1]) : refus;
+}
+
+std::string resoudre_systeme_(const Arguments& a, const std::string&) { return resoudre_systeme(a[0], a[1]); }
+
+std::string points_en_droite_(const Arguments& a, const std::string&) { return points_en_droite(a); }
+
 std::string ou_(const Arguments& a, const std::string&) {
   const auto cle = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
   return cle ? crypter(a[1], *cle) : "";
@@ -223,9 +242,6 @@ constexpr int derniere_ligne = 58;
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  for (const int id : {24, 26, 40, 48, 50}) {
-    r[id] = rendu_inchange;
-  }
   r[13] = deriver_;
   r[14] = integrer_;
   r[15] = integrale_;
@@ -257,7 +273,12 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[45] = erreurs_transmises<complexe_<&complexe::argument>>;
   r[46] = erreurs_transmises<det_>;
   r[47] = erreurs_transmises<inv_>;
+  r[24] = erreurs_transmises<resoudre_<false>>;
+  r[26] = erreurs_transmises<discriminant_>;
+  r[40] = erreurs_transmises<resoudre_<true>>;
+  r[48] = erreurs_transmises<resoudre_systeme_>;
   r[49] = developpement_limite_;
+  r[50] = erreurs_transmises<points_en_droite_>;
   r[51] = erreurs_transmises<produit_scalaire_>;
   r[53] = ou_;
   return r;

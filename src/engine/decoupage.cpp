@@ -160,6 +160,10 @@ std::string enleve_delimiteurs(std::string texte, std::string_view delimiteurs) 
   return texte.substr(debut, fin - debut);
 }
 
+std::vector<std::string> elements_liste(const std::string& liste) {
+  return decoupe(enleve_delimiteurs(liste, "[]"), ';');
+}
+
 std::string decompose_condition(std::string_view texte, std::string_view separateur) {
   const auto ouvrante = texte.find('(');
   const auto fermante = texte.find(')');

@@ -29,6 +29,10 @@ int equilibre_parentheses(std::string_view texte);
 // separator at depth 0 of "()" and "[]". Always at least one element.
 std::vector<std::string> decoupe(const std::string& texte, char separateur);
 
+// A list's items: the enclosing square brackets dropped, then cut at ";"
+// as decoupe does. Empty items are kept, so "[x;]" has two.
+std::vector<std::string> elements_liste(const std::string& liste);
+
 // The same cut at ";" counting round brackets only, so a ";" inside square
 // brackets cuts too.
 std::vector<std::string> decoupe_arguments(const std::string& texte);

@@ -54,5 +54,9 @@ class fonction : public expression {
   double dichotomie(const std::string& variable, double borne1, double borne2, double tolerance) const;
 };
 
+// An antiderivative F still holds a part that was not found: the
+// unevaluated call in either language, or a template without closed form.
+bool sans_primitive(const std::string& F);
+
 // The numeric value of a text (no variable).
 std::string numeriser_texte(const std::string& texte, bool exact);

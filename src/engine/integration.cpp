@@ -189,27 +189,12 @@ std::string integre(const std::string& texte, const std::string& v) {
   }
 }
 
-bool est_car_nom(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
+}  // namespace
 
-// A call of `nom` somewhere in t (not the end of a longer name).
-bool contient_appel(const std::string& t, const std::string& nom) {
-  const std::string appel = nom + "(";
-  for (auto p = t.find(appel); p != std::string::npos; p = t.find(appel, p + 1)) {
-    if (p == 0 || !est_car_nom(t[p - 1])) return true;
-  }
-  return false;
-}
-
-// F still holds an antiderivative that was not found: the unevaluated call
-// in either language, or a template without closed form, int(tan(x)).
 bool sans_primitive(const std::string& F) {
   const LignePredefinie* ligne = ligne_predefinie(id_integrer);
   return contient_appel(F, "int") || (ligne && (contient_appel(F, ligne->nom[0]) || contient_appel(F, ligne->nom[1])));
 }
-
-}  // namespace
 
 std::string fonction::integrer(const std::string& variable) const {
   return sous_garde([&] { return integre(texte, variable); });

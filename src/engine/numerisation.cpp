@@ -295,7 +295,7 @@ std::string fonction::numeriser_substitution(const std::string& variable, const 
 std::string fonction::numeriser_liste(const std::string& liste) const {
   GardeProfondeur garde;
   std::string r = texte;
-  for (const auto& nom : decoupe(enleve_delimiteurs(liste, "[]"), ';')) r = numerise(r, {nom, true, 0});
+  for (const auto& nom : elements_liste(liste)) r = numerise(r, {nom, true, 0});
   return resultat_garde(garde, r);
 }
 

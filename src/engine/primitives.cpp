@@ -1,5 +1,7 @@
 #include "engine/primitives.h"
 
+#include <algorithm>
+
 #include "engine/decoupage.h"
 #include "engine/expression.h"
 #include "engine/fonction.h"
@@ -35,6 +37,35 @@ bool independant_de(const std::string& t, const std::string& v) {
     if (nom == v) return false;
   }
   return true;
+}
+
+bool est_car_nom(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool contient_appel(const std::string& t, const std::string& nom) {
+  const std::string appel = nom + "(";
+  for (auto p = t.find(appel); p != std::string::npos; p = t.find(appel, p + 1)) {
+    if (p == 0 || !est_car_nom(t[p - 1])) return true;
+  }
+  return false;
+}
+
+bool cite_nom(const std::string& t, const std::string& nom) {
+  if (nom.empty()) return false;
+  for (auto p = t.find(nom); p != std::string::npos; p = t.find(nom, p + 1)) {
+    const auto fin = p + nom.size();
+    const bool debut_de_nom = p == 0 || !est_car_nom(t[p - 1]);
+    // y is not cited by y': the derivative mark makes another name.
+    const bool fin_de_nom = fin == t.size() || (!est_car_nom(t[fin]) && t[fin] != '\'');
+    if (debut_de_nom && fin_de_nom) return true;
+  }
+  return false;
+}
+
+bool nomme_l_un_de(const std::string& t, const std::vector<std::string>& noms) {
+  return std::any_of(noms.begin(), noms.end(),
+                     [&](const std::string& nom) { return !independant_de(t, nom) || cite_nom(t, nom); });
 }
 
 bool commence_par_nombre(const std::string& t) {

@@ -17,6 +17,15 @@ std::string enleve_moins(const std::string& t);
 bool est_constante(const std::string& t);
 // v is not among the variables of t.
 bool independant_de(const std::string& t, const std::string& v);
+// Letters, digits and "_": what names are made of.
+bool est_car_nom(char c);
+// A call of `nom` somewhere in t (not the end of a longer name).
+bool contient_appel(const std::string& t, const std::string& nom);
+// `nom` written somewhere in t as a whole name, inside calls of any row
+// too (which variables() does not look into).
+bool cite_nom(const std::string& t, const std::string& nom);
+// t depends on one of the names: among its variables or written in it.
+bool nomme_l_un_de(const std::string& t, const std::vector<std::string>& noms);
 // The leftmost factor of a product chain is a number.
 bool commence_par_nombre(const std::string& t);
 // Left operand of a top-level "/", else t; right operand, else "1".

@@ -9,3 +9,7 @@
 inline std::string valeur_erreur(const std::string& message) { return "erreur(" + message + ")"; }
 
 inline std::string erreur_division_par_zero() { return valeur_erreur(textes_fixes().division_par_zero); }
+
+// A failure text as an error value; a text that already is one is kept as
+// it stands, so catalogue texts written wrapped are not wrapped twice.
+std::string en_valeur_erreur(const std::string& texte);

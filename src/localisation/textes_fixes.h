@@ -16,7 +16,13 @@
   X(dimension_incompatible) \
   X(vecteur_invalide) \
   X(non_polynome) \
-  X(division_euclidienne_impossible)
+  X(division_euclidienne_impossible) \
+  X(pas_de_solution_unique) \
+  X(systeme_non_lineaire) \
+  X(nombre_variables_equations) \
+  X(equation_second_ordre) \
+  X(equation_impossible) \
+  X(droite_indeterminee)
 
 struct TextesFixes {
 #define PRALINORE_MEMBRE(nom) std::string nom;

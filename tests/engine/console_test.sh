@@ -136,3 +136,47 @@ pi
 1
 erreur(Cette fonction ne s'"'"'applique qu'"'"'aux polynômes.)
 x+1+2/(x-1)'
+
+# Equations, systems, lines and differential equations.
+verifie '' 'resoudre(x^3-1;x)
+resoudre(5;x)
+resoudre(x^2+x/3+1;x)
+resoudre(x^2-4=0;x)
+complexe_resoudre(x^2+1;x)
+discriminant(x^2+x+1;x)
+resoudre_systeme([x+y=3;x-y=1];[x;y])
+resoudre_systeme([x^2+y=1;x=2];[x;y])
+resoudre_systeme([x+x*y=3;x-y=1];[x;y])
+resoudre_systeme([x+y=2;x-y=0;2*x=2];[x;y])
+points_en_droite([0;3];[4;3])
+points_en_droite([0;1];[1;3])
+points_en_droite([1;2];[1;2])
+points_en_droite([2;4];[3;6])
+resoudre(y'"'"'=2*y;[x;y(0)=3])
+resoudre(y'"'"''"'"''"'"'=y;x)
+resoudre(y'"'"''"'"'+x*y=0;x)
+resoudre(y'"'"''"'"'-3*y'"'"'+2*y=0;x)
+' 'erreur(La fonction resoudre ne s'"'"'applique qu'"'"'au polynome de degré inférieur ou égal à 2.)
+erreur(pas de solution)
+erreur(pas de solution)
+[x=-2;x=2]
+[x=-î;x=î]
+-3
+[x=2;y=1]
+erreur(système non linéaire)
+erreur(système non linéaire)
+erreur(le nombre de variable doit être égal au nombre d'"'"'équation.)
+y=3
+y=1+2*x
+erreur(Impossible de determiner l'"'"'équation)
+y=2*x
+[y=3*exp(2*x)]
+erreur(Cette fonction ne résout que les équations du second ordre)
+erreur(Impossible de résoudre cette équation.)
+[y=a*exp(x)+b*exp(2*x)]'
+verifie '--langue en' 'solve(x^2+1;x)
+solve(x^3-1;x)
+discriminant(x^3;x)
+' 'erreur(no solution)
+erreur(The function solve is only for quadratic polynom.)
+erreur(The function discriminant is only for quadratic polynom.)'

@@ -1,0 +1,133 @@
+#include "engine/systeme_lineaire.h"
+
+#include <optional>
+
+#include "engine/appel_fonction.h"
+#include "engine/decoupage.h"
+#include "engine/fonction.h"
+#include "engine/fractions.h"
+#include "engine/operation.h"
+#include "engine/primitives.h"
+#include "engine/profondeur.h"
+#include "engine/reduction.h"
+#include "engine/regroupement.h"
+#include "engine/resoudre.h"
+#include "engine/valeurs_erreur.h"
+
+namespace {
+
+using Textes = std::vector<std::string>;
+
+// The coefficient matrix (column j: unknown j) and the right-hand sides, or
+// the error value that stops the solving.
+struct Systeme {
+  Tmatrice coefficients;
+  Textes seconds_membres;
+};
+
+// Equation i written into row i. An error value when the equation is one,
+// or when it is not linear.
+std::optional<std::string> lit_equation(const std::string& equation, const Textes& inconnues,
+                                        const std::string& liste_inconnues, int i, Systeme& s) {
+  if (est_erreur(equation)) return equation;
+  const std::string e = membre_unique(equation);
+  const fonction f(e);
+  for (std::size_t j = 0; j < inconnues.size(); ++j) {
+    std::string coefficient = regroupe_somme(f.deriver(inconnues[j]));
+    if (est_erreur(coefficient)) return coefficient;
+    if (nomme_l_un_de(coefficient, inconnues)) return valeur_erreur(textes_fixes().systeme_non_lineaire);
+    s.coefficients.coefficients[j][i] = std::move(coefficient);
+  }
+  const std::string constante = f.numeriser_liste(liste_inconnues);
+  if (est_erreur(constante)) return constante;
+  // A term the derivation takes for a constant (a call of an unknown
+  // function of x) would leave an unknown in the right-hand side.
+  std::string second = operation_ordonnee("-1", constante, "*");
+  if (nomme_l_un_de(second, inconnues)) return valeur_erreur(textes_fixes().systeme_non_lineaire);
+  s.seconds_membres[i] = std::move(second);
+  return std::nullopt;
+}
+
+// Cramer's rule: unknown j is the determinant with column j replaced by the
+// right-hand sides, over the system's determinant d.
+std::string cramer(const Systeme& s, const Textes& inconnues, const std::string& d) {
+  Tmatrice remplacee = Tmatrice::Create_carree("S", static_cast<int>(inconnues.size()));
+  std::string solution;
+  for (std::size_t j = 0; j < inconnues.size(); ++j) {
+    copie_coefficients(remplacee.coefficients, s.coefficients.coefficients);
+    remplacee.coefficients[j] = s.seconds_membres;
+    const std::string dj = remplacee.determinant();
+    if (est_erreur(dj)) return dj;
+    solution = ajoute_element(solution, inconnues[j] + "=" + fraction(operation(dj, d, "/")), ";");
+  }
+  return "[" + solution + "]";
+}
+
+std::string resout_systeme(const std::string& equations, const std::string& variables) {
+  const Textes lignes = elements_liste(equations);
+  const Textes inconnues = elements_liste(variables);
+  if (lignes.size() != inconnues.size()) return valeur_erreur(textes_fixes().nombre_variables_equations);
+  // Refused before any derivative is taken: past this size the
+  // determinant is refused anyway.
+  if (inconnues.size() > taille_maximale_matrice) return valeur_erreur(textes_fixes().matrice_trop_grande);
+  const int n = static_cast<int>(inconnues.size());
+  Systeme s{Tmatrice::Create_carree("S", n), Textes(inconnues.size())};
+  for (int i = 0; i < n; ++i) {
+    if (auto erreur = lit_equation(lignes[i], inconnues, variables, i, s)) return *erreur;
+  }
+  const std::string d = s.coefficients.determinant();
+  if (est_erreur(d)) return d;
+  if (d == "0") return valeur_erreur(textes_fixes().pas_de_solution_unique);
+  return cramer(s, inconnues, d);
+}
+
+// The difference of two coordinates is exactly 0.
+bool confondues(const std::string& a, const std::string& b) {
+  return regroupe_somme(numeriser_texte(operation(a, b, "-"), true)) == "0";
+}
+
+std::string droite_indeterminee() { return valeur_erreur(textes_fixes().droite_indeterminee); }
+
+// "y=m*x+p" from the system m*x1+p=y1, m*x2+p=y2.
+std::string droite_oblique(const Textes& a, const Textes& b) {
+  const std::string m = inconnue_pente;
+  const std::string p = inconnue_ordonnee;
+  const auto equation = [&](const Textes& point) { return m + "*(" + point[0] + ")+" + p + "=" + point[1]; };
+  const std::string solution = resout_systeme("[" + equation(a) + ";" + equation(b) + "]", "[" + m + ";" + p + "]");
+  if (solution == valeur_erreur(textes_fixes().pas_de_solution_unique)) return droite_indeterminee();
+  if (est_erreur(solution)) return solution;
+  const Textes valeurs = elements_liste(solution);
+  const auto apres_egal = [](const std::string& item) { return item.substr(item.find('=') + 1); };
+  return "y=" + reduire(apres_egal(valeurs[0]) + "*x+(" + apres_egal(valeurs[1]) + ")");
+}
+
+std::string droite(const std::vector<std::string>& points) {
+  if (points.size() != 2) return droite_indeterminee();
+  const Textes a = elements_liste(points[0]);
+  const Textes b = elements_liste(points[1]);
+  if (a.size() != 2 || b.size() != 2) return droite_indeterminee();
+  for (const auto& coordonnee : {a[0], a[1], b[0], b[1]}) {
+    if (coordonnee.empty()) return droite_indeterminee();
+    if (est_erreur(coordonnee)) return coordonnee;
+  }
+  if (confondues(a[0], b[0]) && confondues(a[1], b[1])) return droite_indeterminee();
+  if (a[0] == b[0] && a[1] != b[1]) return "x=" + a[0];
+  if (a[1] == b[1] && a[0] != b[0]) return "y=" + a[1];
+  return droite_oblique(a, b);
+}
+
+}  // namespace
+
+void copie_coefficients(Tcoefficient& destination, const Tcoefficient& source) {
+  for (std::size_t c = 0; c < destination.size() && c < source.size(); ++c) {
+    for (std::size_t r = 0; r < destination[c].size() && r < source[c].size(); ++r) destination[c][r] = source[c][r];
+  }
+}
+
+std::string resoudre_systeme(const std::string& equations, const std::string& variables) {
+  return sous_garde([&] { return resout_systeme(equations, variables); });
+}
+
+std::string points_en_droite(const std::vector<std::string>& points) {
+  return sous_garde([&] { return droite(points); });
+}
