@@ -63,10 +63,19 @@ std::string cramer(const Systeme& s, const Textes& inconnues, const std::string&
   return "[" + solution + "]";
 }
 
+// An unknown is a name: an empty list "[]" or an expression in the list of
+// unknowns leaves nothing to solve for.
+bool est_inconnue(const std::string& u) {
+  return !u.empty() && u.find_first_of("[]();=+-*/^!") == std::string::npos;
+}
+
 std::string resout_systeme(const std::string& equations, const std::string& variables) {
   const Textes lignes = elements_liste(equations);
   const Textes inconnues = elements_liste(variables);
   if (lignes.size() != inconnues.size()) return valeur_erreur(textes_fixes().nombre_variables_equations);
+  for (const auto& u : inconnues) {
+    if (!est_inconnue(u)) return valeur_erreur(textes_fixes().pas_de_solution_unique);
+  }
   // Refused before any derivative is taken: past this size the
   // determinant is refused anyway.
   if (inconnues.size() > taille_maximale_matrice) return valeur_erreur(textes_fixes().matrice_trop_grande);

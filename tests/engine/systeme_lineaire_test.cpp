@@ -34,6 +34,9 @@ TEST_F(Systemes, Cramer) {
       {"[x+y=2]", "[x;y]", erreur(f.nombre_variables_equations)},
       {"[a=1;b=1;c=1;d=1;e=1;f=1;g=1;h=1;k=1]", "[a;b;c;d;e;f;g;h;k]", erreur(f.matrice_trop_grande)},
       {"[x=1/0;y=1]", "[x;y]", erreur(f.division_par_zero)},
+      // Nothing to solve for: no "solution" naming the brackets.
+      {"[]", "[]", erreur(f.pas_de_solution_unique)},
+      {"[x+y=3;x-y=1]", "[x+1;y]", erreur(f.pas_de_solution_unique)},
   };
   for (const auto& c : cas) EXPECT_EQ(resoudre_systeme(c.equations, c.inconnues), c.attendu) << c.equations;
 }
