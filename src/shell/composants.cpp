@@ -89,11 +89,7 @@ void Fabrique::decorer(QObject* objet, const char* nom) {
   if (auto* action = qobject_cast<QAction*>(objet)) action->setToolTip(depuis_1252(conception->conseil));
 }
 
-QPushButton* Fabrique::bouton(QWidget* parent, const char* nom) {
-  auto* b = new QPushButton(parent);
-  decorer(b, nom);
-  return b;
-}
+QPushButton* Fabrique::bouton(QWidget* parent, const char* nom) { return creer_decore<QPushButton>(parent, nom); }
 
 std::pair<QPushButton*, QPushButton*> Fabrique::ligne_ok_annuler(QWidget* fenetre, QBoxLayout* disposition,
                                                                 const char* ok, const char* annuler) {
@@ -108,29 +104,16 @@ std::pair<QPushButton*, QPushButton*> Fabrique::ligne_ok_annuler(QWidget* fenetr
 }
 
 QToolButton* Fabrique::bouton_outil(QWidget* parent, const char* nom) {
-  auto* b = new QToolButton(parent);
+  auto* b = creer_decore<QToolButton>(parent, nom);
   b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  decorer(b, nom);
   return b;
 }
 
-QCheckBox* Fabrique::case_a_cocher(QWidget* parent, const char* nom) {
-  auto* c = new QCheckBox(parent);
-  decorer(c, nom);
-  return c;
-}
+QCheckBox* Fabrique::case_a_cocher(QWidget* parent, const char* nom) { return creer_decore<QCheckBox>(parent, nom); }
 
-QLabel* Fabrique::etiquette(QWidget* parent, const char* nom) {
-  auto* l = new QLabel(parent);
-  decorer(l, nom);
-  return l;
-}
+QLabel* Fabrique::etiquette(QWidget* parent, const char* nom) { return creer_decore<QLabel>(parent, nom); }
 
-QGroupBox* Fabrique::groupe(QWidget* parent, const char* nom) {
-  auto* g = new QGroupBox(parent);
-  decorer(g, nom);
-  return g;
-}
+QGroupBox* Fabrique::groupe(QWidget* parent, const char* nom) { return creer_decore<QGroupBox>(parent, nom); }
 
 QLineEdit* Fabrique::zone_texte(QWidget* parent, const char* nom) {
   auto* z = new QLineEdit(parent);

@@ -67,5 +67,13 @@ class Fabrique {
   void nommer(QObject* objet, const char* nom);
   void decorer(QObject* objet, const char* nom);
 
+  // A new control with its designed caption and hint.
+  template <class W>
+  W* creer_decore(QWidget* parent, const char* nom) {
+    auto* w = new W(parent);
+    decorer(w, nom);
+    return w;
+  }
+
   std::string fenetre_;
 };
