@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/primitives.h"
 #include "localisation/nombres.h"
 
 using Entier = std::optional<std::int64_t>;
@@ -56,3 +57,21 @@ inline Entier puissance_verifiee(std::int64_t base, std::uint64_t exposant) {
 
 // The integer written by an integer text (est_entier), when it fits.
 inline Entier entier_du_texte(const std::string& t) { return lire_entier64(t); }
+
+// The value of t when t is an integer text that fits; "+3", " 3" and "3.0"
+// are no integer texts.
+inline Entier entier_ecrit(const std::string& t) { return est_entier(t) ? entier_du_texte(t) : std::nullopt; }
+
+// Two integer texts combined by '+', '-' or '*' in checked arithmetic: no
+// value for other texts, another operator or a result that does not fit.
+inline Entier entiers_combines(const std::string& a, const std::string& b, char operateur) {
+  const Entier x = entier_ecrit(a);
+  const Entier y = entier_ecrit(b);
+  if (!x || !y) return std::nullopt;
+  switch (operateur) {
+    case '+': return somme_verifiee(*x, *y);
+    case '-': return difference_verifiee(*x, *y);
+    case '*': return produit_verifie(*x, *y);
+    default: return std::nullopt;
+  }
+}

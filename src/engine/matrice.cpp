@@ -111,7 +111,7 @@ class Laplace {
     for (int c = 0; c < m_.nb_colonnes; ++c) {
       for (int r = 0; r < m_.nb_lignes; ++r) {
         const std::string& e = entree(r, c);
-        const Entier n = est_entier(e) ? entier_du_texte(e) : std::nullopt;
+        const Entier n = entier_ecrit(e);
         if (!n) return false;
         entiers_[c].push_back(*n);
       }

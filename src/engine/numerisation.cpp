@@ -76,16 +76,7 @@ std::string valeur_usuelle(int id, double x) {
 // a double, 118264581564861424 - 118264581564861423 would be 0. No value
 // for other operands or when the result does not fit.
 std::optional<std::string> calcule_entiers(char operateur, const std::string& ta, const std::string& tb) {
-  const Entier a = est_entier(ta) ? entier_du_texte(ta) : std::nullopt;
-  const Entier b = est_entier(tb) ? entier_du_texte(tb) : std::nullopt;
-  if (!a || !b) return std::nullopt;
-  Entier r;
-  switch (operateur) {
-    case '+': r = somme_verifiee(*a, *b); break;
-    case '-': r = difference_verifiee(*a, *b); break;
-    case '*': r = produit_verifie(*a, *b); break;
-    default: break;
-  }
+  const Entier r = entiers_combines(ta, tb, operateur);
   if (!r) return std::nullopt;
   return texte_entier(*r);
 }

@@ -87,7 +87,7 @@ polynome polynome::Create(const std::string& texte) {
     return p;
   }
   const bool coefficients_constants = p.calcul_degre();
-  if (const Entier d = est_entier(p.degre) ? entier_du_texte(p.degre) : std::nullopt) {
+  if (const Entier d = entier_ecrit(p.degre)) {
     if (*d > degre_maximal) {
       p.degre = erreur_non_polynome();
     } else {
@@ -131,7 +131,7 @@ bool polynome::calcul_degre() {
     std::string c;
     std::string e;
     decomposer_monome(termes[k], c, e);
-    const Entier n = est_entier(e) ? entier_du_texte(e) : std::nullopt;
+    const Entier n = entier_ecrit(e);
     if (!n || *n < 0) {
       // One term that is no monomial makes the whole text no polynomial.
       degre = erreur_non_polynome();

@@ -6,6 +6,7 @@
 #include "engine/appel_fonction.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
+#include "engine/entiers_verifies.h"
 #include "engine/expression.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
@@ -120,7 +121,7 @@ std::string extrait_carres(const std::string& t) {
   GardeProfondeur garde;
   if (garde.depassee()) return "";
   if (t == "0") return "0";
-  const auto valeur = est_entier(t) ? lire_entier64(t) : std::nullopt;
+  const auto valeur = entier_ecrit(t);
   if (!valeur || *valeur < 0 || *valeur > radicande_maximal) return racine(t);
   if (*valeur == 0) return "0";
   auto n = static_cast<std::uint64_t>(*valeur);

@@ -16,9 +16,6 @@ std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t
 
 bool est_feuille(const std::string& t) { return expression(t).type_operateur == -1; }
 
-// The integer of an integer leaf, or nothing.
-Entier entier_feuille(const std::string& t) { return est_entier(t) ? entier_du_texte(t) : std::nullopt; }
-
 // Contents as 64-bit integers; no value when a product overflows.
 Entier contenu_n(const std::string& texte);
 
@@ -31,8 +28,8 @@ Entier contenu_somme(const std::string& a, const std::string& b, const std::stri
   if (!na || !nb) return std::nullopt;
   const expression u(operation(texte_entier(*na), texte_entier(*nb), operateur));
   if (u.type_operateur == -1) return est_entier(u.texte) ? entier_du_texte(u.texte) : Entier(1);
-  const auto l = entier_feuille(u.gauche);
-  const auto r = entier_feuille(u.droite);
+  const auto l = entier_ecrit(u.gauche);
+  const auto r = entier_ecrit(u.droite);
   if (!l || !r) return 1;
   return pgcd(*l, *r);
 }
@@ -56,8 +53,8 @@ Entier contenu_n(const std::string& texte) {
     }
     case 3: return contenu_n(a);
     case 4: {
-      const auto x = entier_feuille(a);
-      const auto k = entier_feuille(b);
+      const auto x = entier_ecrit(a);
+      const auto k = entier_ecrit(b);
       if (!x || !k || *k <= 0) return 1;
       return puissance_verifiee(*x, static_cast<std::uint64_t>(*k));
     }
@@ -82,10 +79,10 @@ Entier contenu_d(const std::string& texte) {
       return produit_verifie(*da, *db);
     }
     case 3:
-      if (est_feuille(a) && !est_entier(a) && entier_feuille(b)) return 0;
+      if (est_feuille(a) && !est_entier(a) && entier_ecrit(b)) return 0;
       return contenu_n(b);
     case 4: {
-      const auto k = entier_feuille(b);
+      const auto k = entier_ecrit(b);
       if (!k || *k > 0) return 1;
       const auto x = contenu_n(a);
       if (!x) return std::nullopt;
@@ -105,7 +102,7 @@ bool divise(std::string& t, std::int64_t g, bool dans_quotient) {
   t = sans_parentheses(t);
   const expression e(t);
   if (e.type_operateur == -1) {
-    const auto n = entier_feuille(t);
+    const auto n = entier_ecrit(t);
     // Only an exact quotient: truncating would change the value.
     if (!n || *n % g != 0) return false;
     const auto q = quotient_verifie(*n, g);
@@ -126,32 +123,13 @@ bool divise(std::string& t, std::int64_t g, bool dans_quotient) {
       if (!dans_quotient && !divise(b, g, true)) return false;
       t = operation(a, b, "/");
       return true;
-    case 2: {
-      const bool feuille_a = est_feuille(a);
-      const bool feuille_b = est_feuille(b);
-      if (!feuille_a && !feuille_b) return false;
-      if (entier_feuille(a) && entier_feuille(b)) {
-        if (divise(a, g, dans_quotient)) {
-          t = operation(a, b, "*");
-          return true;
-        }
-        if (divise(b, g, dans_quotient)) {
-          t = operation(a, b, "*");
-          return true;
-        }
-        return false;
-      }
-      std::string a2 = a;
-      if (divise(a2, g, dans_quotient)) {
-        t = operation(a2, b, "*");
-        return true;
-      }
-      if (divise(b, g, dans_quotient)) {
-        t = operation(a, b, "*");
-        return true;
-      }
-      return false;
-    }
+    case 2:
+      // One factor divided is enough; a failed try leaves its factor as it
+      // was, so the other is tried on the original product.
+      if (!est_feuille(a) && !est_feuille(b)) return false;
+      if (!divise(a, g, dans_quotient) && !divise(b, g, dans_quotient)) return false;
+      t = operation(a, b, "*");
+      return true;
     default: return false;  // a power is not divided
   }
 }

@@ -83,7 +83,7 @@ std::optional<Monome> partie_litterale(const std::string& terme) {
   decompose_produit(terme, bases, exposants);
   Monome m;
   for (std::size_t k = 0; k < bases.size(); ++k) {
-    const Entier e = est_entier(exposants[k]) ? entier_du_texte(exposants[k]) : std::nullopt;
+    const Entier e = entier_ecrit(exposants[k]);
     if (!e) return std::nullopt;
     if (est_nombre(bases[k])) continue;
     if (!est_nom_simple(bases[k])) return std::nullopt;
@@ -235,23 +235,13 @@ std::string somme_regroupee(const std::string& texte) {
 // Numbers of a product with the same exponent multiplied: exactly while
 // the integers fit.
 std::string produit_de_nombres(const std::string& a, const std::string& b) {
-  if (est_entier(a) && est_entier(b)) {
-    const auto x = entier_du_texte(a);
-    const auto y = entier_du_texte(b);
-    if (x && y) {
-      if (const auto p = produit_verifie(*x, *y)) return texte_entier(*p);
-    }
-  }
+  if (const Entier p = entiers_combines(a, b, '*')) return texte_entier(*p);
   return texte_nombre(lire_nombre(a).value_or(0) * lire_nombre(b).value_or(0));
 }
 
 std::string somme_exposants(const std::string& a, const std::string& b) {
   if (est_entier(a) && est_entier(b)) {
-    const auto x = entier_du_texte(a);
-    const auto y = entier_du_texte(b);
-    if (x && y) {
-      if (const auto s = somme_verifiee(*x, *y)) return texte_entier(*s);
-    }
+    if (const Entier s = entiers_combines(a, b, '+')) return texte_entier(*s);
     return texte_nombre(lire_nombre(a).value_or(0) + lire_nombre(b).value_or(0));
   }
   return regroupe_somme(operation_ordonnee(a, b, "+"));
@@ -293,9 +283,6 @@ bool memes_termes_signes(const std::string& a, const std::string& b) {
   }
   return true;
 }
-
-// Integer text of an exponent, or nothing.
-Entier exposant_entier(const std::string& e) { return est_entier(e) ? entier_du_texte(e) : std::nullopt; }
 
 struct Facteurs {
   Textes bases;
@@ -363,8 +350,8 @@ void factorise_lettre(std::string& a, std::string& b, std::string& sa, std::stri
         }
         continue;
       }
-      const auto ea = exposant_entier(fa.exposants[i]);
-      const auto eb = exposant_entier(fb.exposants[j]);
+      const auto ea = entier_ecrit(fa.exposants[i]);
+      const auto eb = entier_ecrit(fb.exposants[j]);
       if (!ea || !eb || *ea <= 0 || *eb <= 0 || (regroupement && *ea != *eb)) continue;
       const std::int64_t m = *ea < *eb ? *ea : *eb;
       ajoute_paire(fa.bases[i], texte_entier(m), commun.bases, commun.exposants);

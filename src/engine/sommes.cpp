@@ -22,16 +22,6 @@ std::string hors_limites() { return valeur_erreur(catalogue_textes.txt_argument_
 
 bool est_nombre_exact(const std::string& t) { return est_entier(numerateur(t)) && est_entier(denominateur(t)); }
 
-// Two integers, in checked arithmetic; no value when the result does not
-// fit (the collection then leaves the text unreduced).
-Entier entiers_combines(const std::string& a, const std::string& b, char operateur) {
-  if (!est_entier(a) || !est_entier(b)) return std::nullopt;
-  const Entier x = entier_du_texte(a);
-  const Entier y = entier_du_texte(b);
-  if (!x || !y) return std::nullopt;
-  return operateur == '+' ? somme_verifiee(*x, *y) : produit_verifie(*x, *y);
-}
-
 // One step: the value combined with the running result and collected. Two
 // exact numbers fold to the number the collection would give, without
 // taking the text apart first, so that a sum of 100,000 integers stays
