@@ -23,6 +23,7 @@
 #include "engine/statistiques.h"
 #include "engine/systeme_lineaire.h"
 #include "engine/primitives.h"
+#include "engine/valeurs_erreur.h"
 #include "engine/vecteur.h"
 #include "localisation/catalogue.h"
 #include "localisation/chaines.h"
@@ -34,8 +35,6 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 using Routine = std::string (*)(const Arguments& a, const std::string& texte);
-
-std::string erreur(const std::string& message) { return "erreur(" + message + ")"; }
 
 // Integer arguments that do not read show the row's message and give an
 // empty result, as the calculator expects.
@@ -53,9 +52,7 @@ std::string pgcd_(const Arguments& a, const std::string&) {
   return texte_entier(pgcd(*m, *n));
 }
 
-std::string hors_limites() { return erreur(catalogue_textes.txt_argument_hors_limites); }
-
-std::string compte(std::optional<std::int64_t> n) { return n ? texte_entier(*n) : hors_limites(); }
+std::string compte(std::optional<std::int64_t> n) { return n ? texte_entier(*n) : erreur_hors_limites(); }
 
 // comb(n;p), perm(n;p): n first, as the row's argument list says.
 template <std::optional<std::int64_t> (*denombrement)(std::int64_t, std::int64_t)>
@@ -172,7 +169,7 @@ std::string degre_(const Arguments& a, const std::string&) {
   if (!t) return refus;
   const polynome p = polynome::Create(*t);
   if (p.est_polynome) return p.degre;
-  return est_erreur(p.degre) ? p.degre : erreur(textes_fixes().non_polynome);
+  return est_erreur(p.degre) ? p.degre : valeur_erreur(textes_fixes().non_polynome);
 }
 
 std::string division_euclidienne_(const Arguments& a, const std::string&) {
@@ -191,7 +188,7 @@ std::string complexe_(const Arguments& a, const std::string& texte) {
   return r ? *r : texte;
 }
 
-std::string matrice_invalide() { return erreur(textes_fixes().matrice_invalide); }
+std::string matrice_invalide() { return valeur_erreur(textes_fixes().matrice_invalide); }
 
 // det, inv: the matrix text named for the reader.
 std::string det_(const Arguments& a, const std::string&) {
@@ -210,7 +207,7 @@ std::string inv_(const Arguments& a, const std::string&) {
 std::string produit_scalaire_(const Arguments& a, const std::string&) {
   const std::optional<Tvecteur> u = lire_vecteur("A;" + a[0]);
   const std::optional<Tvecteur> v = lire_vecteur("B;" + a[1]);
-  if (!u || !v) return erreur(textes_fixes().vecteur_invalide);
+  if (!u || !v) return valeur_erreur(textes_fixes().vecteur_invalide);
   return produit_scalaire(*u, *v);
 }
 
@@ -291,7 +288,7 @@ std::string evaluer_appel(int id, const std::vector<std::string>& arguments, con
   // User rows (from 59 on) and rows without a routine come back as typed.
   if (id <= 0 || id > derniere_ligne || id >= nb_fonctions_predefinies || table[id] == nullptr) return texte;
   if (static_cast<int>(arguments.size()) != fonctions_usuelles->nb_arguments[id]) {
-    return erreur(id == 13 ? textes_fixes().erreur_derivation : catalogue_textes.txt_nombre_arguments);
+    return valeur_erreur(id == 13 ? textes_fixes().erreur_derivation : catalogue_textes.txt_nombre_arguments);
   }
   return table[id](arguments, texte);
 }

@@ -158,9 +158,9 @@ std::string second_ordre(const Equation& e) {
   for (auto& item : r) item = item.substr(item.find('=') + 1);
   const auto fois_x = [&](const std::string& facteur) { return operation_ordonnee(facteur, x, "*"); };
   if (r.size() == 1) return e.y.nom + "=" + operation(exponentielle(fois_x(r[0])), "a*" + x + "+b", "*");
-  if (complexe(r[0]).contient_i()) {
-    const auto alpha = complexe(r[0]).partie_reelle();
-    const auto beta = complexe(r[0]).partie_imaginaire();
+  if (const complexe premiere(r[0]); premiere.contient_i()) {
+    const auto alpha = premiere.partie_reelle();
+    const auto beta = premiere.partie_imaginaire();
     if (!alpha || !beta) return impossible();
     const std::string bx = fois_x(*beta);
     const std::string oscillation =

@@ -1,5 +1,6 @@
 #include "engine/profondeur.h"
 
+#include "engine/valeurs_erreur.h"
 #include "localisation/catalogue.h"
 
 namespace {
@@ -22,7 +23,7 @@ GardeProfondeur::~GardeProfondeur() { --profondeur; }
 
 bool GardeProfondeur::depassee() const { return depassement; }
 
-std::string erreur_trop_complexe() { return "erreur(" + catalogue_textes.txt_expression_trop_complexe + ")"; }
+std::string erreur_trop_complexe() { return valeur_erreur(catalogue_textes.txt_expression_trop_complexe); }
 
 void oublie_memoire() { ++appel; }
 

@@ -18,8 +18,6 @@ constexpr std::int64_t termes_maximaux = 100000;
 constexpr std::size_t longueur_maximale = 2000;
 constexpr std::int64_t etapes_memorisees = 1000;
 
-std::string hors_limites() { return valeur_erreur(catalogue_textes.txt_argument_hors_limites); }
-
 bool est_nombre_exact(const std::string& t) { return est_entier(numerateur(t)) && est_entier(denominateur(t)); }
 
 // One step: the value combined with the running result and collected. Two
@@ -37,7 +35,7 @@ std::string etape(const std::string& resultat, const std::string& valeur, const 
 
 std::string accumule(const std::string& indice, std::int32_t a, std::int32_t b, const std::string& terme,
                      std::string resultat, const char* operateur) {
-  if (static_cast<std::int64_t>(b) - a + 1 > termes_maximaux) return hors_limites();
+  if (static_cast<std::int64_t>(b) - a + 1 > termes_maximaux) return erreur_hors_limites();
   GardeProfondeur garde;
   const fonction t(terme);
   for (std::int64_t i = a; i <= b && !garde.depassee(); ++i) {
@@ -48,7 +46,7 @@ std::string accumule(const std::string& indice, std::int32_t a, std::int32_t b, 
     const std::string valeur = t.numeriser(indice, true, static_cast<double>(i));
     resultat = etape(resultat, valeur, operateur);
     if (est_erreur(resultat)) break;
-    if (resultat.size() > longueur_maximale) return resultat_garde(garde, hors_limites());
+    if (resultat.size() > longueur_maximale) return resultat_garde(garde, erreur_hors_limites());
   }
   // Decimal terms would leave 1+0.5 apart: one exact number instead.
   return resultat_garde(garde, fraction_des_nombres(resultat));

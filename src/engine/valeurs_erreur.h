@@ -4,11 +4,14 @@
 
 #include <string>
 
+#include "localisation/catalogue.h"
 #include "localisation/textes_fixes.h"
 
 inline std::string valeur_erreur(const std::string& message) { return "erreur(" + message + ")"; }
 
 inline std::string erreur_division_par_zero() { return valeur_erreur(textes_fixes().division_par_zero); }
+
+inline std::string erreur_hors_limites() { return valeur_erreur(catalogue_textes.txt_argument_hors_limites); }
 
 // A failure text as an error value; a text that already is one is kept as
 // it stands, so catalogue texts written wrapped are not wrapped twice.
