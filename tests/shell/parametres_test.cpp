@@ -11,6 +11,8 @@
 #include <iterator>
 #include <string>
 
+#include "fichiers_temporaires.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -18,18 +20,12 @@ namespace section = parametres::section;
 namespace cle = parametres::cle;
 namespace defaut = parametres::defaut;
 
-std::string lire_octets(const fs::path& chemin) {
-  std::ifstream f(chemin, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
-
 // Each test works on its own copy of a fixture in a fresh `parametres` folder.
 class Parametres : public testing::Test {
  protected:
   void SetUp() override {
-    std::string modele = (fs::temp_directory_path() / "pralinore-parametres-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(modele.data()), nullptr);
-    dossier_ = modele;
+    dossier_ = dossier_temporaire("parametres");
+    ASSERT_FALSE(dossier_.empty());
     chemin_ = dossier_ / "Pralinore.ini";
   }
   void TearDown() override {

@@ -13,6 +13,8 @@
 #include <iterator>
 #include <string>
 
+#include "fichiers_temporaires.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -20,9 +22,8 @@ namespace fs = std::filesystem;
 class Processus : public testing::Test {
  protected:
   void SetUp() override {
-    std::string modele = (fs::temp_directory_path() / "pralinore-processus-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(modele.data()), nullptr);
-    dossier_ = modele;
+    dossier_ = dossier_temporaire("processus");
+    ASSERT_FALSE(dossier_.empty());
   }
   void TearDown() override { fs::remove_all(dossier_); }
 
@@ -53,10 +54,6 @@ class Processus : public testing::Test {
   }
   fs::path journal() const { return dossier_ / "messages.txt"; }
   fs::path image() const { return dossier_ / "fenetre.png"; }
-  std::string lire(const fs::path& p) const {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-  }
   void verifier_image() {
     QImage png;
     ASSERT_TRUE(png.load(QString::fromStdString(image().string()), "PNG"));
@@ -70,7 +67,7 @@ class Processus : public testing::Test {
 
 TEST_F(Processus, AnEmptyProgramFolderEndsWithExitCodeOne) {
   EXPECT_EQ(lancer_pralinore(), 1);
-  EXPECT_EQ(lire(journal()), "message\tProbl\xC3\xA8me d'installation, r\xC3\xA9installer l'application.\t1\n");
+  EXPECT_EQ(lire_octets(journal()), "message\tProbl\xC3\xA8me d'installation, r\xC3\xA9installer l'application.\t1\n");
   EXPECT_FALSE(fs::exists(dossier_ / "parametres"));
 }
 
@@ -80,7 +77,7 @@ TEST_F(Processus, TheScreenshotIsAPictureOfTheShownWindow) {
   ASSERT_EQ(lancer_pralinore(), 0);
   verifier_image();
   // The start-up configuration dialog was offered and cancelled unseen.
-  EXPECT_EQ(lire(journal()), "modale\tTFconfiguration\t2\n");
+  EXPECT_EQ(lire_octets(journal()), "modale\tTFconfiguration\t2\n");
 }
 
 TEST_F(Processus, TheScreenshotWorksOnAnXDisplayToo) {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "fichiers_temporaires.h"
 #include "localisation/messagerie_enregistreuse.h"
 #include "platform/texte_qt.h"
 #include "shell/programme.h"
@@ -22,11 +23,6 @@
 namespace essai {
 
 namespace fs = std::filesystem;
-
-inline std::string lire_octets(const fs::path& chemin) {
-  std::ifstream f(chemin, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
 
 inline void ecrire_octets(const fs::path& chemin, const std::string& octets) {
   fs::create_directories(chemin.parent_path());
@@ -47,9 +43,8 @@ class Programme : public testing::Test {
  protected:
   void SetUp() override {
     QApplication::setApplicationName(QStringLiteral("Pralinore"));
-    std::string modele = (fs::temp_directory_path() / "pralinore-programme-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(modele.data()), nullptr);
-    dossier_ = modele;
+    dossier_ = dossier_temporaire("programme");
+    ASSERT_FALSE(dossier_.empty());
     fs::copy(PRALINORE_PARAMETRES_LIVRES, dossier_ / "parametres", fs::copy_options::recursive);
     ::setenv("PRALINORE_APPDIR", dossier_.c_str(), 1);
   }

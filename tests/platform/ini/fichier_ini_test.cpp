@@ -13,6 +13,8 @@
 
 #include <sys/stat.h>
 
+#include "fichiers_temporaires.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -21,17 +23,15 @@ namespace fs = std::filesystem;
 class FichierIni : public testing::Test {
  protected:
   void SetUp() override {
-    std::string modele = (fs::temp_directory_path() / "pralinore-ini-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(modele.data()), nullptr);
-    dossier_ = modele;
+    dossier_ = dossier_temporaire("ini");
+    ASSERT_FALSE(dossier_.empty());
     chemin_ = (dossier_ / "reglages.ini").string();
   }
   void TearDown() override { fs::remove_all(dossier_); }
 
   void poser(const std::string& octets) const { std::ofstream(chemin_, std::ios::binary) << octets; }
   std::string contenu() const {
-    std::ifstream f(chemin_, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
+    return lire_octets(chemin_);
   }
   int nombre_de_fichiers() const {
     return static_cast<int>(std::distance(fs::directory_iterator(dossier_), fs::directory_iterator()));

@@ -10,14 +10,11 @@
 #include <iterator>
 #include <string>
 
+#include "fichiers_temporaires.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string lire(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
 
 void ecrire(const fs::path& p, const std::string& contenu) {
   fs::create_directories(p.parent_path());
@@ -27,9 +24,8 @@ void ecrire(const fs::path& p, const std::string& contenu) {
 class DossierDonnees : public testing::Test {
  protected:
   void SetUp() override {
-    std::string modele = (fs::temp_directory_path() / "pralinore-dossiers-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(modele.data()), nullptr);
-    racine_ = modele;
+    racine_ = dossier_temporaire("dossiers");
+    ASSERT_FALSE(racine_.empty());
     programme_ = racine_ / "programme";
     utilisateur_ = racine_ / "maison" / "pralinore";
     ecrire(programme_ / "parametres" / "Pralinore.ini", "[generales]\r\n");
@@ -59,9 +55,9 @@ TEST_F(DossierDonnees, AFolderThatCannotBeWrittenGivesTheSeededUserFolder) {
 TEST_F(DossierDonnees, SeedingCopiesTheDataFilesItLacksOnly) {
   ecrire(utilisateur_ / "parametres" / "Pralinore.ini", "[generales]\r\nlangue=1\r\n");
   EXPECT_TRUE(amorcer_dossier(programme_.string(), utilisateur_.string()));
-  EXPECT_EQ(lire(utilisateur_ / "parametres" / "Pralinore.ini"), "[generales]\r\nlangue=1\r\n");  // kept
-  EXPECT_EQ(lire(utilisateur_ / "parametres" / "Fran\xC3\xA7" "ais" / "Aide1.ini"), "[Exercices]\r\n");
-  EXPECT_EQ(lire(utilisateur_ / "Constante.ini"), "[Constante]\r\na=3\r\n");
+  EXPECT_EQ(lire_octets(utilisateur_ / "parametres" / "Pralinore.ini"), "[generales]\r\nlangue=1\r\n");  // kept
+  EXPECT_EQ(lire_octets(utilisateur_ / "parametres" / "Fran\xC3\xA7" "ais" / "Aide1.ini"), "[Exercices]\r\n");
+  EXPECT_EQ(lire_octets(utilisateur_ / "Constante.ini"), "[Constante]\r\na=3\r\n");
   EXPECT_FALSE(fs::exists(utilisateur_ / "Fonction.ini"));  // the program has none to give
   EXPECT_FALSE(fs::exists(utilisateur_ / "pralinore"));     // only data is copied
   for (const auto& f : fs::recursive_directory_iterator(utilisateur_)) {
