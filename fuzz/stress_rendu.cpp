@@ -200,9 +200,14 @@ void selectionner_et_editer(Tformule& f, Hasard& h) {
   }
 }
 
+// PRALINORE_GRAINE replays a failure reported with its seed.
+unsigned graine_ou(unsigned defaut) {
+  const char* graine = std::getenv("PRALINORE_GRAINE");
+  return graine != nullptr ? static_cast<unsigned>(std::atoi(graine)) : defaut;
+}
+
 TEST(StressRendu, RandomPagesKeepTheirInvariants) {
-  const char* graine_env = std::getenv("PRALINORE_GRAINE");
-  const unsigned graine = graine_env != nullptr ? static_cast<unsigned>(std::atoi(graine_env)) : 20240901u;
+  const unsigned graine = graine_ou(20240901u);
   Hasard h(graine);
   ImageHote image;
   for (int essai = 0; essai < 20000; ++essai) {
@@ -213,9 +218,11 @@ TEST(StressRendu, RandomPagesKeepTheirInvariants) {
     f.selection_active = h.pile();
     f.selection_caractere = h.pile();
     f.afficher();
-    ASSERT_NO_FATAL_FAILURE(verifier(f, image, largeur)) << "seed " << graine << " text #" << essai << " " << ::testing::PrintToString(texte);
-    ASSERT_NO_FATAL_FAILURE(toucher(f, image, h)) << "seed " << graine << " text #" << essai << " " << ::testing::PrintToString(texte);
-    ASSERT_NO_FATAL_FAILURE(selectionner_et_editer(f, h)) << "seed " << graine << " text #" << essai << " " << ::testing::PrintToString(texte);
+    const std::string lieu =
+        "seed " + std::to_string(graine) + " text #" + std::to_string(essai) + " " + ::testing::PrintToString(texte);
+    ASSERT_NO_FATAL_FAILURE(verifier(f, image, largeur)) << lieu;
+    ASSERT_NO_FATAL_FAILURE(toucher(f, image, h)) << lieu;
+    ASSERT_NO_FATAL_FAILURE(selectionner_et_editer(f, h)) << lieu;
     f.analyser();
     f.afficher();
     ASSERT_NO_FATAL_FAILURE(verifier(f, image, 0)) << "seed " << graine << " text #" << essai << " edited";
@@ -256,8 +263,7 @@ TEST(StressRendu, AClickOnAnEmptyPage) {
 }
 
 TEST(StressRendu, RandomFormulasKeepTheirInvariants) {
-  const char* graine_env = std::getenv("PRALINORE_GRAINE");
-  const unsigned graine = graine_env != nullptr ? static_cast<unsigned>(std::atoi(graine_env)) : 20240902u;
+  const unsigned graine = graine_ou(20240902u);
   Hasard h(graine);
   ImageHote image;
   for (int langue = 0; langue <= 1; ++langue) {
