@@ -103,13 +103,9 @@ std::string factorise_texte(const std::string& texte) {
 }  // namespace
 
 std::string regroupe_factorise_lettre_globale(const std::string& t) {
-  GardeProfondeur garde;
-  if (garde.depassee()) return "";
-  std::uint32_t debut = 0;
-  debut_chrono(debut);
-  std::string r = memorise(Routine::facteur_global, t, [&] { return facteur_global(t); });
-  fin_chrono([&] { return Format("regroupe_factorise_lettre_globale(%s)", {t}); }, debut);
-  return resultat_garde(garde, std::move(r));
+  return routine_memorisee(
+      Routine::facteur_global, t, [&] { return Format("regroupe_factorise_lettre_globale(%s)", {t}); },
+      [&] { return facteur_global(t); });
 }
 
 std::string regroupe_factorise(const std::string& t) {

@@ -229,13 +229,7 @@ std::string calcule_fraction(const std::string& t) {
 }  // namespace
 
 std::string calcul_facteur(const std::string& t) {
-  GardeProfondeur garde;
-  if (garde.depassee()) return "";
-  std::uint32_t debut = 0;
-  debut_chrono(debut);
-  std::string r = memorise(Routine::calcul_facteur, t, [&] { return calcule_facteur(t); });
-  fin_chrono("calcul_facteur", debut);
-  return resultat_garde(garde, std::move(r));
+  return routine_memorisee(Routine::calcul_facteur, t, "calcul_facteur", [&] { return calcule_facteur(t); });
 }
 
 std::string fraction(const std::string& t) {

@@ -13,6 +13,7 @@
 #include <unordered_map>
 
 #include "engine/profondeur.h"
+#include "localisation/chrono.h"
 
 enum class Routine {
   regroupe_somme,
@@ -81,4 +82,18 @@ auto memorise(Routine routine, const std::string& cle, Calcul&& calcul) {
   Valeur v = calcul();
   memoire.retient(routine, cle, v);
   return v;
+}
+
+// A public routine of the engine: under the depth guard, timed for the
+// trace under `etiquette` (a label or a callable building it), its result
+// remembered for the rest of the call.
+template <class Etiquette, class Calcul>
+std::string routine_memorisee(Routine routine, const std::string& cle, Etiquette&& etiquette, Calcul&& calcul) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  std::uint32_t debut = 0;
+  debut_chrono(debut);
+  std::string r = memorise(routine, cle, std::forward<Calcul>(calcul));
+  fin_chrono(std::forward<Etiquette>(etiquette), debut);
+  return resultat_garde(garde, std::move(r));
 }

@@ -401,13 +401,9 @@ void factorise_lettre(std::string& a, std::string& b, std::string& sa, std::stri
 }  // namespace
 
 std::string regroupe_somme(const std::string& t) {
-  GardeProfondeur garde;
-  if (garde.depassee()) return "";
-  std::uint32_t debut = 0;
-  debut_chrono(debut);
-  std::string r = memorise(Routine::regroupe_somme, t, [&] { return somme_regroupee(t); });
-  fin_chrono([&] { return Format("regroupe_somme(%s)", {t}); }, debut);
-  return resultat_garde(garde, std::move(r));
+  return routine_memorisee(
+      Routine::regroupe_somme, t, [&] { return Format("regroupe_somme(%s)", {t}); },
+      [&] { return somme_regroupee(t); });
 }
 
 std::string regroupe_somme_numerique(const std::string& t) {
@@ -435,13 +431,7 @@ std::string regroupe_somme_numerique(const std::string& t) {
 }
 
 std::string regroupe_produit(const std::string& t) {
-  GardeProfondeur garde;
-  if (garde.depassee()) return "";
-  std::uint32_t debut = 0;
-  debut_chrono(debut);
-  std::string r = memorise(Routine::regroupe_produit, t, [&] { return produit_regroupe(t); });
-  fin_chrono("regroupe_produit", debut);
-  return resultat_garde(garde, std::move(r));
+  return routine_memorisee(Routine::regroupe_produit, t, "regroupe_produit", [&] { return produit_regroupe(t); });
 }
 
 bool regroupe_compare_somme_est_egale(const std::string& a, const std::string& b) {
