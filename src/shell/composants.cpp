@@ -129,31 +129,24 @@ QWidget* Fabrique::page(QTabWidget* classeur, const char* nom) {
 }
 
 QMenu* Fabrique::menu(QMenuBar* barre, const char* nom) {
-  auto* m = new QMenu(barre);
-  decorer(m, nom);
+  auto* m = creer_decore<QMenu>(barre, nom);
   barre->addMenu(m);
   return m;
 }
 
 QMenu* Fabrique::sous_menu(QMenu* parent, const char* nom) {
-  auto* m = new QMenu(parent);
-  decorer(m, nom);
+  auto* m = creer_decore<QMenu>(parent, nom);
   parent->addMenu(m);
   return m;
 }
 
 QAction* Fabrique::element(QMenu* menu, const char* nom) {
-  auto* a = new QAction(menu);
-  decorer(a, nom);
+  auto* a = creer_decore<QAction>(menu, nom);
   menu->addAction(a);
   return a;
 }
 
-QAction* Fabrique::action(QObject* parent, const char* nom) {
-  auto* a = new QAction(parent);
-  decorer(a, nom);
-  return a;
-}
+QAction* Fabrique::action(QObject* parent, const char* nom) { return creer_decore<QAction>(parent, nom); }
 
 QLabel* Fabrique::barre_titre(QWidget* parent, const char* nom) {
   auto* l = new QLabel(parent);

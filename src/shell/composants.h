@@ -68,8 +68,8 @@ class Fabrique {
   void decorer(QObject* objet, const char* nom);
 
   // A new control with its designed caption and hint.
-  template <class W>
-  W* creer_decore(QWidget* parent, const char* nom) {
+  template <class W, class Parent>
+  W* creer_decore(Parent* parent, const char* nom) {
     auto* w = new W(parent);
     decorer(w, nom);
     return w;
