@@ -3,14 +3,11 @@
 #include "engine/decoupage.h"
 #include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/lignes_predefinies.h"
 #include "engine/valeurs_erreur.h"
 
-namespace {
-constexpr int id_erreur = 58;
-}
-
 int reconnait_fonction(const std::string& texte, std::vector<std::string>& arguments) {
-  if (texte.empty() || expression(texte).type_operateur != -1) return 0;
+  if (texte.empty() || expression(texte).type_operateur != TypeOperateur::aucun) return 0;
   arguments.clear();
   const auto ouvrante = texte.find('(');
   std::string nom;
@@ -41,7 +38,7 @@ bool est_erreur(const std::string& texte) {
   // Only a text starting with the row's name can be its call: skip the rest cheaply.
   if (texte.compare(0, 7, "erreur(") != 0) return false;
   std::vector<std::string> arguments;
-  return reconnait_fonction(texte, arguments) == id_erreur;
+  return reconnait_fonction(texte, arguments) == Ligne::erreur;
 }
 
 std::string en_valeur_erreur(const std::string& texte) { return est_erreur(texte) ? texte : valeur_erreur(texte); }

@@ -14,6 +14,7 @@
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
+#include "engine/lignes_predefinies.h"
 #include "engine/matrice.h"
 #include "engine/polynome.h"
 #include "engine/radicaux.h"
@@ -146,8 +147,8 @@ std::string developpement_limite_(const Arguments& a, const std::string&) {
 // reduire: a text holding the imaginary unit and an operator is written in
 // algebraic form, as typed; any other argument is evaluated and reduced.
 std::string reduire_(const Arguments& a, const std::string& texte) {
-  const int type = expression(a[0]).type_operateur;
-  if (complexe(texte).contient_i() && type >= 0 && type <= 4) return complexe(a[0]).forme_algebrique();
+  const TypeOperateur type = expression(a[0]).type_operateur;
+  if (complexe(texte).contient_i() && est_binaire(type)) return complexe(a[0]).forme_algebrique();
   return sur_argument_calcule<reduire>(a, texte);
 }
 
@@ -235,49 +236,49 @@ std::string ou_(const Arguments& a, const std::string&) {
   return cle ? crypter(a[1], *cle) : "";
 }
 
-constexpr int derniere_ligne = 58;
+constexpr int derniere_ligne = id_de(Ligne::erreur);
 
 std::array<Routine, derniere_ligne + 1> routines() {
   std::array<Routine, derniere_ligne + 1> r{};
-  r[13] = deriver_;
-  r[14] = integrer_;
-  r[15] = integrale_;
-  r[17] = pgcd_;
-  r[18] = combinaison<comb>;
-  r[19] = combinaison<perm>;
-  r[20] = fact_;
-  r[16] = sur_argument_calcule<fraction>;
-  r[21] = sur_argument_calcule<developper>;
-  r[22] = reduire_;
-  r[23] = sur_argument_calcule<regroupe_factorise>;
-  r[34] = est_impair_;
-  r[35] = est_pair_;
-  r[36] = sur_argument_calcule<calcul_radical>;
-  r[37] = sur_argument_calcule<valeur_numerique_>;
-  r[27] = somme_produit<somme>;
-  r[28] = somme_produit<produit>;
-  r[29] = sur_liste<moyenne>;
-  r[30] = sur_liste<variance>;
-  r[31] = sur_liste<ecart_type>;
-  r[32] = sur_liste<minimum>;
-  r[33] = sur_liste<maximum>;
-  r[38] = erreurs_transmises<degre_>;
-  r[39] = erreurs_transmises<division_euclidienne_>;
-  r[41] = erreurs_transmises<complexe_<&complexe::partie_imaginaire>>;
-  r[42] = erreurs_transmises<complexe_<&complexe::partie_reelle>>;
-  r[43] = erreurs_transmises<complexe_<&complexe::conjugue>>;
-  r[44] = erreurs_transmises<complexe_<&complexe::module>>;
-  r[45] = erreurs_transmises<complexe_<&complexe::argument>>;
-  r[46] = erreurs_transmises<det_>;
-  r[47] = erreurs_transmises<inv_>;
-  r[24] = erreurs_transmises<resoudre_<false>>;
-  r[26] = erreurs_transmises<discriminant_>;
-  r[40] = erreurs_transmises<resoudre_<true>>;
-  r[48] = erreurs_transmises<resoudre_systeme_>;
-  r[49] = developpement_limite_;
-  r[50] = erreurs_transmises<points_en_droite_>;
-  r[51] = erreurs_transmises<produit_scalaire_>;
-  r[53] = ou_;
+  r[id_de(Ligne::deriver)] = deriver_;
+  r[id_de(Ligne::integrer)] = integrer_;
+  r[id_de(Ligne::integrale)] = integrale_;
+  r[id_de(Ligne::pgcd)] = pgcd_;
+  r[id_de(Ligne::comb)] = combinaison<comb>;
+  r[id_de(Ligne::perm)] = combinaison<perm>;
+  r[id_de(Ligne::fact)] = fact_;
+  r[id_de(Ligne::fraction)] = sur_argument_calcule<fraction>;
+  r[id_de(Ligne::developper)] = sur_argument_calcule<developper>;
+  r[id_de(Ligne::reduire)] = reduire_;
+  r[id_de(Ligne::factoriser)] = sur_argument_calcule<regroupe_factorise>;
+  r[id_de(Ligne::est_impair)] = est_impair_;
+  r[id_de(Ligne::est_pair)] = est_pair_;
+  r[id_de(Ligne::calcul_radical)] = sur_argument_calcule<calcul_radical>;
+  r[id_de(Ligne::numeriser)] = sur_argument_calcule<valeur_numerique_>;
+  r[id_de(Ligne::somme)] = somme_produit<somme>;
+  r[id_de(Ligne::produit)] = somme_produit<produit>;
+  r[id_de(Ligne::moyenne)] = sur_liste<moyenne>;
+  r[id_de(Ligne::variance)] = sur_liste<variance>;
+  r[id_de(Ligne::ecart_type)] = sur_liste<ecart_type>;
+  r[id_de(Ligne::min)] = sur_liste<minimum>;
+  r[id_de(Ligne::max)] = sur_liste<maximum>;
+  r[id_de(Ligne::degre)] = erreurs_transmises<degre_>;
+  r[id_de(Ligne::division_euclidienne)] = erreurs_transmises<division_euclidienne_>;
+  r[id_de(Ligne::partie_imaginaire)] = erreurs_transmises<complexe_<&complexe::partie_imaginaire>>;
+  r[id_de(Ligne::partie_reelle)] = erreurs_transmises<complexe_<&complexe::partie_reelle>>;
+  r[id_de(Ligne::conjugue)] = erreurs_transmises<complexe_<&complexe::conjugue>>;
+  r[id_de(Ligne::module)] = erreurs_transmises<complexe_<&complexe::module>>;
+  r[id_de(Ligne::argument)] = erreurs_transmises<complexe_<&complexe::argument>>;
+  r[id_de(Ligne::det)] = erreurs_transmises<det_>;
+  r[id_de(Ligne::inv)] = erreurs_transmises<inv_>;
+  r[id_de(Ligne::resoudre)] = erreurs_transmises<resoudre_<false>>;
+  r[id_de(Ligne::discriminant)] = erreurs_transmises<discriminant_>;
+  r[id_de(Ligne::complexe_resoudre)] = erreurs_transmises<resoudre_<true>>;
+  r[id_de(Ligne::resoudre_systeme)] = erreurs_transmises<resoudre_systeme_>;
+  r[id_de(Ligne::developpement_limite)] = developpement_limite_;
+  r[id_de(Ligne::points_en_droite)] = erreurs_transmises<points_en_droite_>;
+  r[id_de(Ligne::produit_scalaire)] = erreurs_transmises<produit_scalaire_>;
+  r[id_de(Ligne::ou)] = ou_;
   return r;
 }
 
@@ -288,7 +289,8 @@ std::string evaluer_appel(int id, const std::vector<std::string>& arguments, con
   // User rows (from 59 on) and rows without a routine come back as typed.
   if (id <= 0 || id > derniere_ligne || id >= nb_fonctions_predefinies || table[id] == nullptr) return texte;
   if (static_cast<int>(arguments.size()) != fonctions_usuelles->nb_arguments[id]) {
-    return valeur_erreur(id == 13 ? textes_fixes().erreur_derivation : catalogue_textes.txt_nombre_arguments);
+    const bool derivation = id == Ligne::deriver;
+    return valeur_erreur(derivation ? textes_fixes().erreur_derivation : catalogue_textes.txt_nombre_arguments);
   }
   return table[id](arguments, texte);
 }

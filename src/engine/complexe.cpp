@@ -107,11 +107,11 @@ PartiesOuRien parties_de(const std::string& t) {
   }
   const expression e(t);
   switch (e.type_operateur) {
-    case 0:
-    case 1: return somme(e);
-    case 2: return produit(e);
-    case 3: return quotient(e);
-    case 4: return puissance(t, e);
+    case TypeOperateur::plus:
+    case TypeOperateur::moins: return somme(e);
+    case TypeOperateur::fois: return produit(e);
+    case TypeOperateur::divise: return quotient(e);
+    case TypeOperateur::puissance: return puissance(t, e);
     default: break;
   }
   if (t == unite_imaginaire) return Parties{"0", "1"};
@@ -133,8 +133,9 @@ std::string algebrique(const std::string& texte) {
   GardeProfondeur garde;
   if (garde.depassee() || !contient_unite(texte)) return texte;
   const expression e(texte);
-  const bool forme = (e.type_operateur >= 0 && e.type_operateur <= 2) || e.type_operateur == 4 ||
-                     (e.type_operateur == 3 && contient_unite(e.droite));
+  const bool forme = (e.type_operateur >= TypeOperateur::plus && e.type_operateur <= TypeOperateur::fois) ||
+                     e.type_operateur == TypeOperateur::puissance ||
+                     (e.type_operateur == TypeOperateur::divise && contient_unite(e.droite));
   if (!forme) return texte;
   const PartiesOuRien p = parties(texte);
   return p ? compose(*p) : texte;

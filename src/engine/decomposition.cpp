@@ -9,6 +9,7 @@
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
+#include "engine/lignes_predefinies.h"
 #include "engine/memoire_appel.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
@@ -18,13 +19,11 @@
 
 namespace {
 
-constexpr int id_sqrt = 9;
-
 using Tableaux = std::pair<std::vector<std::string>, std::vector<std::string>>;
 
 std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
 
-bool est_somme(const expression& e) { return e.type_operateur == 0 || e.type_operateur == 1; }
+bool est_somme(const expression& e) { return est_somme_ou_difference(e.type_operateur); }
 
 std::string signe_de(const std::string& c) { return est_negatif(c) ? "-" : "+"; }
 
@@ -149,7 +148,7 @@ void multiplie_puissance(const std::string& base, const std::string& exposant, s
 
 std::string argument_racine(const std::string& t, bool& trouve) {
   std::vector<std::string> arguments;
-  trouve = reconnait_fonction(t, arguments) == id_sqrt && arguments.size() == 1;
+  trouve = reconnait_fonction(t, arguments) == Ligne::sqrt && arguments.size() == 1;
   return trouve ? arguments[0] : std::string();
 }
 
@@ -158,7 +157,7 @@ std::string developpe_utilisateur(const std::string& t) {
   if (garde.depassee()) return "";
   if (est_negatif(t)) return operation_ordonnee("-1", developpe_utilisateur(enleve_moins(t)), "*");
   const expression e(t);
-  if (e.type_operateur >= 0 && e.type_operateur <= 4) {
+  if (est_binaire(e.type_operateur)) {
     return operation_ordonnee(developpe_utilisateur(sans_parentheses(e.gauche)),
                               developpe_utilisateur(sans_parentheses(e.droite)), e.operateur);
   }

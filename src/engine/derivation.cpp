@@ -68,13 +68,13 @@ std::string derive(const std::string& texte, const std::string& v) {
   if (est_negatif(t)) return operation("-1", derive(t.substr(1), v), "*");
   const expression e(t);
   switch (e.type_operateur) {
-    case 0:
-    case 1: return operation(derive(e.gauche, v), derive(e.droite, v), e.operateur);
-    case 2:
+    case TypeOperateur::plus:
+    case TypeOperateur::moins: return operation(derive(e.gauche, v), derive(e.droite, v), e.operateur);
+    case TypeOperateur::fois:
       return operation(operation(derive(e.gauche, v), e.droite, "*"), operation(e.gauche, derive(e.droite, v), "*"),
                        "+");
-    case 3: return derive_quotient(e, v);
-    case 4: return derive_puissance(e, v);
+    case TypeOperateur::divise: return derive_quotient(e, v);
+    case TypeOperateur::puissance: return derive_puissance(e, v);
     default: return derive_feuille(t, v);
   }
 }

@@ -25,8 +25,8 @@ constexpr std::int64_t exposant_binomial_maximal = 60;
 
 std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
 
-bool est_somme(const expression& e) { return e.type_operateur == 0 || e.type_operateur == 1; }
-bool a_un_operateur(const std::string& t) { return expression(t).type_operateur != -1; }
+bool est_somme(const expression& e) { return est_somme_ou_difference(e.type_operateur); }
+bool a_un_operateur(const std::string& t) { return expression(t).type_operateur != TypeOperateur::aucun; }
 
 // An operand as the expansion reads it: a negated one with its sign moved
 // inside, without enclosing brackets.
@@ -136,13 +136,13 @@ std::string developpe_texte(const std::string& texte) {
   const expression e(t);
   std::string r;
   switch (e.type_operateur) {
-    case 0:
-    case 1:
+    case TypeOperateur::plus:
+    case TypeOperateur::moins:
       r = operation(developpe(sans_parentheses(e.gauche)), developpe(sans_parentheses(e.droite)), e.operateur);
       break;
-    case 2: r = developpe_produit(t); break;
-    case 3: r = developpe_quotient(e); break;
-    case 4: r = developpe_puissance(t, e); break;
+    case TypeOperateur::fois: r = developpe_produit(t); break;
+    case TypeOperateur::divise: r = developpe_quotient(e); break;
+    case TypeOperateur::puissance: r = developpe_puissance(t, e); break;
     default: r = est_negatif(t) ? distribue_moins(t) : t; break;
   }
   if (!r.empty() && r[0] == '+') r.erase(0, 1);
@@ -185,23 +185,23 @@ bool developpable(const std::string& t) {
   if (garde.depassee()) return false;
   const expression e(sans_parentheses(t));
   switch (e.type_operateur) {
-    case 0:
-    case 1:
-    case 2: {
+    case TypeOperateur::plus:
+    case TypeOperateur::moins:
+    case TypeOperateur::fois: {
       const std::string l = operande(e.gauche);
       const std::string r = operande(e.droite);
       if (!a_un_operateur(l) && !a_un_operateur(r)) return false;
-      if (e.type_operateur == 2) {
+      if (e.type_operateur == TypeOperateur::fois) {
         if (est_somme(expression(l)) || est_somme(expression(r))) return true;
         return developpable(l) || developpable(r);
       }
       return developpable(r) || developpable(l);
     }
-    case 3: return developpable(operande(e.gauche));
-    case 4: {
+    case TypeOperateur::divise: return developpable(operande(e.gauche));
+    case TypeOperateur::puissance: {
       const std::string base = operande(e.gauche);
       const expression b(base);
-      if (b.type_operateur == -1) return false;
+      if (b.type_operateur == TypeOperateur::aucun) return false;
       const std::string exposant = sans_parentheses(e.droite);
       // A binomial power past the limit stays as it is, so it must not
       // count as expandable (the expansion would loop on it).

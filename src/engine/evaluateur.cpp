@@ -20,14 +20,14 @@ std::string evalue(const std::string& texte) {
   }
   const std::string& t = texte;
   const fonction f(t);
-  if (f.type_operateur >= 0 && f.type_operateur <= 4) {
+  if (est_binaire(f.type_operateur)) {
     const bool negatif = est_negatif(t);
     std::string gauche = evalue(negatif ? enleve_moins(f.gauche) : f.gauche);  // left first
     std::string droite = evalue(f.droite);
     std::string r = operation(std::move(gauche), std::move(droite), f.operateur);
     return negatif ? operation("-1", std::move(r), "*") : r;
   }
-  if (f.type_operateur == 5) return texte;  // a factorial stays as typed: 5! is not lost
+  if (f.type_operateur == TypeOperateur::factorielle) return texte;  // a factorial stays as typed: 5! is not lost
   if (est_negatif(t)) return operation("-1", evalue(t.substr(1)), "*");
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(t, arguments);

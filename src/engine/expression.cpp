@@ -87,7 +87,7 @@ expression::expression(std::string texte_initial) : texte(std::move(texte_initia
   }
   position = rang + 1;
   operateur = std::string(1, texte[rang]);
-  type_operateur = static_cast<int>(types_operateurs.find(texte[rang]));
+  type_operateur = static_cast<TypeOperateur>(types_operateurs.find(texte[rang]));
   gauche = texte.substr(0, rang);
   droite = texte.substr(rang + 1);
 }

@@ -12,12 +12,23 @@ inline constexpr std::array<char, 3> operateurs_relationnels = {'=', '<', '>'};
 // Binary operators, by increasing priority of the split.
 inline constexpr std::array<char, 5> operateurs = {'+', '-', '*', '/', '^'};
 
+// The kind of a node's split operator; the value of each kind is its index in
+// "+-*/^!", so the binary kinds run from plus to puissance.
+enum class TypeOperateur { aucun = -1, plus, moins, fois, divise, puissance, factorielle };
+
+constexpr bool est_binaire(TypeOperateur type) {
+  return type >= TypeOperateur::plus && type <= TypeOperateur::puissance;
+}
+constexpr bool est_somme_ou_difference(TypeOperateur type) {
+  return type == TypeOperateur::plus || type == TypeOperateur::moins;
+}
+
 class expression {
  public:
   // Positions are 1-based; 0 means none.
   std::string texte;
   std::string operateur;       // the split operator, one character, or empty
-  int type_operateur = -1;     // index of operateur in "+-*/^!", -1 when none
+  TypeOperateur type_operateur = TypeOperateur::aucun;
   int position = 0;            // position of the split operator in texte
   std::string droite;          // right operand; empty for a leaf
   std::string gauche;          // left operand; the whole text for a leaf

@@ -55,11 +55,11 @@ std::string facteur_global(const std::string& t) {
   // The other terms as one quotient, factorised, against the pivot.
   const std::string s = recompose_somme(termes, signes);
   std::string reste = fraction(operation(s, operation(signes[p], termes[p], "*"), "-"));
-  const int type = expression(reste).type_operateur;
+  const TypeOperateur type = expression(reste).type_operateur;
   // The rest is factorised in its turn only when it is shorter: the quotient
   // may fail to cancel the pivot written another way ((x-1)^(1/2) against
   // (-1+x)^(1/2)), and the same sum would then come back for ever.
-  if ((type == 0 || type == 1) && nombre_de_termes(reste) < termes.size()) reste = factorise(reste);
+  if (est_somme_ou_difference(type) && nombre_de_termes(reste) < termes.size()) reste = factorise(reste);
   std::string un = "1";
   std::string f2;
   regroupe_factorise_lettre(termes[p], reste, signes[p], un, false, f2);
@@ -80,19 +80,19 @@ std::string factorise_texte(const std::string& texte) {
   const std::string t = identite_remarquable(texte);
   const expression e(t);
   std::string r;
-  if (e.type_operateur == 0 || e.type_operateur == 1) {
+  if (est_somme_ou_difference(e.type_operateur)) {
     Textes termes;
     Textes signes;
     decompose_somme(t, termes, signes);
     for (auto& terme : termes) terme = factorise(terme);
     r = regroupe_factorise_lettre_globale(recompose_somme(termes, signes));
-  } else if (e.type_operateur == 2) {
+  } else if (e.type_operateur == TypeOperateur::fois) {
     Textes bases;
     Textes exposants;
     decompose_produit(t, bases, exposants);
     for (auto& base : bases) base = identite_remarquable(regroupe_factorise_lettre_globale(base));
     r = regroupe_factorise_lettre_globale(recompose_produit(bases, exposants));
-  } else if (e.type_operateur == 3) {
+  } else if (e.type_operateur == TypeOperateur::divise) {
     r = operation_ordonnee(factorise(e.gauche), factorise(e.droite), "/");
   } else {
     r = regroupe_factorise_lettre_globale(t);

@@ -43,7 +43,7 @@ std::string fonction::variables() const {
   if (const auto egal = texte.find('='); egal != std::string::npos) {
     return reunion(texte.substr(0, egal), texte.substr(egal + 1));
   }
-  if (type_operateur >= 0 && type_operateur <= 4) return reunion(gauche, droite);
-  if (type_operateur == 5) return "";
+  if (est_binaire(type_operateur)) return reunion(gauche, droite);
+  if (type_operateur == TypeOperateur::factorielle) return "";
   return variables_feuille(texte);
 }

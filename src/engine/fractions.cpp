@@ -116,24 +116,24 @@ std::string calcule_facteur(const std::string& t) {
   std::string n;
   std::string d;
   std::string repli = t;  // the text given back when the values are not integers
-  if (e.type_operateur == 5) return t;
-  if (e.type_operateur >= 0) {
+  if (e.type_operateur == TypeOperateur::factorielle) return t;
+  if (e.type_operateur != TypeOperateur::aucun) {
     const std::string gauche = calcul_facteur(sans_parentheses(e.gauche));
     const std::string droite = calcul_facteur(sans_parentheses(e.droite));
     const Quotient l = en_quotient(gauche);
     const Quotient r = en_quotient(droite);
     switch (e.type_operateur) {
-      case 0:
-      case 1:
+      case TypeOperateur::plus:
+      case TypeOperateur::moins:
         n = operation(operation(l.n, r.d, "*"), operation(r.n, l.d, "*"), e.operateur);
         d = operation(l.d, r.d, "*");
         if (!est_entier(n) || !est_entier(d)) repli = operation(gauche, droite, e.operateur);
         break;
-      case 2:
+      case TypeOperateur::fois:
         n = operation(l.n, r.n, "*");
         d = operation(l.d, r.d, "*");
         break;
-      case 3:
+      case TypeOperateur::divise:
         n = operation(l.n, r.d, "*");
         d = operation(l.d, r.n, "*");
         break;
@@ -175,12 +175,12 @@ Parties parties_operation(const expression& e, const std::string& s) {
   const Quotient l = en_quotient(lt);
   const Quotient r = en_quotient(rt);
   switch (e.type_operateur) {
-    case 0:
-    case 1:
+    case TypeOperateur::plus:
+    case TypeOperateur::moins:
       return {operation(operation(l.n, r.d, "*"), operation(r.n, l.d, "*"), e.operateur), operation(l.d, r.d, "*")};
-    case 2:
+    case TypeOperateur::fois:
       return {operation(l.n, r.n, "*"), operation(l.d, r.d, "*")};
-    case 3:
+    case TypeOperateur::divise:
       return {regroupe_somme(operation(l.n, r.d, "*")), regroupe_somme(operation(l.d, r.n, "*"))};
     default:
       // A root keeps its exponent whole; a negative integer exponent
@@ -197,10 +197,10 @@ Parties parties_operation(const expression& e, const std::string& s) {
 std::string calcule_fraction(const std::string& t) {
   const std::string s = sans_parentheses(t);
   const expression e(s);
-  if (e.type_operateur == 5) return t;  // a factorial stays as typed
+  if (e.type_operateur == TypeOperateur::factorielle) return t;  // a factorial stays as typed
   std::string r;
   bool entiers = false;  // reduced as integers: no common factor left to cancel
-  if (e.type_operateur == -1 && est_nombre(s) && !est_entier(s)) {
+  if (e.type_operateur == TypeOperateur::aucun && est_nombre(s) && !est_entier(s)) {
     std::int64_t n = 0;
     std::int64_t d = 1;
     if (!lit_decimal(s, n, d)) return t;  // beyond 64 bits the number stays
@@ -208,7 +208,7 @@ std::string calcule_fraction(const std::string& t) {
     if (!q) return t;
     return ecrit(*q);
   }
-  Parties p = e.type_operateur >= 0 ? parties_operation(e, s) : Parties{s, "1"};
+  Parties p = e.type_operateur != TypeOperateur::aucun ? parties_operation(e, s) : Parties{s, "1"};
   const auto vn = valeur_entiere(p.n);
   const auto vd = vn ? valeur_entiere(p.d) : std::nullopt;
   if (vn && vd) {
@@ -222,7 +222,7 @@ std::string calcule_fraction(const std::string& t) {
     p.d = regroupe_somme(developper(p.d));
     r = p.n == "0" ? "0" : p.d == "1" ? p.n : operation(p.n, p.d, "/");
   }
-  if (e.type_operateur >= 0 && est_negatif(s)) r = operation("-1", r, "*");
+  if (e.type_operateur != TypeOperateur::aucun && est_negatif(s)) r = operation("-1", r, "*");
   return entiers ? r : simplifie_par_pgcd(r);
 }
 

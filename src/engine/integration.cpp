@@ -23,10 +23,6 @@
 
 namespace {
 
-constexpr int id_exp = 8;
-constexpr int id_integrer = 14;
-constexpr int id_integrale = 15;
-
 using Textes = std::vector<std::string>;
 // No value: the rule does not apply.
 using Resultat = std::optional<std::string>;
@@ -43,14 +39,14 @@ bool ne_depend_pas(const std::string& t, const std::string& v) {
 }
 
 std::string appel_non_evalue(const std::string& t, const std::string& v) {
-  return fonctions_usuelles->nom[id_integrer] + "(" + t + ";" + v + ")";
+  return fonctions_usuelles->nom[id_de(Ligne::integrer)] + "(" + t + ";" + v + ")";
 }
 
 // exp(u) times a constant multiple q of u' gives q*exp(u).
 Resultat par_exponentielle(Textes& bases, const Textes& exposants, const std::string& v) {
   for (std::size_t i = 0; i < bases.size(); ++i) {
     Textes arguments;
-    if (exposants[i] != "1" || reconnait_fonction(bases[i], arguments) != id_exp || arguments.size() != 1) continue;
+    if (exposants[i] != "1" || reconnait_fonction(bases[i], arguments) != Ligne::exp || arguments.size() != 1) continue;
     const std::string& u = arguments[0];
     const std::string du = regroupe_somme(derivee(u, v));
     if (du == "0") continue;
@@ -157,7 +153,9 @@ std::string integre_feuille(const expression& e, const std::string& v) {
   const std::string& t = e.texte;
   if (t == v) return Format("%s^2/2", {v});
   const auto constante = [&] { return operation_ordonnee(t, v, "*"); };
-  if (e.type_operateur == 5) return independant_de(e.gauche, v) ? constante() : appel_non_evalue(t, v);
+  if (e.type_operateur == TypeOperateur::factorielle) {
+    return independant_de(e.gauche, v) ? constante() : appel_non_evalue(t, v);
+  }
   const auto ouvrante = t.find('(');
   if (ouvrante == std::string::npos) return constante();
   const std::string a = enleve_delimiteurs(t.substr(ouvrante), "()");
@@ -180,11 +178,11 @@ std::string integre(const std::string& texte, const std::string& v) {
   if (est_negatif(t)) return operation("-1", integre(t.substr(1), v), "*");
   const expression e(t);
   switch (e.type_operateur) {
-    case 0:
-    case 1: return operation(integre(e.gauche, v), integre(e.droite, v), e.operateur);
-    case 2: return integre_produit(t, v).value_or(appel_non_evalue(t, v));
-    case 3: return integre_quotient(e, t, v);
-    case 4: return integre_puissance(e, v).value_or(appel_non_evalue(t, v));
+    case TypeOperateur::plus:
+    case TypeOperateur::moins: return operation(integre(e.gauche, v), integre(e.droite, v), e.operateur);
+    case TypeOperateur::fois: return integre_produit(t, v).value_or(appel_non_evalue(t, v));
+    case TypeOperateur::divise: return integre_quotient(e, t, v);
+    case TypeOperateur::puissance: return integre_puissance(e, v).value_or(appel_non_evalue(t, v));
     default: return integre_feuille(e, v);
   }
 }
@@ -192,7 +190,7 @@ std::string integre(const std::string& texte, const std::string& v) {
 }  // namespace
 
 bool sans_primitive(const std::string& F) {
-  const LignePredefinie* ligne = ligne_predefinie(id_integrer);
+  const LignePredefinie* ligne = ligne_predefinie(id_de(Ligne::integrer));
   return contient_appel(F, "int") || (ligne && (contient_appel(F, ligne->nom[0]) || contient_appel(F, ligne->nom[1])));
 }
 
@@ -205,7 +203,7 @@ std::string fonction::integrale(const std::string& a, const std::string& b, cons
   const std::string F = integre(texte, variable);
   if (garde.depassee() || est_erreur(F)) return resultat_garde(garde, F);
   if (sans_primitive(F)) {
-    return fonctions_usuelles->nom[id_integrale] + "(" + texte + ";" + a + ";" + b + ";" + variable + ")";
+    return fonctions_usuelles->nom[id_de(Ligne::integrale)] + "(" + texte + ";" + a + ";" + b + ";" + variable + ")";
   }
   const fonction primitive(F);
   const std::string fb = primitive.numeriser_substitution(variable, b, true);

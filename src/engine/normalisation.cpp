@@ -4,14 +4,13 @@
 #include "engine/decoupage.h"
 #include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/lignes_predefinies.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
 #include "engine/syntaxe.h"
 
 namespace {
-
-constexpr int id_erreur = 58;
 
 std::string normalise(const std::string& texte);
 
@@ -20,7 +19,7 @@ std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t
 std::string normalise_feuille(const std::string& t) {
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(t, arguments);
-  if (id > 0 && id != id_erreur) {
+  if (id > 0 && id != Ligne::erreur) {
     std::string r = fonctions_usuelles->nom[id] + "(";
     for (std::size_t k = 0; k < arguments.size(); ++k) r += (k ? ";" : "") + normalise(arguments[k]);
     return r + ")";
@@ -43,17 +42,17 @@ std::string normalise_noeud(const std::string& t) {
   const std::string gauche = sans_parentheses(e.gauche);
   const std::string droite = sans_parentheses(e.droite);
   switch (e.type_operateur) {
-    case 0: case 1: case 2: case 3:
+    case TypeOperateur::plus: case TypeOperateur::moins: case TypeOperateur::fois: case TypeOperateur::divise:
       if (droite.empty()) return normalise(gauche) + e.operateur;
       return operation(normalise(gauche), normalise(droite), e.operateur);
-    case 4: {
+    case TypeOperateur::puissance: {
       const bool entre_parentheses = gauche != e.gauche || droite != e.droite;
-      if (entre_parentheses || expression(droite).type_operateur != -1) {
+      if (entre_parentheses || expression(droite).type_operateur != TypeOperateur::aucun) {
         return operation(normalise(gauche), normalise(droite), "^");
       }
       return normalise(gauche) + "^" + normalise(droite);
     }
-    case 5:
+    case TypeOperateur::factorielle:
       return e.gauche + "!";  // the factorial's operand is kept as typed
     default:
       return normalise_feuille(t);

@@ -12,6 +12,7 @@
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
+#include "engine/lignes_predefinies.h"
 #include "engine/memoire_appel.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
@@ -47,7 +48,7 @@ std::string substitue(const std::string& texte, const Substitution& s);
 
 std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
 
-bool est_fonction_usuelle(int id) { return id >= 2 && id <= 12; }
+bool est_fonction_usuelle(int id) { return id >= id_de(Ligne::cos) && id <= id_de(Ligne::th); }
 
 // A user row with a body; its variable is its argument description.
 bool est_ligne_utilisateur(int id) {
@@ -58,16 +59,16 @@ std::string nom_appele(const std::string& appel) { return appel.substr(0, appel.
 
 std::string valeur_usuelle(int id, double x) {
   switch (id) {
-    case 2: return texte_nombre(std::cos(x));
-    case 3: return texte_nombre(std::sin(x));
-    case 4: return texte_nombre(std::fabs(x));
-    case 5: return texte_nombre(std::tan(x));
-    case 6: return texte_nombre(1 / std::tan(x));
-    case 7: return x <= 0 ? valeur_erreur(textes_fixes().erreur_logarithme) : texte_nombre(std::log(x));
-    case 8: return texte_nombre(std::exp(x));
-    case 9: return x < 0 ? valeur_erreur(textes_fixes().erreur_racine) : texte_nombre(std::sqrt(x));
-    case 10: return texte_nombre(std::sinh(x));
-    case 11: return texte_nombre(std::cosh(x));
+    case id_de(Ligne::cos): return texte_nombre(std::cos(x));
+    case id_de(Ligne::sin): return texte_nombre(std::sin(x));
+    case id_de(Ligne::abs): return texte_nombre(std::fabs(x));
+    case id_de(Ligne::tan): return texte_nombre(std::tan(x));
+    case id_de(Ligne::cotan): return texte_nombre(1 / std::tan(x));
+    case id_de(Ligne::ln): return x <= 0 ? valeur_erreur(textes_fixes().erreur_logarithme) : texte_nombre(std::log(x));
+    case id_de(Ligne::exp): return texte_nombre(std::exp(x));
+    case id_de(Ligne::sqrt): return x < 0 ? valeur_erreur(textes_fixes().erreur_racine) : texte_nombre(std::sqrt(x));
+    case id_de(Ligne::sh): return texte_nombre(std::sinh(x));
+    case id_de(Ligne::ch): return texte_nombre(std::cosh(x));
     default: return texte_nombre(std::tanh(x));
   }
 }
@@ -158,7 +159,7 @@ std::string numerise_terme(const std::string& texte, const Numerisation& n) {
   if (est_constante(t)) return valeur_constante(t, n.exact);
   if (est_negatif(t)) return operation("-1", numerise(sans_parentheses(t.substr(1)), n), "*");
   const expression e(t);
-  if (e.type_operateur >= 0 && e.type_operateur <= 4) {
+  if (est_binaire(e.type_operateur)) {
     std::string g = numerise(sans_parentheses(e.gauche), n);
     if (est_erreur(g)) return g;
     std::string d = numerise(sans_parentheses(e.droite), n);
@@ -168,7 +169,7 @@ std::string numerise_terme(const std::string& texte, const Numerisation& n) {
     if (a && b) return calcule(e.operateur[0], *a, *b, g, d, n.exact);
     return operation(std::move(g), std::move(d), e.operateur);
   }
-  if (e.type_operateur == 5) {
+  if (e.type_operateur == TypeOperateur::factorielle) {
     const std::string operande = numerise(sans_parentheses(e.gauche), n);
     if (est_erreur(operande)) return operande;
     return factorielle_numerique(operande).value_or(t);
@@ -220,7 +221,7 @@ std::string substitue_terme(const std::string& texte, const Substitution& s) {
   if (est_constante(t)) return valeur_constante(t, s.exact);
   if (est_negatif(t)) return operation("-1", substitue(t.substr(1), s), "*");
   const expression e(t);
-  if (e.type_operateur >= 0 && e.type_operateur <= 4) {
+  if (est_binaire(e.type_operateur)) {
     std::string g = substitue(sans_parentheses(e.gauche), s);
     if (est_erreur(g)) return g;
     std::string d = substitue(sans_parentheses(e.droite), s);
@@ -232,11 +233,11 @@ std::string substitue_terme(const std::string& texte, const Substitution& s) {
     if (a && b) return calcule(e.operateur[0], *a, *b, g, d, s.exact);
     return regroupe_somme_numerique(operation_ordonnee(g, d, e.operateur));
   }
-  if (e.type_operateur == 5) {
+  if (e.type_operateur == TypeOperateur::factorielle) {
     std::string operande = substitue(sans_parentheses(e.gauche), s);
     if (est_erreur(operande)) return operande;
     if (auto f = factorielle_numerique(operande)) return *f;
-    if (expression(operande).type_operateur != -1) operande = "(" + operande + ")";
+    if (expression(operande).type_operateur != TypeOperateur::aucun) operande = "(" + operande + ")";
     return operande + "!";
   }
   if (!s.variable.empty() && t == s.variable) return s.remplacement;

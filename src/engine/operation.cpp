@@ -87,7 +87,7 @@ std::string puissance(const std::string& a, const std::string& b) {
   if (b == "1") return a;
   if (est_zero(b)) return "1";
   // Parity from the last digit: an exponent of any length is safe.
-  if (est_entier(b) && expression(a).type_operateur == -1) {
+  if (est_entier(b) && expression(a).type_operateur == TypeOperateur::aucun) {
     const bool pair = (b.back() - '0') % 2 == 0;
     return (pair ? enleve_moins(a) : a) + "^" + b;
   }

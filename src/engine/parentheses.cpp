@@ -6,8 +6,8 @@
 
 namespace {
 
-bool somme_ou_difference(const expression& e) { return e.type_operateur == 0 || e.type_operateur == 1; }
-bool a_un_operateur(const expression& e) { return e.type_operateur != -1; }
+bool somme_ou_difference(const expression& e) { return est_somme_ou_difference(e.type_operateur); }
+bool a_un_operateur(const expression& e) { return e.type_operateur != TypeOperateur::aucun; }
 
 bool gauche_a_parentheser(const std::string& texte, std::string_view op) {
   const expression e(texte);
@@ -15,7 +15,7 @@ bool gauche_a_parentheser(const std::string& texte, std::string_view op) {
   if (op == "/") return a_un_operateur(e);
   if (op == "^") {
     // A factorial binds tighter than the power: n!^2 needs no brackets.
-    return (e.type_operateur >= 0 && e.type_operateur <= 4) || est_appel_avec_arguments(texte) ||
+    return est_binaire(e.type_operateur) || est_appel_avec_arguments(texte) ||
            est_negatif(texte);
   }
   return false;

@@ -23,8 +23,7 @@ bool est_nombre(const std::string& t) { return lire_nombre(t).has_value(); }
 
 bool est_negatif(const std::string& t) {
   if (t.empty() || t[0] != '-') return false;
-  const int type = expression(t).type_operateur;
-  return type != 0 && type != 1;
+  return !est_somme_ou_difference(expression(t).type_operateur);
 }
 
 std::string enleve_moins(const std::string& t) { return est_negatif(t) ? t.substr(1) : t; }

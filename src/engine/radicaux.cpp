@@ -8,6 +8,7 @@
 #include "engine/developpement.h"
 #include "engine/entiers_verifies.h"
 #include "engine/expression.h"
+#include "engine/lignes_predefinies.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr int id_sqrt = 9;
 // Beyond this the search for square factors would take too long.
 constexpr std::int64_t radicande_maximal = 1000000000000000;  // 10^15
 
@@ -27,7 +27,7 @@ std::string racine(const std::string& t) { return "sqrt(" + t + ")"; }
 // The argument of a call of sqrt, or nothing.
 bool argument_racine(const std::string& t, std::string& argument) {
   std::vector<std::string> arguments;
-  if (reconnait_fonction(t, arguments) != id_sqrt || arguments.size() != 1) return false;
+  if (reconnait_fonction(t, arguments) != Ligne::sqrt || arguments.size() != 1) return false;
   argument = arguments[0];
   return true;
 }
@@ -67,17 +67,17 @@ std::string radical(const std::string& texte) {
   if (garde.depassee()) return "";
   const std::string t = sans_parentheses(texte);
   const expression e(t);
-  if (e.type_operateur == -1) {
+  if (e.type_operateur == TypeOperateur::aucun) {
     if (est_negatif(t)) return operation("-1", radical(t.substr(1)), "*");
     std::string argument;
     return argument_racine(t, argument) ? racine_simplifiee(argument) : t;
   }
-  if (e.type_operateur == 5) return t;
+  if (e.type_operateur == TypeOperateur::factorielle) return t;
   std::string gauche = radical(sans_parentheses(e.gauche));
   std::string droite = radical(sans_parentheses(e.droite));
   switch (e.type_operateur) {
-    case 2: return radical_produit(std::move(gauche), std::move(droite));
-    case 4: return operation_ordonnee(gauche, droite, "^");
+    case TypeOperateur::fois: return radical_produit(std::move(gauche), std::move(droite));
+    case TypeOperateur::puissance: return operation_ordonnee(gauche, droite, "^");
     default: return regroupe_somme(operation(gauche, droite, e.operateur));
   }
 }
@@ -135,7 +135,7 @@ std::string extrait_carres(const std::string& t) {
     }
   }
   if (n != 1) acc = operation(acc, racine(texte_entier(static_cast<std::int64_t>(n))), "*");
-  return resultat_garde(garde, expression(acc).type_operateur != -1 ? regroupe_produit(acc) : acc);
+  return resultat_garde(garde, expression(acc).type_operateur != TypeOperateur::aucun ? regroupe_produit(acc) : acc);
 }
 
 std::string racine_simplifiee(const std::string& t) {

@@ -14,7 +14,7 @@ namespace {
 
 std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
 
-bool est_feuille(const std::string& t) { return expression(t).type_operateur == -1; }
+bool est_feuille(const std::string& t) { return expression(t).type_operateur == TypeOperateur::aucun; }
 
 // Contents as 64-bit integers; no value when a product overflows.
 Entier contenu_n(const std::string& texte);
@@ -27,7 +27,7 @@ Entier contenu_somme(const std::string& a, const std::string& b, const std::stri
   const auto nb = contenu_n(b);
   if (!na || !nb) return std::nullopt;
   const expression u(operation(texte_entier(*na), texte_entier(*nb), operateur));
-  if (u.type_operateur == -1) return est_entier(u.texte) ? entier_du_texte(u.texte) : Entier(1);
+  if (u.type_operateur == TypeOperateur::aucun) return est_entier(u.texte) ? entier_du_texte(u.texte) : Entier(1);
   const auto l = entier_ecrit(u.gauche);
   const auto r = entier_ecrit(u.droite);
   if (!l || !r) return 1;
@@ -39,20 +39,20 @@ Entier contenu_n(const std::string& texte) {
   if (garde.depassee()) return std::nullopt;
   const std::string s = sans_parentheses(texte);
   const expression e(s);
-  if (e.type_operateur == -1) return est_entier(s) ? entier_du_texte(s) : Entier(1);
+  if (e.type_operateur == TypeOperateur::aucun) return est_entier(s) ? entier_du_texte(s) : Entier(1);
   const std::string a = sans_parentheses(e.gauche);
   const std::string b = sans_parentheses(e.droite);
   switch (e.type_operateur) {
-    case 0:
-    case 1: return contenu_somme(a, b, e.operateur);
-    case 2: {
+    case TypeOperateur::plus:
+    case TypeOperateur::moins: return contenu_somme(a, b, e.operateur);
+    case TypeOperateur::fois: {
       const auto na = contenu_n(a);
       const auto nb = contenu_n(b);
       if (!na || !nb) return std::nullopt;
       return produit_verifie(*na, *nb);
     }
-    case 3: return contenu_n(a);
-    case 4: {
+    case TypeOperateur::divise: return contenu_n(a);
+    case TypeOperateur::puissance: {
       const auto x = entier_ecrit(a);
       const auto k = entier_ecrit(b);
       if (!x || !k || *k <= 0) return 1;
@@ -70,7 +70,7 @@ Entier contenu_d(const std::string& texte) {
   const std::string a = sans_parentheses(e.gauche);
   const std::string b = sans_parentheses(e.droite);
   switch (e.type_operateur) {
-    case 2: {
+    case TypeOperateur::fois: {
       if (est_feuille(a) && est_feuille(b)) return 1;
       const auto da = contenu_d(a);
       const auto db = contenu_d(b);
@@ -78,10 +78,10 @@ Entier contenu_d(const std::string& texte) {
       if (*da == 0 || *db == 0) return 1;
       return produit_verifie(*da, *db);
     }
-    case 3:
+    case TypeOperateur::divise:
       if (est_feuille(a) && !est_entier(a) && entier_ecrit(b)) return 0;
       return contenu_n(b);
-    case 4: {
+    case TypeOperateur::puissance: {
       const auto k = entier_ecrit(b);
       if (!k || *k > 0) return 1;
       const auto x = contenu_n(a);
@@ -101,7 +101,7 @@ bool divise(std::string& t, std::int64_t g, bool dans_quotient) {
   if (garde.depassee()) return false;
   t = sans_parentheses(t);
   const expression e(t);
-  if (e.type_operateur == -1) {
+  if (e.type_operateur == TypeOperateur::aucun) {
     const auto n = entier_ecrit(t);
     // Only an exact quotient: truncating would change the value.
     if (!n || *n % g != 0) return false;
@@ -113,17 +113,17 @@ bool divise(std::string& t, std::int64_t g, bool dans_quotient) {
   std::string a = sans_parentheses(e.gauche);
   std::string b = sans_parentheses(e.droite);
   switch (e.type_operateur) {
-    case 0:
-    case 1:
+    case TypeOperateur::plus:
+    case TypeOperateur::moins:
       if (!divise(a, g, dans_quotient) || !divise(b, g, dans_quotient)) return false;
       t = operation(a, b, e.operateur);
       return true;
-    case 3:
+    case TypeOperateur::divise:
       if (!divise(a, g, true)) return false;
       if (!dans_quotient && !divise(b, g, true)) return false;
       t = operation(a, b, "/");
       return true;
-    case 2:
+    case TypeOperateur::fois:
       // One factor divided is enough; a failed try leaves its factor as it
       // was, so the other is tried on the original product.
       if (!est_feuille(a) && !est_feuille(b)) return false;

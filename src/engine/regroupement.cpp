@@ -217,9 +217,9 @@ std::string somme_regroupee(const std::string& texte) {
   if (e.operateur == "/") {
     const std::string n = sans_parentheses(e.gauche);
     const std::string d = sans_parentheses(e.droite);
-    const int tn = expression(n).type_operateur;
-    const int td = expression(d).type_operateur;
-    const bool un_terme = tn != 0 && tn != 1 && td != 0 && td != 1 && !est_negatif(n);
+    const TypeOperateur tn = expression(n).type_operateur;
+    const TypeOperateur td = expression(d).type_operateur;
+    const bool un_terme = !est_somme_ou_difference(tn) && !est_somme_ou_difference(td) && !est_negatif(n);
     if (!un_terme) return regroupe_produit(operation_ordonnee(regroupe_somme(n), regroupe_somme(d), "/"));
   }
   if (t.find('[') != std::string::npos) return t;  // lists and matrices stay as they are

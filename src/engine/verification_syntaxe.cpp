@@ -6,6 +6,7 @@
 #include "engine/expression.h"
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/lignes_predefinies.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
 #include "engine/syntaxe.h"
@@ -18,7 +19,8 @@ namespace {
 
 // Calls whose last argument, the variable, may be left out.
 bool variable_facultative(int id) {
-  return id == 13 || id == 14 || id == 15 || id == 24 || id == 26 || id == 40;
+  return id == Ligne::deriver || id == Ligne::integrer || id == Ligne::integrale || id == Ligne::resoudre ||
+         id == Ligne::discriminant || id == Ligne::complexe_resoudre;
 }
 
 std::string verifie(std::string& texte);
@@ -130,7 +132,7 @@ std::string verifie_terme(std::string& t) {
     return Format(modele, {std::string(1, c)});
   }
   const expression e(t);
-  if (e.type_operateur >= 0 && e.type_operateur <= 4) {
+  if (est_binaire(e.type_operateur)) {
     return verifie_deux_cotes(t, static_cast<std::size_t>(e.position - 1), true);
   }
   if (est_negatif(t)) {

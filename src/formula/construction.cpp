@@ -37,7 +37,7 @@ LigneFormule sous_formule(const Contexte& c, const Morceau& m, int x, int y) {
 
 bool est_atome_simple(const std::string& texte) {
   const expression e(texte);
-  return e.type_operateur == -1 && e.position_liste == 0 && e.position_relation == 0 &&
+  return e.type_operateur == TypeOperateur::aucun && e.position_liste == 0 && e.position_relation == 0 &&
          !est_appel_avec_arguments(texte) && !est_negatif(texte) && texte.find('_') == std::string::npos &&
          texte != "pi";
 }
@@ -46,9 +46,11 @@ namespace {
 
 LigneFormule disposer_selon_texte(const Contexte& c, const Morceau& m, const expression& e, int x, int y) {
   const std::string& t = m.texte;
-  if (est_negatif(t) || (e.type_operateur >= 0 && e.type_operateur <= 2)) return disposer_chaine_infixe(c, m, e, x, y);
-  if (e.type_operateur == 3) return disposer_fraction(c, m, e, x, y);
-  if (e.type_operateur == 4) return disposer_puissance(c, m, e, x, y);
+  if (est_negatif(t) || (e.type_operateur >= TypeOperateur::plus && e.type_operateur <= TypeOperateur::fois)) {
+    return disposer_chaine_infixe(c, m, e, x, y);
+  }
+  if (e.type_operateur == TypeOperateur::divise) return disposer_fraction(c, m, e, x, y);
+  if (e.type_operateur == TypeOperateur::puissance) return disposer_puissance(c, m, e, x, y);
   if (est_appel_avec_arguments(t)) return disposer_fonction(c, m, x, y);
   // A "_" in first place is a plain character: splitting there would lay
   // the same text out again.

@@ -4,21 +4,14 @@
 // name and its bracketed arguments.
 #include "engine/appel_fonction.h"
 #include "engine/expression.h"
+#include "engine/lignes_predefinies.h"
 #include "formula/balises.h"
 #include "formula/mise_en_forme.h"
 
 namespace {
 
-// Identifiers of the rows drawn in their own way.
-constexpr int id_appel_ordinaire = 2;
-constexpr int id_exp = 8;
-constexpr int id_sqrt = 9;
-constexpr int id_integrer = 14;
-constexpr int id_vecteur = 52;
-constexpr int id_indice = 54;
-constexpr int id_affiche = 55;
-constexpr int id_insere_figure = 57;
-constexpr int id_erreur = 58;
+// A row with no drawing of its own: shown as its name and bracketed arguments.
+constexpr int id_appel_ordinaire = id_de(Ligne::cos);
 
 constexpr TColor rouge_fonction = 0x0000FF;
 constexpr TColor noir = 0x000000;
@@ -38,7 +31,7 @@ Appel lire_appel(const Morceau& m) {
   a.argument = m.partie(ouvrante);
   a.interieur = a.argument.partie(1, a.argument.texte.size() >= 2 ? a.argument.texte.size() - 2 : 0);
   a.id = reconnait_fonction(m.texte, a.arguments);
-  if (a.id == id_vecteur && !a.arguments.empty() && a.arguments.front().starts_with('[')) a.id = id_appel_ordinaire;
+  if (a.id == Ligne::vecteur && !a.arguments.empty() && a.arguments.front().starts_with('[')) a.id = id_appel_ordinaire;
   return a;
 }
 
@@ -184,19 +177,19 @@ LigneFormule disposer_fonction(const Contexte& c, const Morceau& m, int x, int y
   // Only calls of known rows come here; anything else stays visible text.
   if (a.id <= 0) return ligne_vide(c, x, y);
   switch (a.id) {
-    case id_exp: return disposer_exp(c, a, x, y);
-    case id_sqrt: return disposer_sqrt(c, a, x, y);
-    case id_integrer: return disposer_integrer(c, a, x, y);
-    case id_vecteur: return disposer_vecteur(c, a, x, y);
-    case id_indice: {
+    case id_de(Ligne::exp): return disposer_exp(c, a, x, y);
+    case id_de(Ligne::sqrt): return disposer_sqrt(c, a, x, y);
+    case id_de(Ligne::integrer): return disposer_integrer(c, a, x, y);
+    case id_de(Ligne::vecteur): return disposer_vecteur(c, a, x, y);
+    case id_de(Ligne::_): {  // a subscript
       LigneFormule l = nom_cache(c, a, x, y);
       l->concatener(*disposer_appel_indice(c, a.interieur, x, y));
       return l;
     }
-    case id_affiche:
+    case id_de(Ligne::affiche):
       return nom_et_argument(c, a, x, y, [&](int r) { return disposer_tableau(c, a.interieur, r, y); });
-    case id_insere_figure: return disposer_figure(c, a, x, y);
-    case id_erreur:
+    case id_de(Ligne::insere_figure): return disposer_figure(c, a, x, y);
+    case id_de(Ligne::erreur):
       // The message is free text, shown exactly as written.
       return nom_et_argument(c, a, x, y, [&](int) { return disposer_atome(c, a.interieur, x, y); });
     default: return disposer_appel_ordinaire(c, a, x, y);

@@ -8,11 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/lignes_predefinies.h"
+
 // Rows of the function table the calculator treats apart.
-inline constexpr int id_deriver = 13;
-inline constexpr int id_integrer = 14;
-inline constexpr int id_reduire = 22;
-inline constexpr int id_numeriser = 37;
+inline constexpr int id_deriver = id_de(Ligne::deriver);
+inline constexpr int id_integrer = id_de(Ligne::integrer);
+inline constexpr int id_reduire = id_de(Ligne::reduire);
+inline constexpr int id_numeriser = id_de(Ligne::numeriser);
 
 // The history keeps the last six calculations: input and result lines.
 inline constexpr std::size_t lignes_historique_max = 12;

@@ -123,11 +123,15 @@ bool TFvorel::eventFilter(QObject* objet, QEvent* evenement) {
 }
 
 int TFvorel::commande_du_bouton(const QObject* bouton) const {
-  const std::pair<const QObject*, int> table[] = {{Breduire, id_reduire}, {Bnumeriser, id_numeriser},
-                                                  {Bdevelopper, 21},      {Bfactoriser, 23},
-                                                  {Bfraction, 16},        {Bradical, 36},
-                                                  {Bderiver, id_deriver}, {Bintegrale, id_integrer},
-                                                  {Bresoudre, 24}};
+  const std::pair<const QObject*, int> table[] = {{Breduire, id_reduire},
+                                                  {Bnumeriser, id_numeriser},
+                                                  {Bdevelopper, id_de(Ligne::developper)},
+                                                  {Bfactoriser, id_de(Ligne::factoriser)},
+                                                  {Bfraction, id_de(Ligne::fraction)},
+                                                  {Bradical, id_de(Ligne::calcul_radical)},
+                                                  {Bderiver, id_deriver},
+                                                  {Bintegrale, id_integrer},
+                                                  {Bresoudre, id_de(Ligne::resoudre)}};
   for (const auto& [b, id] : table) {
     if (b == bouton) return id;
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/fonctions_usuelles.h"
+#include "engine/lignes_predefinies.h"
 
 namespace {
 
@@ -19,13 +20,13 @@ class Appel : public ::testing::Test {
 };
 
 TEST_F(Appel, RecognisesWholeTextCalls) {
-  EXPECT_EQ(id("cos(x)"), 2);
+  EXPECT_EQ(id("cos(x)"), id_de(Ligne::cos));
   EXPECT_EQ(arguments, Arguments{"x"});
-  EXPECT_EQ(id("deriver(x^2;x)"), 13);
+  EXPECT_EQ(id("deriver(x^2;x)"), id_de(Ligne::deriver));
   EXPECT_EQ(arguments, (Arguments{"x^2", "x"}));
-  EXPECT_EQ(id("integrale(f;[0;1];b;x)"), 15);
+  EXPECT_EQ(id("integrale(f;[0;1];b;x)"), id_de(Ligne::integrale));
   EXPECT_EQ(arguments, (Arguments{"f", "[0;1]", "b", "x"}));
-  EXPECT_EQ(id("cos((x+1))"), 2);
+  EXPECT_EQ(id("cos((x+1))"), id_de(Ligne::cos));
   EXPECT_EQ(arguments, Arguments{"x+1"});
 }
 

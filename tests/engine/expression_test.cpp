@@ -44,17 +44,17 @@ TEST(Expression, SplitsAtTheLowestPriorityOperator) {
 
 TEST(Expression, OperatorTypeAndPosition) {
   const expression moins("-(a+b)");
-  EXPECT_EQ(moins.type_operateur, -1);
+  EXPECT_EQ(moins.type_operateur, TypeOperateur::aucun);
   EXPECT_EQ(moins.position, 0);
   const expression fois("ab*c");
-  EXPECT_EQ(fois.type_operateur, 2);
+  EXPECT_EQ(fois.type_operateur, TypeOperateur::fois);
   EXPECT_EQ(fois.position, 3);
-  EXPECT_EQ(expression("n!").type_operateur, 5);
+  EXPECT_EQ(expression("n!").type_operateur, TypeOperateur::factorielle);
 }
 
 TEST(Expression, ListsAndRelationsAreNotSplit) {
   const expression liste("[1;2]+[3;4]");
-  EXPECT_EQ(liste.type_operateur, -1);
+  EXPECT_EQ(liste.type_operateur, TypeOperateur::aucun);
   EXPECT_EQ(liste.gauche, "");
   EXPECT_EQ(liste.position_liste, 0);
   const expression appel("f(x;y)");
@@ -70,7 +70,7 @@ TEST(Expression, ListsAndRelationsAreNotSplit) {
 
 TEST(Expression, UnbalancedTextsNeverSplitWrongly) {
   const expression e("a)+(b");
-  EXPECT_EQ(e.type_operateur, -1);
+  EXPECT_EQ(e.type_operateur, TypeOperateur::aucun);
   const expression trop_fermee("a)((b");
   EXPECT_EQ(trop_fermee.gauche, "");
   EXPECT_EQ(expression("").gauche, "");

@@ -4,6 +4,7 @@
 
 #include "engine/appel_fonction.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/lignes_predefinies.h"
 #include "localisation/choix_langue.h"
 
 namespace {
@@ -28,24 +29,24 @@ class Traduction : public ::testing::Test {
 TEST_F(Traduction, EnglishRenamesTheTranslatedRows) {
   choisir_langue(1);
   const auto& t = *fonctions_usuelles;
-  EXPECT_EQ(t.nom[13], "derivate");
-  EXPECT_EQ(t.nom[17], "gcd");
-  EXPECT_EQ(t.nom[22], "collapse");
-  EXPECT_EQ(t.nom[37], "digitize");
-  EXPECT_EQ(t.nom[15], "integrale");
-  EXPECT_EQ(t.categorie[2], "Usual Function");
-  EXPECT_EQ(t.arguments[24], "function;variable");
-  EXPECT_EQ(appel("derivate(x^2;x)"), 13);
+  EXPECT_EQ(t.nom[id_de(Ligne::deriver)], "derivate");
+  EXPECT_EQ(t.nom[id_de(Ligne::pgcd)], "gcd");
+  EXPECT_EQ(t.nom[id_de(Ligne::reduire)], "collapse");
+  EXPECT_EQ(t.nom[id_de(Ligne::numeriser)], "digitize");
+  EXPECT_EQ(t.nom[id_de(Ligne::integrale)], "integrale");
+  EXPECT_EQ(t.categorie[id_de(Ligne::cos)], "Usual Function");
+  EXPECT_EQ(t.arguments[id_de(Ligne::resoudre)], "function;variable");
+  EXPECT_EQ(appel("derivate(x^2;x)"), id_de(Ligne::deriver));
   EXPECT_EQ(appel("deriver(x^2;x)"), 0);
   choisir_langue(0);
-  EXPECT_EQ(t.nom[13], "deriver");
-  EXPECT_EQ(t.categorie[2], "Fonctions usuelles");
-  EXPECT_EQ(appel("deriver(x^2;x)"), 13);
+  EXPECT_EQ(t.nom[id_de(Ligne::deriver)], "deriver");
+  EXPECT_EQ(t.categorie[id_de(Ligne::cos)], "Fonctions usuelles");
+  EXPECT_EQ(appel("deriver(x^2;x)"), id_de(Ligne::deriver));
 }
 
 TEST_F(Traduction, TableBuiltAfterAFillHasItsCategoryWords) {
-  EXPECT_EQ(fonctions_usuelles->categorie[40], "Nombres complexes");
-  EXPECT_EQ(fonctions_usuelles->categorie[53], "Arithm\xE9tique");
+  EXPECT_EQ(fonctions_usuelles->categorie[id_de(Ligne::complexe_resoudre)], "Nombres complexes");
+  EXPECT_EQ(fonctions_usuelles->categorie[id_de(Ligne::ou)], "Arithm\xE9tique");
 }
 
 }  // namespace
