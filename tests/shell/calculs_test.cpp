@@ -1,5 +1,6 @@
-// The calculator's text work: wrapping in a command, history lines and
-// limit, definitions with ":=" and selections taken back from the history.
+// The calculator without its window: wrapping in a command, the
+// calculation, the history with its limit, page and copy, definitions with
+// ":=" and selections taken back from the history.
 #include "shell/calculs.h"
 
 #include <gtest/gtest.h>
@@ -38,21 +39,35 @@ TEST_F(Calculs, HistoryShowsWhatWasTypedUnderReductionAndNumericValue) {
 }
 
 TEST(Historique, KeepsTheLastSixCalculations) {
-  std::vector<std::string> lignes;
+  Tcalculatrice historique;
+  historique.ajouter("s0", "r0");
+  historique.selectionner(3);
+  EXPECT_EQ(historique.selection(), -1);  // no such line
+  historique.selectionner(1);
   for (int i = 1; i <= 7; ++i) {
-    lignes.push_back("s" + std::to_string(i));
-    lignes.push_back("=r" + std::to_string(i));
-    limiter_historique(lignes);
-    EXPECT_LE(lignes.size(), lignes_historique_max);
+    historique.ajouter("s" + std::to_string(i), "r" + std::to_string(i));
+    EXPECT_LE(historique.lignes().size(), lignes_historique_max);
   }
+  const std::vector<std::string>& lignes = historique.lignes();
   ASSERT_EQ(lignes.size(), 12u);
   EXPECT_EQ(lignes.front(), "s2");
   EXPECT_EQ(lignes.back(), "=r7");
+  EXPECT_EQ(historique.selection(), -1);  // the selected line went with its calculation
+  historique.selectionner(11);
+  historique.ajouter("s8", "r8");
+  EXPECT_EQ(historique.selection(), 9);  // the same line, two lines up
+  historique.vider();
+  EXPECT_TRUE(historique.lignes().empty());
+  EXPECT_EQ(historique.selection(), -1);
 }
 
-TEST(Historique, CopyEndsWithTheProductLine) {
-  EXPECT_EQ(texte_copie_historique({"x+x", "=2*x"}, "2.1.2"), "x+x\r\n=2*x\r\nPralinore v2.1.2");
-  EXPECT_EQ(texte_copie_historique({}, "1.0.0"), "\r\nPralinore v1.0.0");
+TEST(Historique, PageAndCopy) {
+  Tcalculatrice historique;
+  EXPECT_EQ(historique.texte_page(), "");
+  EXPECT_EQ(historique.texte_copie("1.0.0"), "\r\nPralinore v1.0.0");
+  historique.ajouter("x+x", "2*x");
+  EXPECT_EQ(historique.texte_copie("2.1.2"), "x+x\r\n=2*x\r\nPralinore v2.1.2");
+  EXPECT_EQ(historique.texte_page(), "{x+x}<BR>{=2*x}");
 }
 
 TEST(Historique, SelectionBackToTheInputLine) {
@@ -94,6 +109,39 @@ TEST(Definitions, FunctionsConstantsAndRefusals) {
     EXPECT_EQ(d.nom, c.nom) << c.saisie;
     EXPECT_EQ(d.expression, c.expression) << c.saisie;
     EXPECT_EQ(d.variable, c.variable) << c.saisie;
+  }
+}
+
+// The whole calculation, as the page runs it with each set of options.
+TEST_F(Calculs, TheCalculationFromTheTypedTextToTheResult) {
+  struct Cas {
+    const char* saisie;
+    Toptions_calcul options;
+    const char* message;  // a prefix; empty: no message
+    const char* resultat;
+    const char* ligne;
+  };
+  constexpr Toptions_calcul implicites{};
+  constexpr Toptions_calcul explicites{false, false};
+  constexpr Toptions_calcul reduits{true, true};
+  for (const Cas& c : {
+           Cas{" 2 X ", implicites, "", "2*x", "2*x"},
+           Cas{"2x", explicites, "", "2x", "2x"},
+           Cas{"reduire(X+X)", implicites, "", "2*x", "x+x"},
+           Cas{"developper(x*(x+1))", reduits, "", "x+x^2", "developper(x*(x+1))"},
+           Cas{"deriver(x^3;x)", implicites, "", "3*x^2", "deriver(x^3;x)"},
+           Cas{"x+", implicites, "Doublon d'op\xE9rateur", "", ""},
+           Cas{"  ", implicites, "", "", ""},
+       }) {
+    Tcalculatrice calculatrice;
+    const Tcalcul r = calculatrice.calculer(c.saisie, c.options);
+    EXPECT_TRUE(r.message.starts_with(c.message)) << c.saisie << ": " << r.message;
+    EXPECT_EQ(r.message.empty(), *c.message == '\0') << c.saisie;
+    EXPECT_EQ(r.resultat, c.resultat) << c.saisie;
+    EXPECT_EQ(r.ligne_saisie, c.ligne) << c.saisie;
+    const std::vector<std::string> attendu =
+        r.resultat.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.ligne, "=" + r.resultat};
+    EXPECT_EQ(calculatrice.lignes(), attendu) << c.saisie;
   }
 }
 
