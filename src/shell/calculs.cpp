@@ -5,6 +5,7 @@
 #include "engine/evaluateur.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/regroupement.h"
+#include "engine/saisie_resultat.h"
 #include "engine/syntaxe.h"
 #include "localisation/chaines.h"
 #include "localisation/format.h"
@@ -41,7 +42,15 @@ Tcalcul calculer_saisie(std::string_view saisie, const Toptions_calcul& options)
   Tcalcul c;
   c.saisie = saisie_nettoyee(saisie);
   if (c.saisie.empty()) return c;
-  if (options.produits_implicites) c.saisie = normalise_saisie(c.saisie);
+  if (options.produits_implicites) {
+    SaisieNormalisee normalisee = normalise_saisie_tapee(c.saisie);
+    if (normalisee.erreur) {
+      c.resultat = std::move(normalisee.texte);
+      c.ligne_saisie = ligne_saisie_historique(c.saisie);
+      return c;
+    }
+    c.saisie = std::move(normalisee.texte);
+  }
   std::string s = saisie_nettoyee(c.saisie);
   verifier_syntaxe(s, c.message);
   if (!c.message.empty()) return c;
@@ -49,6 +58,7 @@ Tcalcul calculer_saisie(std::string_view saisie, const Toptions_calcul& options)
   c.resultat = calculer(s);
   if (c.resultat.empty()) return c;
   if (const int id = ligne_appelee(s); id == id_deriver || id == id_integrer) c.resultat = regroupe_somme(c.resultat);
+  c.resultat = resultat_montre(c.resultat);
   c.ligne_saisie = ligne_saisie_historique(s);
   return c;
 }

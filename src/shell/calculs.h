@@ -55,9 +55,10 @@ struct Tcalcul {
 };
 
 // The calculation: the input lower-cased and without blanks (empty: nothing
-// more), implicit products inserted when asked, checked and completed,
-// wrapped in reduire when asked, evaluated; the result of a derivative or an
-// antiderivative is collected.
+// more), implicit products inserted when asked (an error value they give is
+// the result), checked and completed, wrapped in reduire when asked,
+// evaluated; the result of a derivative or an antiderivative is collected,
+// and no result shows a failure mark or a number that is not finite.
 Tcalcul calculer_saisie(std::string_view saisie, const Toptions_calcul& options);
 
 // The calculator: its calculations and their history, input and result

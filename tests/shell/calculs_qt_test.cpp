@@ -2,6 +2,7 @@
 // function menus and the input helpers.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "programme_de_test.h"
 #include "shell/auto_pilote_fonction.h"
 #include "shell/nouvel_objet.h"
+#include "shell/options_graphiques.h"
 #include "shell/version.h"
 
 namespace {
@@ -98,6 +100,19 @@ TEST_F(Calculs, AnErrorValueIsShownButNotKeptAsInput) {
   f().BnumeriserClick();
   ASSERT_EQ(historique().size(), 2u);
   EXPECT_TRUE(historique().at(1).starts_with("=erreur(")) << historique().at(1);
+  EXPECT_EQ(saisie(), "");
+}
+
+// The implicit products (on by default) meet the quotient by zero first:
+// their error value is the result, not a text to check.
+TEST_F(Calculs, AnErrorValueOfTheImplicitProductsIsTheResult) {
+  ASSERT_TRUE(Foptions_graphiques->CBmultiplier->isChecked());
+  saisir("0/0");
+  entree();
+  EXPECT_TRUE(messages_->journal.empty());
+  const std::string erreur = "erreur(Division par z\xE9ro)";
+  EXPECT_EQ(historique(), (std::vector<std::string>{"0/0", "=" + erreur}));
+  EXPECT_EQ(formule_de(Emplacement::historique)->source, "{0/0}<BR>{=" + erreur + "}");
   EXPECT_EQ(saisie(), "");
 }
 

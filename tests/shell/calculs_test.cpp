@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/saisie_resultat.h"
 #include "moteur_pret.h"
 
 namespace {
@@ -143,6 +144,47 @@ TEST_F(Calculs, TheCalculationFromTheTypedTextToTheResult) {
         r.resultat.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.ligne, "=" + r.resultat};
     EXPECT_EQ(calculatrice.lignes(), attendu) << c.saisie;
   }
+}
+
+// What normalisation or a routine gives that is no result to show: the
+// error value of the implicit products, a failure mark, a number that is
+// not finite.
+TEST_F(Calculs, ErrorValuesAreResultsNeverInput) {
+  const std::string division = "erreur(Division par z\xE9ro)";
+  const std::string hors_limites = "erreur(Argument hors des limites de la fonction.)";
+  const std::string trop_complexe = "erreur(Expression trop complexe.)";
+  std::string imbrique;
+  for (int i = 0; i < 1000; ++i) imbrique += "sin(";
+  imbrique += "x" + std::string(1000, ')');
+  struct Cas {
+    std::string saisie;
+    std::string resultat;
+    std::string ligne;
+  };
+  for (const Cas& c : {
+           Cas{"0/0", division, "0/0"},
+           Cas{"reduire(sin(0/0))", division, "sin(0/0)"},
+           Cas{"[0/0;1]", division, "[0/0;1]"},
+           Cas{imbrique, trop_complexe, imbrique},
+           Cas{"min([])", hors_limites, "min([])"},
+           Cas{"est_pair(x)+1", hors_limites, "est_pair(x)+1"},
+       }) {
+    Tcalculatrice calculatrice;
+    const Tcalcul r = calculatrice.calculer(c.saisie, Toptions_calcul{});
+    EXPECT_EQ(r.message, "") << c.saisie;
+    EXPECT_EQ(r.resultat, c.resultat) << c.saisie;
+    EXPECT_EQ(calculatrice.lignes(), (std::vector<std::string>{c.ligne, "=" + c.resultat})) << c.saisie;
+  }
+  for (const char* faux : {"INF", "-INF/2", "NAN*x", "#err", "[#err;1]"}) {
+    EXPECT_EQ(resultat_montre(faux), hors_limites) << faux;
+  }
+  for (const std::string& juste : {division, std::string("2*x"), std::string("#vrai")}) {
+    EXPECT_EQ(resultat_montre(juste), juste);
+  }
+  // A typed error value is typed text: its characters are checked.
+  const Tcalcul tape = calculer_saisie(division, Toptions_calcul{});
+  EXPECT_EQ(tape.message, "Caract\xE8re \xE9 interdit.");
+  EXPECT_EQ(tape.resultat, "");
 }
 
 }  // namespace
