@@ -49,6 +49,7 @@ struct Toptions_calcul {
 // One calculation, from the typed text to what the page shows.
 struct Tcalcul {
   std::string saisie;        // the input made ready: lower case, no blanks, implicit products
+                             // (without them when they gave an error value)
   std::string message;       // the syntax check's message: the calculation stopped there
   std::string resultat;      // the result shown; empty when there is none
   std::string ligne_saisie;  // the input line the history shows
