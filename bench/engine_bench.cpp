@@ -1,8 +1,11 @@
 // Time of the calculator's path on school inputs, text in to text out: each
 // line of bench/corpus/*.txt goes through the syntax check and the
-// evaluator, as the Calculs module sends it. Prints each input's time, then
-// the median and the maximum over the inputs and the slowest ones.
-//   engine_bench [--smoke] [corpus folder] [--benchmark_... flags]
+// evaluator. Prints each input's time, then the median and the maximum over
+// the inputs and the slowest ones.
+//   engine_bench [--smoke] [--calculs] [corpus folder] [--benchmark_... flags]
+// --calculs times the Calculs page's whole calculation instead (lower case,
+// blanks, implicit products, check, evaluation, collection): what a pupil
+// waits for.
 // --smoke runs every input once, times nothing, and fails when an input
 // gives the "too complex" error (ctest label bench_smoke).
 #include <benchmark/benchmark.h>
@@ -22,6 +25,7 @@
 #include "localisation/choix_langue.h"
 #include "localisation/nombres.h"
 #include "localisation/texte_1252.h"
+#include "shell/calculs.h"
 
 namespace {
 
@@ -57,6 +61,14 @@ std::string calcule(const std::string& utf8) {
   return vers_utf8(message.empty() ? calculer(texte) : message);
 }
 
+// What the Calculs page shows for a typed line, with its default options.
+std::string calcule_page(const std::string& utf8) {
+  const Tcalcul calcul = calculer_saisie(depuis_utf8(utf8), Toptions_calcul{});
+  return vers_utf8(calcul.message.empty() ? calcul.resultat : calcul.message);
+}
+
+using Calcul = std::string (*)(const std::string&);
+
 class Collecteur : public benchmark::ConsoleReporter {
  public:
   std::vector<std::pair<double, std::string>> temps;  // seconds per input, name
@@ -89,11 +101,11 @@ void resume(std::vector<std::pair<double, std::string>> temps) {
   std::fputs(sortie.c_str(), stdout);
 }
 
-int fumee(const std::vector<Entree>& entrees) {
+int fumee(const std::vector<Entree>& entrees, Calcul calcul) {
   const std::string trop_complexe = vers_utf8(erreur_trop_complexe());
   int echecs = 0;
   for (const auto& e : entrees) {
-    if (calcule(e.texte) == trop_complexe) {
+    if (calcul(e.texte) == trop_complexe) {
       std::fputs(("too complex: " + e.nom + "\n").c_str(), stdout);
       ++echecs;
     }
@@ -115,11 +127,14 @@ int main(int argc, char** argv) {
   int n = static_cast<int>(arguments.size());
   benchmark::Initialize(&n, arguments.data());
   bool smoke = false;
+  Calcul calcul = calcule;
   std::filesystem::path dossier = PRALINORE_CORPUS_BENCH;
   for (int i = 1; i < n; ++i) {
     const std::string a = arguments[i];
     if (a == "--smoke") {
       smoke = true;
+    } else if (a == "--calculs") {
+      calcul = calcule_page;
     } else {
       dossier = a;
     }
@@ -133,10 +148,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "engine_bench: no input in %s\n", dossier.string().c_str());
     return 2;
   }
-  if (smoke) return fumee(entrees);
+  if (smoke) return fumee(entrees, calcul);
   for (const auto& e : entrees) {
-    benchmark::RegisterBenchmark(e.nom.c_str(), [texte = e.texte](benchmark::State& etat) {
-      for (auto _ : etat) benchmark::DoNotOptimize(calcule(texte));
+    benchmark::RegisterBenchmark(e.nom.c_str(), [texte = e.texte, calcul](benchmark::State& etat) {
+      for (auto _ : etat) benchmark::DoNotOptimize(calcul(texte));
     })->Unit(benchmark::kMicrosecond);
   }
   Collecteur collecteur;

@@ -1,18 +1,15 @@
 #include "exercises/presentation.h"
 
-#include <QListWidget>
 #include <QScrollBar>
 #include <QVariant>
 #include <QWidget>
 
 #include <cfenv>
 
-#include "engine/decoupage.h"
 #include "exercises/hasard.h"
 #include "formula/formule.h"
 #include "platform/chart/chart.h"
 #include "platform/image_hote.h"
-#include "platform/texte_qt.h"
 
 Tpages_presentation pages_presentation;
 
@@ -100,13 +97,11 @@ void afficher_formule(ImageHote* image, const std::string& texte, int x, int y) 
   emplacement->afficher();
 }
 
-void afficher_historique() {
-  const Tpages_presentation& p = pages_presentation;
-  if (p.ListBox1 == nullptr || p.Image3 == nullptr) return;
-  std::vector<std::string> lignes;
-  for (int i = 0; i < p.ListBox1->count(); ++i) lignes.push_back("{" + vers_1252(p.ListBox1->item(i)->text()) + "}");
-  if (!lignes.empty()) afficher_formule(p.Image3, joindre(lignes, "<BR>"), 0, 0);
-  if (BoiteDefilement* boite = p.Image3->boite()) boite->verticalScrollBar()->setValue(boite->verticalScrollBar()->maximum());
+void afficher_historique(const std::string& page) {
+  ImageHote* image = pages_presentation.Image3;
+  if (image == nullptr) return;
+  if (!page.empty()) afficher_formule(image, page, 0, 0);
+  if (BoiteDefilement* boite = image->boite()) boite->verticalScrollBar()->setValue(boite->verticalScrollBar()->maximum());
 }
 
 void liberer_formules() {

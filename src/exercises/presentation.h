@@ -12,7 +12,6 @@
 #include <vector>
 
 class ImageHote;
-class QListWidget;
 class QWidget;
 class TChart;
 class Tformule;
@@ -23,7 +22,6 @@ struct Tpages_presentation {
   TChart* Graph = nullptr;           // the exercise page's chart
   QWidget* Pvalider = nullptr;       // the validation tool bar
   ImageHote* Image3 = nullptr;       // the calculation history
-  QListWidget* ListBox1 = nullptr;   // the history's lines
   // Reads whether function names are coloured (the settings file's
   // activer_coloration, read at each drawing); none: coloured.
   std::function<bool()> coloration;
@@ -61,9 +59,9 @@ void preparer_exercice();
 // are coloured as [outils] activer_coloration says, where the slot allows.
 void afficher_formule(ImageHote* image, const std::string& texte, int x, int y);
 
-// The calculation history, each line in braces, one line each, on Image3;
-// the history's box then shows its end.
-void afficher_historique();
+// The calculation history's page on Image3 (nothing drawn for an empty
+// page); the history's box then shows its end.
+void afficher_historique(const std::string& page);
 
 // Frees every slot's renderer.
 void liberer_formules();

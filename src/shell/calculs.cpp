@@ -2,23 +2,23 @@
 
 #include "engine/appel_fonction.h"
 #include "engine/decoupage.h"
+#include "engine/evaluateur.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/regroupement.h"
+#include "engine/saisie_resultat.h"
+#include "engine/syntaxe.h"
 #include "localisation/chaines.h"
 #include "localisation/format.h"
-
-namespace {
-
-int ligne_appelee(const std::string& texte) {
-  std::vector<std::string> arguments;
-  return reconnait_fonction(texte, arguments);
-}
 
 std::string nom_ligne(int id) {
   if (!fonctions_usuelles || id < 0 || id >= fonctions_usuelles->taille()) return {};
   return fonctions_usuelles->nom[id];
 }
 
-}  // namespace
+int ligne_appelee(const std::string& texte) {
+  std::vector<std::string> arguments;
+  return reconnait_fonction(texte, arguments);
+}
 
 std::string envelopper_saisie(const std::string& saisie, int id) {
   if (id != id_deriver && id != id_integrer && ligne_appelee(saisie) == id) return saisie;
@@ -38,12 +38,68 @@ std::string ligne_saisie_historique(const std::string& evaluee) {
   return evaluee;
 }
 
-void limiter_historique(std::vector<std::string>& lignes) {
-  while (lignes.size() > lignes_historique_max) lignes.erase(lignes.begin(), lignes.begin() + 2);
+Tcalcul calculer_saisie(std::string_view saisie, const Toptions_calcul& options) {
+  Tcalcul c;
+  c.saisie = saisie_nettoyee(saisie);
+  if (c.saisie.empty()) return c;
+  if (options.produits_implicites) {
+    SaisieNormalisee normalisee = normalise_saisie_tapee(c.saisie);
+    if (normalisee.erreur) {
+      c.resultat = std::move(normalisee.texte);
+      c.ligne_saisie = ligne_saisie_historique(c.saisie);
+      return c;
+    }
+    c.saisie = std::move(normalisee.texte);
+  }
+  std::string s = saisie_nettoyee(c.saisie);
+  verifier_syntaxe(s, c.message);
+  if (!c.message.empty()) return c;
+  if (options.reduction) s = Format(nom_ligne(id_reduire) + "(%s)", {s});
+  c.resultat = calculer(s);
+  if (c.resultat.empty()) return c;
+  if (const int id = ligne_appelee(s); id == id_deriver || id == id_integrer) c.resultat = regroupe_somme(c.resultat);
+  c.resultat = resultat_montre(c.resultat);
+  c.ligne_saisie = ligne_saisie_historique(s);
+  return c;
 }
 
-std::string texte_copie_historique(const std::vector<std::string>& lignes, std::string_view version) {
-  return joindre(lignes, "\r\n") + "\r\nPralinore v" + std::string(version);
+Tcalcul Tcalculatrice::calculer(std::string_view saisie, const Toptions_calcul& options) {
+  Tcalcul c = calculer_saisie(saisie, options);
+  if (!c.resultat.empty()) ajouter(c.ligne_saisie, c.resultat);
+  return c;
+}
+
+void Tcalculatrice::ajouter(const std::string& ligne_saisie, const std::string& resultat) {
+  lignes_.push_back(ligne_saisie);
+  lignes_.push_back("=" + resultat);
+  // The oldest calculation goes whole: its input line and its result line.
+  constexpr std::size_t lignes_calcul = 2;
+  while (lignes_.size() > lignes_historique_max) {
+    lignes_.erase(lignes_.begin(), lignes_.begin() + lignes_calcul);
+    selection_ = selection_ >= static_cast<int>(lignes_calcul) ? selection_ - static_cast<int>(lignes_calcul) : -1;
+  }
+}
+
+void Tcalculatrice::vider() {
+  lignes_.clear();
+  selection_ = -1;
+}
+
+std::string Tcalculatrice::texte_page() const {
+  std::string page;
+  for (const std::string& ligne : lignes_) {
+    if (!page.empty()) page += separateur_historique;
+    page += "{" + ligne + "}";
+  }
+  return page;
+}
+
+std::string Tcalculatrice::texte_copie(std::string_view version) const {
+  return joindre(lignes_, "\r\n") + "\r\nPralinore v" + std::string(version);
+}
+
+void Tcalculatrice::selectionner(int ligne) {
+  selection_ = ligne >= 0 && static_cast<std::size_t>(ligne) < lignes_.size() ? ligne : -1;
 }
 
 std::string saisie_depuis_selection(const std::string& selection) {

@@ -84,7 +84,7 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
   creer_pages_outils();
   relier();
   relier_calculs();
-  pages_presentation = {Graph, Pvalider, Image3, ListBox1, [] {
+  pages_presentation = {Graph, Pvalider, Image3, [] {
                           return !ini_principal || ini_principal->lire_booleen(section::outils, cle::activer_coloration,
                                                                                defaut::activer_coloration);
                         }};

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/calculs.h"
+
 class BoiteDefilement;
 class ImageHote;
 class QAction;
@@ -222,7 +224,8 @@ class TFvorel : public QMainWindow {
   ImageHote* Image5;
   BoiteDefilement* ScrollBox1;
   ImageHote* Image3;
-  QListWidget* ListBox1;
+  // The calculator and its history, shown only rendered on Image3.
+  Tcalculatrice ListBox1;
   QPushButton* Bcalculer;
   QPushButton* Breduire;
   QPushButton* Bnumeriser;
@@ -283,6 +286,8 @@ class TFvorel : public QMainWindow {
 
   // The calculator's ":=" input: a user function or a constant.
   void definir_objet(const std::string& saisie);
+  // The options dialog's choices for the next calculation.
+  Toptions_calcul options_calcul() const;
 
   // Start-up helpers.
   void masquer_onglets();

@@ -7,17 +7,13 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 
 #include "engine/appel_fonction.h"
-#include "engine/evaluateur.h"
 #include "engine/fonctions_usuelles.h"
-#include "engine/regroupement.h"
-#include "engine/syntaxe.h"
 #include "exercises/presentation.h"
 #include "formula/formule.h"
 #include "localisation/chaines.h"
@@ -43,16 +39,6 @@ namespace section = parametres::section;
 namespace cle = parametres::cle;
 
 constexpr int nombre_elements_fixes = 4;  // Menu_Fonction: three commands and a separator
-
-std::string nom_ligne(int id) {
-  if (!fonctions_usuelles || id < 0 || id >= fonctions_usuelles->taille()) return {};
-  return fonctions_usuelles->nom[id];
-}
-
-int ligne_appelee(const std::string& texte) {
-  std::vector<std::string> arguments;
-  return reconnait_fonction(texte, arguments);
-}
 
 // Re-entry guard: message boxes and modal windows run nested event loops.
 class Garde {
@@ -190,38 +176,26 @@ void TFvorel::definir_objet(const std::string& saisie) {
   }
 }
 
+Toptions_calcul TFvorel::options_calcul() const {
+  return {Foptions_graphiques->CBmultiplier->isChecked(), Foptions_graphiques->CBreduction->isChecked()};
+}
+
 void TFvorel::BcalculerClick() {
   if (en_calcul_) return;
   Garde garde(en_calcul_);
-  Edit1->setText(depuis_1252(saisie_nettoyee(vers_1252(Edit1->text()))));
-  if (Edit1->text().isEmpty()) return;
-  if (Foptions_graphiques->CBmultiplier->isChecked()) {
-    Edit1->setText(depuis_1252(normalise_saisie(vers_1252(Edit1->text()))));
-  }
-  std::string s = saisie_nettoyee(vers_1252(Edit1->text()));
-  std::string message;
-  verifier_syntaxe(s, message);
-  if (!message.empty()) {
+  const Tcalcul calcul = ListBox1.calculer(vers_1252(Edit1->text()), options_calcul());
+  Edit1->setText(depuis_1252(calcul.saisie));
+  if (!calcul.message.empty()) {
     Edit1->setText(depuis_1252(derniere_saisie));
-    affiche_message(message);
+    affiche_message(calcul.message);
     return;
   }
-  if (Foptions_graphiques->CBreduction->isChecked()) s = Format(nom_ligne(id_reduire) + "(%s)", {s});
-  std::string r = calculer(s);
-  if (r.empty()) return;
-  if (const int id = ligne_appelee(s); id == id_deriver || id == id_integrer) r = regroupe_somme(r);
-  const std::string ligne = ligne_saisie_historique(s);
-  ListBox1->addItem(depuis_1252(ligne));
-  ini_principal->ecrire_texte(section::outils, cle::En_calcul, ligne);
-  Edit1->setText(depuis_1252(r));
+  if (calcul.resultat.empty()) return;
+  ini_principal->ecrire_texte(section::outils, cle::En_calcul, calcul.ligne_saisie);
+  Edit1->setText(depuis_1252(calcul.resultat));
   Edit1->setCursorPosition(static_cast<int>(Edit1->text().size()));
-  ListBox1->addItem(depuis_1252("=" + r));
-  while (static_cast<std::size_t>(ListBox1->count()) > lignes_historique_max) {
-    delete ListBox1->takeItem(0);
-    delete ListBox1->takeItem(0);
-  }
-  afficher_historique();
-  if (est_erreur(r)) Edit1->clear();
+  afficher_historique(ListBox1.texte_page());
+  if (est_erreur(calcul.resultat)) Edit1->clear();
 }
 
 void TFvorel::Edit1KeyPress(char& touche) {
@@ -241,7 +215,7 @@ void TFvorel::Edit1Change() {
 }
 
 void TFvorel::Edit1Click() {
-  ListBox1->clearSelection();
+  ListBox1.selectionner(-1);
   if (Tformule* historique = formule_de(Emplacement::historique)) historique->selectionner_ligne(-1, false);
 }
 
@@ -325,7 +299,7 @@ void TFvorel::BiClick() {
 }
 
 void TFvorel::Effacertout1Click() {
-  ListBox1->clear();
+  ListBox1.vider();
   for (Emplacement e : {Emplacement::historique, Emplacement::apercu}) {
     if (Tformule* f = formule_de(e)) f->source.clear();
   }
@@ -339,9 +313,7 @@ void TFvorel::Effacertout1Click() {
 }
 
 void TFvorel::toutcopier1Click() {
-  std::vector<std::string> lignes;
-  for (int i = 0; i < ListBox1->count(); ++i) lignes.push_back(vers_1252(ListBox1->item(i)->text()));
-  QApplication::clipboard()->setText(depuis_1252(texte_copie_historique(lignes, version_programme())));
+  QApplication::clipboard()->setText(depuis_1252(ListBox1.texte_copie(version_programme())));
 }
 
 void TFvorel::Anouvel_objetExecute() { Fnouvel_objet->montrer_sur(0); }

@@ -291,9 +291,6 @@ void TFvorel::creer_calculs() {
   Image3 = image(ScrollBox1, "Image3", Emplacement::historique);
   disposition->addWidget(ScrollBox1, 1);
 
-  // The history's state; it is shown only rendered.
-  ListBox1 = fabrique.creer<QListWidget>(TabSheet2, "ListBox1");
-  ListBox1->hide();
   Bcalculer = fabrique.bouton(TabSheet2, "Bcalculer");
   Bcalculer->hide();
 }

@@ -34,6 +34,17 @@ inf
 2.5'
 verifie '' 'café\r\n' 'Caractère é interdit.'
 
+# Error values are results, never input: the error value the implicit
+# products give is the answer, and no routine's failure mark is shown.
+imbrique=''
+i=0
+while [ $i -lt 1000 ]; do imbrique="${imbrique}sin("; i=$((i + 1)); done
+verifie --implicite "0/0\n${imbrique}x\nerreur(Division par zéro)\n" 'erreur(Division par zéro)
+erreur(Expression trop complexe.)
+Caractère é interdit.'
+verifie '' 'min([])\nest_impair(x)+1\n' 'erreur(Argument hors des limites de la fonction.)
+erreur(Argument hors des limites de la fonction.)'
+
 # The language switch renames the translated rows; an unknown name is no
 # call, though its bracket part is still cut into arguments.
 verifie '--langue en --fonction' 'derivate(x^2;x)\nderiver(x^2;x)\n' '13 | x^2 | x

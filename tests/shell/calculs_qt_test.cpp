@@ -2,10 +2,10 @@
 // function menus and the input helpers.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 
@@ -17,6 +17,7 @@
 #include "programme_de_test.h"
 #include "shell/auto_pilote_fonction.h"
 #include "shell/nouvel_objet.h"
+#include "shell/options_graphiques.h"
 #include "shell/version.h"
 
 namespace {
@@ -32,11 +33,7 @@ class Calculs : public essai::Programme {
 
   void saisir(const std::string& texte) { f().Edit1->setText(depuis_1252(texte)); }
   std::string saisie() { return vers_1252(f().Edit1->text()); }
-  std::vector<std::string> historique() {
-    std::vector<std::string> lignes;
-    for (int i = 0; i < f().ListBox1->count(); ++i) lignes.push_back(vers_1252(f().ListBox1->item(i)->text()));
-    return lignes;
-  }
+  const std::vector<std::string>& historique() { return f().ListBox1.lignes(); }
   void entree() {
     QKeyEvent appui(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     QApplication::sendEvent(f().Edit1, &appui);
@@ -81,9 +78,9 @@ TEST_F(Calculs, TheHistoryKeepsSixCalculations) {
   for (int i = 1; i <= 7; ++i) {
     saisir(std::to_string(i) + "*y");
     f().BreduireClick(f().Breduire);
-    EXPECT_LE(f().ListBox1->count(), 12);
+    EXPECT_LE(historique().size(), 12u);
   }
-  ASSERT_EQ(f().ListBox1->count(), 12);
+  ASSERT_EQ(historique().size(), 12u);
   EXPECT_EQ(historique().front(), "2*y");
   EXPECT_EQ(historique().at(10), "7*y");
 }
@@ -95,14 +92,27 @@ TEST_F(Calculs, ASyntaxErrorPutsTheInputBackAndAddsNothing) {
   EXPECT_EQ(messages_->journal[0].texte,
             "Doublon d'op\xE9rateur: l'op\xE9rateur + est suivi d'un autre op\xE9rateur.");
   EXPECT_EQ(saisie(), "x+");
-  EXPECT_EQ(f().ListBox1->count(), 0);
+  EXPECT_EQ(historique().size(), 0u);
 }
 
 TEST_F(Calculs, AnErrorValueIsShownButNotKeptAsInput) {
   saisir("1/0");
   f().BnumeriserClick();
-  ASSERT_EQ(f().ListBox1->count(), 2);
+  ASSERT_EQ(historique().size(), 2u);
   EXPECT_TRUE(historique().at(1).starts_with("=erreur(")) << historique().at(1);
+  EXPECT_EQ(saisie(), "");
+}
+
+// The implicit products (on by default) meet the quotient by zero first:
+// their error value is the result, not a text to check.
+TEST_F(Calculs, AnErrorValueOfTheImplicitProductsIsTheResult) {
+  ASSERT_TRUE(Foptions_graphiques->CBmultiplier->isChecked());
+  saisir("0/0");
+  entree();
+  EXPECT_TRUE(messages_->journal.empty());
+  const std::string erreur = "erreur(Division par z\xE9ro)";
+  EXPECT_EQ(historique(), (std::vector<std::string>{"0/0", "=" + erreur}));
+  EXPECT_EQ(formule_de(Emplacement::historique)->source, "{0/0}<BR>{=" + erreur + "}");
   EXPECT_EQ(saisie(), "");
 }
 
@@ -115,13 +125,13 @@ TEST_F(Calculs, EmptyInputOpensTheEditorForCommandsThatNeedAnArgument) {
   f().BderiverClick();
   EXPECT_EQ(dans_l_editeur, "deriver()");
   EXPECT_EQ(saisie(), "deriver()");  // cancelled: the editor gives its text back
-  EXPECT_EQ(f().ListBox1->count(), 0);
+  EXPECT_EQ(historique().size(), 0u);
   messages_->journal.clear();
   saisir("");
   f().BreduireClick(f().Breduire);
   f().BnumeriserClick();
   EXPECT_TRUE(messages_->journal.empty());
-  EXPECT_EQ(f().ListBox1->count(), 0);
+  EXPECT_EQ(historique().size(), 0u);
 }
 
 TEST_F(Calculs, TheEditorClosedWithOkCalculates) {
@@ -131,7 +141,7 @@ TEST_F(Calculs, TheEditorClosedWithOkCalculates) {
     return 1;
   };
   f().BintegraleClick();
-  ASSERT_EQ(f().ListBox1->count(), 2);
+  ASSERT_EQ(historique().size(), 2u);
   EXPECT_EQ(historique().at(0), "integrer(x;x)");
 }
 
@@ -154,7 +164,7 @@ TEST_F(Calculs, DefinitionsFillTheNewObjectDialog) {
   EXPECT_EQ(Fnouvel_objet->Tnom_valeur->text(), "3");
   EXPECT_EQ(saisie(), "a:=3");
   EXPECT_EQ(messages_->journal.size(), 1u);
-  EXPECT_EQ(f().ListBox1->count(), 0);
+  EXPECT_EQ(historique().size(), 0u);
 }
 
 TEST_F(Calculs, FunctionMenusAreSortedAndWrapTheInput) {
@@ -182,11 +192,9 @@ TEST_F(Calculs, FunctionMenusAreSortedAndWrapTheInput) {
 }
 
 TEST_F(Calculs, SelectingAHistoryLineGivesItBackWithoutBracesAndEquals) {
-  f().ListBox1->addItem(QStringLiteral("x+x"));
-  f().ListBox1->addItem(QStringLiteral("=2*x"));
-  f().ListBox1->addItem(QStringLiteral("1/0"));
-  f().ListBox1->addItem(depuis_1252("=erreur(Division par z\xE9ro)"));
-  afficher_historique();
+  f().ListBox1.ajouter("x+x", "2*x");
+  f().ListBox1.ajouter("1/0", "erreur(Division par z\xE9ro)");
+  afficher_historique(f().ListBox1.texte_page());
   Tformule& page = *formule_de(Emplacement::historique);
   ASSERT_EQ(page.lignes.size(), 4u);
   const auto cliquer_ligne = [&](std::size_t l) {
@@ -209,7 +217,7 @@ TEST_F(Calculs, ClearingEmptiesTheHistoryAndShrinksBothPages) {
   saisir("x+x");
   entree();
   f().Effacertout1Click();
-  EXPECT_EQ(f().ListBox1->count(), 0);
+  EXPECT_EQ(historique().size(), 0u);
   EXPECT_EQ(saisie(), "");
   EXPECT_TRUE(texte_exercice.empty());
   for (const ImageHote* image : {f().Image3, f().Image5}) {
@@ -220,8 +228,7 @@ TEST_F(Calculs, ClearingEmptiesTheHistoryAndShrinksBothPages) {
 }
 
 TEST_F(Calculs, CopyAllEndsWithTheProductLine) {
-  f().ListBox1->addItem(QStringLiteral("x+x"));
-  f().ListBox1->addItem(QStringLiteral("=2*x"));
+  f().ListBox1.ajouter("x+x", "2*x");
   f().toutcopier1Click();
   EXPECT_EQ(vers_1252(QApplication::clipboard()->text()), "x+x\r\n=2*x\r\nPralinore v" + version_programme());
 }

@@ -4,7 +4,8 @@
 //   --nombre    the text read as a number and written back
 //   (none)      the calculator: lower-cased, blanks removed, checked, then
 //               evaluated; prints the check's message or the result
-//   --implicite       inserts the implicit products first (2x -> 2*x)
+//   --implicite       inserts the implicit products first (2x -> 2*x); an
+//                     error value that gives is the answer
 //   --reponse <text>  the answer to the input boxes (empty by default)
 //   --langue fr|en    interface language (French by default)
 //   --texte <name>    prints that catalogue entry instead of reading lines
@@ -23,6 +24,7 @@
 #include "engine/syntaxe.h"
 #include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/saisie_resultat.h"
 #include "engine/traduction_fonctions.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
@@ -77,10 +79,14 @@ std::string calcul(const Options& options, const std::string& ligne) {
     if (c == ' ') continue;
     texte += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
   }
-  if (options.implicite) texte = normalise_saisie(texte);
+  if (options.implicite) {
+    SaisieNormalisee normalisee = normalise_saisie_tapee(texte);
+    if (normalisee.erreur) return normalisee.texte;
+    texte = std::move(normalisee.texte);
+  }
   std::string message;
   verifier_syntaxe(texte, message);
-  return message.empty() ? calculer(texte) : message;
+  return message.empty() ? resultat_montre(calculer(texte)) : message;
 }
 
 std::string traite(const Options& options, const std::string& texte) {
