@@ -58,17 +58,17 @@ std::string nom_appele(const std::string& appel) { return appel.substr(0, appel.
 
 std::string valeur_usuelle(int id, double x) {
   switch (id) {
-    case 2: return texte_nombre(std::cos(x));
-    case 3: return texte_nombre(std::sin(x));
-    case 4: return texte_nombre(std::fabs(x));
-    case 5: return texte_nombre(std::tan(x));
-    case 6: return texte_nombre(1 / std::tan(x));
-    case 7: return x <= 0 ? valeur_erreur(textes_fixes().erreur_logarithme) : texte_nombre(std::log(x));
-    case 8: return texte_nombre(std::exp(x));
-    case 9: return x < 0 ? valeur_erreur(textes_fixes().erreur_racine) : texte_nombre(std::sqrt(x));
-    case 10: return texte_nombre(std::sinh(x));
-    case 11: return texte_nombre(std::cosh(x));
-    default: return texte_nombre(std::tanh(x));
+    case 2: return texte_nombre_fini(std::cos(x));
+    case 3: return texte_nombre_fini(std::sin(x));
+    case 4: return texte_nombre_fini(std::fabs(x));
+    case 5: return texte_nombre_fini(std::tan(x));
+    case 6: return texte_nombre_fini(1 / std::tan(x));
+    case 7: return x <= 0 ? valeur_erreur(textes_fixes().erreur_logarithme) : texte_nombre_fini(std::log(x));
+    case 8: return texte_nombre_fini(std::exp(x));
+    case 9: return x < 0 ? valeur_erreur(textes_fixes().erreur_racine) : texte_nombre_fini(std::sqrt(x));
+    case 10: return texte_nombre_fini(std::sinh(x));
+    case 11: return texte_nombre_fini(std::cosh(x));
+    default: return texte_nombre_fini(std::tanh(x));
   }
 }
 
@@ -88,19 +88,19 @@ std::string calcule(char operateur, double a, double b, const std::string& ta, c
     if (auto r = calcule_entiers(operateur, ta, tb)) return *r;
   }
   switch (operateur) {
-    case '+': return texte_nombre(a + b);
-    case '-': return texte_nombre(a - b);
-    case '*': return texte_nombre(a * b);
+    case '+': return texte_nombre_fini(a + b);
+    case '-': return texte_nombre_fini(a - b);
+    case '*': return texte_nombre_fini(a * b);
     case '/': {
       if (b == 0) return erreur_division_par_zero();
       const double q = a / b;
-      if (!exact || (std::isfinite(q) && std::trunc(q) == q)) return texte_nombre(q);
+      if (!exact || !std::isfinite(q) || std::trunc(q) == q) return texte_nombre_fini(q);
       return fraction(ta + "/" + tb);
     }
     default:
       // As the text builder says for 0^-1.
       if (a == 0 && b < 0) return erreur_division_par_zero();
-      return texte_nombre(std::pow(a, b));
+      return texte_nombre_fini(std::pow(a, b));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "engine/regroupement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -52,10 +53,12 @@ void ajoute_exact(Textes& t, Textes& c, std::size_t place, std::size_t i) {
   c[i] = "0";
 }
 
-// Adds term i into the decimal-number slot, in floating point.
+// Adds term i into the decimal-number slot, in floating point. A sum past
+// the largest double leaves both terms as they are.
 void ajoute_decimal(Textes& t, Textes& c, std::size_t place, std::size_t i) {
   const double somme = valeur_signe(c[place]) * lire_nombre(t[place]).value_or(0) +
                        valeur_signe(c[i]) * lire_nombre(t[i]).value_or(0);
+  if (!std::isfinite(somme)) return;
   t[place] = texte_nombre(somme);
   range_signe(t[place], c[place]);
   c[i] = "0";
@@ -233,10 +236,12 @@ std::string somme_regroupee(const std::string& texte) {
 }
 
 // Numbers of a product with the same exponent multiplied: exactly while
-// the integers fit.
-std::string produit_de_nombres(const std::string& a, const std::string& b) {
+// the integers fit. No value past the largest double.
+std::optional<std::string> produit_de_nombres(const std::string& a, const std::string& b) {
   if (const Entier p = entiers_combines(a, b, '*')) return texte_entier(*p);
-  return texte_nombre(lire_nombre(a).value_or(0) * lire_nombre(b).value_or(0));
+  const double p = lire_nombre(a).value_or(0) * lire_nombre(b).value_or(0);
+  if (!std::isfinite(p)) return std::nullopt;
+  return texte_nombre(p);
 }
 
 std::string somme_exposants(const std::string& a, const std::string& b) {
@@ -254,8 +259,10 @@ std::string produit_regroupe(const std::string& t) {
   for (std::size_t i = 0; i < bases.size(); ++i) {
     for (std::size_t j = i + 1; j < bases.size(); ++j) {
       if (exposants[i] == exposants[j] && est_nombre(bases[i]) && est_nombre(bases[j])) {
-        bases[i] = produit_de_nombres(bases[i], bases[j]);
-        bases[j] = "1";
+        if (const auto p = produit_de_nombres(bases[i], bases[j])) {
+          bases[i] = *p;
+          bases[j] = "1";
+        }
       } else if (!est_entier(bases[i]) && regroupe_compare_somme_est_egale(bases[i], bases[j])) {
         bases[j] = "1";
         exposants[i] = somme_exposants(exposants[i], exposants[j]);

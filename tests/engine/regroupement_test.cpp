@@ -120,7 +120,7 @@ TEST_F(Regroupement, SignMovedInside) {
 
 TEST_F(Regroupement, CommonIntegerFactorCancelled) {
   const Paire cas[] = {
-      {"(2*x+4)/6", "(x+2)/3"}, {"2*x+4", "2*x+4"}, {"(x+1)", "x+1"}, {"0/0", "0/0"}, {"x/2", "x/2"},
+      {"(2*x+4)/6", "(x+2)/3"}, {"2*x+4", "2*x+4"}, {"(x+1)", "x+1"}, {"0/0", "erreur(Division par z\xE9ro)"}, {"x/2", "x/2"},
       // Only divisions that keep the value: the factor the common factor
       // divides, never a denominator hidden in a product factor, only the
       // numerator of a nested quotient.
