@@ -78,6 +78,24 @@ TEST_F(Numerisation, DomainErrorsAreErrorValuesThatWin) {
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(fonction(texte).numeriser("x", true, 1), attendu) << texte;
 }
 
+// Overflow and invalid operations on every path of the evaluation: an error
+// value of its own, never "INF" or "NAN".
+TEST_F(Numerisation, ValuesThatAreNotFiniteAreErrorValues) {
+  const std::string non_fini = "erreur(" + catalogue_textes.txt_nombre_non_fini + ")";
+  const Cas cas[] = {
+      {"10^400", "", 0, true, non_fini},        {"(-8)^(1/3)", "", 0, false, non_fini},
+      {"1e308*10", "", 0, false, non_fini},     {"1e308+1e308", "", 0, false, non_fini},
+      {"-1e308-1e308", "", 0, false, non_fini}, {"1e300/1e-300", "", 0, true, non_fini},
+      {"exp(x)", "x", 1000, false, non_fini},   {"1+x^2", "x", 1e200, false, non_fini},
+      {"0*10^400", "", 0, false, non_fini},
+      // 0^0 is 1 exactly and in floating point alike.
+      {"0^0", "", 0, true, "1"},                {"x^0", "x", 0, false, "1"},
+  };
+  for (const auto& c : cas) EXPECT_EQ(fonction(c.texte).numeriser(c.variable, c.exact, c.valeur), c.attendu) << c.texte;
+  EXPECT_EQ(fonction("x^2/2").numeriser_substitution("x", "1e300", true), non_fini);
+  EXPECT_EQ(calculer("integrale(x;0;1e300;x)"), non_fini);
+}
+
 TEST_F(Numerisation, TheCalculatorCommand) {
   EXPECT_EQ(calculer("numeriser(1/0+1)"), division_par_zero);
   EXPECT_EQ(calculer("numeriser(ln(0))"), log_negatif);

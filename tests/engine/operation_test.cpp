@@ -33,6 +33,9 @@ TEST_F(Operation, SimplifiesAndBrackets) {
                                                                           "x^123456789012345678901234567890"},
       {"0", "0", "/", "erreur(Division par z\xE9ro)"},
       {"0", "-1", "^", "erreur(Division par z\xE9ro)"},
+      {"x", "0.0", "/", "erreur(Division par z\xE9ro)"},
+      {"0", "0.0", "^", "1"},
+      {"0.0", "0", "^", "1"},
       {"erreur(x)", "1", "+", "erreur(x)"},
       {"1", "erreur(y)", "*", "erreur(y)"},
   };
