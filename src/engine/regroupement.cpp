@@ -1,10 +1,10 @@
 #include "engine/regroupement.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <vector>
 
+#include "engine/appel_fonction.h"
 #include "engine/decomposition.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
@@ -17,6 +17,7 @@
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
 #include "engine/reduction.h"
+#include "engine/valeurs_erreur.h"
 #include "localisation/chrono.h"
 #include "localisation/format.h"
 #include "localisation/nombres.h"
@@ -53,13 +54,16 @@ void ajoute_exact(Textes& t, Textes& c, std::size_t place, std::size_t i) {
   c[i] = "0";
 }
 
-// Adds term i into the decimal-number slot, in floating point. A sum past
-// the largest double leaves both terms as they are.
+// Adds term i into the decimal-number slot, in floating point; a sum past
+// the largest double is an error value, which the later terms leave as it is.
 void ajoute_decimal(Textes& t, Textes& c, std::size_t place, std::size_t i) {
+  if (est_erreur(t[place])) {
+    c[i] = "0";
+    return;
+  }
   const double somme = valeur_signe(c[place]) * lire_nombre(t[place]).value_or(0) +
                        valeur_signe(c[i]) * lire_nombre(t[i]).value_or(0);
-  if (!std::isfinite(somme)) return;
-  t[place] = texte_nombre(somme);
+  t[place] = texte_nombre_fini(somme);
   range_signe(t[place], c[place]);
   c[i] = "0";
 }
@@ -236,12 +240,10 @@ std::string somme_regroupee(const std::string& texte) {
 }
 
 // Numbers of a product with the same exponent multiplied: exactly while
-// the integers fit. No value past the largest double.
-std::optional<std::string> produit_de_nombres(const std::string& a, const std::string& b) {
+// the integers fit; a product past the largest double is an error value.
+std::string produit_de_nombres(const std::string& a, const std::string& b) {
   if (const Entier p = entiers_combines(a, b, '*')) return texte_entier(*p);
-  const double p = lire_nombre(a).value_or(0) * lire_nombre(b).value_or(0);
-  if (!std::isfinite(p)) return std::nullopt;
-  return texte_nombre(p);
+  return texte_nombre_fini(lire_nombre(a).value_or(0) * lire_nombre(b).value_or(0));
 }
 
 std::string somme_exposants(const std::string& a, const std::string& b) {
@@ -259,10 +261,8 @@ std::string produit_regroupe(const std::string& t) {
   for (std::size_t i = 0; i < bases.size(); ++i) {
     for (std::size_t j = i + 1; j < bases.size(); ++j) {
       if (exposants[i] == exposants[j] && est_nombre(bases[i]) && est_nombre(bases[j])) {
-        if (const auto p = produit_de_nombres(bases[i], bases[j])) {
-          bases[i] = *p;
-          bases[j] = "1";
-        }
+        bases[i] = produit_de_nombres(bases[i], bases[j]);
+        bases[j] = "1";
       } else if (!est_entier(bases[i]) && regroupe_compare_somme_est_egale(bases[i], bases[j])) {
         bases[j] = "1";
         exposants[i] = somme_exposants(exposants[i], exposants[j]);

@@ -116,7 +116,8 @@ Entier boucle(const Noeud& n, Etat& etat) {
   const Entier debut = evalue(n.enfants[0], etat);
   const Entier fin = evalue(n.enfants[1], etat);
   // Bounds the text evaluation would refuse are left to it, and its message.
-  if (!debut || !fin || *debut < INT32_MIN || *fin > INT32_MAX) return std::nullopt;
+  const auto en_32_bits = [](Entier n) { return n && *n >= INT32_MIN && *n <= INT32_MAX; };
+  if (!en_32_bits(debut) || !en_32_bits(fin)) return std::nullopt;
   if (*fin - *debut + 1 > termes_maximaux) return std::nullopt;
   const auto place = static_cast<std::size_t>(n.valeur);
   if (etat.indices.size() <= place) etat.indices.resize(place + 1);

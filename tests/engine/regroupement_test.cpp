@@ -50,6 +50,18 @@ TEST_F(Regroupement, LikeFactors) {
   EXPECT_EQ(regroupe_somme_numerique("1.5+x+2.5"), "4+x");
 }
 
+// Numbers folded past the largest double: the error value, which the
+// later numbers of the sum leave as it is.
+TEST_F(Regroupement, FoldsPastTheLargestDoubleAreErrorValues) {
+  const std::string non_fini = "erreur(" + catalogue_textes.txt_nombre_non_fini + ")";
+  for (const char* texte : {"1e308+1e308", "1e308+1e308-1e308", "x+1e308+1e308-1e308+1", "1e200*1e200*x",
+                            "2^2000*x"}) {
+    EXPECT_EQ(reduire(texte), non_fini) << texte;
+  }
+  EXPECT_EQ(regroupe_somme_numerique("1e308+x+1e308"), non_fini);
+  EXPECT_EQ(reduire("1e308-1e308+1e308"), "1E308");
+}
+
 TEST_F(Regroupement, CollectingModeMergesOnlyLikeTerms) {
   struct Cas {
     const char* a;
