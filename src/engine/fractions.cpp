@@ -16,6 +16,7 @@
 #include "engine/regroupement.h"
 #include "engine/valeurs_erreur.h"
 #include "localisation/chrono.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -156,6 +157,7 @@ std::string calcule_facteur(const std::string& t) {
     n = t;
     d = "1";
   }
+  if (const auto zero = lire_nombre(d); zero && *zero == 0) return erreur_division_par_zero();
   const auto vn = valeur_entiere(n);
   const auto vd = vn ? valeur_entiere(d) : std::nullopt;
   if (!vn || !vd) return repli;
