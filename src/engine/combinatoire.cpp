@@ -18,7 +18,10 @@ double en_double(Approche r) {
 // The product of the integers from `de` to `a`.
 double produit_approche(std::int64_t de, std::int64_t a) {
   Approche r = 1;
-  for (std::int64_t i = de; i <= a && r <= plus_grand_double; ++i) r *= static_cast<Approche>(i);
+  for (std::int64_t i = de; i <= a && r <= plus_grand_double; ++i) {
+    r *= static_cast<Approche>(i);
+    if (i == a) break;  // a may be the largest integer
+  }
   return en_double(r);
 }
 
@@ -75,5 +78,6 @@ double comb_approche(std::int64_t p, std::int64_t n) {
 
 double perm_approche(std::int64_t p, std::int64_t n) {
   if (p < 0 || p > n) return 0;
+  if (p == 0) return 1;
   return produit_approche(n - p + 1, n);
 }

@@ -12,8 +12,8 @@
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
 #include "engine/reduction.h"
-#include "engine/sommes_entieres.h"
 #include "engine/regroupement.h"
+#include "engine/sommes_entieres.h"
 #include "engine/valeurs_erreur.h"
 #include "localisation/catalogue.h"
 
@@ -134,7 +134,7 @@ std::string accumule(const std::string& indice, std::int32_t a, std::int32_t b, 
     const std::string valeur =
         symbolique ? calculer(avec_indice(terme, indice, i)) : t.numeriser(indice, true, static_cast<double>(i));
     // An empty value: a message was shown, and it is the result.
-    if (valeur.empty()) return resultat_garde(garde, valeur);
+    if (symbolique && valeur.empty()) return resultat_garde(garde, valeur);
     resultat = symbolique ? etape_symbolique(resultat, valeur, operateur) : etape(resultat, valeur, operateur);
     if (est_erreur(resultat)) break;
     if (resultat.size() > longueur_maximale) return resultat_garde(garde, erreur_hors_limites());

@@ -1,6 +1,5 @@
 #include "engine/sommes_entieres.h"
 
-#include <memory>
 #include <vector>
 
 #include "engine/appel_fonction.h"

@@ -81,6 +81,8 @@ TEST(Combinatoire, ApproximateCounts) {
   EXPECT_TRUE(std::isinf(factorielle_approchee(INT64_MAX)));
   EXPECT_TRUE(std::isinf(comb_approche(1000000000, 2000000000)));
   EXPECT_TRUE(std::isinf(perm_approche(INT64_MAX - 1, INT64_MAX - 1)));
+  EXPECT_DOUBLE_EQ(perm_approche(1, INT64_MAX), 9223372036854775807.0);
+  EXPECT_DOUBLE_EQ(perm_approche(0, INT64_MAX), 1.0);
 }
 
 TEST_F(Primitives, BuiltInCalls) {
