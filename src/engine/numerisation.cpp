@@ -47,6 +47,31 @@ std::string substitue(const std::string& texte, const Substitution& s);
 
 std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
 
+bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
+
+// Digits from p on; p moves past them.
+bool chiffres(const std::string& t, std::size_t& p) {
+  const std::size_t debut = p;
+  while (p < t.size() && est_chiffre(t[p])) ++p;
+  return p > debut;
+}
+
+// A text written as a number (digits, a point, an exponent) that the reader
+// refuses all the same: its value is beyond the largest double.
+bool nombre_trop_grand(const std::string& t) {
+  std::size_t p = 0;
+  const bool entiere = chiffres(t, p);
+  if (p < t.size() && t[p] == '.') ++p;
+  const bool decimale = chiffres(t, p);
+  if (!entiere && !decimale) return false;
+  if (p < t.size() && (t[p] == 'e' || t[p] == 'E')) {
+    ++p;
+    if (p < t.size() && (t[p] == '+' || t[p] == '-')) ++p;
+    if (!chiffres(t, p)) return false;
+  }
+  return p == t.size() && !lire_nombre(t);
+}
+
 bool est_fonction_usuelle(int id) { return id >= 2 && id <= 12; }
 
 // A user row with a body; its variable is its argument description.
@@ -155,6 +180,7 @@ std::string numerise_appel(const std::string& t, const Numerisation& n) {
 std::string numerise_terme(const std::string& texte, const Numerisation& n) {
   const std::string t = sans_parentheses(texte);
   if (est_nombre(t)) return t;
+  if (nombre_trop_grand(t)) return erreur_nombre_non_fini();
   if (est_constante(t)) return valeur_constante(t, n.exact);
   if (est_negatif(t)) return operation("-1", numerise(sans_parentheses(t.substr(1)), n), "*");
   const expression e(t);
@@ -217,6 +243,7 @@ std::string substitue_appel(const std::string& t, const Substitution& s) {
 std::string substitue_terme(const std::string& texte, const Substitution& s) {
   const std::string t = sans_parentheses(texte);
   if (est_nombre(t)) return t;
+  if (nombre_trop_grand(t)) return erreur_nombre_non_fini();
   if (est_constante(t)) return valeur_constante(t, s.exact);
   if (est_negatif(t)) return operation("-1", substitue(t.substr(1), s), "*");
   const expression e(t);

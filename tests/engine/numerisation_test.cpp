@@ -87,12 +87,13 @@ TEST_F(Numerisation, ValuesThatAreNotFiniteAreErrorValues) {
       {"1e308*10", "", 0, false, non_fini},     {"1e308+1e308", "", 0, false, non_fini},
       {"-1e308-1e308", "", 0, false, non_fini}, {"1e300/1e-300", "", 0, true, non_fini},
       {"exp(x)", "x", 1000, false, non_fini},   {"1+x^2", "x", 1e200, false, non_fini},
-      {"0*10^400", "", 0, false, non_fini},
+      {"0*10^400", "", 0, false, non_fini},    {"1e400+1", "", 0, true, non_fini},
       // 0^0 is 1 exactly and in floating point alike.
       {"0^0", "", 0, true, "1"},                {"x^0", "x", 0, false, "1"},
   };
   for (const auto& c : cas) EXPECT_EQ(fonction(c.texte).numeriser(c.variable, c.exact, c.valeur), c.attendu) << c.texte;
   EXPECT_EQ(fonction("x^2/2").numeriser_substitution("x", "1e300", true), non_fini);
+  EXPECT_EQ(fonction("x+1e400").numeriser_substitution("x", "1", true), non_fini);
   EXPECT_EQ(calculer("integrale(x;0;1e300;x)"), non_fini);
 }
 
