@@ -1,6 +1,7 @@
 // The routines of the built-in rows, by identifier. A row without a routine
 // gives its call back unchanged.
 #include <array>
+#include <cmath>
 #include <optional>
 #include <variant>
 
@@ -37,38 +38,60 @@ namespace {
 using Arguments = std::vector<std::string>;
 using Routine = std::string (*)(const Arguments& a, const std::string& texte);
 
-// Integer arguments that do not read show the row's message and give an
-// empty result, as the calculator expects.
-std::optional<std::int32_t> entier_ou_message(const std::string& t, const std::string& message) {
+// An integer argument. An integer beyond the routine's range refuses the
+// call with the out-of-range error value; any other text that does not read
+// shows the row's message and refuses it with an empty result, as the
+// calculator expects. `refus` is then the call's result.
+std::optional<std::int32_t> entier_lu(const std::string& t, const std::string& message, std::string& refus) {
   auto n = lire_entier32(t);
-  if (!n) affiche_message(message);
+  if (n) return n;
+  if (est_entier(t)) {
+    refus = erreur_hors_limites();
+  } else {
+    affiche_message(message);
+    refus.clear();
+  }
   return n;
 }
 
 std::string pgcd_(const Arguments& a, const std::string&) {
-  const auto m = entier_ou_message(a[0], catalogue_textes.txt_pgcd_entiers);
-  if (!m) return "";
-  const auto n = entier_ou_message(a[1], catalogue_textes.txt_pgcd_entiers);
-  if (!n) return "";
+  std::string refus;
+  const auto m = entier_lu(a[0], catalogue_textes.txt_pgcd_entiers, refus);
+  if (!m) return refus;
+  const auto n = entier_lu(a[1], catalogue_textes.txt_pgcd_entiers, refus);
+  if (!n) return refus;
   return texte_entier(pgcd(*m, *n));
 }
 
-std::string compte(std::optional<std::int64_t> n) { return n ? texte_entier(*n) : erreur_hors_limites(); }
+// A count past 64 bits: the number text of its value while that is finite,
+// then the out-of-range error value.
+std::string compte_approche(double valeur) {
+  return std::isfinite(valeur) ? texte_nombre(valeur) : erreur_hors_limites();
+}
+
+using Denombrement = std::optional<std::int64_t> (*)(std::int64_t, std::int64_t);
+using DenombrementApproche = double (*)(std::int64_t, std::int64_t);
 
 // comb(n;p), perm(n;p): n first, as the row's argument list says.
-template <std::optional<std::int64_t> (*denombrement)(std::int64_t, std::int64_t)>
+template <Denombrement exact, DenombrementApproche approche>
 std::string combinaison(const Arguments& a, const std::string&) {
-  const auto n = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
-  if (!n) return "";
-  const auto p = entier_ou_message(a[1], catalogue_textes.txt_entiers_seulement);
-  if (!p) return "";
-  return compte(denombrement(*p, *n));
+  std::string refus;
+  const auto n = entier_lu(a[0], catalogue_textes.txt_entiers_seulement, refus);
+  if (!n) return refus;
+  const auto p = entier_lu(a[1], catalogue_textes.txt_entiers_seulement, refus);
+  if (!p) return refus;
+  if (*n < 0) return erreur_hors_limites();
+  if (const auto r = exact(*p, *n)) return texte_entier(*r);
+  return compte_approche(approche(*p, *n));
 }
 
 std::string fact_(const Arguments& a, const std::string&) {
-  const auto n = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
-  if (!n) return "";
-  return compte(factorielle(*n));
+  std::string refus;
+  const auto n = entier_lu(a[0], catalogue_textes.txt_entiers_seulement, refus);
+  if (!n) return refus;
+  if (*n < 0) return erreur_hors_limites();
+  if (const auto r = factorielle(*n)) return texte_entier(*r);
+  return compte_approche(factorielle_approchee(*n));
 }
 
 // Rows whose argument is evaluated first; an error value there is the result.
@@ -117,10 +140,11 @@ std::string est_pair_(const Arguments& a, const std::string&) { return est_pair(
 // somme, produit: index, bounds, term as typed.
 template <std::string (*routine)(const std::string&, std::int32_t, std::int32_t, const std::string&)>
 std::string somme_produit(const Arguments& a, const std::string&) {
-  const auto debut = entier_ou_message(a[1], catalogue_textes.txt_bornes_entieres);
-  if (!debut) return "";
-  const auto fin = entier_ou_message(a[2], catalogue_textes.txt_bornes_entieres);
-  if (!fin) return "";
+  std::string refus;
+  const auto debut = entier_lu(a[1], catalogue_textes.txt_bornes_entieres, refus);
+  if (!debut) return refus;
+  const auto fin = entier_lu(a[2], catalogue_textes.txt_bornes_entieres, refus);
+  if (!fin) return refus;
   return routine(a[0], *debut, *fin, a[3]);
 }
 
@@ -137,9 +161,9 @@ std::string developpement_limite_(const Arguments& a, const std::string&) {
     affiche_message(catalogue_textes.txt_entiers_seulement);
     return "";
   }
-  const auto ordre = entier_ou_message(a[3], catalogue_textes.txt_entiers_seulement);
-  if (!ordre) return "";
   std::string refus;
+  const auto ordre = entier_lu(a[3], catalogue_textes.txt_entiers_seulement, refus);
+  if (!ordre) return refus;
   const auto f = argument_calcule(a[0], refus);
   return f ? fonction(*f).developpement_limite(a[1], *ordre, *point) : refus;
 }
@@ -232,8 +256,9 @@ std::string resoudre_systeme_(const Arguments& a, const std::string&) { return r
 std::string points_en_droite_(const Arguments& a, const std::string&) { return points_en_droite(a); }
 
 std::string ou_(const Arguments& a, const std::string&) {
-  const auto cle = entier_ou_message(a[0], catalogue_textes.txt_entiers_seulement);
-  return cle ? crypter(a[1], *cle) : "";
+  std::string refus;
+  const auto cle = entier_lu(a[0], catalogue_textes.txt_entiers_seulement, refus);
+  return cle ? crypter(a[1], *cle) : refus;
 }
 
 constexpr int derniere_ligne = id_de(Ligne::erreur);
@@ -244,8 +269,8 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[id_de(Ligne::integrer)] = integrer_;
   r[id_de(Ligne::integrale)] = integrale_;
   r[id_de(Ligne::pgcd)] = pgcd_;
-  r[id_de(Ligne::comb)] = combinaison<comb>;
-  r[id_de(Ligne::perm)] = combinaison<perm>;
+  r[id_de(Ligne::comb)] = combinaison<comb, comb_approche>;
+  r[id_de(Ligne::perm)] = combinaison<perm, perm_approche>;
   r[id_de(Ligne::fact)] = fact_;
   r[id_de(Ligne::fraction)] = sur_argument_calcule<fraction>;
   r[id_de(Ligne::developper)] = sur_argument_calcule<developper>;

@@ -14,6 +14,7 @@
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
+#include "engine/valeurs_erreur.h"
 #include "engine/radicaux.h"
 #include "localisation/nombres.h"
 
@@ -119,7 +120,8 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
   exposants = {"1"};
 }
 
-// num * facteur: exactly while the integers fit, else in floating point.
+// num * facteur: exactly while the integers fit, else in floating point;
+// a product past the largest double is an error value.
 std::string multiplie(const std::string& num, Entier entier, double reel) {
   if (entier && est_entier(num)) {
     if (const auto a = entier_du_texte(num)) {
@@ -127,8 +129,8 @@ std::string multiplie(const std::string& num, Entier entier, double reel) {
     }
   }
   const auto a = lire_nombre(num);
-  if (!a) return num;  // INF or NAN already: nothing changes it
-  return texte_nombre(*a * reel);
+  if (!a) return num;  // an error value already: nothing changes it
+  return texte_nombre_fini(*a * reel);
 }
 
 std::string multiplie_texte(const std::string& num, const std::string& f) {

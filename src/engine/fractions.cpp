@@ -14,7 +14,9 @@
 #include "engine/profondeur.h"
 #include "engine/reduction.h"
 #include "engine/regroupement.h"
+#include "engine/valeurs_erreur.h"
 #include "localisation/chrono.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -155,9 +157,11 @@ std::string calcule_facteur(const std::string& t) {
     n = t;
     d = "1";
   }
+  if (const auto zero = lire_nombre(d); zero && *zero == 0) return erreur_division_par_zero();
   const auto vn = valeur_entiere(n);
   const auto vd = vn ? valeur_entiere(d) : std::nullopt;
   if (!vn || !vd) return repli;
+  if (*vd == 0) return erreur_division_par_zero();
   const auto q = reduit(*vn, *vd);
   return q ? ecrit(*q) : repli;
 }
@@ -212,10 +216,10 @@ std::string calcule_fraction(const std::string& t) {
   const auto vn = valeur_entiere(p.n);
   const auto vd = vn ? valeur_entiere(p.d) : std::nullopt;
   if (vn && vd) {
+    if (*vd == 0) return erreur_division_par_zero();
     entiers = true;
     const auto q = reduit(*vn, *vd);
-    // A zero denominator, or a reduction that would overflow, leaves the
-    // quotient as built.
+    // A reduction that would overflow leaves the quotient as built.
     r = q ? ecrit(*q) : operation(p.n, p.d, "/");
   } else {
     p.n = regroupe_somme(developper(p.n));

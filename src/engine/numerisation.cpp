@@ -48,6 +48,31 @@ std::string substitue(const std::string& texte, const Substitution& s);
 
 std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
 
+bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
+
+// Digits from p on; p moves past them.
+bool chiffres(const std::string& t, std::size_t& p) {
+  const std::size_t debut = p;
+  while (p < t.size() && est_chiffre(t[p])) ++p;
+  return p > debut;
+}
+
+// A text written as a number (digits, a point, an exponent) that the reader
+// refuses all the same: its value is beyond the largest double.
+bool nombre_trop_grand(const std::string& t) {
+  std::size_t p = 0;
+  const bool entiere = chiffres(t, p);
+  if (p < t.size() && t[p] == '.') ++p;
+  const bool decimale = chiffres(t, p);
+  if (!entiere && !decimale) return false;
+  if (p < t.size() && (t[p] == 'e' || t[p] == 'E')) {
+    ++p;
+    if (p < t.size() && (t[p] == '+' || t[p] == '-')) ++p;
+    if (!chiffres(t, p)) return false;
+  }
+  return p == t.size() && !lire_nombre(t);
+}
+
 bool est_fonction_usuelle(int id) { return id >= id_de(Ligne::cos) && id <= id_de(Ligne::th); }
 
 // A user row with a body; its variable is its argument description.
@@ -59,17 +84,17 @@ std::string nom_appele(const std::string& appel) { return appel.substr(0, appel.
 
 std::string valeur_usuelle(int id, double x) {
   switch (id) {
-    case id_de(Ligne::cos): return texte_nombre(std::cos(x));
-    case id_de(Ligne::sin): return texte_nombre(std::sin(x));
-    case id_de(Ligne::abs): return texte_nombre(std::fabs(x));
-    case id_de(Ligne::tan): return texte_nombre(std::tan(x));
-    case id_de(Ligne::cotan): return texte_nombre(1 / std::tan(x));
-    case id_de(Ligne::ln): return x <= 0 ? valeur_erreur(textes_fixes().erreur_logarithme) : texte_nombre(std::log(x));
-    case id_de(Ligne::exp): return texte_nombre(std::exp(x));
-    case id_de(Ligne::sqrt): return x < 0 ? valeur_erreur(textes_fixes().erreur_racine) : texte_nombre(std::sqrt(x));
-    case id_de(Ligne::sh): return texte_nombre(std::sinh(x));
-    case id_de(Ligne::ch): return texte_nombre(std::cosh(x));
-    default: return texte_nombre(std::tanh(x));
+    case id_de(Ligne::cos): return texte_nombre_fini(std::cos(x));
+    case id_de(Ligne::sin): return texte_nombre_fini(std::sin(x));
+    case id_de(Ligne::abs): return texte_nombre_fini(std::fabs(x));
+    case id_de(Ligne::tan): return texte_nombre_fini(std::tan(x));
+    case id_de(Ligne::cotan): return texte_nombre_fini(1 / std::tan(x));
+    case id_de(Ligne::ln): return x <= 0 ? valeur_erreur(textes_fixes().erreur_logarithme) : texte_nombre_fini(std::log(x));
+    case id_de(Ligne::exp): return texte_nombre_fini(std::exp(x));
+    case id_de(Ligne::sqrt): return x < 0 ? valeur_erreur(textes_fixes().erreur_racine) : texte_nombre_fini(std::sqrt(x));
+    case id_de(Ligne::sh): return texte_nombre_fini(std::sinh(x));
+    case id_de(Ligne::ch): return texte_nombre_fini(std::cosh(x));
+    default: return texte_nombre_fini(std::tanh(x));
   }
 }
 
@@ -89,19 +114,19 @@ std::string calcule(char operateur, double a, double b, const std::string& ta, c
     if (auto r = calcule_entiers(operateur, ta, tb)) return *r;
   }
   switch (operateur) {
-    case '+': return texte_nombre(a + b);
-    case '-': return texte_nombre(a - b);
-    case '*': return texte_nombre(a * b);
+    case '+': return texte_nombre_fini(a + b);
+    case '-': return texte_nombre_fini(a - b);
+    case '*': return texte_nombre_fini(a * b);
     case '/': {
       if (b == 0) return erreur_division_par_zero();
       const double q = a / b;
-      if (!exact || (std::isfinite(q) && std::trunc(q) == q)) return texte_nombre(q);
+      if (!exact || !std::isfinite(q) || std::trunc(q) == q) return texte_nombre_fini(q);
       return fraction(ta + "/" + tb);
     }
     default:
       // As the text builder says for 0^-1.
       if (a == 0 && b < 0) return erreur_division_par_zero();
-      return texte_nombre(std::pow(a, b));
+      return texte_nombre_fini(std::pow(a, b));
   }
 }
 
@@ -156,6 +181,7 @@ std::string numerise_appel(const std::string& t, const Numerisation& n) {
 std::string numerise_terme(const std::string& texte, const Numerisation& n) {
   const std::string t = sans_parentheses(texte);
   if (est_nombre(t)) return t;
+  if (nombre_trop_grand(t)) return erreur_nombre_non_fini();
   if (est_constante(t)) return valeur_constante(t, n.exact);
   if (est_negatif(t)) return operation("-1", numerise(sans_parentheses(t.substr(1)), n), "*");
   const expression e(t);
@@ -218,6 +244,7 @@ std::string substitue_appel(const std::string& t, const Substitution& s) {
 std::string substitue_terme(const std::string& texte, const Substitution& s) {
   const std::string t = sans_parentheses(texte);
   if (est_nombre(t)) return t;
+  if (nombre_trop_grand(t)) return erreur_nombre_non_fini();
   if (est_constante(t)) return valeur_constante(t, s.exact);
   if (est_negatif(t)) return operation("-1", substitue(t.substr(1), s), "*");
   const expression e(t);

@@ -12,6 +12,12 @@ namespace {
 
 bool est_zero(const std::string& t) { return t == "0"; }
 
+// A number text whose value is zero, however written: "0", "-0", "0.0".
+bool vaut_zero(const std::string& t) {
+  const auto valeur = lire_nombre(t);
+  return valeur && *valeur == 0;
+}
+
 std::string avec_parentheses(std::string a, std::string b, std::string_view op) {
   parenthese_operandes(a, b, op);
   std::string r = std::move(a);
@@ -70,7 +76,8 @@ std::string multiplication(const std::string& a, const std::string& b) {
 }
 
 std::string division(const std::string& a, const std::string& b) {
-  if (est_zero(a)) return est_zero(b) ? erreur_division_par_zero() : "0";
+  if (vaut_zero(b)) return erreur_division_par_zero();
+  if (est_zero(a)) return "0";
   if (b == "1") return a;
   if (est_negatif(b)) return operation(operation("-1", a, "*"), enleve_moins(b), "/");
   return avec_parentheses(a, b, "/");
@@ -82,6 +89,8 @@ bool exposant_negatif(const std::string& b) {
 }
 
 std::string puissance(const std::string& a, const std::string& b) {
+  // 0^0 is 1, as the numeric evaluation gives it.
+  if (est_zero(a) && vaut_zero(b)) return "1";
   if (est_zero(a)) return exposant_negatif(b) ? erreur_division_par_zero() : "0";
   if (a == "1") return "1";
   if (b == "1") return a;

@@ -8,6 +8,7 @@
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
 #include "engine/regroupement.h"
+#include "engine/valeurs_erreur.h"
 #include "localisation/nombres.h"
 
 namespace {
@@ -169,7 +170,10 @@ std::string simplifie_par_pgcd(const std::string& t) {
   // Only a quotient has a denominator to cancel against: elsewhere the
   // denominator's content sits in a factor that dividing one factor would
   // not touch, and the value would change.
-  if (expression(sans_parentheses(r)).operateur == "/") {
+  if (const expression e(sans_parentheses(r)); e.operateur == "/") {
+    if (const auto d = lire_nombre(sans_parentheses(e.droite)); d && *d == 0) {
+      return resultat_garde(garde, erreur_division_par_zero());
+    }
     divise_par(r, g);
   } else {
     r = sans_parentheses(r);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/appel_fonction.h"
 #include "engine/decomposition.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
@@ -16,6 +17,7 @@
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
 #include "engine/reduction.h"
+#include "engine/valeurs_erreur.h"
 #include "localisation/chrono.h"
 #include "localisation/format.h"
 #include "localisation/nombres.h"
@@ -52,11 +54,16 @@ void ajoute_exact(Textes& t, Textes& c, std::size_t place, std::size_t i) {
   c[i] = "0";
 }
 
-// Adds term i into the decimal-number slot, in floating point.
+// Adds term i into the decimal-number slot, in floating point; a sum past
+// the largest double is an error value, which the later terms leave as it is.
 void ajoute_decimal(Textes& t, Textes& c, std::size_t place, std::size_t i) {
+  if (est_erreur(t[place])) {
+    c[i] = "0";
+    return;
+  }
   const double somme = valeur_signe(c[place]) * lire_nombre(t[place]).value_or(0) +
                        valeur_signe(c[i]) * lire_nombre(t[i]).value_or(0);
-  t[place] = texte_nombre(somme);
+  t[place] = texte_nombre_fini(somme);
   range_signe(t[place], c[place]);
   c[i] = "0";
 }
@@ -233,10 +240,10 @@ std::string somme_regroupee(const std::string& texte) {
 }
 
 // Numbers of a product with the same exponent multiplied: exactly while
-// the integers fit.
+// the integers fit; a product past the largest double is an error value.
 std::string produit_de_nombres(const std::string& a, const std::string& b) {
   if (const Entier p = entiers_combines(a, b, '*')) return texte_entier(*p);
-  return texte_nombre(lire_nombre(a).value_or(0) * lire_nombre(b).value_or(0));
+  return texte_nombre_fini(lire_nombre(a).value_or(0) * lire_nombre(b).value_or(0));
 }
 
 std::string somme_exposants(const std::string& a, const std::string& b) {

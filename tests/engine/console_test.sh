@@ -78,11 +78,41 @@ x/2+1/2
 #vrai
 0
 4060
-erreur(Argument hors des limites de la fonction.)
+5.10909421717094E19
 erreur(Division par zéro)
 erreur(erreur:logarithme d'"'"'un nombre negatif)'
-verifie '--langue en' 'is_even(3/2)\nfact(21)\n' '#true
+verifie '--langue en' 'is_even(3/2)\nfact(-1)\n' '#true
 erreur(Argument outside the limits of the function.)'
+
+# Honest values: a zero denominator, a number that is not finite, nested
+# and symbolic sums, counts past 64 bits, 0^0 and integers out of range.
+verifie '' '2/0
+fraction(2/(1-1))
+numeriser(10^400)
+numeriser((-8)^(1/3))
+integrale(x;0;1e300;x)
+somme(i;1;1000;somme(j;1;1000;i*j))
+somme(k;1;3;k/pi)
+fact(-1)
+fact(171)
+comb(100;50)
+0^0
+0.0^0
+pgcd(9223372036854775807;9223372036854775806)
+' 'erreur(Division par zéro)
+erreur(Division par zéro)
+erreur(Le résultat n'"'"'est pas un nombre fini.)
+erreur(Le résultat n'"'"'est pas un nombre fini.)
+erreur(Le résultat n'"'"'est pas un nombre fini.)
+250500250000
+6/pi
+erreur(Argument hors des limites de la fonction.)
+erreur(Argument hors des limites de la fonction.)
+1.00891344545564E29
+1
+1
+erreur(Argument hors des limites de la fonction.)'
+verifie '--langue en' 'digitize(10^400)\n' 'erreur(The result is not a finite number.)'
 
 # Calculus.
 verifie '' 'deriver(sin(x);x)

@@ -54,8 +54,7 @@ TEST_F(DeveloppementLimite, ThroughTheCalculator) {
   // Neither the point nor the order reads: a message and no result.
   EXPECT_EQ(calculer("developpement_limite(exp(x);x;pi;2)"), "");
   EXPECT_EQ(calculer("developpement_limite(exp(x);x;0;2.5)"), "");
-  EXPECT_EQ(calculer("developpement_limite(exp(x);x;0;99999999999)"), "");
-  ASSERT_EQ(boites->journal.size(), 3u);
+  ASSERT_EQ(boites->journal.size(), 2u);
   for (const auto& m : boites->journal) EXPECT_EQ(m.texte, catalogue_textes.txt_entiers_seulement);
 }
 

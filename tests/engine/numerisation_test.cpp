@@ -45,7 +45,7 @@ TEST_F(Numerisation, ValuesAndWhatCannotBeFolded) {
       {"171!", "", 0, false, "171!"},
       {"2.5!", "", 0, false, "2.5!"},
       {"n!", "", 0, false, "n!"},
-      {"exp(1000)", "", 0, false, "INF"},
+      {"exp(1000)", "", 0, false, "erreur(Le r\xE9sultat n'est pas un nombre fini.)"},
       {"2^-1", "", 0, true, "0.5"},  // only quotients stay exact
       {"0.5/3", "", 0, true, "1/6"},
       {"007", "", 0, false, "7"},
@@ -76,6 +76,25 @@ TEST_F(Numerisation, DomainErrorsAreErrorValuesThatWin) {
       {"2*sqrt(-1)+ln(0)", racine_negative}, {"0^-1", division_par_zero}, {"x/(x-1)", division_par_zero},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(fonction(texte).numeriser("x", true, 1), attendu) << texte;
+}
+
+// Overflow and invalid operations on every path of the evaluation: an error
+// value of its own, never "INF" or "NAN".
+TEST_F(Numerisation, ValuesThatAreNotFiniteAreErrorValues) {
+  const std::string non_fini = "erreur(" + catalogue_textes.txt_nombre_non_fini + ")";
+  const Cas cas[] = {
+      {"10^400", "", 0, true, non_fini},        {"(-8)^(1/3)", "", 0, false, non_fini},
+      {"1e308*10", "", 0, false, non_fini},     {"1e308+1e308", "", 0, false, non_fini},
+      {"-1e308-1e308", "", 0, false, non_fini}, {"1e300/1e-300", "", 0, true, non_fini},
+      {"exp(x)", "x", 1000, false, non_fini},   {"1+x^2", "x", 1e200, false, non_fini},
+      {"0*10^400", "", 0, false, non_fini},    {"1e400+1", "", 0, true, non_fini},
+      // 0^0 is 1 exactly and in floating point alike.
+      {"0^0", "", 0, true, "1"},                {"x^0", "x", 0, false, "1"},
+  };
+  for (const auto& c : cas) EXPECT_EQ(fonction(c.texte).numeriser(c.variable, c.exact, c.valeur), c.attendu) << c.texte;
+  EXPECT_EQ(fonction("x^2/2").numeriser_substitution("x", "1e300", true), non_fini);
+  EXPECT_EQ(fonction("x+1e400").numeriser_substitution("x", "1", true), non_fini);
+  EXPECT_EQ(calculer("integrale(x;0;1e300;x)"), non_fini);
 }
 
 TEST_F(Numerisation, TheCalculatorCommand) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+
 #include "engine/combinatoire.h"
 #include "engine/evaluateur.h"
 #include "engine/moteur_pret.h"
@@ -67,12 +70,30 @@ TEST(Combinatoire, CountsAndLimits) {
   EXPECT_EQ(perm(3, 3000000), std::nullopt);  // 2.7E19
 }
 
+// Past 64 bits, the counts in floating point: the digits of the exact
+// count, infinite past the largest double, and the loops end there.
+TEST(Combinatoire, ApproximateCounts) {
+  EXPECT_DOUBLE_EQ(factorielle_approchee(21), 51090942171709440000.0);
+  EXPECT_DOUBLE_EQ(comb_approche(50, 100), 100891344545564193334812497256.0);
+  EXPECT_DOUBLE_EQ(perm_approche(3, 3000000), 26999973000006000000.0);
+  EXPECT_DOUBLE_EQ(comb_approche(2, 3000000000), 4499999998500000000.0);
+  EXPECT_TRUE(std::isinf(factorielle_approchee(171)));
+  EXPECT_TRUE(std::isinf(factorielle_approchee(INT64_MAX)));
+  EXPECT_TRUE(std::isinf(comb_approche(1000000000, 2000000000)));
+  EXPECT_TRUE(std::isinf(perm_approche(INT64_MAX - 1, INT64_MAX - 1)));
+  EXPECT_DOUBLE_EQ(perm_approche(1, INT64_MAX), 9223372036854775807.0);
+  EXPECT_DOUBLE_EQ(perm_approche(0, INT64_MAX), 1.0);
+}
+
 TEST_F(Primitives, BuiltInCalls) {
   const std::string hors_limites = "erreur(" + catalogue_textes.txt_argument_hors_limites + ")";
   const std::pair<const char*, std::string> cas[] = {
       {"comb(5;2)", "10"},  {"perm(5;2)", "20"},      {"perm(3;5)", "0"},     {"comb(30;3)", "4060"},
-      {"fact(0)", "1"},     {"fact(-3)", "0"},        {"fact(20)", "2432902008176640000"},
-      {"fact(21)", hors_limites}, {"comb(-1;0)", hors_limites}, {"perm(2000000000;30)", hors_limites},
+      {"fact(0)", "1"},     {"fact(-3)", hors_limites},        {"fact(20)", "2432902008176640000"},
+      {"fact(21)", "5.10909421717094E19"}, {"comb(-1;0)", hors_limites}, {"perm(2000000000;30)", "1.07374159046118E279"},
+      {"fact(-1)", hors_limites}, {"fact(170)", "7.257415615308E306"}, {"fact(171)", hors_limites},
+      {"comb(100;50)", "1.00891344545564E29"}, {"comb(2000;1000)", hors_limites},
+      {"perm(30;20)", "7.30965773291973E25"}, {"perm(2000000000;40)", hors_limites},
       {"est_pair(3/2)", "#vrai"}, {"est_impair(x)", "#err"},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(calculer(texte), attendu) << texte;

@@ -50,6 +50,18 @@ TEST_F(Regroupement, LikeFactors) {
   EXPECT_EQ(regroupe_somme_numerique("1.5+x+2.5"), "4+x");
 }
 
+// Numbers folded past the largest double: the error value, which the
+// later numbers of the sum leave as it is.
+TEST_F(Regroupement, FoldsPastTheLargestDoubleAreErrorValues) {
+  const std::string non_fini = "erreur(" + catalogue_textes.txt_nombre_non_fini + ")";
+  for (const char* texte : {"1e308+1e308", "1e308+1e308-1e308", "x+1e308+1e308-1e308+1", "1e200*1e200*x",
+                            "2^2000*x"}) {
+    EXPECT_EQ(reduire(texte), non_fini) << texte;
+  }
+  EXPECT_EQ(regroupe_somme_numerique("1e308+x+1e308"), non_fini);
+  EXPECT_EQ(reduire("1e308-1e308+1e308"), "1E308");
+}
+
 TEST_F(Regroupement, CollectingModeMergesOnlyLikeTerms) {
   struct Cas {
     const char* a;
@@ -120,7 +132,7 @@ TEST_F(Regroupement, SignMovedInside) {
 
 TEST_F(Regroupement, CommonIntegerFactorCancelled) {
   const Paire cas[] = {
-      {"(2*x+4)/6", "(x+2)/3"}, {"2*x+4", "2*x+4"}, {"(x+1)", "x+1"}, {"0/0", "0/0"}, {"x/2", "x/2"},
+      {"(2*x+4)/6", "(x+2)/3"}, {"2*x+4", "2*x+4"}, {"(x+1)", "x+1"}, {"0/0", "erreur(Division par z\xE9ro)"}, {"x/2", "x/2"},
       // Only divisions that keep the value: the factor the common factor
       // divides, never a denominator hidden in a product factor, only the
       // numerator of a nested quotient.
