@@ -104,16 +104,20 @@ TEST_F(Calculs, AnErrorValueIsShownButNotKeptAsInput) {
 }
 
 // The implicit products (on by default) meet the quotient by zero first:
-// their error value is the result, not a text to check.
+// their error value is the result, not a text to check. A non-zero
+// numerator is never reduced into another quotient by zero ("1/0").
 TEST_F(Calculs, AnErrorValueOfTheImplicitProductsIsTheResult) {
   ASSERT_TRUE(Foptions_graphiques->CBmultiplier->isChecked());
-  saisir("0/0");
-  entree();
-  EXPECT_TRUE(messages_->journal.empty());
   const std::string erreur = "erreur(Division par z\xE9ro)";
-  EXPECT_EQ(historique(), (std::vector<std::string>{"0/0", "=" + erreur}));
-  EXPECT_EQ(formule_de(Emplacement::historique)->source, "{0/0}<BR>{=" + erreur + "}");
-  EXPECT_EQ(saisie(), "");
+  for (const std::string quotient : {"0/0", "2/0"}) {
+    f().Effacertout1Click();
+    saisir(quotient);
+    entree();
+    EXPECT_TRUE(messages_->journal.empty()) << quotient;
+    EXPECT_EQ(historique(), (std::vector<std::string>{quotient, "=" + erreur}));
+    EXPECT_EQ(formule_de(Emplacement::historique)->source, "{" + quotient + "}<BR>{=" + erreur + "}");
+    EXPECT_EQ(saisie(), "");
+  }
 }
 
 TEST_F(Calculs, EmptyInputOpensTheEditorForCommandsThatNeedAnArgument) {
