@@ -37,5 +37,5 @@ std::string evalue(const std::string& texte) {
 }  // namespace
 
 std::string calculer(const std::string& texte) {
-  return sous_garde([&] { return evalue(texte); });
+  return sous_garde_saisie(texte, [&] { return evalue(texte); });
 }

@@ -1,3 +1,4 @@
+#include <utility>
 #include <vector>
 
 #include "engine/appel_fonction.h"
@@ -29,32 +30,56 @@ std::string normalise_feuille(const std::string& t) {
   return produits_implicites(t);
 }
 
+// The top-level split of a text, its operands taken out of the node so
+// that the recursion keeps no copy of the node.
+struct Operandes {
+  int type_operateur = -1;
+  std::string operateur;
+  std::string gauche;  // without enclosing round brackets, except for "!"
+  std::string droite;  // without enclosing round brackets
+  bool entre_parentheses = false;  // an operand lost its enclosing brackets
+};
+
+Operandes operandes(const std::string& t) {
+  expression e(t);
+  Operandes o{e.type_operateur, std::move(e.operateur), std::move(e.gauche), std::move(e.droite)};
+  if (o.type_operateur == 5 || o.type_operateur < 0) return o;  // the factorial's operand is kept as typed
+  const std::size_t longueurs = o.gauche.size() + o.droite.size();
+  o.gauche = sans_parentheses(o.gauche);
+  o.droite = sans_parentheses(o.droite);
+  o.entre_parentheses = o.gauche.size() + o.droite.size() != longueurs;
+  return o;
+}
+
 std::string normalise_noeud(const std::string& t) {
-  const expression e(t);
-  if (e.position_liste >= 1) {
-    const auto p = static_cast<std::size_t>(e.position_liste);
+  const auto [liste, relation] = [&] {
+    const expression e(t);
+    return std::pair(e.position_liste, e.position_relation);
+  }();
+  if (liste >= 1) {
+    const auto p = static_cast<std::size_t>(liste);
     return normalise(t.substr(0, p - 1)) + ";" + normalise(t.substr(p));
   }
-  if (e.position_relation >= 1) {
-    const auto p = static_cast<std::size_t>(e.position_relation);
+  if (relation >= 1) {
+    const auto p = static_cast<std::size_t>(relation);
     return normalise(t.substr(0, p - 1)) + t[p - 1] + normalise(t.substr(p));
   }
   if (est_negatif(t)) return operation_ordonnee("-1", normalise(t.substr(1)), "*");
-  const std::string gauche = sans_parentheses(e.gauche);
-  const std::string droite = sans_parentheses(e.droite);
-  switch (e.type_operateur) {
+  const Operandes o = operandes(t);
+  const std::string& gauche = o.gauche;
+  const std::string& droite = o.droite;
+  switch (o.type_operateur) {
     case 0: case 1: case 2: case 3:
-      if (droite.empty()) return normalise(gauche) + e.operateur;
-      return operation(normalise(gauche), normalise(droite), e.operateur);
+      if (droite.empty()) return normalise(gauche) + o.operateur;
+      return operation(normalise(gauche), normalise(droite), o.operateur);
     case 4: {
-      const bool entre_parentheses = gauche != e.gauche || droite != e.droite;
-      if (entre_parentheses || expression(droite).type_operateur != -1) {
+      if (o.entre_parentheses || expression(droite).type_operateur != -1) {
         return operation(normalise(gauche), normalise(droite), "^");
       }
       return normalise(gauche) + "^" + normalise(droite);
     }
     case 5:
-      return e.gauche + "!";  // the factorial's operand is kept as typed
+      return gauche + "!";
     default:
       return normalise_feuille(t);
   }
@@ -65,8 +90,9 @@ std::string normalise(const std::string& texte) {
   if (garde.depassee() || texte.empty()) return "";
   std::string t = texte;
   if (const int b = equilibre_parentheses(t); b > 0) t.append(static_cast<std::size_t>(b), ')');
-  const std::string sans_crochets = enleve_delimiteurs(t, "[]");
-  const bool crochets = sans_crochets != t;
+  const std::size_t longueur = t.size();
+  const std::string sans_crochets = enleve_delimiteurs(std::move(t), "[]");
+  const bool crochets = sans_crochets.size() != longueur;  // only removes characters
   std::string r = normalise_noeud(sans_crochets);
   return crochets ? "[" + r + "]" : r;
 }
@@ -74,5 +100,5 @@ std::string normalise(const std::string& texte) {
 }  // namespace
 
 std::string normalise_saisie(const std::string& texte) {
-  return sous_garde([&] { return normalise(texte); });
+  return sous_garde_saisie(texte, [&] { return normalise(texte); });
 }

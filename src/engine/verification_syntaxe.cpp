@@ -13,6 +13,7 @@
 #include "localisation/catalogue.h"
 #include "localisation/format.h"
 #include "localisation/messages.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -26,10 +27,24 @@ std::string verifie(std::string& texte);
 // Checks a part and writes its completion back into `partie`.
 std::string verifie_partie(std::string& partie) { return verifie(partie); }
 
+// A control character (C0, DEL, or a byte Windows-1252 leaves undefined,
+// which the conversions map to C1 controls) would vanish or break the line
+// in the message: it is shown as "#" and its code, as in "#0" or "#9".
+std::string caractere_visible(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  constexpr unsigned char premier_visible = 0x20;
+  constexpr unsigned char effacement = 0x7F;
+  constexpr std::string_view non_definis = "\x81\x8D\x8F\x90\x9D";
+  if (code < premier_visible || code == effacement || non_definis.find(c) != std::string_view::npos) {
+    return "#" + texte_entier(code);
+  }
+  return std::string(1, c);
+}
+
 std::string caractere_interdit(const std::string& texte) {
   for (const char c : texte) {
     if (caracteres_autorises.find(c) == std::string_view::npos) {
-      return Format(catalogue_textes.txt_caractere_interdit, {std::string(1, c)});
+      return Format(catalogue_textes.txt_caractere_interdit, {caractere_visible(c)});
     }
   }
   return "";
@@ -64,6 +79,14 @@ std::size_t premiere_relation(const std::string& t) {
     }
   }
   return std::string::npos;
+}
+
+// Position (1-based) of the top-level "+", "-", "*", "/" or "^" of the text,
+// 0 when it has none. The node is dropped before the operands are checked,
+// so the recursion keeps no copy of it.
+int position_operateur(const std::string& t) {
+  const expression e(t);
+  return e.type_operateur >= 0 && e.type_operateur <= 4 ? e.position : 0;
 }
 
 bool est_operateur(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
@@ -129,10 +152,7 @@ std::string verifie_terme(std::string& t) {
     const auto& modele = est_operateur(t.back()) ? catalogue_textes.txt_doublon_suivi : catalogue_textes.txt_doublon_precede;
     return Format(modele, {std::string(1, c)});
   }
-  const expression e(t);
-  if (e.type_operateur >= 0 && e.type_operateur <= 4) {
-    return verifie_deux_cotes(t, static_cast<std::size_t>(e.position - 1), true);
-  }
+  if (const int p = position_operateur(t); p >= 1) return verifie_deux_cotes(t, static_cast<std::size_t>(p - 1), true);
   if (est_negatif(t)) {
     std::string reste = t.substr(1);
     std::string m = verifie_partie(reste);
@@ -154,8 +174,8 @@ std::string verifie(std::string& texte) {
   const std::string avant = texte.substr(0, bord);
   const std::string apres = texte.substr(texte.size() - bord);
   std::string message;
-  if (const expression e(t); e.position_liste >= 1) {
-    message = verifie_deux_cotes(t, static_cast<std::size_t>(e.position_liste - 1), false);
+  if (const int liste = expression(t).position_liste; liste >= 1) {
+    message = verifie_deux_cotes(t, static_cast<std::size_t>(liste - 1), false);
   } else if (const auto r = premiere_relation(t); r != std::string::npos) {
     message = verifie_deux_cotes(t, r, true);
   } else {
@@ -169,6 +189,10 @@ std::string verifie(std::string& texte) {
 
 void verifier_syntaxe(std::string& texte, std::string& message) {
   GardeProfondeur garde;
+  if (saisie_trop_longue(garde, texte.size())) {
+    message = catalogue_textes.txt_expression_trop_complexe;
+    return;
+  }
   std::string t = texte;
   message = verifie(t);
   if (garde.externe() && garde.depassee()) {
