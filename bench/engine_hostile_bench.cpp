@@ -66,11 +66,13 @@ std::vector<std::pair<std::string, std::string>> formes(std::size_t longueur) {
       {"long number", std::string(longueur, '7')},
       {"x*x*...*x", repete("x*", longueur - 1, "x")},
       {"[1;1;...;1]", "[" + repete("1;", longueur - 3, "1") + "]"},
+      {"-(-(...-(x)...))", imbrique("-", longueur / 4, "x", ")")},
+      {"long word, then a call", std::string(longueur - 3, 'a') + "(x)"},
   };
 }
 
 std::vector<Entree> entrees() {
-  std::vector<std::pair<std::string, std::string>> textes;
+  std::vector<std::pair<std::string, std::string>> textes = {{"empty line (the floor)", ""}};
   for (auto& [nom, texte] : formes(un_mega)) textes.emplace_back("1 MB " + nom, std::move(texte));
   for (auto& [nom, texte] : formes(dans_la_borne)) textes.emplace_back("20000 " + nom, std::move(texte));
   textes.emplace_back("100000 nested developper(", imbrique("developper", appels_imbriques, "x", ")"));

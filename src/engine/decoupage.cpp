@@ -129,6 +129,7 @@ std::string ajoute_element(const std::string& liste, const std::string& element,
 }
 
 std::string enleve_delimiteurs(std::string texte, std::string_view delimiteurs) {
+  compte_travail(texte.size());
   if (delimiteurs.size() != 2) return texte;
   std::size_t debut = 0;
   std::size_t fin = texte.size();

@@ -28,7 +28,7 @@ GardeProfondeur::GardeProfondeur() : externe_(profondeur == 0) {
 GardeProfondeur::~GardeProfondeur() { --profondeur; }
 
 void compte_travail(std::size_t octets) {
-  if (profondeur > 0) ajoute(octets);
+  if (profondeur > 0) ajoute(octets + travail_par_texte);
 }
 
 std::uint64_t travail_effectue() { return travail; }

@@ -31,18 +31,22 @@ class GardeProfondeur {
 inline constexpr int profondeur_maximale = 1000;
 
 // Work of one outermost call, counted in units that follow its real cost:
-// each byte of text a routine scans to find its top level, cuts into parts
-// or keeps in the call's memory is one unit, and each guard opened counts
-// as a short text. Past the bound the guard reports overflow too, so the
-// answer depends on the input alone (never on the machine's speed) and the
-// calculator answers within about half a second: some rewritings grow fast
-// with the number of terms (a factorisation of 20 terms makes millions of
-// steps) and must give the "too complex" error instead of freezing.
+// each text a routine scans to find its top level, cuts into parts, strips
+// of its brackets or keeps in the call's memory counts its length in bytes
+// plus a fixed share for the allocation and the call around it, and each
+// guard opened counts as a short text. Past the bound the guard reports
+// overflow too, so the answer depends on the input alone (never on the
+// machine's speed) and the calculator answers within about half a second:
+// some rewritings grow fast with the number of terms (a factorisation of 20
+// terms makes millions of steps) and must give the "too complex" error
+// instead of freezing. The heaviest school input of the benchmark counts
+// about a twentieth of the bound (7 million).
+inline constexpr std::uint64_t travail_par_texte = 16;
 inline constexpr std::uint64_t travail_ouverture = 100;
-inline constexpr std::uint64_t travail_maximal = 100000000;
+inline constexpr std::uint64_t travail_maximal = 160000000;
 
-// Adds `octets` units to the work of the current outermost call (nothing
-// outside one).
+// Counts one text of `octets` bytes in the work of the current outermost
+// call (nothing outside one).
 void compte_travail(std::size_t octets);
 
 // The work counted since the current, or last, outermost call began.
