@@ -80,7 +80,13 @@ std::vector<Entree> entrees() {
   textes.emplace_back("1000 nested sin(", imbrique("sin", 1000, "x", ")"));
   textes.emplace_back("variance in resoudre", "resoudre(variance([1;x;d;k/ecart_type([1;b])]);x)");
   textes.emplace_back("20 deriver( around sin(x)*exp(x)", imbrique("deriver", 20, "sin(x)*exp(x)", ";x)"));
-  textes.emplace_back("factoriser of 20 terms", "factoriser(" + repete("x^2*y+", 119, "1") + ")");
+  textes.emplace_back("factoriser of 20 like terms", "factoriser(" + repete("x^2*y+", 119, "1") + ")");
+  textes.emplace_back("order 20 expansion of tan(x)*exp(x)", "developpement_limite(tan(x)*exp(x);x;0;20)");
+  textes.emplace_back("product of 100000 terms", "produit(k;1;100000;k)");
+  textes.emplace_back("sum of 100000 cubes", "somme(k;1;100000;k^3)");
+  textes.emplace_back("symbolic 6x6 determinant",
+                      "det([[a;b;c;d;e;f];[g;h;i;j;k;l];[m;n;o;p;q;r];[s;t;u;v;w;x];[y;z;aa;bb;cc;dd];"
+                      "[ee;ff;gg;hh;ii;jj]])");
   std::vector<Entree> liste;
   for (const bool implicite : {false, true}) {
     for (const auto& [nom, texte] : textes) liste.push_back({nom + (implicite ? " (implicit)" : ""), texte, implicite});

@@ -19,8 +19,10 @@ std::string evalue(std::string texte) {
   // Brackets around the whole text hide nothing from the evaluation, but a
   // text that evaluates to itself keeps them: (x+1) stays (x+1).
   if (std::string t = enleve_delimiteurs(texte, "()"); t.size() != texte.size()) {
+    const std::size_t paires = (texte.size() - t.size()) / 2;
+    libere(texte);  // only the text inside is kept, to compare
     std::string r = evalue(t);
-    return r == t ? texte : r;
+    return r == t ? std::string(paires, '(') + t + std::string(paires, ')') : r;
   }
   std::string gauche;
   std::string droite;
@@ -44,7 +46,11 @@ std::string evalue(std::string texte) {
     return negatif ? operation("-1", std::move(r), "*") : r;
   }
   if (type_operateur == 5) return texte;  // a factorial stays as typed: 5! is not lost
-  if (est_negatif(texte)) return operation("-1", evalue(texte.substr(1)), "*");
+  if (est_negatif(texte)) {
+    std::string terme = texte.substr(1);
+    libere(texte);
+    return operation("-1", evalue(std::move(terme)), "*");
+  }
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(texte, arguments);
   return id > 0 ? evaluer_appel(id, arguments, texte) : texte;
