@@ -4,7 +4,11 @@
 // Each input runs in a child process of its own (this program started
 // again with --une <index>), so its peak memory is the child's ru_maxrss.
 //   engine_hostile_bench            every input, one line each, then the worst
-//   engine_hostile_bench --une <i>  runs input i only and prints its answer
+//   engine_hostile_bench --une <i>  runs input i only and prints its time, the
+//                                   work counted by its last engine call and
+//                                   the start of its answer
+// The first input, an empty line, gives the floor of the peak memory (the
+// child builds every input before running its own).
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
