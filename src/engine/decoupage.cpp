@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "engine/profondeur.h"
+
 namespace {
 
 int variation_profondeur(char c) {
@@ -11,6 +13,7 @@ int variation_profondeur(char c) {
 }
 
 std::vector<std::string> coupe(const std::string& texte, char separateur, bool crochets_comptent) {
+  compte_travail(texte.size());
   std::vector<std::string> morceaux;
   int profondeur = 0;
   std::size_t debut = 0;
@@ -42,6 +45,7 @@ std::size_t fin_du_premier_groupe(std::string_view texte, char ouvrante, char fe
 }  // namespace
 
 PositionsHorsParentheses positions_hors_parentheses(std::string_view texte) {
+  compte_travail(texte.size());
   PositionsHorsParentheses p;
   int profondeur = 0;
   for (std::size_t i = 0; i < texte.size(); ++i) {
@@ -125,6 +129,7 @@ std::string ajoute_element(const std::string& liste, const std::string& element,
 }
 
 std::string enleve_delimiteurs(std::string texte, std::string_view delimiteurs) {
+  compte_travail(texte.size());
   if (delimiteurs.size() != 2) return texte;
   std::size_t debut = 0;
   std::size_t fin = texte.size();

@@ -9,33 +9,55 @@
 
 namespace {
 
-std::string evalue(const std::string& texte) {
+void libere(std::string& t) { std::string().swap(t); }
+
+// Takes its text by value and frees it once cut at its operator, so the
+// recursion over the operators holds only disjoint pieces of the input.
+std::string evalue(std::string texte) {
   GardeProfondeur garde;
   if (garde.depassee()) return "";
   // Brackets around the whole text hide nothing from the evaluation, but a
   // text that evaluates to itself keeps them: (x+1) stays (x+1).
-  if (std::string t = enleve_delimiteurs(texte, "()"); t != texte) {
+  if (std::string t = enleve_delimiteurs(texte, "()"); t.size() != texte.size()) {
+    const std::size_t paires = (texte.size() - t.size()) / 2;
+    libere(texte);  // only the text inside is kept, to compare
     std::string r = evalue(t);
-    return r == t ? texte : r;
+    return r == t ? std::string(paires, '(') + t + std::string(paires, ')') : r;
   }
-  const std::string& t = texte;
-  const fonction f(t);
-  if (est_binaire(f.type_operateur)) {
-    const bool negatif = est_negatif(t);
-    std::string gauche = evalue(negatif ? enleve_moins(f.gauche) : f.gauche);  // left first
-    std::string droite = evalue(f.droite);
-    std::string r = operation(std::move(gauche), std::move(droite), f.operateur);
+  std::string gauche;
+  std::string droite;
+  std::string operateur;
+  TypeOperateur type_operateur = TypeOperateur::aucun;
+  {
+    fonction f(texte);
+    type_operateur = f.type_operateur;
+    if (est_binaire(type_operateur)) {
+      gauche = std::move(f.gauche);
+      droite = std::move(f.droite);
+      operateur = std::move(f.operateur);
+    }
+  }
+  if (est_binaire(type_operateur)) {
+    const bool negatif = est_negatif(texte);
+    libere(texte);
+    std::string g = evalue(negatif ? enleve_moins(gauche) : std::move(gauche));  // left first
+    std::string d = evalue(std::move(droite));
+    std::string r = operation(std::move(g), std::move(d), operateur);
     return negatif ? operation("-1", std::move(r), "*") : r;
   }
-  if (f.type_operateur == TypeOperateur::factorielle) return texte;  // a factorial stays as typed: 5! is not lost
-  if (est_negatif(t)) return operation("-1", evalue(t.substr(1)), "*");
+  if (type_operateur == TypeOperateur::factorielle) return texte;  // a factorial stays as typed: 5! is not lost
+  if (est_negatif(texte)) {
+    std::string terme = texte.substr(1);
+    libere(texte);
+    return operation("-1", evalue(std::move(terme)), "*");
+  }
   std::vector<std::string> arguments;
-  const int id = reconnait_fonction(t, arguments);
-  return id > 0 ? evaluer_appel(id, arguments, t) : texte;
+  const int id = reconnait_fonction(texte, arguments);
+  return id > 0 ? evaluer_appel(id, arguments, texte) : texte;
 }
 
 }  // namespace
 
 std::string calculer(const std::string& texte) {
-  return sous_garde([&] { return evalue(texte); });
+  return sous_garde_saisie(texte, [&] { return evalue(texte); });
 }

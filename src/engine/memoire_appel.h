@@ -80,6 +80,7 @@ auto memorise(Routine routine, const std::string& cle, Calcul&& calcul) {
   auto& memoire = memoire_appel<Valeur>();
   if (const Valeur* v = memoire.cherche(routine, cle)) return *v;
   Valeur v = calcul();
+  compte_travail(cle.size());
   memoire.retient(routine, cle, v);
   return v;
 }

@@ -1,3 +1,4 @@
+#include <utility>
 #include <vector>
 
 #include "engine/appel_fonction.h"
@@ -12,66 +13,100 @@
 
 namespace {
 
-std::string normalise(const std::string& texte);
+// Each level takes its text by value and frees it once cut into parts, so
+// the recursion holds only disjoint pieces of the input: memory stays
+// linear in the input's length, whatever the nesting.
+std::string normalise(std::string texte);
+
+void libere(std::string& t) { std::string().swap(t); }
 
 std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
 
-std::string normalise_feuille(const std::string& t) {
+std::string normalise_feuille(std::string t) {
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(t, arguments);
   if (id > 0 && id != Ligne::erreur) {
+    libere(t);
     std::string r = fonctions_usuelles->nom[id] + "(";
-    for (std::size_t k = 0; k < arguments.size(); ++k) r += (k ? ";" : "") + normalise(arguments[k]);
+    for (std::size_t k = 0; k < arguments.size(); ++k) r += (k ? ";" : "") + normalise(std::move(arguments[k]));
     return r + ")";
   }
   if (est_constante(t)) return t;
   return produits_implicites(t);
 }
 
-std::string normalise_noeud(const std::string& t) {
-  const expression e(t);
-  if (e.position_liste >= 1) {
-    const auto p = static_cast<std::size_t>(e.position_liste);
-    return normalise(t.substr(0, p - 1)) + ";" + normalise(t.substr(p));
+// The top-level split of a text, its operands taken out of the node so
+// that the recursion keeps no copy of the node.
+struct Operandes {
+  TypeOperateur type_operateur = TypeOperateur::aucun;
+  std::string operateur;
+  std::string gauche;  // without enclosing round brackets, except for "!"
+  std::string droite;  // without enclosing round brackets
+  bool entre_parentheses = false;  // an operand lost its enclosing brackets
+};
+
+Operandes operandes(const std::string& t) {
+  expression e(t);
+  Operandes o{e.type_operateur, std::move(e.operateur), std::move(e.gauche), std::move(e.droite)};
+  if (o.type_operateur == TypeOperateur::factorielle || o.type_operateur == TypeOperateur::aucun) return o;
+  const std::size_t longueurs = o.gauche.size() + o.droite.size();
+  o.gauche = sans_parentheses(o.gauche);
+  o.droite = sans_parentheses(o.droite);
+  o.entre_parentheses = o.gauche.size() + o.droite.size() != longueurs;
+  return o;
+}
+
+std::string normalise_noeud(std::string t) {
+  const auto [liste, relation] = [&] {
+    const expression e(t);
+    return std::pair(e.position_liste, e.position_relation);
+  }();
+  if (liste >= 1 || relation >= 1) {
+    const auto p = static_cast<std::size_t>(liste >= 1 ? liste : relation);
+    std::string gauche = t.substr(0, p - 1);
+    std::string droite = t.substr(p);
+    const std::string separateur(1, t[p - 1]);
+    libere(t);
+    return normalise(std::move(gauche)) + separateur + normalise(std::move(droite));
   }
-  if (e.position_relation >= 1) {
-    const auto p = static_cast<std::size_t>(e.position_relation);
-    return normalise(t.substr(0, p - 1)) + t[p - 1] + normalise(t.substr(p));
+  if (est_negatif(t)) {
+    std::string terme = t.substr(1);
+    libere(t);
+    return operation_ordonnee("-1", normalise(std::move(terme)), "*");
   }
-  if (est_negatif(t)) return operation_ordonnee("-1", normalise(t.substr(1)), "*");
-  const std::string gauche = sans_parentheses(e.gauche);
-  const std::string droite = sans_parentheses(e.droite);
-  switch (e.type_operateur) {
+  Operandes o = operandes(t);
+  if (o.type_operateur == TypeOperateur::aucun) return normalise_feuille(std::move(t));
+  libere(t);
+  std::string& gauche = o.gauche;
+  std::string& droite = o.droite;
+  switch (o.type_operateur) {
     case TypeOperateur::plus: case TypeOperateur::moins: case TypeOperateur::fois: case TypeOperateur::divise:
-      if (droite.empty()) return normalise(gauche) + e.operateur;
-      return operation(normalise(gauche), normalise(droite), e.operateur);
+      if (droite.empty()) return normalise(std::move(gauche)) + o.operateur;
+      return operation(normalise(std::move(gauche)), normalise(std::move(droite)), o.operateur);
     case TypeOperateur::puissance: {
-      const bool entre_parentheses = gauche != e.gauche || droite != e.droite;
-      if (entre_parentheses || expression(droite).type_operateur != TypeOperateur::aucun) {
-        return operation(normalise(gauche), normalise(droite), "^");
+      if (o.entre_parentheses || expression(droite).type_operateur != TypeOperateur::aucun) {
+        return operation(normalise(std::move(gauche)), normalise(std::move(droite)), "^");
       }
-      return normalise(gauche) + "^" + normalise(droite);
+      return normalise(std::move(gauche)) + "^" + normalise(std::move(droite));
     }
-    case TypeOperateur::factorielle:
-      return e.gauche + "!";  // the factorial's operand is kept as typed
-    default:
-      return normalise_feuille(t);
+    default:  // "!": the factorial's operand is kept as typed
+      return gauche + "!";
   }
 }
 
-std::string normalise(const std::string& texte) {
+std::string normalise(std::string texte) {
   GardeProfondeur garde;
   if (garde.depassee() || texte.empty()) return "";
-  std::string t = texte;
-  if (const int b = equilibre_parentheses(t); b > 0) t.append(static_cast<std::size_t>(b), ')');
-  const std::string sans_crochets = enleve_delimiteurs(t, "[]");
-  const bool crochets = sans_crochets != t;
-  std::string r = normalise_noeud(sans_crochets);
+  if (const int b = equilibre_parentheses(texte); b > 0) texte.append(static_cast<std::size_t>(b), ')');
+  const std::size_t longueur = texte.size();
+  std::string sans_crochets = enleve_delimiteurs(std::move(texte), "[]");
+  const bool crochets = sans_crochets.size() != longueur;  // only removes characters
+  std::string r = normalise_noeud(std::move(sans_crochets));
   return crochets ? "[" + r + "]" : r;
 }
 
 }  // namespace
 
 std::string normalise_saisie(const std::string& texte) {
-  return sous_garde([&] { return normalise(texte); });
+  return sous_garde_saisie(texte, [&] { return normalise(texte); });
 }

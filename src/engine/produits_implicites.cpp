@@ -13,6 +13,14 @@ bool dans(const std::array<char, N>& table, char c) {
 
 bool est_nom_de_fonction(std::string_view nom) { return fonctions_usuelles && fonctions_usuelles->identifiant(nom) > 0; }
 
+std::size_t longueur_nom_le_plus_long() {
+  std::size_t n = 0;
+  if (fonctions_usuelles) {
+    for (const auto& nom : fonctions_usuelles->nom) n = std::max(n, nom.size());
+  }
+  return n;
+}
+
 // A function name followed by "(" starts here: it wins over a constant
 // that starts at the same place ("2cos(x)" with a constant "c").
 bool appel_en_tete(std::string_view reste) {
@@ -68,10 +76,15 @@ std::string constante_en_tete(std::string_view texte) {
 std::string produits_implicites_mot(const std::string& mot) {
   if (mot.empty()) return mot;
   const bool finit_par_appel = mot.back() == '(';
+  // Only the last characters of a long word can be a function name: the
+  // lookup of the rest of the word is skipped before, so a long word costs
+  // its length, not its square.
+  const std::size_t nom_le_plus_long = finit_par_appel ? longueur_nom_le_plus_long() : 0;
   std::string r(1, mot[0]);
   for (std::size_t c = 1; c < mot.size(); ++c) {
     // A function name running from here to the word's final "(" stays whole.
-    if (finit_par_appel && est_nom_de_fonction(std::string_view(mot).substr(c, mot.size() - 1 - c))) {
+    const std::size_t reste = mot.size() - 1 - c;
+    if (finit_par_appel && reste <= nom_le_plus_long && est_nom_de_fonction(std::string_view(mot).substr(c, reste))) {
       return r + "*" + mot.substr(c);
     }
     const char derniere = r.back();

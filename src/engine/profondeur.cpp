@@ -7,19 +7,31 @@ namespace {
 int profondeur = 0;
 bool depassement = false;
 std::uint64_t appel = 0;
-std::uint64_t ouvertures = 0;  // guards opened during the outermost call
+std::uint64_t travail = 0;  // work of the outermost call (see travail_maximal)
+
+void ajoute(std::uint64_t unites) {
+  travail += unites;
+  if (travail > travail_maximal) depassement = true;
+}
 }  // namespace
 
 GardeProfondeur::GardeProfondeur() : externe_(profondeur == 0) {
   if (externe_) {
     depassement = false;
     ++appel;
-    ouvertures = 0;
+    travail = 0;
   }
-  if (++profondeur > profondeur_maximale || ++ouvertures > ouvertures_maximales) depassement = true;
+  if (++profondeur > profondeur_maximale) depassement = true;
+  ajoute(travail_ouverture);
 }
 
 GardeProfondeur::~GardeProfondeur() { --profondeur; }
+
+void compte_travail(std::size_t octets) {
+  if (profondeur > 0) ajoute(octets + travail_par_texte);
+}
+
+std::uint64_t travail_effectue() { return travail; }
 
 bool GardeProfondeur::depassee() const { return depassement; }
 

@@ -6,8 +6,10 @@
 // call then replaces its whole result by the "too complex" error, so deep or
 // huge input gives an answer instead of exhausting the stack.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class GardeProfondeur {
  public:
@@ -27,12 +29,33 @@ class GardeProfondeur {
 
 // Levels allowed before the guard reports overflow.
 inline constexpr int profondeur_maximale = 1000;
-// Guarded calls one outermost call may make before the guard reports
-// overflow too: some rewritings grow fast with the number of terms (a
-// factorisation of 20 terms makes about 6 million), and the calculator must
-// answer, not freeze: about a fifth of a second here, five hundred times
-// what the heaviest school input of the benchmark needs.
-inline constexpr std::uint64_t ouvertures_maximales = 1000000;
+
+// Work of one outermost call, counted in units that follow its real cost:
+// each text a routine scans to find its top level, cuts into parts, strips
+// of its brackets or keeps in the call's memory counts its length in bytes
+// plus a fixed share for the allocation and the call around it, and each
+// guard opened counts as a short text. Past the bound the guard reports
+// overflow too, so the answer depends on the input alone (never on the
+// machine's speed) and the calculator answers within about half a second:
+// some rewritings grow fast with the number of terms (a factorisation of 20
+// terms makes millions of steps) and must give the "too complex" error
+// instead of freezing. The heaviest school input of the benchmark counts
+// about a twentieth of the bound (7 million).
+inline constexpr std::uint64_t travail_par_texte = 16;
+inline constexpr std::uint64_t travail_ouverture = 100;
+inline constexpr std::uint64_t travail_maximal = 160000000;
+
+// Counts one text of `octets` bytes in the work of the current outermost
+// call (nothing outside one).
+void compte_travail(std::size_t octets);
+
+// The work counted since the current, or last, outermost call began.
+std::uint64_t travail_effectue();
+
+// Characters a text handed to a public entry point of the engine may hold:
+// far beyond any school input, and small enough that no text can make the
+// engine's memory or time grow out of bounds.
+inline constexpr std::size_t longueur_maximale_saisie = 20000;
 
 // Drops what the current call remembers (memoire_appel.h): a routine of
 // many steps, such as a sum of 100,000 terms, would otherwise keep tens of
@@ -52,9 +75,24 @@ inline std::string resultat_garde(const GardeProfondeur& garde, std::string resu
   return garde.externe() && garde.depassee() ? erreur_trop_complexe() : resultat;
 }
 
+// A text longer than longueur_maximale_saisie handed to the engine from
+// outside (no guard open) is refused before any work.
+inline bool saisie_trop_longue(const GardeProfondeur& garde, std::size_t longueur) {
+  return garde.externe() && longueur > longueur_maximale_saisie;
+}
+
 // Runs a public routine under its own guard (see resultat_garde).
 template <class Calcul>
 std::string sous_garde(Calcul&& calcul) {
   GardeProfondeur garde;
+  return resultat_garde(garde, calcul());
+}
+
+// Runs a public entry point that takes typed text: as sous_garde, and the
+// "too complex" error at once for a text too long (saisie_trop_longue).
+template <class Calcul>
+std::string sous_garde_saisie(std::string_view texte, Calcul&& calcul) {
+  GardeProfondeur garde;
+  if (saisie_trop_longue(garde, texte.size())) return erreur_trop_complexe();
   return resultat_garde(garde, calcul());
 }

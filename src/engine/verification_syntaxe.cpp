@@ -14,6 +14,7 @@
 #include "localisation/catalogue.h"
 #include "localisation/format.h"
 #include "localisation/messages.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -23,15 +24,41 @@ bool variable_facultative(int id) {
          id == Ligne::discriminant || id == Ligne::complexe_resoudre;
 }
 
-std::string verifie(std::string& texte);
+// Every check takes its text by reference, completes it in place and
+// returns its messages; when `original` is given it also receives the text
+// as it came in. A check cuts its text into parts and frees it while the
+// parts are checked, then puts it back together, so the recursion only ever
+// holds disjoint pieces of the input (and, where asked, their originals):
+// memory stays linear in the input's length, whatever the nesting.
+std::string verifie(std::string& texte, std::string* original);
 
-// Checks a part and writes its completion back into `partie`.
-std::string verifie_partie(std::string& partie) { return verifie(partie); }
+void libere(std::string& t) { std::string().swap(t); }
+
+// The original of a text the check leaves as it is.
+std::string message_tel_quel(const std::string& t, std::string* original, std::string message) {
+  if (original) *original = t;
+  return message;
+}
+
+// A control character (C0, DEL, or a byte Windows-1252 leaves undefined,
+// which the conversions map to C1 controls) would vanish or break the line
+// in the message: it is shown as "#" and its code, as in "#0" or "#9".
+std::string caractere_visible(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  constexpr unsigned char premier_visible = 0x20;
+  constexpr unsigned char effacement = 0x7F;
+  constexpr std::string_view non_definis = "\x81\x8D\x8F\x90\x9D";
+  if (code < premier_visible || code == effacement || non_definis.find(c) != std::string_view::npos) {
+    return "#" + texte_entier(code);
+  }
+  return std::string(1, c);
+}
 
 std::string caractere_interdit(const std::string& texte) {
+  compte_travail(texte.size());
   for (const char c : texte) {
     if (caracteres_autorises.find(c) == std::string_view::npos) {
-      return Format(catalogue_textes.txt_caractere_interdit, {std::string(1, c)});
+      return Format(catalogue_textes.txt_caractere_interdit, {caractere_visible(c)});
     }
   }
   return "";
@@ -39,19 +66,27 @@ std::string caractere_interdit(const std::string& texte) {
 
 // Cuts `t` at position `p` (0-based) around one separator character, checks
 // both sides and puts them back together with their completions.
-std::string verifie_deux_cotes(std::string& t, std::size_t p, bool droite_d_abord) {
+std::string verifie_deux_cotes(std::string& t, std::size_t p, bool droite_d_abord, std::string* original) {
   std::string gauche = t.substr(0, p);
   std::string droite = t.substr(p + 1);
+  const char separateur = t[p];
+  libere(t);
+  std::string originaux[2];
+  std::string* og = original ? &originaux[0] : nullptr;
+  std::string* od = original ? &originaux[1] : nullptr;
   std::string message_gauche;
   std::string message_droite;
   if (droite_d_abord) {
-    message_droite = verifie_partie(droite);
-    message_gauche = verifie_partie(gauche);
+    message_droite = verifie(droite, od);
+    message_gauche = verifie(gauche, og);
   } else {
-    message_gauche = verifie_partie(gauche);
-    message_droite = verifie_partie(droite);
+    message_gauche = verifie(gauche, og);
+    message_droite = verifie(droite, od);
   }
-  t = gauche + t[p] + droite;
+  t = std::move(gauche);
+  t += separateur;
+  t += droite;
+  if (original) *original = originaux[0] + separateur + originaux[1];
   return message_gauche + message_droite;
 }
 
@@ -68,10 +103,49 @@ std::size_t premiere_relation(const std::string& t) {
   return std::string::npos;
 }
 
+// Position (1-based) of the top-level "+", "-", "*", "/" or "^" of the text,
+// 0 when it has none. The node is dropped before the operands are checked,
+// so the recursion keeps no copy of it.
+int position_operateur(const std::string& t) {
+  const expression e(t);
+  return est_binaire(e.type_operateur) ? e.position : 0;
+}
+
 bool est_operateur(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
 
 std::string rebatit_appel(int id, const std::vector<std::string>& arguments) {
   return fonctions_usuelles->nom[id] + "(" + joindre(arguments, ";") + ")";
+}
+
+// The arguments joined with ";" as they stood in the call, empty ones
+// included.
+std::string colle(const std::vector<std::string>& arguments) {
+  std::string t;
+  for (std::size_t k = 0; k < arguments.size(); ++k) {
+    if (k) t += ';';
+    t += arguments[k];
+  }
+  return t;
+}
+
+// A call as typed is its name and opening brackets, its arguments joined
+// with ";", and its closing brackets (more than one pair when redundant
+// brackets enclose the arguments).
+struct BordsAppel {
+  std::string avant;
+  std::string apres;
+  std::size_t arguments = 0;  // length of the arguments joined
+};
+
+BordsAppel bords_appel(const std::string& t, const std::vector<std::string>& arguments) {
+  BordsAppel b;
+  b.arguments = arguments.size() - 1;
+  for (const auto& a : arguments) b.arguments += a.size();
+  const std::size_t ouvrante = t.find('(');
+  const std::size_t paires = (t.size() - ouvrante - b.arguments) / 2;
+  b.avant = t.substr(0, ouvrante + paires);
+  b.apres = t.substr(t.size() - paires);
+  return b;
 }
 
 // The variable a calculus command left out, from the names its first
@@ -90,80 +164,128 @@ std::string variable_omise(const std::string& texte, const std::string& premier,
   return variable;
 }
 
-std::string verifie_appel(std::string& t) {
+// A call with the row's number of arguments: each is checked in turn up to
+// the first message. The call is rebuilt from the completed arguments; on a
+// message it goes back to its text as it came in.
+std::string verifie_arguments(std::string& t, int id, std::vector<std::string>& arguments, std::string* original) {
+  const BordsAppel bords = bords_appel(t, arguments);
+  libere(t);
+  std::vector<std::string> originaux;
+  std::string message;
+  for (auto& a : arguments) {
+    if (a.empty()) {
+      message = catalogue_textes.txt_nombre_arguments;
+      break;
+    }
+    message = verifie(a, &originaux.emplace_back());
+    if (!message.empty()) break;
+  }
+  if (message.empty()) {
+    t = rebatit_appel(id, arguments);
+    if (original) *original = bords.avant + colle(originaux) + bords.apres;
+    return message;
+  }
+  for (std::size_t k = 0; k < originaux.size(); ++k) arguments[k] = std::move(originaux[k]);
+  t = bords.avant + colle(arguments) + bords.apres;
+  return message_tel_quel(t, original, message);
+}
+
+// A calculus command whose variable was left out: the variable is added
+// and the completed call checked again.
+std::string complete_variable(std::string& t, int id, std::vector<std::string>& arguments, std::string* original) {
+  std::string message;
+  const std::string variable = variable_omise(t, arguments[0], message);
+  if (!message.empty()) return message_tel_quel(t, original, message);
+  const BordsAppel bords = bords_appel(t, arguments);
+  // An empty first argument vanishes from the rebuilt call, which then no
+  // longer tells the typed arguments: the text is kept as it came in.
+  const bool premier_vide = arguments[0].empty();
+  std::string tel_quel = original && premier_vide ? t : std::string();
+  arguments.push_back(variable);
+  t = rebatit_appel(id, arguments);
+  std::vector<std::string>().swap(arguments);
+  std::string complete;
+  message = verifie(t, original ? &complete : nullptr);
+  if (original) {
+    // The completed call came in as name + "(" + arguments + ";" + variable + ")".
+    const std::size_t nom = fonctions_usuelles->nom[id].size() + 1;
+    *original = premier_vide ? std::move(tel_quel) : bords.avant + complete.substr(nom, bords.arguments) + bords.apres;
+  }
+  return message;
+}
+
+std::string verifie_appel(std::string& t, std::string* original) {
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(t, arguments);
   if (id == 0) {
+    std::vector<std::string>().swap(arguments);
     const auto souligne = t.find('_');
-    return souligne == std::string::npos ? "" : verifie_deux_cotes(t, souligne, false);
+    if (souligne == std::string::npos) return message_tel_quel(t, original, "");
+    return verifie_deux_cotes(t, souligne, false, original);
   }
   const int attendus = fonctions_usuelles->nb_arguments[id];
-  if (static_cast<int>(arguments.size()) == attendus) {
-    for (auto& a : arguments) {
-      if (a.empty()) return catalogue_textes.txt_nombre_arguments;
-      if (std::string m = verifie_partie(a); !m.empty()) return m;
-    }
-    t = rebatit_appel(id, arguments);
-    return "";
-  }
+  if (static_cast<int>(arguments.size()) == attendus) return verifie_arguments(t, id, arguments, original);
   if (!variable_facultative(id) || static_cast<int>(arguments.size()) != attendus - 1) {
-    return catalogue_textes.txt_nombre_arguments;
+    return message_tel_quel(t, original, catalogue_textes.txt_nombre_arguments);
   }
-  std::string message;
-  const std::string variable = variable_omise(t, arguments[0], message);
-  if (!message.empty()) return message;
-  arguments.push_back(variable);
-  t = rebatit_appel(id, arguments);
-  return verifie(t);
+  return complete_variable(t, id, arguments, original);
 }
 
-std::string verifie_terme(std::string& t) {
+std::string verifie_terme(std::string& t, std::string* original) {
   if (const int b = equilibre_parentheses(t); b < 0) {
-    return catalogue_textes.txt_erreur_parenthese;
+    return message_tel_quel(t, original, catalogue_textes.txt_erreur_parenthese);
   } else if (b > 0) {
     // Completed, then checked again from the start: "(x+" is reported, not
     // accepted as "(x+)".
     t.append(static_cast<std::size_t>(b), ')');
-    return verifie(t);
+    std::string message = verifie(t, original);
+    if (original) original->resize(original->size() - static_cast<std::size_t>(b));
+    return message;
   }
   if (!t.empty() && (est_operateur(t.back()) || (t[0] != '-' && est_operateur(t[0])))) {
     const char c = est_operateur(t.back()) ? t.back() : t[0];
     const auto& modele = est_operateur(t.back()) ? catalogue_textes.txt_doublon_suivi : catalogue_textes.txt_doublon_precede;
-    return Format(modele, {std::string(1, c)});
+    return message_tel_quel(t, original, Format(modele, {std::string(1, c)}));
   }
-  const expression e(t);
-  if (est_binaire(e.type_operateur)) {
-    return verifie_deux_cotes(t, static_cast<std::size_t>(e.position - 1), true);
+  if (const int p = position_operateur(t); p >= 1) {
+    return verifie_deux_cotes(t, static_cast<std::size_t>(p - 1), true, original);
   }
   if (est_negatif(t)) {
     std::string reste = t.substr(1);
-    std::string m = verifie_partie(reste);
+    libere(t);
+    std::string tel_quel;
+    std::string message = verifie(reste, original ? &tel_quel : nullptr);
     t = "-" + reste;
-    return m;
+    if (original) *original = "-" + tel_quel;
+    return message;
   }
-  if (t.find('(') == std::string::npos) return "";
-  return verifie_appel(t);
+  if (t.find('(') == std::string::npos) return message_tel_quel(t, original, "");
+  return verifie_appel(t, original);
 }
 
-// Returns the messages; `texte` keeps the brackets it came with and takes
-// every completion made inside it.
-std::string verifie(std::string& texte) {
+// `texte` keeps the brackets it came with and takes every completion made
+// inside it.
+std::string verifie(std::string& texte, std::string* original) {
   GardeProfondeur garde;
-  if (garde.depassee()) return "";
-  if (std::string m = caractere_interdit(texte); !m.empty()) return m;
+  if (garde.depassee()) return message_tel_quel(texte, original, "");
+  if (std::string m = caractere_interdit(texte); !m.empty()) return message_tel_quel(texte, original, m);
   std::string t = enleve_delimiteurs(enleve_delimiteurs(texte, "[]"), "()");
   const std::size_t bord = (texte.size() - t.size()) / 2;
   const std::string avant = texte.substr(0, bord);
   const std::string apres = texte.substr(texte.size() - bord);
+  libere(texte);
+  std::string tel_quel;
+  std::string* partie_tel_quel = original ? &tel_quel : nullptr;
   std::string message;
-  if (const expression e(t); e.position_liste >= 1) {
-    message = verifie_deux_cotes(t, static_cast<std::size_t>(e.position_liste - 1), false);
+  if (const int liste = positions_hors_parentheses(t).point_virgule; liste >= 1) {
+    message = verifie_deux_cotes(t, static_cast<std::size_t>(liste - 1), false, partie_tel_quel);
   } else if (const auto r = premiere_relation(t); r != std::string::npos) {
-    message = verifie_deux_cotes(t, r, true);
+    message = verifie_deux_cotes(t, r, true, partie_tel_quel);
   } else {
-    message = verifie_terme(t);
+    message = verifie_terme(t, partie_tel_quel);
   }
   texte = avant + t + apres;
+  if (original) *original = avant + tel_quel + apres;
   return message;
 }
 
@@ -171,8 +293,12 @@ std::string verifie(std::string& texte) {
 
 void verifier_syntaxe(std::string& texte, std::string& message) {
   GardeProfondeur garde;
+  if (saisie_trop_longue(garde, texte.size())) {
+    message = catalogue_textes.txt_expression_trop_complexe;
+    return;
+  }
   std::string t = texte;
-  message = verifie(t);
+  message = verifie(t, nullptr);
   if (garde.externe() && garde.depassee()) {
     message = catalogue_textes.txt_expression_trop_complexe;
     return;

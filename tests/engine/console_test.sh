@@ -221,3 +221,22 @@ discriminant(x^3;x)
 ' 'erreur(no solution)
 erreur(The function solve is only for quadratic polynom.)
 erreur(The function discriminant is only for quadratic polynom.)'
+
+# Hostile input: a line past the length bound is refused at once, fast
+# growing rewritings end with the "too complex" error, and a control
+# character typed in the input is shown by its code.
+somme_1mo=$(awk 'BEGIN { for (i = 0; i < 500000; i++) printf "1+"; print "1" }')
+appels_imbriques=$(awk 'BEGIN { for (i = 0; i < 100000; i++) printf "developper("; printf "x";
+                                for (i = 0; i < 100000; i++) printf ")"; print "" }')
+derivees=$(awk 'BEGIN { for (i = 0; i < 20; i++) printf "deriver("; printf "sin(x)*exp(x)";
+                        for (i = 0; i < 20; i++) printf ";x)"; print "" }')
+verifie '' "$somme_1mo
+$appels_imbriques
+resoudre(variance([1;x;d;k/ecart_type([1;b])]);x)
+$derivees
+" 'Expression trop complexe.
+Expression trop complexe.
+erreur(Expression trop complexe.)
+erreur(Expression trop complexe.)'
+verifie '' 'x\00001\n2\t3\n' 'Caractère #0 interdit.
+Caractère #9 interdit.'
