@@ -59,7 +59,8 @@ const Ecriture ecritures[] = {
     {"[A]\r\nx=1", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
     {"[A]\r\nx=1", "A", "x", "3", "[A]\r\nx=3"},
     {"[A]\r\nx=1\r\n", "A", "x", "a\r\nb\nc", "[A]\r\nx=a  b c\r\n"},
-    {"[A]\nx=1\n", "A", "x", "2", "[A]\r\nx=2\r\n"},
+    {"[A]\nx=1\n", "A", "x", "2", "[A]\nx=2\n"},
+    {"[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
     {"[A]\r\nx=1\r\n[a]\r\nx=1\r\n", "a", "x", "2", "[A]\r\nx=2\r\n[a]\r\nx=1\r\n"},
 };
 
