@@ -1,6 +1,18 @@
 #include "platform/ini/fichier_disque.h"
 
+#include "localisation/nombres.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "fichiers_temporaires.h"
 
 namespace {
 
@@ -35,6 +47,40 @@ TEST(CacheFiable, TrustsOnlyAnUnchangedPrint) {
       {Tempreinte_fichier{}, vieille, false},
   };
   for (const auto& c : cas) EXPECT_EQ(cache_fiable(c.lue, c.actuelle), c.attendu) << &c - cas;
+}
+
+// A process id that belonged to a process now ended.
+pid_t processus_fini() {
+  const pid_t enfant = ::fork();
+  if (enfant == 0) ::_exit(0);
+  int statut = 0;
+  ::waitpid(enfant, &statut, 0);
+  return enfant;
+}
+
+TEST(TemporairesAbandonnes, OnlyThoseOfEndedProcessesBesideTheFileGo) {
+  namespace fs = std::filesystem;
+  const fs::path dossier = dossier_temporaire("temporaires");
+  ASSERT_FALSE(dossier.empty());
+  const std::string fini = texte_entier(processus_fini());
+  const std::string vivant = texte_entier(::getppid());
+  const std::string moi = texte_entier(::getpid());
+  const std::set<std::string> gardes = {"reglages.ini",
+                                        "reglages.ini.tmp" + vivant + "-0",
+                                        "reglages.ini.tmp" + moi + "-2",
+                                        "autre.ini.tmp" + fini + "-0",
+                                        "reglages.ini.tmp" + fini + "-",
+                                        "reglages.ini.tmpx-1",
+                                        "reglages.ini.tmp" + fini + "-1.bak"};
+  for (const std::string& nom : gardes) std::ofstream(dossier / nom) << "x";
+  for (const std::string& nom : {"reglages.ini.tmp" + fini + "-0", "reglages.ini.tmp" + fini + "-17"}) {
+    std::ofstream(dossier / nom) << "[A]\r\nx=";
+  }
+  EXPECT_EQ(supprimer_temporaires_abandonnes((dossier / "reglages.ini").string()), 2);
+  std::set<std::string> restes;
+  for (const auto& f : fs::directory_iterator(dossier)) restes.insert(f.path().filename().string());
+  EXPECT_EQ(restes, gardes);
+  fs::remove_all(dossier);
 }
 
 }  // namespace

@@ -183,6 +183,24 @@ TEST_F(FichierIni, SomethingUnreadableIsNeverOverwritten) {
   EXPECT_TRUE(fs::is_fifo(tube));
 }
 
+// The check goes by the permissions, so it holds for the administrator too,
+// whom the system lets write anything.
+TEST_F(FichierIni, AFileTheUserMayNotWriteIsNeverReplaced) {
+  poser(fichier_mixte);
+  ASSERT_EQ(::chmod(chemin_.c_str(), 0444), 0);
+  Tfichier_ini ini(chemin_);
+  EXPECT_TRUE(protege_en_ecriture(chemin_));
+  EXPECT_FALSE(ini.ecrire_texte("Outils", "cle", "2"));
+  EXPECT_FALSE(ini.remplacer_section("Liste", {{"0", "a"}}));
+  EXPECT_EQ(ini.lire_texte("Outils", "cle"), "1");
+  EXPECT_EQ(contenu(), fichier_mixte);
+  EXPECT_EQ(fs::status(chemin_).permissions(), fs::perms(0444));
+  EXPECT_EQ(nombre_de_fichiers(), 1);
+  ASSERT_EQ(::chmod(chemin_.c_str(), 0600), 0);
+  EXPECT_FALSE(protege_en_ecriture(chemin_));
+  EXPECT_TRUE(ini.ecrire_texte("Outils", "cle", "2"));
+}
+
 TEST_F(FichierIni, AUtf8FileIsReadInWindows1252AndStaysUtf8) {
   poser("\xEF\xBB\xBF[A]\nnom=caf\xC3\xA9\n");
   Tfichier_ini ini(chemin_);
