@@ -147,8 +147,11 @@ TEST_F(Processus, ATemporaryFileLeftByAnEndedProcessIsRemovedAtStart) {
   if (enfant == 0) ::_exit(0);
   int statut = 0;
   ::waitpid(enfant, &statut, 0);
-  const fs::path abandonne = dossier_ / "parametres" / ("Pralinore.ini.tmp" + QString::number(enfant).toStdString() + "-0");
-  const fs::path en_cours = dossier_ / "parametres" / ("Pralinore.ini.tmp" + QString::number(::getpid()).toStdString() + "-0");
+  const auto temporaire = [this](pid_t processus) {
+    return dossier_ / "parametres" / ("Pralinore.ini.tmp" + QString::number(processus).toStdString() + "-0");
+  };
+  const fs::path abandonne = temporaire(enfant);
+  const fs::path en_cours = temporaire(::getpid());
   for (const fs::path& f : {abandonne, en_cours}) std::ofstream(f) << "[generales]\r\nlan";
   capture_ = true;
   ASSERT_EQ(lancer_pralinore(), 0);

@@ -269,7 +269,8 @@ TEST_F(Programme, TheConfigurationDialogCanBeSkipped) {
 }
 
 TEST_F(Programme, TheStartPageIsHonouredEvenWithItsTabHidden) {
-  for (const auto& [page, attendue] : {std::pair{4, 4}, std::pair{3, 3}, std::pair{5, 0}, std::pair{9, 0}, std::pair{-1, 0}}) {
+  for (const auto& [page, attendue] :
+       {std::pair{4, 4}, std::pair{3, 3}, std::pair{5, 0}, std::pair{9, 0}, std::pair{-1, 0}}) {
     parametres("[generales]\nmasquer_configuration=1\npage_demarrage=" + std::to_string(page) + "\n");
     ASSERT_TRUE(demarrer());
     EXPECT_EQ(f().Classeur->currentIndex(), attendue) << page;

@@ -88,7 +88,6 @@ bool codage_utf8(std::string_view octets, bool marque) {
   return marque || !est_ascii(octets);
 }
 
-
 }  // namespace
 
 bool nom_section_ecrivable(std::string_view section) {
@@ -111,22 +110,25 @@ Ttexte_ini::Ttexte_ini(std::string_view octets) {
   bool fin_connue = false;
   std::size_t debut = 0;
   while (debut < octets.size()) {
-    const auto saut = octets.find('\n', debut);
-    std::string_view brute = octets.substr(debut, saut == std::string_view::npos ? std::string_view::npos : saut - debut);
+    const std::size_t saut = std::min(octets.find('\n', debut), octets.size());
+    std::string_view brute = octets.substr(debut, saut - debut);
     Tfin fin = Tfin::aucune;
-    if (saut != std::string_view::npos) {
+    if (saut < octets.size()) {
       fin = brute.ends_with('\r') ? Tfin::crlf : Tfin::lf;
       if (fin == Tfin::crlf) brute.remove_suffix(1);
       if (!fin_connue) fin_nouvelle_ = fin;
       fin_connue = true;
     }
-    Tligne ligne{utf8_ ? depuis_utf8(brute) : std::string(brute), {}, fin};
-    if (ligne.texte != brute) ligne.octets = brute;
-    lignes_.push_back(std::move(ligne));
-    if (saut == std::string_view::npos) break;
+    ajouter_ligne_lue(brute, fin);
     debut = saut + 1;
   }
   indexer();
+}
+
+void Ttexte_ini::ajouter_ligne_lue(std::string_view brute, Tfin fin) {
+  Tligne ligne{utf8_ ? depuis_utf8(brute) : std::string(brute), {}, fin};
+  if (ligne.texte != brute) ligne.octets = brute;
+  lignes_.push_back(std::move(ligne));
 }
 
 std::string Ttexte_ini::en_octets() const {
@@ -147,6 +149,10 @@ Ttexte_ini::Tligne Ttexte_ini::nouvelle_ligne(std::string texte) const {
   Tligne ligne{std::move(texte), {}, fin_nouvelle_};
   if (utf8_ && !est_ascii(ligne.texte)) ligne.octets = vers_utf8(ligne.texte);
   return ligne;
+}
+
+Ttexte_ini::Tligne Ttexte_ini::ligne_entree(const Tentree_ini& entree) const {
+  return nouvelle_ligne(std::string(rogner(entree.cle)) + "=" + valeur_sur_une_ligne(entree.valeur));
 }
 
 void Ttexte_ini::indexer() {
@@ -240,9 +246,7 @@ void Ttexte_ini::ajouter_section(std::string_view section, const std::vector<Ten
   std::vector<Tligne> nouvelles;
   if (!lignes_.empty() && !rogner(lignes_.back().texte).empty()) nouvelles.push_back(nouvelle_ligne({}));
   nouvelles.push_back(nouvelle_ligne("[" + std::string(rogner(section)) + "]"));
-  for (const Tentree_ini& e : entrees) {
-    nouvelles.push_back(nouvelle_ligne(std::string(rogner(e.cle)) + "=" + valeur_sur_une_ligne(e.valeur)));
-  }
+  for (const Tentree_ini& e : entrees) nouvelles.push_back(ligne_entree(e));
   inserer(lignes_.size(), std::move(nouvelles));
 }
 
@@ -254,8 +258,8 @@ std::optional<Ttexte_ini::Tligne> Ttexte_ini::ligne_remplacee(const Tligne& anci
   const Tanalyse l = analyser(ancienne.texte);
   const bool meme_cle = l.genre == Tgenre::cle && egal_sans_casse(l.nom, rogner(entree.cle));
   if (meme_cle && l.valeur == rogner(valeur)) return std::nullopt;
-  Tligne nouvelle = nouvelle_ligne(meme_cle ? std::string(debut_ligne_cle(ancienne.texte)) + valeur
-                                            : std::string(rogner(entree.cle)) + "=" + valeur);
+  Tligne nouvelle = meme_cle ? nouvelle_ligne(std::string(debut_ligne_cle(ancienne.texte)) + valeur)
+                             : ligne_entree(entree);
   nouvelle.fin = ancienne.fin;
   return nouvelle;
 }
@@ -271,8 +275,7 @@ bool Ttexte_ini::ecrire(std::string_view section, std::string_view cle, std::str
     lignes_[*i] = std::move(*nouvelle);
     return true;  // one line changed in place: the index still holds
   } else {
-    inserer(position_nouvelle_cle(*b),
-            {nouvelle_ligne(std::string(rogner(cle)) + "=" + valeur_sur_une_ligne(valeur))});
+    inserer(position_nouvelle_cle(*b), {ligne_entree(entree)});
   }
   indexer();
   return true;
@@ -356,7 +359,7 @@ bool Ttexte_ini::remplacer_entrees(std::string_view section, const std::vector<T
   }
   std::vector<Tligne> suite;
   for (std::size_t k = propres.size(); k < entrees.size(); ++k) {
-    suite.push_back(nouvelle_ligne(std::string(rogner(entrees[k].cle)) + "=" + valeur_sur_une_ligne(entrees[k].valeur)));
+    suite.push_back(ligne_entree(entrees[k]));
   }
   change = change || !suite.empty();
   inserer(insertion, std::move(suite));

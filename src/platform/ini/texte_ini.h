@@ -104,7 +104,9 @@ class Ttexte_ini {
     std::size_t fin = 0;     // index past the last line of the section
   };
 
+  void ajouter_ligne_lue(std::string_view brute, Tfin fin);
   Tligne nouvelle_ligne(std::string texte) const;
+  Tligne ligne_entree(const Tentree_ini& entree) const;
   void indexer();
   const Tbloc* bloc(std::string_view section) const;
   std::optional<std::size_t> ligne_cle(const Tbloc& bloc, std::string_view cle) const;

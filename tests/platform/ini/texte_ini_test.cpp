@@ -256,7 +256,9 @@ TEST(TexteIni, RandomEditsKeepEveryUntouchedLineByteForByte) {
     for (unsigned e = 1 + f.tirer(4); e > 0; --e) {
       if (f.tirer(3) == 0) {
         liste.clear();
-        for (unsigned i = f.tirer(5); i > 0; --i) liste.push_back({texte_entier(static_cast<std::int64_t>(liste.size())), "p" + f.valeur()});
+        for (unsigned i = f.tirer(5); i > 0; --i) {
+          liste.push_back({texte_entier(static_cast<std::int64_t>(liste.size())), "p" + f.valeur()});
+        }
         texte.remplacer_entrees("L", liste, lisible);
         liste_ecrite = true;
       } else {
