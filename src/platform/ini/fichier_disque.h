@@ -27,9 +27,11 @@ Tempreinte_fichier empreinte_fichier(const std::string& chemin);
 // True when a text read from a file with print `lue` still stands for the file
 // whose print is now `actuelle`. The times are in nanoseconds and the change
 // time moves with every write, also when a copying tool sets the
-// modification time back. Writes made by this process are counted apart
-// (numero_remplacement), since two of them within one tick of the file
-// system's clock can leave the same print.
+// modification time back. File times move by clock ticks, so two writes
+// within one tick can leave the same print: writes made by this process are
+// counted apart (numero_remplacement); one by another process within the
+// tick of the text read, of the same size and on a reused inode, is seen
+// only at the file's next change.
 bool cache_fiable(const Tempreinte_fichier& lue, const Tempreinte_fichier& actuelle);
 
 // How many times remplacer_fichier has replaced this file in this process.
