@@ -3,6 +3,7 @@
 #include "localisation/texte_1252.h"
 
 #include <algorithm>
+#include <span>
 #include <unordered_set>
 #include <utility>
 
@@ -250,18 +251,19 @@ void Ttexte_ini::ajouter_section(std::string_view section, const std::vector<Ten
   inserer(lignes_.size(), std::move(nouvelles));
 }
 
-// Nothing when the line already holds that key and value; otherwise the line
-// that takes its place, keeping the key's spelling and spacing when the key is
+// A line that already holds that key and value stays as it is; another
+// takes the entry, keeping the key's spelling and spacing when the key is
 // the same.
-std::optional<Ttexte_ini::Tligne> Ttexte_ini::ligne_remplacee(const Tligne& ancienne, const Tentree_ini& entree) const {
+bool Ttexte_ini::remplacer_ligne(std::size_t i, const Tentree_ini& entree) {
   const std::string valeur = valeur_sur_une_ligne(entree.valeur);
-  const Tanalyse l = analyser(ancienne.texte);
+  const Tanalyse l = analyser(lignes_[i].texte);
   const bool meme_cle = l.genre == Tgenre::cle && egal_sans_casse(l.nom, rogner(entree.cle));
-  if (meme_cle && l.valeur == rogner(valeur)) return std::nullopt;
-  Tligne nouvelle = meme_cle ? nouvelle_ligne(std::string(debut_ligne_cle(ancienne.texte)) + valeur)
+  if (meme_cle && l.valeur == rogner(valeur)) return false;
+  Tligne nouvelle = meme_cle ? nouvelle_ligne(std::string(debut_ligne_cle(lignes_[i].texte)) + valeur)
                              : ligne_entree(entree);
-  nouvelle.fin = ancienne.fin;
-  return nouvelle;
+  nouvelle.fin = lignes_[i].fin;
+  lignes_[i] = std::move(nouvelle);
+  return true;
 }
 
 bool Ttexte_ini::ecrire(std::string_view section, std::string_view cle, std::string_view valeur) {
@@ -270,10 +272,7 @@ bool Ttexte_ini::ecrire(std::string_view section, std::string_view cle, std::str
   if (b == nullptr) {
     ajouter_section(section, {entree});
   } else if (const auto i = ligne_cle(*b, cle)) {
-    std::optional<Tligne> nouvelle = ligne_remplacee(lignes_[*i], entree);
-    if (!nouvelle) return false;
-    lignes_[*i] = std::move(*nouvelle);
-    return true;  // one line changed in place: the index still holds
+    return remplacer_ligne(*i, entree);  // one line changed in place: the index still holds
   } else {
     inserer(position_nouvelle_cle(*b), {ligne_entree(entree)});
   }
@@ -322,7 +321,29 @@ bool Ttexte_ini::supprimer_cle(std::string_view section, std::string_view cle) {
   return true;
 }
 
+std::vector<std::size_t> Ttexte_ini::lignes_propres(const Tbloc& b, const Tfiltre_entrees& propre) const {
+  std::vector<std::size_t> propres;
+  for (std::size_t i = b.entete + 1; i < b.fin; ++i) {
+    const Tanalyse l = analyser(lignes_[i].texte);
+    if (l.genre == Tgenre::cle && (!propre || propre(l.valeur))) propres.push_back(i);
+  }
+  return propres;
+}
+
 // One pass over the lines, so a long list costs no more than its length.
+void Ttexte_ini::oter_lignes(std::span<const std::size_t> indices) {
+  if (indices.empty()) return;
+  std::size_t garde = indices.front();
+  for (std::size_t i = garde, k = 0; i < lignes_.size(); ++i) {
+    if (k < indices.size() && indices[k] == i) {
+      ++k;
+    } else {
+      lignes_[garde++] = std::move(lignes_[i]);
+    }
+  }
+  lignes_.resize(garde);
+}
+
 bool Ttexte_ini::remplacer_entrees(std::string_view section, const std::vector<Tentree_ini>& entrees,
                                    const Tfiltre_entrees& propre) {
   const Tbloc* b = bloc(section);
@@ -332,36 +353,15 @@ bool Ttexte_ini::remplacer_entrees(std::string_view section, const std::vector<T
     indexer();
     return true;
   }
-  std::vector<std::size_t> propres;
-  for (std::size_t i = b->entete + 1; i < b->fin; ++i) {
-    const Tanalyse l = analyser(lignes_[i].texte);
-    if (l.genre == Tgenre::cle && (!propre || propre(l.valeur))) propres.push_back(i);
-  }
+  const std::vector<std::size_t> propres = lignes_propres(*b, propre);
   const std::size_t insertion = propres.empty() ? position_nouvelle_cle(*b) : propres.back() + 1;
+  const std::size_t communes = std::min(propres.size(), entrees.size());
   bool change = false;
-  for (std::size_t k = 0; k < propres.size() && k < entrees.size(); ++k) {
-    std::optional<Tligne> nouvelle = ligne_remplacee(lignes_[propres[k]], entrees[k]);
-    if (!nouvelle) continue;
-    lignes_[propres[k]] = std::move(*nouvelle);
-    change = true;
-  }
-  if (propres.size() > entrees.size()) {
-    std::size_t garde = propres[entrees.size()];
-    for (std::size_t i = garde, k = entrees.size(); i < lignes_.size(); ++i) {
-      if (k < propres.size() && propres[k] == i) {
-        ++k;
-      } else {
-        lignes_[garde++] = std::move(lignes_[i]);
-      }
-    }
-    lignes_.resize(garde);
-    change = true;
-  }
+  for (std::size_t k = 0; k < communes; ++k) change = remplacer_ligne(propres[k], entrees[k]) || change;
   std::vector<Tligne> suite;
-  for (std::size_t k = propres.size(); k < entrees.size(); ++k) {
-    suite.push_back(ligne_entree(entrees[k]));
-  }
-  change = change || !suite.empty();
+  for (std::size_t k = communes; k < entrees.size(); ++k) suite.push_back(ligne_entree(entrees[k]));
+  change = change || propres.size() > communes || !suite.empty();
+  oter_lignes(std::span(propres).subspan(communes));
   inserer(insertion, std::move(suite));
   if (change) indexer();
   return change;

@@ -23,6 +23,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -114,7 +115,9 @@ class Ttexte_ini {
   std::size_t fin_effacement(const Tbloc& bloc) const;
   void inserer(std::size_t position, std::vector<Tligne> nouvelles);
   void ajouter_section(std::string_view section, const std::vector<Tentree_ini>& entrees);
-  std::optional<Tligne> ligne_remplacee(const Tligne& ancienne, const Tentree_ini& entree) const;
+  bool remplacer_ligne(std::size_t i, const Tentree_ini& entree);
+  std::vector<std::size_t> lignes_propres(const Tbloc& bloc, const Tfiltre_entrees& propre) const;
+  void oter_lignes(std::span<const std::size_t> indices);
 
   std::string prefixe_;  // a byte-order mark, kept as it was
   bool utf8_ = false;
