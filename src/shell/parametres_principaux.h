@@ -2,8 +2,9 @@
 // Pralinore.ini, the program's general settings kept between runs, opened
 // once at start-up as `ini_principal`. Every reader and writer goes through
 // it with the names of noms_parametres.h and its own default from
-// defauts_parametres.h. Nothing is cached: each read sees the file as the
-// last write left it, whichever object on the file wrote it.
+// defauts_parametres.h. Each read sees the file as the last write left it,
+// whoever wrote it; the file itself is read again only when it changed. At
+// close both lists go in one write, which changes only their own lines.
 
 #include "platform/ini/fichier_ini.h"
 
