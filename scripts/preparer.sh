@@ -1,5 +1,6 @@
 # Shared set-up of ./test and ./run (sourced): installs the Debian packages
-# that are missing, then configures and builds build/ (warnings as errors).
+# that are missing, then configures and builds build/ (warnings as errors):
+# all of it for ./test, the program alone for ./run.
 set -eu
 
 racine=$(cd "$(dirname "$0")" && pwd)
@@ -22,7 +23,18 @@ installer_paquets() {
   DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -q --no-install-recommends $manquants
 }
 
-construire_principal() {
+configurer_principal() {
   cmake -S . -B build -G Ninja -DPRALINORE_WERROR=ON
+}
+
+# Everything: the program, its data, the tests, benchmarks and fuzz targets.
+construire_principal() {
+  configurer_principal
   cmake --build build -j "$jobs"
+}
+
+# Only what ./run starts: the program and the `parametres` files beside it.
+construire_programme() {
+  configurer_principal
+  cmake --build build -j "$jobs" --target pralinore parametres
 }

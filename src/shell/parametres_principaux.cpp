@@ -13,6 +13,7 @@ bool ouvrir_ini_principal(const std::string& dossier) {
   std::error_code erreur;
   if (!std::filesystem::is_directory(dossier, erreur)) return false;
   const std::filesystem::path chemin = std::filesystem::path(dossier) / nom_fichier_parametres;
+  supprimer_temporaires_abandonnes(chemin.string());
   ini_principal = std::make_unique<Tfichier_ini>(chemin.string());
   return true;
 }
@@ -25,12 +26,15 @@ std::vector<std::string> lire_liste(const Tfichier_ini& ini, std::string_view se
   return valeurs;
 }
 
-bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector<std::string>& valeurs) {
+bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector<std::string>& valeurs,
+                  const Ttexte_ini::Tfiltre_entrees& propre) {
   std::vector<Tentree_ini> entrees;
   entrees.reserve(valeurs.size());
   for (std::size_t i = 0; i < valeurs.size(); ++i) entrees.push_back({texte_entier(static_cast<std::int64_t>(i)), valeurs[i]});
-  return ini.remplacer_section(section, entrees);
+  return ini.remplacer_section(section, entrees, propre);
 }
+
+bool est_annotation(std::string_view valeur) { return lire_annotation(valeur).has_value(); }
 
 std::string texte_annotation(const Tannotation_sauvee& annotation) {
   std::string texte = annotation.texte;

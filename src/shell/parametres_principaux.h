@@ -2,8 +2,9 @@
 // Pralinore.ini, the program's general settings kept between runs, opened
 // once at start-up as `ini_principal`. Every reader and writer goes through
 // it with the names of noms_parametres.h and its own default from
-// defauts_parametres.h. Nothing is cached: each read sees the file as the
-// last write left it, whichever object on the file wrote it.
+// defauts_parametres.h. Each read sees the file as the last write left it,
+// whoever wrote it; the file itself is read again only when it changed. At
+// close both lists go in one write, which changes only their own lines.
 
 #include "platform/ini/fichier_ini.h"
 
@@ -18,10 +19,11 @@ inline constexpr std::string_view nom_fichier_parametres = "Pralinore.ini";
 extern std::unique_ptr<Tfichier_ini> ini_principal;
 
 // Opens `ini_principal` on Pralinore.ini in the `parametres` folder (a path
-// on disk, with or without its final "/"). A missing file is no failure: the
-// readers' defaults apply and the first write creates it. False, with
-// nothing opened, when the folder itself is missing: the installation is
-// broken and nothing could be kept.
+// on disk, with or without its final "/"), after removing the temporary
+// files that a process ended during a write left beside it. A missing file
+// is no failure: the readers' defaults apply and the first write creates
+// it. False, with nothing opened, when the folder itself is missing: the
+// installation is broken and nothing could be kept.
 bool ouvrir_ini_principal(const std::string& dossier);
 void fermer_ini_principal();
 
@@ -29,8 +31,12 @@ void fermer_ini_principal();
 // order, whatever their keys.
 std::vector<std::string> lire_liste(const Tfichier_ini& ini, std::string_view section);
 // Rewrites a list section as keys "0", "1"... in one file write: the file
-// either holds the whole new list or stays as it was (then false).
-bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector<std::string>& valeurs);
+// either holds the whole new list or stays as it was (then false). The new
+// values take the places of the lines the program reads as items (those
+// `propre` accepts, every key line without it); comments, lines it could
+// not read and later blocks of the section stay byte for byte.
+bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector<std::string>& valeurs,
+                  const Ttexte_ini::Tfiltre_entrees& propre = {});
 
 // A text annotation of the chart as [Textes_Graphiques] keeps it: its text,
 // then its corners X0, X1, Y0, Y1 in that order, each after a ";".
@@ -49,3 +55,6 @@ std::string texte_annotation(const Tannotation_sauvee& annotation);
 // back whole. Nothing when a corner is not a number: such a line cannot be
 // placed on the chart.
 std::optional<Tannotation_sauvee> lire_annotation(std::string_view valeur);
+// The lines of [Textes_Graphiques] that are annotations: the others are
+// left out at start-up and kept in the file.
+bool est_annotation(std::string_view valeur);

@@ -182,6 +182,7 @@ void TFvorel::FormClose() {
   liberer_formules();
   for (auto& aide : ini_aide) aide.reset();
   if (ini_principal) {
+    Tlot_ini lot(*ini_principal);  // both lists in one write
     sauver_courbes();
     sauver_annotations();
   }

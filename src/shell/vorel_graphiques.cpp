@@ -83,5 +83,5 @@ void TFvorel::sauver_annotations() {
     const std::string texte = forme->Text().empty() ? std::string() : forme->Text().front();
     lignes.push_back(texte_annotation({texte, forme->X0(), forme->X1(), forme->Y0(), forme->Y1()}));
   }
-  ecrire_liste(*ini_principal, section::Textes_Graphiques, lignes);
+  ecrire_liste(*ini_principal, section::Textes_Graphiques, lignes, est_annotation);
 }

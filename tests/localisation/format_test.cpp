@@ -12,6 +12,7 @@ TEST(Format, Directives) {
   EXPECT_EQ(Format("%g", {0.5}), "0.5");
   EXPECT_EQ(Format("%.0f", {2.5}), "3");
   EXPECT_EQ(Format("%.2f", {3.14159}), "3.14");
+  EXPECT_EQ(Format("%f", {1.5}), "1.50");
   EXPECT_EQ(Format("%s;%s;%s", {"y", "2", "0"}), "y;2;0");
   EXPECT_EQ(Format("%3d|%-3d|", {7, 7}), "  7|7  |");
 }

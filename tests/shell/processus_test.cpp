@@ -13,6 +13,9 @@
 #include <iterator>
 #include <string>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "fichiers_temporaires.h"
 
 namespace {
@@ -52,6 +55,14 @@ class Processus : public testing::Test {
   void installer_parametres() {
     fs::copy(PRALINORE_PARAMETRES_LIVRES, dossier_ / "parametres", fs::copy_options::recursive);
   }
+  fs::path fichier_parametres() const { return dossier_ / "parametres" / "Pralinore.ini"; }
+  void poser_parametres(const std::string& octets) {
+    installer_parametres();
+    std::ofstream(fichier_parametres(), std::ios::binary | std::ios::trunc) << octets;
+  }
+  int fichiers_parametres() const {
+    return static_cast<int>(std::distance(fs::directory_iterator(dossier_ / "parametres"), fs::directory_iterator()));
+  }
   fs::path journal() const { return dossier_ / "messages.txt"; }
   fs::path image() const { return dossier_ / "fenetre.png"; }
   void verifier_image() {
@@ -87,6 +98,65 @@ TEST_F(Processus, TheScreenshotWorksOnAnXDisplayToo) {
   capture_ = true;
   ASSERT_EQ(lancer(xvfb, {QStringLiteral("-a"), QStringLiteral(PRALINORE_BINAIRE)}, QStringLiteral("xcb")), 0);
   verifier_image();
+}
+
+// A UTF-8 settings file with what the program neither reads nor writes: a
+// comment, characters Windows-1252 lacks, a line break of the other kind, a
+// second [Graphiques] block and an annotation line that does not read. The
+// close rewrites both lists (their keys become "0"...), and only those lines.
+const std::string parametres_utf8 =
+    "; R\xC3\xA9glages de l'\xC3\xA9l\xC3\xA8ve\r\n"
+    "[generales]\r\n"
+    "masquer_configuration=1\r\n"
+    "[Graphiques]\r\n"
+    "; courbe du cours\n"
+    "5=x^2;x\r\n"
+    "[Textes_Graphiques]\r\n"
+    "0=faux;x;1;2;3\r\n"
+    "3=Sommet;-1;1;2;3\r\n"
+    "[OptionsGraphiques]\r\n"
+    "titre=\xCF\x80 \xE2\x89\xA4 2\r\n"
+    "[Graphiques]\r\n"
+    "0=sin(x);x\r\n";
+
+TEST_F(Processus, SettingsKeepEveryLineTheProgramDidNotWrite) {
+  poser_parametres(parametres_utf8);
+  capture_ = true;  // starts, shows the window and closes it
+  ASSERT_EQ(lancer_pralinore(), 0);
+  std::string attendu = parametres_utf8;
+  attendu.replace(attendu.find("5=x^2;x"), 1, "0");
+  attendu.replace(attendu.find("3=Sommet"), 1, "0");
+  EXPECT_EQ(lire_octets(fichier_parametres()), attendu);
+  EXPECT_EQ(fichiers_parametres(), 3);  // Pralinore.ini and the two help folders
+}
+
+// The administrator may write anything: the permissions alone decide.
+TEST_F(Processus, ASettingsFileTheUserMayNotWriteIsLeftAsItIs) {
+  poser_parametres(parametres_utf8);
+  fs::permissions(fichier_parametres(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  capture_ = true;
+  ASSERT_EQ(lancer_pralinore(), 0);
+  EXPECT_EQ(lire_octets(fichier_parametres()), parametres_utf8);
+  EXPECT_EQ(fs::status(fichier_parametres()).permissions(), fs::perms(0444));
+  EXPECT_EQ(fichiers_parametres(), 3);
+}
+
+TEST_F(Processus, ATemporaryFileLeftByAnEndedProcessIsRemovedAtStart) {
+  installer_parametres();
+  const pid_t enfant = ::fork();
+  if (enfant == 0) ::_exit(0);
+  int statut = 0;
+  ::waitpid(enfant, &statut, 0);
+  const auto temporaire = [this](pid_t processus) {
+    return dossier_ / "parametres" / ("Pralinore.ini.tmp" + QString::number(processus).toStdString() + "-0");
+  };
+  const fs::path abandonne = temporaire(enfant);
+  const fs::path en_cours = temporaire(::getpid());
+  for (const fs::path& f : {abandonne, en_cours}) std::ofstream(f) << "[generales]\r\nlan";
+  capture_ = true;
+  ASSERT_EQ(lancer_pralinore(), 0);
+  EXPECT_FALSE(fs::exists(abandonne));
+  EXPECT_TRUE(fs::exists(en_cours));  // its process is still writing
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "shell/accueil.h"
 #include "shell/configuration.h"
 #include "shell/options_graphiques.h"
+#include "shell/parametres_principaux.h"
 #include "shell/version.h"
 
 namespace {
@@ -146,6 +147,11 @@ TEST_P(Fermeture, EveryPathRewritesBothSections) {
   f().CLBcourbe->item(1)->setCheckState(Qt::Unchecked);
   f().CLBcourbe->addItem(QStringLiteral("1;t"));
   annotations_graphiques[0]->SetX0(0.1 + 0.2);
+  int ecritures = 0;
+  ini_principal->definir_crochet_ecriture([&ecritures](Tetape_ecriture etape) {
+    ecritures += etape == Tetape_ecriture::renommage ? 1 : 0;
+    return true;
+  });
   switch (GetParam()) {
     case 0: f().close(); break;
     case 1: f().AquitterExecute(); break;
@@ -153,10 +159,12 @@ TEST_P(Fermeture, EveryPathRewritesBothSections) {
     case 3: f().TBquitterClick(); break;
   }
   EXPECT_FALSE(f().isVisible());
+  EXPECT_EQ(ecritures, 1);  // both lists in one write
   EXPECT_EQ(contenu_parametres(),
-            "[generales]\r\nmasquer_configuration=1\r\n[Outils]\r\nEn_calcul=x\r\n\r\n"
-            "[Graphiques]\r\n0=x^2;x\r\n1=sin(t);cos(t);t\r\n2=1;t\r\n\r\n"
-            "[Textes_Graphiques]\r\n0=Bonjour;0.3;1;2;3\r\n1=a;b;0.1;0.2;1E-7;1.23456789012346E17\r\n");
+            "[generales]\r\nmasquer_configuration=1\r\n"
+            "[Graphiques]\r\n0=x^2;x\r\n1=sin(t);cos(t);t\r\n2=1;t\r\n"
+            "[Textes_Graphiques]\r\n0=Bonjour;0.3;1;2;3\r\n1=a;b;0.1;0.2;1E-7;1.23456789012346E17\r\n"
+            "[Outils]\r\nEn_calcul=x\r\n");
   arreter();  // closing once more writes nothing new
   const std::string apres = contenu_parametres();
   ASSERT_TRUE(demarrer());
@@ -261,7 +269,8 @@ TEST_F(Programme, TheConfigurationDialogCanBeSkipped) {
 }
 
 TEST_F(Programme, TheStartPageIsHonouredEvenWithItsTabHidden) {
-  for (const auto& [page, attendue] : {std::pair{4, 4}, std::pair{3, 3}, std::pair{9, 0}, std::pair{-1, 0}}) {
+  for (const auto& [page, attendue] :
+       {std::pair{4, 4}, std::pair{3, 3}, std::pair{5, 0}, std::pair{9, 0}, std::pair{-1, 0}}) {
     parametres("[generales]\nmasquer_configuration=1\npage_demarrage=" + std::to_string(page) + "\n");
     ASSERT_TRUE(demarrer());
     EXPECT_EQ(f().Classeur->currentIndex(), attendue) << page;

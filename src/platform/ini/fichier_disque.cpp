@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
-#include <ctime>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,9 +19,17 @@
 namespace {
 
 constexpr std::int64_t nanosecondes = 1'000'000'000;
-// Wider than any file system's time step, network ones included.
-constexpr std::int64_t marge_recente_ns = 2 * nanosecondes;
 constexpr int essais_nom_temporaire = 100;
+// A temporary file is named <file> + ".tmp" + <process id> + "-" + <counter>.
+constexpr std::string_view marque_temporaire = ".tmp";
+constexpr mode_t droits_ecriture = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// The replacements made by this process, per file.
+std::mutex verrou_remplacements;
+std::map<std::string, std::uint64_t>& remplacements() {
+  static std::map<std::string, std::uint64_t> table;
+  return table;
+}
 
 std::int64_t en_ns(const timespec& t) { return static_cast<std::int64_t>(t.tv_sec) * nanosecondes + t.tv_nsec; }
 
@@ -79,7 +91,7 @@ std::string dossier_de(const std::string& chemin) {
 int creer_temporaire(const std::string& chemin, std::string& nom) {
   static std::atomic<std::int64_t> compteur{0};
   for (int essai = 0; essai < essais_nom_temporaire; ++essai) {
-    nom = chemin + ".tmp" + texte_entier(::getpid()) + "-" + texte_entier(compteur++);
+    nom = chemin + std::string(marque_temporaire) + texte_entier(::getpid()) + "-" + texte_entier(compteur++);
     const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -109,6 +121,33 @@ bool remplir_temporaire(int fd, std::string_view octets, const Tcrochet_ecriture
   return demander(crochet, Tetape_ecriture::synchronisation) && ::fsync(fd) == 0;
 }
 
+bool ecriture_permise(const std::string& chemin, const struct stat& etat) {
+  return (etat.st_mode & droits_ecriture) != 0 && ::faccessat(AT_FDCWD, chemin.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+void compter_remplacement(const std::string& cible) {
+  const std::lock_guard<std::mutex> verrou(verrou_remplacements);
+  ++remplacements()[cible];
+}
+
+// The process id in a temporary file's name left by remplacer_fichier for
+// `nom_fichier`, or 0 when the name is not one.
+pid_t processus_du_temporaire(std::string_view nom, std::string_view nom_fichier) {
+  if (!nom.starts_with(nom_fichier)) return 0;
+  nom.remove_prefix(nom_fichier.size());
+  if (!nom.starts_with(marque_temporaire)) return 0;
+  nom.remove_prefix(marque_temporaire.size());
+  const auto tiret = nom.find('-');
+  if (tiret == std::string_view::npos) return 0;
+  const auto chiffres = [](std::string_view t) {
+    return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (!chiffres(nom.substr(0, tiret)) || !chiffres(nom.substr(tiret + 1))) return 0;
+  return lire_entier32(nom.substr(0, tiret)).value_or(0);
+}
+
+bool processus_termine(pid_t processus) { return ::kill(processus, 0) != 0 && errno == ESRCH; }
+
 }  // namespace
 
 Tempreinte_fichier empreinte_fichier(const std::string& chemin) {
@@ -117,17 +156,13 @@ Tempreinte_fichier empreinte_fichier(const std::string& chemin) {
   return empreinte_de(etat);
 }
 
-std::int64_t maintenant_ns() {
-  timespec maintenant{};
-  ::clock_gettime(CLOCK_REALTIME, &maintenant);
-  return en_ns(maintenant);
-}
+bool cache_fiable(const Tempreinte_fichier& lue, const Tempreinte_fichier& actuelle) { return lue == actuelle; }
 
-bool cache_fiable(const Tempreinte_fichier& lue, const Tempreinte_fichier& actuelle, std::int64_t maintenant) {
-  if (lue != actuelle) return false;
-  if (!lue.existe) return true;
-  // The change time counts too: copying tools set the modification time back.
-  return maintenant - std::max(lue.modification_ns, lue.changement_ns) >= marge_recente_ns;
+std::uint64_t numero_remplacement(const std::string& chemin) {
+  const std::string cible = cible_reelle(chemin);
+  const std::lock_guard<std::mutex> verrou(verrou_remplacements);
+  const auto trouve = remplacements().find(cible);
+  return trouve == remplacements().end() ? 0 : trouve->second;
 }
 
 Tlecture_fichier lire_fichier(const std::string& chemin) {
@@ -140,7 +175,9 @@ Tlecture_fichier lire_fichier(const std::string& chemin) {
     return lecture;
   }
   struct stat etat {};
-  const bool lu = ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode) && tout_lire(fd, lecture.octets);
+  const bool regulier = ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode);
+  if (regulier) lecture.octets.reserve(static_cast<std::size_t>(etat.st_size));
+  const bool lu = regulier && tout_lire(fd, lecture.octets);
   ::close(fd);
   if (!lu) return {Tetat_lecture::illisible, {}, {}};
   lecture.etat = Tetat_lecture::lu;
@@ -148,25 +185,56 @@ Tlecture_fichier lire_fichier(const std::string& chemin) {
   return lecture;
 }
 
-bool remplacer_fichier(const std::string& chemin, std::string_view octets, const Tcrochet_ecriture& crochet) {
+bool protege_en_ecriture(const std::string& chemin) {
+  const std::string cible = cible_reelle(chemin);
+  struct stat etat {};
+  return ::stat(cible.c_str(), &etat) == 0 && !ecriture_permise(cible, etat);
+}
+
+// The temporary file stays open until it has its name, so the print taken
+// is that of the file renamed (a rename changes the change time).
+bool remplacer_fichier(const std::string& chemin, std::string_view octets, const Tcrochet_ecriture& crochet,
+                       Tempreinte_fichier* empreinte) {
   const std::string cible = cible_reelle(chemin);
   struct stat ancien {};
   const bool remplace = ::stat(cible.c_str(), &ancien) == 0;
   if (remplace && !S_ISREG(ancien.st_mode)) return false;  // never put a file in place of a folder or device
+  if (remplace && !ecriture_permise(cible, ancien)) {
+    errno = EACCES;
+    return false;
+  }
 
   if (!demander(crochet, Tetape_ecriture::creation)) return false;
   std::string temporaire;
   const int fd = creer_temporaire(cible, temporaire);
   if (fd < 0) return false;
   if (remplace) garder_droits(fd, ancien);
-  const bool rempli = remplir_temporaire(fd, octets, crochet);
-  const bool ferme = ::close(fd) == 0;
-  const bool fini = rempli && ferme && demander(crochet, Tetape_ecriture::renommage) &&
+  const bool fini = remplir_temporaire(fd, octets, crochet) && demander(crochet, Tetape_ecriture::renommage) &&
                     ::rename(temporaire.c_str(), cible.c_str()) == 0;
+  struct stat nouveau {};
+  const bool vu = fini && ::fstat(fd, &nouveau) == 0;
+  ::close(fd);
   if (!fini) {
     ::unlink(temporaire.c_str());
     return false;
   }
+  compter_remplacement(cible);
   synchroniser_dossier(dossier_de(cible));
+  if (empreinte != nullptr) *empreinte = vu ? empreinte_de(nouveau) : Tempreinte_fichier{};
   return true;
+}
+
+int supprimer_temporaires_abandonnes(const std::string& chemin) {
+  namespace fs = std::filesystem;
+  const fs::path cible(cible_reelle(chemin));
+  const std::string nom_fichier = cible.filename().string();
+  std::error_code erreur;
+  fs::directory_iterator dossier(cible.has_parent_path() ? cible.parent_path() : fs::path("."), erreur);
+  int supprimes = 0;
+  for (; !erreur && dossier != fs::directory_iterator(); dossier.increment(erreur)) {
+    const pid_t processus = processus_du_temporaire(dossier->path().filename().string(), nom_fichier);
+    if (processus <= 0 || processus == ::getpid() || !processus_termine(processus)) continue;
+    if (::unlink(dossier->path().c_str()) == 0) ++supprimes;
+  }
+  return supprimes;
 }

@@ -24,15 +24,18 @@ struct Tempreinte_fichier {
 
 Tempreinte_fichier empreinte_fichier(const std::string& chemin);
 
-// The system's time of day in nanoseconds since 1970, the clock of file times.
-std::int64_t maintenant_ns();
-
 // True when a text read from a file with print `lue` still stands for the file
-// whose print is now `actuelle`. A print is not trusted while its times are
-// too close to `maintenant`: file times move by clock ticks and a freed inode
-// number may come back, so a file rewritten within the same tick can show the
-// same print.
-bool cache_fiable(const Tempreinte_fichier& lue, const Tempreinte_fichier& actuelle, std::int64_t maintenant);
+// whose print is now `actuelle`. The times are in nanoseconds and the change
+// time moves with every write, also when a copying tool sets the
+// modification time back. File times move by clock ticks, so two writes
+// within one tick can leave the same print: writes made by this process are
+// counted apart (numero_remplacement); one by another process within the
+// tick of the text read, of the same size and on a reused inode, is seen
+// only at the file's next change.
+bool cache_fiable(const Tempreinte_fichier& lue, const Tempreinte_fichier& actuelle);
+
+// How many times remplacer_fichier has replaced this file in this process.
+std::uint64_t numero_remplacement(const std::string& chemin);
 
 enum class Tetat_lecture {
   lu,
@@ -60,5 +63,18 @@ using Tcrochet_ecriture = std::function<bool(Tetape_ecriture)>;
 // renames it over `chemin`; a symbolic link is followed, the old file's
 // permissions (and owner, when allowed) are kept, a new file gets the usual
 // ones. On any failure the old file is left whole, the temporary file is
-// removed and the result is false. The folder must exist.
-bool remplacer_fichier(const std::string& chemin, std::string_view octets, const Tcrochet_ecriture& crochet = {});
+// removed and the result is false. The folder must exist. A file the user
+// may not write is never replaced: one whose permissions grant writing to
+// nobody counts as such also for the administrator, whom the system would
+// let write anything. On success `empreinte`, when given, receives the print
+// of the new file.
+bool remplacer_fichier(const std::string& chemin, std::string_view octets, const Tcrochet_ecriture& crochet = {},
+                       Tempreinte_fichier* empreinte = nullptr);
+
+// True when the file exists and the user may not write it (see above).
+bool protege_en_ecriture(const std::string& chemin);
+
+// Removes the temporary files that remplacer_fichier left beside `chemin`
+// when its process ended during a write (their name holds the process id);
+// those of a process still running are kept. Returns how many were removed.
+int supprimer_temporaires_abandonnes(const std::string& chemin);

@@ -1,7 +1,6 @@
 #include "platform/ini/fichier_ini.h"
 
 #include "localisation/nombres.h"
-#include "localisation/texte_1252.h"
 
 #include <cmath>
 #include <optional>
@@ -19,14 +18,20 @@ Tfichier_ini::~Tfichier_ini() {
 // object's write is seen; the file itself is read again only when needed.
 const Ttexte_ini& Tfichier_ini::texte() const {
   if (profondeur_lot_ > 0 && charge_) return texte_;
-  if (!charge_ || !lisible_ || !cache_fiable(empreinte_, empreinte_fichier(chemin_), horloge_())) charger();
+  if (!charge_ || !lisible_ || numero_remplacement(chemin_) != numero_ ||
+      !cache_fiable(empreinte_, empreinte_fichier(chemin_))) {
+    charger();
+  }
   return texte_;
 }
 
+// The number is taken first: a replacement during the read makes the next
+// read look again.
 void Tfichier_ini::charger() const {
+  numero_ = numero_remplacement(chemin_);
   Tlecture_fichier lecture = lire_fichier(chemin_);
   lisible_ = lecture.etat != Tetat_lecture::illisible;
-  texte_ = Ttexte_ini(octets_fichier_vers_1252(lecture.octets));
+  texte_ = Ttexte_ini(lecture.octets);
   empreinte_ = lecture.empreinte;
   charge_ = true;
 }
@@ -42,11 +47,18 @@ bool Tfichier_ini::modifier(const std::function<bool(Ttexte_ini&)>& edition) {
   return enregistrer();
 }
 
-// Whatever the outcome, the next read goes to the disk: after a success it
-// holds the new text, after a failure the old one, which memory no longer does.
+// After a success the text in memory is the file's, under the print of the
+// file written. After a failure the file holds the old text, which memory no
+// longer does: the next read goes to the disk.
 bool Tfichier_ini::enregistrer() {
-  const bool reussi = remplacer_fichier(chemin_, texte_.en_octets(), crochet_);
-  charge_ = false;
+  const std::uint64_t avant = numero_remplacement(chemin_);
+  Tempreinte_fichier ecrite;
+  const bool reussi = remplacer_fichier(chemin_, texte_.en_octets(), crochet_, &ecrite);
+  const std::uint64_t apres = numero_remplacement(chemin_);
+  // Another writer in between, or no print: the disk decides.
+  charge_ = reussi && ecrite.existe && apres == avant + 1;
+  empreinte_ = ecrite;
+  numero_ = apres;
   return reussi;
 }
 
@@ -120,24 +132,22 @@ bool Tfichier_ini::supprimer_cle(std::string_view section, std::string_view cle)
   return modifier([&](Ttexte_ini& texte) { return texte.supprimer_cle(section, cle); });
 }
 
-bool Tfichier_ini::remplacer_section(std::string_view section, const std::vector<Tentree_ini>& entrees) {
+bool Tfichier_ini::remplacer_section(std::string_view section, const std::vector<Tentree_ini>& entrees,
+                                     const Ttexte_ini::Tfiltre_entrees& propre) {
   if (!nom_section_ecrivable(section)) return false;
   for (const Tentree_ini& entree : entrees) {
     if (!nom_cle_ecrivable(entree.cle)) return false;
   }
-  Tlot_ini lot(*this);
-  // An unreadable file refuses every edit: that must not pass for success.
-  bool reussi = effacer_section(section);
-  for (const Tentree_ini& entree : entrees) reussi = ecrire_texte(section, entree.cle, entree.valeur) && reussi;
-  return lot.terminer() && reussi;
+  return modifier([&](Ttexte_ini& texte) { return texte.remplacer_entrees(section, entrees, propre); });
 }
 
 // The batch starts from the file as it is now and keeps that text in memory.
 void Tfichier_ini::demarrer_lot() {
-  if (profondeur_lot_++ == 0) {
+  if (profondeur_lot_ == 0) {
     lot_modifie_ = false;
-    charger();
+    texte();
   }
+  ++profondeur_lot_;
 }
 
 bool Tfichier_ini::terminer_lot() {

@@ -5,23 +5,27 @@
 //
 // Text in memory is Windows-1252. The file on disk is Windows-1252 with CRLF;
 // reading also takes LF, and a file in UTF-8 (with or without byte-order mark)
-// is converted, then written back in Windows-1252 at its next write.
+// is converted; a write keeps the file's encoding and line breaks
+// (Ttexte_ini).
 //
 // Reading: sections and keys match without regard to ASCII case, blanks around
 // names and values do not count, and the first occurrence wins. The value is
 // everything after the first "=": commas, ";" and quotes in it are plain text.
 // Every read sees the file as it is now, also after another object or process
-// wrote it (the file is read again when its print on disk changed). A missing
-// or unreadable file reads as empty.
+// wrote it: the text is kept with the file's print and read again only when
+// the print on disk changed or this process replaced the file through
+// another object (cache_fiable). A missing or unreadable file reads as empty.
 //
 // Writing: a write changes only its own line and keeps every other byte
-// (comments, blank lines, unknown lines and sections); see Ttexte_ini for
-// where new keys and sections go. Each write replaces the whole file
-// atomically (fichier_disque.h); a batch gathers many writes into one. A
-// write returns false, and the file stays as it was, when:
+// (comments, blank lines, unknown lines and sections, encoding); see
+// Ttexte_ini for where new keys and sections go. Each write replaces the
+// whole file atomically (fichier_disque.h) and keeps the text it wrote; a
+// batch gathers many writes into one. A write returns false, and the file
+// stays as it was, when:
 //   - a name cannot be written (nom_section_ecrivable, nom_cle_ecrivable),
 //   - the value cannot be written (a real that is not finite, an invalid date),
 //   - the file exists but cannot be read (its content would be lost),
+//   - the user may not write the file (protege_en_ecriture),
 //   - the disk refuses (missing folder, full disk...).
 // A write that would not change the text writes nothing and returns true.
 //
@@ -83,11 +87,13 @@ class Tfichier_ini {
   // Removing what is not there succeeds and writes nothing.
   bool effacer_section(std::string_view section);
   bool supprimer_cle(std::string_view section, std::string_view cle);
-  // Erases the section and writes the entries in their order (a key given
-  // twice keeps its last value), in one file write. Refuses the whole and
-  // writes nothing when a name cannot be written; with no entries the
-  // section is simply erased.
-  bool remplacer_section(std::string_view section, const std::vector<Tentree_ini>& entrees);
+  // Puts the entries in place of the section's own key lines, those that
+  // `propre` accepts (all without it), in one file write; other lines and
+  // later blocks of the section stay byte for byte (see
+  // Ttexte_ini::remplacer_entrees). Refuses the whole and writes nothing when
+  // a name cannot be written.
+  bool remplacer_section(std::string_view section, const std::vector<Tentree_ini>& entrees,
+                         const Ttexte_ini::Tfiltre_entrees& propre = {});
 
   // Batch: between demarrer_lot and terminer_lot, writes change the text in
   // memory only (they still return false on bad input) and reads see them;
@@ -101,9 +107,6 @@ class Tfichier_ini {
 
   // Test seam: see Tcrochet_ecriture. An empty function removes it.
   void definir_crochet_ecriture(Tcrochet_ecriture crochet) { crochet_ = std::move(crochet); }
-  // Test seam: the clock that tells whether the file's print is old enough to
-  // trust the text in memory (see cache_fiable); maintenant_ns by default.
-  void definir_horloge(std::function<std::int64_t()> horloge) { horloge_ = std::move(horloge); }
 
  private:
   const Ttexte_ini& texte() const;
@@ -113,13 +116,13 @@ class Tfichier_ini {
 
   std::string chemin_;
   Tcrochet_ecriture crochet_;
-  std::function<std::int64_t()> horloge_ = maintenant_ns;
   int profondeur_lot_ = 0;
   bool lot_modifie_ = false;
 
-  // The file as last read; `charge_` false forces the next read.
+  // The file as last read or written; `charge_` false forces the next read.
   mutable Ttexte_ini texte_;
   mutable Tempreinte_fichier empreinte_;
+  mutable std::uint64_t numero_ = 0;  // numero_remplacement when texte_ was taken
   mutable bool charge_ = false;
   mutable bool lisible_ = true;
 };

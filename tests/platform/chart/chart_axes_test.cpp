@@ -92,4 +92,14 @@ TEST_F(Axes, AutomaticEndsFollowTheSeries) {
   EXPECT_EQ(x.Maximum(), 5);
 }
 
+TEST_F(Axes, OnePointOnAutomaticAxesLiesInTheMiddleOfRangesTwoWide) {
+  chart_->NewLineSeries()->AddXY(2, 3);
+  chart_->BottomAxis().SetAutomatic(true);
+  chart_->LeftAxis().SetAutomatic(true);
+  EXPECT_EQ(chart_->BottomAxis().Minimum(), 1);
+  EXPECT_EQ(chart_->BottomAxis().Maximum(), 3);
+  EXPECT_EQ(chart_->LeftAxis().Minimum(), 2);
+  EXPECT_EQ(chart_->LeftAxis().Maximum(), 4);
+}
+
 }  // namespace

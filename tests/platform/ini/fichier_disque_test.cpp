@@ -1,6 +1,18 @@
 #include "platform/ini/fichier_disque.h"
 
+#include "localisation/nombres.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "fichiers_temporaires.h"
 
 namespace {
 
@@ -11,7 +23,7 @@ Tempreinte_fichier empreinte(std::int64_t age) {
   return {true, 1, 2, 30, maintenant - age, maintenant - age};
 }
 
-TEST(CacheFiable, TrustsOnlyAnUnchangedPrintThatIsOldEnough) {
+TEST(CacheFiable, TrustsOnlyAnUnchangedPrint) {
   const Tempreinte_fichier vieille = empreinte(10 * seconde);
   const auto changee = [&](auto modifier) {
     Tempreinte_fichier e = vieille;
@@ -24,9 +36,8 @@ TEST(CacheFiable, TrustsOnlyAnUnchangedPrintThatIsOldEnough) {
   } cas[] = {
       {vieille, vieille, true},
       {Tempreinte_fichier{}, Tempreinte_fichier{}, true},  // still no file
-      {empreinte(seconde), empreinte(seconde), false},     // too recent to tell
-      {changee([](auto& e) { e.changement_ns = maintenant; }), changee([](auto& e) { e.changement_ns = maintenant; }),
-       false},  // modification time set back by a copy
+      {empreinte(seconde), empreinte(seconde), true},      // recent, but read as it is
+      {vieille, changee([](auto& e) { e.changement_ns = maintenant; }), false},  // modification time set back by a copy
       {vieille, changee([](auto& e) { e.inode = 3; }), false},
       {vieille, changee([](auto& e) { e.peripherique = 3; }), false},
       {vieille, changee([](auto& e) { e.taille = 31; }), false},
@@ -35,7 +46,41 @@ TEST(CacheFiable, TrustsOnlyAnUnchangedPrintThatIsOldEnough) {
       {vieille, Tempreinte_fichier{}, false},
       {Tempreinte_fichier{}, vieille, false},
   };
-  for (const auto& c : cas) EXPECT_EQ(cache_fiable(c.lue, c.actuelle, maintenant), c.attendu) << &c - cas;
+  for (const auto& c : cas) EXPECT_EQ(cache_fiable(c.lue, c.actuelle), c.attendu) << &c - cas;
+}
+
+// A process id that belonged to a process now ended.
+pid_t processus_fini() {
+  const pid_t enfant = ::fork();
+  if (enfant == 0) ::_exit(0);
+  int statut = 0;
+  ::waitpid(enfant, &statut, 0);
+  return enfant;
+}
+
+TEST(TemporairesAbandonnes, OnlyThoseOfEndedProcessesBesideTheFileGo) {
+  namespace fs = std::filesystem;
+  const fs::path dossier = dossier_temporaire("temporaires");
+  ASSERT_FALSE(dossier.empty());
+  const std::string fini = texte_entier(processus_fini());
+  const std::string vivant = texte_entier(::getppid());
+  const std::string moi = texte_entier(::getpid());
+  const std::set<std::string> gardes = {"reglages.ini",
+                                        "reglages.ini.tmp" + vivant + "-0",
+                                        "reglages.ini.tmp" + moi + "-2",
+                                        "autre.ini.tmp" + fini + "-0",
+                                        "reglages.ini.tmp" + fini + "-",
+                                        "reglages.ini.tmpx-1",
+                                        "reglages.ini.tmp" + fini + "-1.bak"};
+  for (const std::string& nom : gardes) std::ofstream(dossier / nom) << "x";
+  for (const std::string& nom : {"reglages.ini.tmp" + fini + "-0", "reglages.ini.tmp" + fini + "-17"}) {
+    std::ofstream(dossier / nom) << "[A]\r\nx=";
+  }
+  EXPECT_EQ(supprimer_temporaires_abandonnes((dossier / "reglages.ini").string()), 2);
+  std::set<std::string> restes;
+  for (const auto& f : fs::directory_iterator(dossier)) restes.insert(f.path().filename().string());
+  EXPECT_EQ(restes, gardes);
+  fs::remove_all(dossier);
 }
 
 }  // namespace
