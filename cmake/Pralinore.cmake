@@ -51,12 +51,14 @@ function(pralinore_test nom)
   endif()
 endfunction()
 
-# The shipped `parametres` files go beside the executables.
+# The shipped `parametres` files go beside the executables; files already
+# there (the user's settings, accounts, hint pages) are kept as they are.
 function(pralinore_copier_parametres)
   add_custom_target(parametres ALL
-    COMMAND "${CMAKE_COMMAND}" -E copy_directory
-            "${PROJECT_SOURCE_DIR}/data/parametres" "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/parametres"
-    COMMENT "Copying the shipped parametres files")
+    COMMAND "${CMAKE_COMMAND}" -DSOURCE=${PROJECT_SOURCE_DIR}/data/parametres
+            -DDESTINATION=${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/parametres
+            -P "${PROJECT_SOURCE_DIR}/cmake/copier_manquants.cmake"
+    COMMENT "Copying the shipped parametres files that are missing")
 endfunction()
 
 # Checks made once every folder is known: Qt-free libraries link no Qt, and
