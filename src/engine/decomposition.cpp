@@ -22,8 +22,6 @@ constexpr int id_sqrt = 9;
 
 using Tableaux = std::pair<std::vector<std::string>, std::vector<std::string>>;
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 bool est_somme(const expression& e) { return e.type_operateur == 0 || e.type_operateur == 1; }
 
 std::string signe_de(const std::string& c) { return est_negatif(c) ? "-" : "+"; }

@@ -23,8 +23,6 @@ namespace {
 // size worth showing.
 constexpr std::int64_t exposant_binomial_maximal = 60;
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 bool est_somme(const expression& e) { return e.type_operateur == 0 || e.type_operateur == 1; }
 bool a_un_operateur(const std::string& t) { return expression(t).type_operateur != -1; }
 

@@ -15,8 +15,6 @@ constexpr int id_erreur = 58;
 
 std::string normalise(const std::string& texte);
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 std::string normalise_feuille(const std::string& t) {
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(t, arguments);

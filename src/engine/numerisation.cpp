@@ -45,8 +45,6 @@ struct Substitution {
 std::string numerise(const std::string& texte, const Numerisation& n);
 std::string substitue(const std::string& texte, const Substitution& s);
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 bool est_fonction_usuelle(int id) { return id >= 2 && id <= 12; }
 
 // A user row with a body; its variable is its argument description.
