@@ -15,7 +15,7 @@
 #include "platform/ini/fichier_ini.h"
 #include "platform/texte_qt.h"
 #include "shell/composants.h"
-#include "shell/vorel.h"
+#include "shell/fichiers_objets.h"
 
 TFnouvel_objet* Fnouvel_objet = nullptr;
 
