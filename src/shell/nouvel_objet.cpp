@@ -88,7 +88,7 @@ void TFnouvel_objet::charger_constantes() {
   }
 }
 
-// User functions come into the table with the dialog's own commands.
+// Fonction.ini is not read: the function table keeps its rows.
 void TFnouvel_objet::charger_fonctions_utilisateur() {}
 
 void TFnouvel_objet::afficher_onglet(int page) {
