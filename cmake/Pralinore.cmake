@@ -61,10 +61,12 @@ function(pralinore_copier_parametres)
     COMMENT "Copying the shipped parametres files that are missing")
 endfunction()
 
-# Checks made once every folder is known: Qt-free libraries link no Qt, and
-# their sources stay pure ASCII (a ctest test, so a planted byte fails ./test).
+# Checks made once every folder is known: Qt-free libraries link no Qt, their
+# sources stay pure ASCII and every include goes down the layers (ctest tests,
+# so a planted byte or include fails ./test).
 function(pralinore_verifier_sans_qt)
   get_property(cibles GLOBAL PROPERTY PRALINORE_CIBLES_SANS_QT)
+  set(sources_sans_qt "")
   foreach(cible IN LISTS cibles)
     get_target_property(liens ${cible} LINK_LIBRARIES)
     foreach(lien IN LISTS liens)
@@ -72,13 +74,22 @@ function(pralinore_verifier_sans_qt)
         message(FATAL_ERROR "${cible} must not link ${lien}: it is a Qt-free library")
       endif()
     endforeach()
+    get_target_property(sources ${cible} SOURCES)
+    get_target_property(dossier ${cible} SOURCE_DIR)
+    foreach(source IN LISTS sources)
+      get_filename_component(source "${source}" ABSOLUTE BASE_DIR "${dossier}")
+      list(APPEND sources_sans_qt "${source}")
+    endforeach()
   endforeach()
   get_property(dossiers GLOBAL PROPERTY PRALINORE_DOSSIERS_SANS_QT)
   add_test(NAME sources_ascii
            COMMAND sh "${PROJECT_SOURCE_DIR}/tests/conformite/sources_ascii.sh" ${dossiers})
+  add_test(NAME sens_des_inclusions
+           COMMAND sh "${PROJECT_SOURCE_DIR}/tests/conformite/sens_des_inclusions.sh"
+                   "${PROJECT_SOURCE_DIR}/src" ${sources_sans_qt})
   set(labels conformite)
   if(PRALINORE_SANITIZE)
     list(APPEND labels asan)
   endif()
-  set_tests_properties(sources_ascii PROPERTIES LABELS "${labels}")
+  set_tests_properties(sources_ascii sens_des_inclusions PROPERTIES LABELS "${labels}")
 endfunction()

@@ -8,9 +8,6 @@
 
 #include "engine/expression.h"
 
-// The imaginary unit, one byte in the program's character set.
-inline constexpr char unite_imaginaire[] = "\xEE";
-
 class complexe : public expression {
  public:
   using expression::expression;

@@ -22,8 +22,6 @@ namespace {
 
 using Tableaux = std::pair<std::vector<std::string>, std::vector<std::string>>;
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 bool est_somme(const expression& e) { return est_somme_ou_difference(e.type_operateur); }
 
 std::string signe_de(const std::string& c) { return est_negatif(c) ? "-" : "+"; }

@@ -23,8 +23,6 @@ namespace {
 // size worth showing.
 constexpr std::int64_t exposant_binomial_maximal = 60;
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 bool est_somme(const expression& e) { return est_somme_ou_difference(e.type_operateur); }
 bool a_un_operateur(const std::string& t) { return expression(t).type_operateur != TypeOperateur::aucun; }
 

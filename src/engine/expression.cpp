@@ -1,12 +1,11 @@
 #include "engine/expression.h"
 
 #include "engine/decoupage.h"
+#include "localisation/nombres.h"
 
 namespace {
 
 constexpr std::string_view types_operateurs = "+-*/^!";
-
-bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
 
 bool borne_un_terme(char c) {
   switch (c) {

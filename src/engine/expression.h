@@ -11,6 +11,8 @@
 inline constexpr std::array<char, 3> operateurs_relationnels = {'=', '<', '>'};
 // Binary operators, by increasing priority of the split.
 inline constexpr std::array<char, 5> operateurs = {'+', '-', '*', '/', '^'};
+// The imaginary unit, one byte in the program's character set.
+inline constexpr char unite_imaginaire[] = "\xEE";
 
 // The kind of a node's split operator; the value of each kind is its index in
 // "+-*/^!", so the binary kinds run from plus to puissance.

@@ -1,9 +1,9 @@
 #include "engine/fonction.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/appel_fonction.h"
-#include "engine/complexe.h"
 #include "engine/decoupage.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/primitives.h"
@@ -46,4 +46,17 @@ std::string fonction::variables() const {
   if (est_binaire(type_operateur)) return reunion(gauche, droite);
   if (type_operateur == TypeOperateur::factorielle) return "";
   return variables_feuille(texte);
+}
+
+bool independant_de(const std::string& t, const std::string& v) {
+  // A bracketed whole is read inside its brackets: (x+1) names x.
+  for (const auto& nom : decoupe_arguments(fonction(enleve_delimiteurs(t, "()")).variables())) {
+    if (nom == v) return false;
+  }
+  return true;
+}
+
+bool nomme_l_un_de(const std::string& t, const std::vector<std::string>& noms) {
+  return std::any_of(noms.begin(), noms.end(),
+                     [&](const std::string& nom) { return !independant_de(t, nom) || cite_nom(t, nom); });
 }

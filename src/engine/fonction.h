@@ -60,3 +60,8 @@ bool sans_primitive(const std::string& F);
 
 // The numeric value of a text (no variable).
 std::string numeriser_texte(const std::string& texte, bool exact);
+
+// v is not among the variables of t.
+bool independant_de(const std::string& t, const std::string& v);
+// t depends on one of the names: among its variables or written in it.
+bool nomme_l_un_de(const std::string& t, const std::vector<std::string>& noms);

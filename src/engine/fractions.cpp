@@ -20,8 +20,6 @@
 
 namespace {
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 // A text read as numerator / denominator; "1" below what is no quotient.
 struct Quotient {
   std::string n;

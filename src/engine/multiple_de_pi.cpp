@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/operation.h"
 #include "engine/primitives.h"
 #include "localisation/nombres.h"
 

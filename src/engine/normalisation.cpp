@@ -20,8 +20,6 @@ std::string normalise(std::string texte);
 
 void libere(std::string& t) { std::string().swap(t); }
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 std::string normalise_feuille(std::string t) {
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(t, arguments);

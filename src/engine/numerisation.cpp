@@ -46,10 +46,6 @@ struct Substitution {
 std::string numerise(const std::string& texte, const Numerisation& n);
 std::string substitue(const std::string& texte, const Substitution& s);
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
-bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
-
 // Digits from p on; p moves past them.
 bool chiffres(const std::string& t, std::size_t& p) {
   const std::size_t debut = p;

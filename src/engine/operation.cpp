@@ -139,3 +139,31 @@ std::string operation(const std::vector<std::string>& operandes, std::string_vie
   for (const auto& o : operandes) r = r.empty() ? o : r + "*" + o;
   return r;
 }
+
+std::string operation_ordonnee(const std::string& a, const std::string& b, const std::string& op) {
+  if (op == "*" && ((est_nombre(b) && !est_nombre(a)) || (commence_par_nombre(b) && !commence_par_nombre(a)))) {
+    return operation(b, a, op);
+  }
+  return operation(a, b, op);
+}
+
+void separe_coefficient(const std::string& t, std::string& coef, std::string& litteral) {
+  coef = "1";
+  litteral = t;
+  std::string accumulateur = "1";
+  std::string facteur = t;
+  for (;;) {
+    expression e(facteur);
+    if (e.operateur != "*") break;
+    accumulateur = operation(accumulateur, e.droite, "*");
+    if (est_entier(e.gauche)) {
+      coef = e.gauche;
+      litteral = accumulateur;
+    }
+    facteur = std::move(e.gauche);
+  }
+  if (est_entier(t)) {
+    coef = t;
+    litteral = "1";
+  }
+}

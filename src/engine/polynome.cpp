@@ -6,6 +6,7 @@
 #include "engine/decomposition.h"
 #include "engine/developpement.h"
 #include "engine/entiers_verifies.h"
+#include "engine/fonction.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"

@@ -1,12 +1,7 @@
 #include "engine/primitives.h"
 
-#include <algorithm>
-
-#include "engine/decoupage.h"
 #include "engine/expression.h"
-#include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
-#include "engine/operation.h"
 #include "localisation/catalogue.h"
 #include "localisation/nombres.h"
 
@@ -29,14 +24,6 @@ bool est_negatif(const std::string& t) {
 std::string enleve_moins(const std::string& t) { return est_negatif(t) ? t.substr(1) : t; }
 
 bool est_constante(const std::string& t) { return constantes && constantes->indice(t) >= 0; }
-
-bool independant_de(const std::string& t, const std::string& v) {
-  // A bracketed whole is read inside its brackets: (x+1) names x.
-  for (const auto& nom : decoupe_arguments(fonction(enleve_delimiteurs(t, "()")).variables())) {
-    if (nom == v) return false;
-  }
-  return true;
-}
 
 bool est_car_nom(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
@@ -62,11 +49,6 @@ bool cite_nom(const std::string& t, const std::string& nom) {
   return false;
 }
 
-bool nomme_l_un_de(const std::string& t, const std::vector<std::string>& noms) {
-  return std::any_of(noms.begin(), noms.end(),
-                     [&](const std::string& nom) { return !independant_de(t, nom) || cite_nom(t, nom); });
-}
-
 bool commence_par_nombre(const std::string& t) {
   if (t.empty()) return false;
   std::string facteur = t;
@@ -86,13 +68,6 @@ std::string numerateur(const std::string& t) {
 std::string denominateur(const std::string& t) {
   expression e(t);
   return e.operateur == "/" ? e.droite : "1";
-}
-
-std::string operation_ordonnee(const std::string& a, const std::string& b, const std::string& op) {
-  if (op == "*" && ((est_nombre(b) && !est_nombre(a)) || (commence_par_nombre(b) && !commence_par_nombre(a)))) {
-    return operation(b, a, op);
-  }
-  return operation(a, b, op);
 }
 
 std::int64_t pgcd(std::int64_t a, std::int64_t b) {
@@ -129,27 +104,6 @@ std::vector<std::string> concatene_tableaux(const std::vector<std::string>& a, c
   r.insert(r.end(), a.begin(), a.end());
   r.insert(r.end(), b.begin(), b.end());
   return r;
-}
-
-void separe_coefficient(const std::string& t, std::string& coef, std::string& litteral) {
-  coef = "1";
-  litteral = t;
-  std::string accumulateur = "1";
-  std::string facteur = t;
-  for (;;) {
-    expression e(facteur);
-    if (e.operateur != "*") break;
-    accumulateur = operation(accumulateur, e.droite, "*");
-    if (est_entier(e.gauche)) {
-      coef = e.gauche;
-      litteral = accumulateur;
-    }
-    facteur = std::move(e.gauche);
-  }
-  if (est_entier(t)) {
-    coef = t;
-    litteral = "1";
-  }
 }
 
 namespace {

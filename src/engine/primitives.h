@@ -15,8 +15,6 @@ bool est_negatif(const std::string& t);
 std::string enleve_moins(const std::string& t);
 // Exactly the name of a constant.
 bool est_constante(const std::string& t);
-// v is not among the variables of t.
-bool independant_de(const std::string& t, const std::string& v);
 // Letters, digits and "_": what names are made of.
 bool est_car_nom(char c);
 // A call of `nom` somewhere in t (not the end of a longer name).
@@ -24,15 +22,11 @@ bool contient_appel(const std::string& t, const std::string& nom);
 // `nom` written somewhere in t as a whole name, inside calls of any row
 // too (which variables() does not look into).
 bool cite_nom(const std::string& t, const std::string& nom);
-// t depends on one of the names: among its variables or written in it.
-bool nomme_l_un_de(const std::string& t, const std::vector<std::string>& noms);
 // The leftmost factor of a product chain is a number.
 bool commence_par_nombre(const std::string& t);
 // Left operand of a top-level "/", else t; right operand, else "1".
 std::string numerateur(const std::string& t);
 std::string denominateur(const std::string& t);
-// operation(), with a numeric factor put first for "*".
-std::string operation_ordonnee(const std::string& a, const std::string& b, const std::string& op);
 // Greatest common divisor by Euclid's remainders; its sign follows the
 // inputs. 0 when both are 0.
 std::int64_t pgcd(std::int64_t a, std::int64_t b);
@@ -45,10 +39,6 @@ std::string signe_nombre(double x);
 // no sign gives "".
 std::string produit_signes(const std::string& s1, const std::string& s2);
 std::vector<std::string> concatene_tableaux(const std::vector<std::string>& a, const std::vector<std::string>& b);
-// Splits off the leading integer coefficient of a product chain. The literal
-// part is rebuilt from the rightmost factor leftwards: 3*x*y gives 3 and y*x;
-// an integer gives itself and "1"; a product without one keeps coef "1".
-void separe_coefficient(const std::string& t, std::string& coef, std::string& litteral);
 // Truth texts on numerator and denominator read as 32-bit integers: odd when
 // both are odd; "#err" when either does not read.
 std::string est_impair(const std::string& t);

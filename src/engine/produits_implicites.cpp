@@ -3,6 +3,7 @@
 #include "engine/fonctions_usuelles.h"
 #include "engine/primitives.h"
 #include "engine/syntaxe.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -30,8 +31,6 @@ bool appel_en_tete(std::string_view reste) {
   }
   return false;
 }
-
-bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
 
 // Length of the number that starts the text: digits with at most one ".",
 // then an exponent only when a digit, or a sign and a digit, follow the

@@ -20,8 +20,6 @@ namespace {
 // Beyond this the search for square factors would take too long.
 constexpr std::int64_t radicande_maximal = 1000000000000000;  // 10^15
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 std::string racine(const std::string& t) { return "sqrt(" + t + ")"; }
 
 // The argument of a call of sqrt, or nothing.

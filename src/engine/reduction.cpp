@@ -13,8 +13,6 @@
 
 namespace {
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 bool est_feuille(const std::string& t) { return expression(t).type_operateur == TypeOperateur::aucun; }
 
 // Contents as 64-bit integers; no value when a product overflows.

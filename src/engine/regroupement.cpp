@@ -26,8 +26,6 @@ namespace {
 
 using Textes = std::vector<std::string>;
 
-std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
-
 double valeur_signe(const std::string& c) {
   if (c == "0") return 0;
   return est_negatif(c) ? -1 : 1;

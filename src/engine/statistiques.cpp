@@ -6,6 +6,7 @@
 #include "engine/decoupage.h"
 #include "engine/fonction.h"
 #include "engine/fractions.h"
+#include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
 #include "engine/reduction.h"

@@ -1,5 +1,6 @@
 // A run of characters (a name, a number, a factorial, an error message):
 // each character after the previous one, on the formula's top.
+#include "engine/expression.h"
 #include "engine/primitives.h"
 #include "formula/mise_en_forme.h"
 
@@ -7,8 +8,6 @@ namespace {
 
 constexpr TColor vert_constante = 0x00FF00;
 constexpr TColor rouge_imaginaire = 0x0000FF;
-// The imaginary unit of the engine, in Windows-1252.
-constexpr std::string_view unite_imaginaire = "\xEE";
 
 }  // namespace
 

@@ -1,15 +1,11 @@
 #include "localisation/choix_langue.h"
 
 #include "localisation/catalogue.h"
-#include "localisation/format.h"
 #include "localisation/langue.h"
 #include "localisation/texte_1252.h"
-#include "platform/ini/fichier_ini.h"
 
 std::string dossier_langue;
 std::string dossier_parametres;
-std::string fichier_aide;
-std::array<std::unique_ptr<Tfichier_ini>, 8> ini_aide;
 
 namespace {
 
@@ -63,9 +59,6 @@ void choisir_langue(int indice) {
     remplir_francais();
     dossier_langue = francais;
   }
-  fichier_aide = chemin_langue() + "Pralinore.chm";
-  for (int n = 1; n <= 7; ++n) {
-    ini_aide[n] = std::make_unique<Tfichier_ini>(chemin_langue() + Format("Aide%d.ini", {n}));
-  }
+  if (crochets_langue().fichiers_aide) crochets_langue().fichiers_aide(chemin_langue());
   if (crochets_langue().menu_fonctions) crochets_langue().menu_fonctions();
 }

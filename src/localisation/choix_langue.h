@@ -1,15 +1,12 @@
 #pragma once
-// The language switch: fills the catalogue in French or English, points the
-// help paths at the language's folder under `parametres` and lets the windows
-// and the function table follow through hooks (they live above this layer).
+// The language switch: fills the catalogue in French or English and lets the
+// windows, the function table and the help files (the language's folder under
+// `parametres`) follow through hooks (they live above this layer).
 
 #include <array>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
-
-class Tfichier_ini;
 
 // Texts the fills hand to the windows whatever the language.
 struct LibellesCommuns {
@@ -29,6 +26,7 @@ struct CrochetsLangue {
   std::function<void(int langue)> fonctions;                   // function-table rows
   std::function<void(const LibellesCommuns&)> libelles_communs;
   std::function<void()> menu_fonctions;                        // rebuild of the function menu
+  std::function<void(const std::string& dossier)> fichiers_aide;  // the language's folder, ending with "/"
 };
 CrochetsLangue& crochets_langue();
 
@@ -36,10 +34,6 @@ CrochetsLangue& crochets_langue();
 extern std::string dossier_langue;
 // The program's `parametres` folder as a path on disk, ending with "/".
 extern std::string dossier_parametres;
-// Path of the language's context-help file.
-extern std::string fichier_aide;
-// The seven hint-page files of the language, [1] to [7]; [0] stays empty.
-extern std::array<std::unique_ptr<Tfichier_ini>, 8> ini_aide;
 
 // 1 English; 0 and any other index French.
 void choisir_langue(int indice);

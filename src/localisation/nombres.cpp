@@ -155,8 +155,6 @@ std::string_view sans_blancs(std::string_view texte) {
   return texte;
 }
 
-bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
-
 // Decimal order of magnitude of the mantissa's first non-zero digit plus the
 // exponent: positive for an overflow, negative for an underflow.
 long ordre_de_grandeur(std::string_view mantisse, long exposant) {

@@ -23,6 +23,9 @@ std::string texte_nombre_fixe(double valeur, int decimales);
 
 std::string texte_entier(std::int64_t valeur);
 
+// One of the ASCII digits 0-9.
+inline constexpr bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
+
 // Strict reader: optional blanks, optional "+" or "-", digits with at most one
 // "." and at least one digit, optional "e"/"E" with optional sign and at least
 // one digit, optional blanks. "inf", "nan", "0x10", "1,5", "." are no numbers;

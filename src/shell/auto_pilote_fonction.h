@@ -1,7 +1,7 @@
 #pragma once
 // The formula editor: the formula is typed in Edit1; OK keeps it, cancel
-// gives the text it came with back. The function list, argument fields and
-// preview come with the editor's own item.
+// gives the text it came with back. It has no function list, argument
+// fields or preview.
 
 #include <QDialog>
 

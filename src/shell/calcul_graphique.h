@@ -1,6 +1,6 @@
 #pragma once
-// The tangent and integral dialog, laid out with its named controls; the
-// calculations come with the Graphiques module's own item.
+// The tangent and integral dialog, laid out with its named controls; it
+// computes nothing.
 
 #include <QDialog>
 

@@ -1,8 +1,7 @@
 #pragma once
-// The controls the windows are built from. Until the program's own controls
-// arrive they are plain Qt widgets in their place; each carries its
-// component name as object name (the language switch and the tests find it
-// by that name) and the caption and hint it is designed with.
+// The controls the windows are built from: plain Qt widgets, each carrying
+// its component name as object name (the language switch and the tests find
+// it by that name) and the caption and hint it is designed with.
 
 #include <QString>
 

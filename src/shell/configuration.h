@@ -1,7 +1,7 @@
 #pragma once
 // The start-up configuration dialog, shown modally at start-up unless the
-// user asked not to see it again. Its choices come with the dialog's own
-// item; for now OK and ANNULER close it.
+// user asked not to see it again. It holds no choices: OK and ANNULER both
+// close it.
 
 #include <QDialog>
 

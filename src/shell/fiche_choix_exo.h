@@ -1,6 +1,6 @@
 #pragma once
 // The account dialog: login and account pages, laid out with their named
-// controls; accounts and sessions come with their own item.
+// controls; it opens no account and no session.
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
-// The curve dialog, laid out with its named controls; typing and storing
-// curves come with the Graphiques module's own item.
+// The curve dialog, laid out with its named controls; it neither reads nor
+// stores curves.
 
 #include <QDialog>
 

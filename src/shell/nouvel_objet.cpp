@@ -15,7 +15,7 @@
 #include "platform/ini/fichier_ini.h"
 #include "platform/texte_qt.h"
 #include "shell/composants.h"
-#include "shell/vorel.h"
+#include "shell/fichiers_objets.h"
 
 TFnouvel_objet* Fnouvel_objet = nullptr;
 
@@ -88,7 +88,7 @@ void TFnouvel_objet::charger_constantes() {
   }
 }
 
-// User functions come into the table with the dialog's own commands.
+// Fonction.ini is not read: the function table keeps its rows.
 void TFnouvel_objet::charger_fonctions_utilisateur() {}
 
 void TFnouvel_objet::afficher_onglet(int page) {

@@ -1,8 +1,8 @@
 #pragma once
 // The new-object dialog: where user functions and constants are typed. Its
-// fields are here so that the calculator's ":=" input can fill them; storing
-// functions and objects comes with the dialog's own commands. The constants
-// of Constante.ini are loaded into the constants table now.
+// fields are there so that the calculator's ":=" input can fill them. Showing
+// it loads the constants of Constante.ini into the constants table; its add
+// commands store nothing.
 
 #include <QDialog>
 
@@ -19,14 +19,16 @@ class TFnouvel_objet : public QDialog {
 
   // Loads the user's objects (at start-up and at every showing).
   void FormShow();
-  // Adds the function of Tnom, Texpression and Tvariable; true when it was
-  // stored. Nothing is stored yet: the dialog's commands come later.
+  // The add command of the function tab (Tnom, Texpression, Tvariable): true
+  // when a function was stored; it stores none and gives false.
   bool BokClick();
-  // Adds the constant of Tnom_constante and Tnom_valeur; true when stored.
+  // The add command of the constant tab (Tnom_constante, Tnom_valeur): true
+  // when a constant was stored; it stores none and gives false.
   bool Bajouter_constanteClick();
   // Fills LBconstante from Constante.ini and adds each constant to the table.
   void charger_constantes();
-  // Puts the functions of Fonction.ini into the function table.
+  // The user functions of Fonction.ini for the function table: none is
+  // read, the table keeps its rows.
   void charger_fonctions_utilisateur();
   // Makes only the given tab shown (0 function ... 8 point of the plane).
   void afficher_onglet(int page);

@@ -9,6 +9,7 @@
 #include "engine/traduction_fonctions.h"
 #include "exercises/presentation.h"
 #include "localisation/choix_langue.h"
+#include "platform/ini/fichiers_aide.h"
 #include "platform/texte_qt.h"
 #include "shell/apropos.h"
 #include "shell/auto_pilote_fonction.h"
@@ -75,6 +76,7 @@ Tprogramme::~Tprogramme() {
 
 void Tprogramme::installer_crochets_langue() {
   enregistrer_traduction_fonctions();
+  enregistrer_fichiers_aide();
   auto& crochets = crochets_langue();
   crochets.libelles = [this](int langue) { appliquer_libelles(langue, fenetres_); };
   crochets.libelles_communs = appliquer_communs;

@@ -1,8 +1,8 @@
 #pragma once
 // The shell's own texts, compiled in from UTF-8 data files and read here in
 // Windows-1252: the fixed messages of the main window and the captions and
-// hints every window is designed with (the language switch may replace the
-// captions later).
+// hints every window is designed with (the language switch may then replace
+// the captions).
 
 #include <string>
 #include <string_view>

@@ -26,12 +26,14 @@
 #include "platform/chart/chart.h"
 #include "platform/image_hote.h"
 #include "platform/ini/fichier_ini.h"
+#include "platform/ini/fichiers_aide.h"
 #include "platform/systeme/aide_html.h"
 #include "platform/systeme/dossier_donnees.h"
 #include "platform/texte_qt.h"
 #include "shell/accueil.h"
 #include "shell/configuration.h"
 #include "shell/defauts_parametres.h"
+#include "shell/fichiers_objets.h"
 #include "shell/etapes_a_venir.h"
 #include "shell/noms_parametres.h"
 #include "shell/nouvel_objet.h"
@@ -41,8 +43,6 @@
 #include "shell/version.h"
 
 TFvorel* Fvorel = nullptr;
-std::unique_ptr<Tfichier_ini> ini_fonctions;
-std::unique_ptr<Tfichier_ini> ini_constantes;
 std::vector<std::shared_ptr<TChartShape>> annotations_graphiques;
 std::string derniere_saisie;
 

@@ -38,11 +38,8 @@ class QTabWidget;
 class QToolButton;
 class TChart;
 class TChartShape;
-class Tfichier_ini;
 
 // Globals of the main window, alive from start-up to exit.
-extern std::unique_ptr<Tfichier_ini> ini_fonctions;   // Fonction.ini
-extern std::unique_ptr<Tfichier_ini> ini_constantes;  // Constante.ini
 // The chart's text annotations, in chart order.
 extern std::vector<std::shared_ptr<TChartShape>> annotations_graphiques;
 // The calculator's input as it was before a command button wrapped it.

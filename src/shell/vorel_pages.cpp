@@ -164,5 +164,5 @@ void TFvorel::TabSheet3Exit() {
   for (QLabel* panneau : panneaux_etat) panneau->clear();
 }
 
-// Drawing the curves comes with the Graphiques module.
+// Atracer draws nothing: the chart keeps the curves it holds.
 void TFvorel::AtracerExecute() {}

@@ -4,6 +4,7 @@
 
 #include "engine/fonction.h"
 #include "engine/moteur_pret.h"
+#include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/variables_equation.h"
 #include "localisation/catalogue.h"

@@ -8,6 +8,7 @@
 #include "engine/combinatoire.h"
 #include "engine/evaluateur.h"
 #include "engine/moteur_pret.h"
+#include "engine/operation.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
 #include "localisation/messagerie_enregistreuse.h"

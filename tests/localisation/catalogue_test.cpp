@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 
 #include "localisation/choix_langue.h"
@@ -11,7 +10,6 @@
 #include "localisation/libelles_fenetres.h"
 #include "localisation/textes_fixes.h"
 #include "localisation/texte_1252.h"
-#include "platform/ini/fichier_ini.h"
 
 namespace {
 
@@ -51,11 +49,6 @@ TEST_F(Catalogue, EnglishSwitchesWordsAndFolders) {
   EXPECT_EQ(catalogue_textes.txt_faux, "false");
   EXPECT_TRUE(interface_anglaise());
   EXPECT_EQ(dossier_langue, "English");
-  EXPECT_EQ(fichier_aide, "/dossier/parametres/English/Pralinore.chm");
-  for (int n = 1; n <= 7; ++n) {
-    ASSERT_TRUE(ini_aide[n]);
-    EXPECT_EQ(ini_aide[n]->chemin(), Format("/dossier/parametres/English/Aide%d.ini", {n}));
-  }
 }
 
 TEST_F(Catalogue, AnyOtherIndexMeansFrench) {
@@ -65,26 +58,7 @@ TEST_F(Catalogue, AnyOtherIndexMeansFrench) {
     EXPECT_EQ(catalogue_textes.txt_vrai, "vrai") << indice;
     EXPECT_EQ(dossier_langue, francais) << indice;
     EXPECT_FALSE(interface_anglaise());
-    EXPECT_EQ(ini_aide[1]->chemin(), "/dossier/parametres/Fran\xC3\xA7" "ais/Aide1.ini");
   }
-}
-
-TEST_F(Catalogue, HelpFilesReadTheLanguageFolder) {
-  const auto dossier = std::filesystem::temp_directory_path() / "pralinore_catalogue_test";
-  std::filesystem::remove_all(dossier);
-  std::filesystem::create_directories(dossier / "English");
-  {
-    std::FILE* f = std::fopen((dossier / "English" / "Aide3.ini").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("[Exercices]\r\n1311=<B>page</B>\r\n", f);
-    std::fclose(f);
-  }
-  dossier_parametres = dossier.string() + "/";
-  choisir_langue(1);
-  EXPECT_EQ(ini_aide[3]->lire_texte("Exercices", "1311"), "<B>page</B>");
-  choisir_langue(0);  // no French folder here: pages are simply missing
-  EXPECT_EQ(ini_aide[3]->lire_texte("Exercices", "1311"), "");
-  std::filesystem::remove_all(dossier);
 }
 
 TEST_F(Catalogue, LevelsAndThemes) {

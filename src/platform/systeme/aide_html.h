@@ -1,7 +1,7 @@
 #pragma once
-// The help viewer of the program, built in. It opens the language's help
-// file on a page, its contents or its search; until the help pages ship it
-// accepts every request and shows nothing.
+// The help viewer of the program, built in. It takes the requests to open the
+// language's help file on a page, its contents or its search; no help pages
+// ship with the program, so it accepts every request and shows nothing.
 
 #include <cstdint>
 #include <string>
