@@ -34,11 +34,10 @@ void preparer(int langue) {
   if (langue == langue_courante) return;
   if (langue_courante < 0) {
     installer_messagerie(std::make_unique<MessagerieMuette>());
-    enregistrer_traduction_fonctions();
+    demarrer_moteur(langue);
+  } else {
     choisir_langue(langue);
-    initialise_fonctions_usuelles();
   }
-  choisir_langue(langue);
   langue_courante = langue;
 }
 

@@ -14,3 +14,10 @@ void traduire_fonctions_usuelles(int langue) {
 }
 
 void enregistrer_traduction_fonctions() { crochets_langue().fonctions = traduire_fonctions_usuelles; }
+
+void demarrer_moteur(int langue) {
+  enregistrer_traduction_fonctions();
+  choisir_langue(langue);
+  initialise_fonctions_usuelles();
+  choisir_langue(langue);
+}

@@ -8,12 +8,7 @@
 #include "engine/traduction_fonctions.h"
 #include "localisation/choix_langue.h"
 
-inline void preparer_moteur(int langue = 0) {
-  enregistrer_traduction_fonctions();
-  choisir_langue(langue);
-  initialise_fonctions_usuelles();
-  choisir_langue(langue);
-}
+inline void preparer_moteur(int langue = 0) { demarrer_moteur(langue); }
 
 class MoteurFrancais : public ::testing::Test {
  protected:

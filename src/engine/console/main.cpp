@@ -11,15 +11,13 @@
 //   --texte <name>    prints that catalogue entry instead of reading lines
 // The `parametres` folder is the one beside the executable, or the one in
 // PRALINORE_APPDIR.
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/appel_fonction.h"
+#include "engine/console/lignes_console.h"
 #include "engine/evaluateur.h"
 #include "engine/syntaxe.h"
 #include "engine/expression.h"
@@ -44,15 +42,6 @@ struct Options {
   std::string reponse;
   std::string texte;  // catalogue entry to print
 };
-
-std::string dossier_programme() {
-  if (const char* dossier = std::getenv("PRALINORE_APPDIR"); dossier != nullptr && *dossier != '\0') {
-    return dossier;
-  }
-  std::error_code erreur;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", erreur);
-  return erreur ? std::string(".") : exe.parent_path().string();
-}
 
 std::string noeud(const std::string& texte) {
   const expression e(texte);
@@ -134,12 +123,7 @@ int main(int argc, char** argv) {
   if (!lit_options(argc, argv, options)) return 2;
   dossier_parametres = dossier_programme() + "/parametres/";
   installer_messagerie(std::make_unique<MessagerieConsole>(options.reponse));
-  // As the program starts: fill the catalogue, build the table with its
-  // category words, then switch again so the rows take the language.
-  enregistrer_traduction_fonctions();
-  choisir_langue(options.langue);
-  initialise_fonctions_usuelles();
-  choisir_langue(options.langue);
+  demarrer_moteur(options.langue);
   if (!options.texte.empty()) {
     const std::string* entree = catalogue_textes.par_nom(options.texte);
     if (entree == nullptr) {
@@ -149,11 +133,6 @@ int main(int argc, char** argv) {
     std::cout << vers_utf8(*entree) << "\n";
     return 0;
   }
-  std::string ligne;
-  while (std::getline(std::cin, ligne)) {
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-    const std::string sortie = vers_utf8(traite(options, depuis_utf8(ligne))) + "\n";
-    std::fwrite(sortie.data(), 1, sortie.size(), stdout);
-  }
+  repondre_ligne_par_ligne([&](const std::string& texte) { return traite(options, texte); });
   return 0;
 }

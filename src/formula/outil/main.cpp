@@ -89,13 +89,7 @@ int main(int argc, char** argv) {
   // No display is needed: the page is drawn off screen.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
-  // As the program starts: the catalogue, then the function table with its
-  // category words, then the switch again so that the rows take the
-  // language's names.
-  enregistrer_traduction_fonctions();
-  choisir_langue(options->langue);
-  initialise_fonctions_usuelles();
-  choisir_langue(options->langue);
+  demarrer_moteur(options->langue);
 
   const std::string entree((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
   ImageHote image;
