@@ -3,13 +3,8 @@
 # Inputs go through printf %b, so \r and \n in them are control characters.
 set -e
 moteur="$1"
-verifie() {  # options, input, expected output
-  obtenu=$(printf '%b' "$2" | "$moteur" $1)
-  if [ "$obtenu" != "$3" ]; then
-    printf 'pralinore-moteur %s\n--- input\n%s\n--- expected\n%s\n--- got\n%s\n' "$1" "$2" "$3" "$obtenu" >&2
-    exit 1
-  fi
-}
+programme="$1"
+. "$(dirname "$0")/../verifie_console.sh"
 verifie --noeud 'a-b-c
 2*-3
 x^2=4

@@ -4,13 +4,8 @@
 # antiderivative, or the syntax check's message; nothing for a blank input.
 set -e
 calculs="$1"
-verifie() {  # options, input, expected output
-  obtenu=$(printf '%b' "$2" | "$calculs" $1)
-  if [ "$obtenu" != "$3" ]; then
-    printf 'pralinore-calculs %s\n--- input\n%s\n--- expected\n%s\n--- got\n%s\n' "$1" "$2" "$3" "$obtenu" >&2
-    exit 1
-  fi
-}
+programme="$1"
+. "$(dirname "$0")/../verifie_console.sh"
 verifie '' 'developper((x+3)^2)
 deriver(x^3*x;x)
 integrer(x+x;x)
