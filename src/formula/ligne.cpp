@@ -5,10 +5,7 @@
 #include <cmath>
 
 #include "formula/balises.h"
-#include "formula/formule.h"
-#include "formula/mise_en_forme.h"
 #include "platform/canevas.h"
-#include "platform/image_hote.h"
 
 namespace {
 
@@ -23,8 +20,7 @@ int taille_police(const Tpolice& police) { return police.taille <= 0 ? 14 : poli
 void Tligne::Assign(const Tligne& source) {
   if (&source == this) return;
   cellules = source.cellules;
-  image = source.image;
-  formule = source.formule;
+  options = source.options;
   alignement = source.alignement;
   objets = source.objets;
   droite = source.droite;
@@ -172,9 +168,7 @@ void Tligne::concatener(const Tligne& autre) {
   }
 }
 
-void Tligne::aligner() {
-  if (image == nullptr) return;
-  const int largeur = image->largeur();
+void Tligne::aligner(int largeur) {
   if (alignement == 1) {
     deplacer(static_cast<int>(std::nearbyint((largeur - droite) / 2.0)), 0);
   } else if (alignement == 2) {

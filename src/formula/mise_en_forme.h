@@ -4,7 +4,6 @@
 // text are laid out by Tligne's constructor, which picks the routine.
 // Shared by the files of this folder only.
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -30,32 +29,21 @@ inline constexpr int taille_cellule_operateur = 14;
 // of characters: pasted brackets or a huge sum cannot exhaust the stack.
 inline constexpr int profondeur_formule_maximale = 200;
 
-// Coordinates are kept within this many pixels of 0. Every column of a table
-// is as wide as the widest, so nested tables multiply widths: a short pasted
-// text could otherwise overflow the arithmetic that follows.
-inline constexpr int coordonnee_limite = 1 << 29;
-inline int borner(long long v) {
-  return static_cast<int>(std::clamp<long long>(v, -coordonnee_limite, coordonnee_limite));
-}
-
 using LigneFormule = std::unique_ptr<Tligne>;
 
 // What every routine needs besides its text.
 struct Contexte {
-  Tformule* formule = nullptr;
+  Canevas* canevas_de_mesure = nullptr;
+  OptionsFormules options;
   Tpolice police;
   int profondeur = 0;
 
-  Canevas* canevas() const;
-  bool fonctions_en_rouge() const;
-  bool coloration() const;
+  Canevas* canevas() const { return canevas_de_mesure; }
+  bool fonctions_en_rouge() const { return options.fonctions_en_rouge; }
+  bool coloration() const { return options.coloration; }
   // The same layout with another police.
-  Contexte avec_police(const Tpolice& autre) const { return {formule, autre, profondeur}; }
+  Contexte avec_police(const Tpolice& autre) const { return {canevas_de_mesure, options, autre, profondeur}; }
 };
-
-// Font name and size a police stands for.
-const std::string& nom_police(const Tpolice& police);
-int taille_police(const Tpolice& police);
 // Rounded to nearest, ties to even.
 inline int arrondi(double v) { return static_cast<int>(std::nearbyint(v)); }
 

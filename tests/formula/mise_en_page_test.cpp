@@ -1,4 +1,6 @@
-// Page layout: cells, styles, links, line breaks, alignment and stacking.
+// Page layout: cells, styles, links, line breaks, alignment and stacking,
+// laid out without a widget; then what the page widget adds (the box's
+// width, the bitmap's cap).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,32 +10,25 @@
 
 namespace {
 
-std::string textes_joints(Tformule& f) {
+std::string textes_joints(const LignesPage& lignes) {
   std::string s;
-  for (const auto& l : f.lignes) s += l->texte;
+  for (const auto& l : lignes) s += l->texte;
   return s;
 }
 
-int nombre_cellules(Tformule& f) {
+int nombre_cellules(const LignesPage& lignes) {
   int n = 0;
-  for (const auto& l : f.lignes) n += static_cast<int>(l->cellules.size());
+  for (const auto& l : lignes) n += static_cast<int>(l->cellules.size());
   return n;
-}
-
-TEST(MiseEnPage, EmptySourceGivesNoLinesAndAClearedImage) {
-  PageDeTest page("");
-  EXPECT_TRUE(page->lignes.empty());
-  page->afficher();
-  EXPECT_TRUE(page.image.bitmap().isNull());
 }
 
 TEST(MiseEnPage, OneCellPerSourceCharacterAndMarkupHidden) {
   for (const std::string source :
        {"a<B>b</B> c", "<P ALIGN=RIGHT>mot</P><BR>mot2", "{x+1}<BR>{=2}", "x}y", "a{b", "{",
         "<A HREF=5>mot</A> et <FONT COLOR=red>rouge</FONT>\xA8suite", "\\p \\q <mot>", "<P x{y}>z"}) {
-    PageDeTest page(source);
-    EXPECT_EQ(textes_joints(*page), source) << source;
-    EXPECT_EQ(nombre_cellules(*page), static_cast<int>(source.size())) << source;
+    PageSansImage page(source);
+    EXPECT_EQ(textes_joints(page->lignes), source) << source;
+    EXPECT_EQ(nombre_cellules(page->lignes), static_cast<int>(source.size())) << source;
     const std::vector<bool>& masque = page->masque_balises;
     int index = 0;
     for (const auto& l : page->lignes) {
@@ -51,23 +46,23 @@ TEST(MiseEnPage, OneCellPerSourceCharacterAndMarkupHidden) {
 
 TEST(MiseEnPage, StyleTagsToggle) {
   {
-    PageDeTest page("<B>a</B>b");
+    PageSansImage page("<B>a</B>b");
     EXPECT_EQ(page.cellule(0, 3).style, style_gras);
     EXPECT_EQ(page.cellule(0, 8).style, 0);
   }
   {
-    PageDeTest page("<B>a<B>b");
+    PageSansImage page("<B>a<B>b");
     EXPECT_EQ(page.cellule(0, 3).style, style_gras);
     EXPECT_EQ(page.cellule(0, 7).style, 0);
   }
   {
-    PageDeTest page("<U>a</U>b</U>c");
+    PageSansImage page("<U>a</U>b</U>c");
     EXPECT_EQ(page.cellule(0, 3).style, style_souligne);
     EXPECT_EQ(page.cellule(0, 8).style, 0);
     EXPECT_EQ(page.cellule(0, 13).style, style_souligne);
   }
   {
-    PageDeTest page("<I>a</I><S>b</S>");
+    PageSansImage page("<I>a</I><S>b</S>");
     EXPECT_EQ(page.cellule(0, 3).style, style_italique);
     EXPECT_EQ(page.cellule(0, 11).style, style_barre);
   }
@@ -75,11 +70,11 @@ TEST(MiseEnPage, StyleTagsToggle) {
 
 TEST(MiseEnPage, FontColourAndLinks) {
   {
-    PageDeTest page("<FONT COLOR=#0000FF>a</FONT>b", 600, 0, 0, 0x123456);
+    PageSansImage page("<FONT COLOR=#0000FF>a</FONT>b", 600, 0, 0, 0x123456);
     EXPECT_EQ(page.cellule(0, 20).couleur, 0xFF0000u);
     EXPECT_EQ(page.cellule(0, 28).couleur, 0x123456u);
   }
-  PageDeTest page("<A HREF=5>mot</A>");
+  PageSansImage page("<A HREF=5>mot</A>");
   for (int c = 10; c < 13; ++c) {
     EXPECT_EQ(page.cellule(0, c).couleur, 0xFF0000u);
     EXPECT_EQ(page.cellule(0, c).style & style_souligne, style_souligne);
@@ -92,27 +87,27 @@ TEST(MiseEnPage, FontColourAndLinks) {
 }
 
 TEST(MiseEnPage, AlignmentMovesTheLineItEndsOn) {
-  PageDeTest gauche("mot");
+  PageSansImage gauche("mot");
   const int droite = gauche.ligne(0).droite;
   {
-    PageDeTest page("<P ALIGN=RIGHT>mot</P><BR>mot2");
+    PageSansImage page("<P ALIGN=RIGHT>mot</P><BR>mot2");
     ASSERT_EQ(page.nombre_lignes(), 2u);
     EXPECT_EQ(page.ligne(0).droite, 600);
     EXPECT_EQ(page.cellule(0, 15).gauche, 600 - droite);
     EXPECT_EQ(page.ligne(1).gauche, 0);
   }
   {
-    PageDeTest page("<P ALIGN=center>mot");
+    PageSansImage page("<P ALIGN=center>mot");
     EXPECT_EQ(page.ligne(0).droite, droite);
   }
   {
-    PageDeTest page("<P ALIGN=CENTER>mot");
+    PageSansImage page("<P ALIGN=CENTER>mot");
     EXPECT_EQ(page.cellule(0, 16).gauche, static_cast<int>(std::nearbyint((600 - droite) / 2.0)));
   }
 }
 
 TEST(MiseEnPage, LinesStackFromTheOriginWithoutGaps) {
-  PageDeTest page("un<BR>deux\xA8trois<BR><BR>quatre", 600, 5, 7);
+  PageSansImage page("un<BR>deux\xA8trois<BR><BR>quatre", 600, 5, 7);
   ASSERT_EQ(page.nombre_lignes(), 5u);
   EXPECT_EQ(page.ligne(0).haut, 7);
   EXPECT_EQ(page.cellule(0, 0).gauche, 5);
@@ -125,22 +120,22 @@ TEST(MiseEnPage, LinesStackFromTheOriginWithoutGaps) {
 }
 
 TEST(MiseEnPage, BreaksOnlyAfterABlankOrAForcedBreak) {
-  PageDeTest large("motsansblanc");
+  PageSansImage large("motsansblanc");
   const int largeur_mot = large.ligne(0).droite;
-  PageDeTest page("motsansblanc", largeur_mot / 2);
+  PageSansImage page("motsansblanc", largeur_mot / 2);
   ASSERT_EQ(page.nombre_lignes(), 1u);
-  EXPECT_EQ(page.image.largeur(), largeur_mot);
-  PageDeTest formules("{x+1}<BR>{=2}");
+  EXPECT_EQ(page->largeur, largeur_mot);
+  PageSansImage formules("{x+1}<BR>{=2}");
   ASSERT_EQ(formules.nombre_lignes(), 2u);
   EXPECT_EQ(formules.ligne(0).texte, "{x+1}<BR>");
 }
 
 TEST(MiseEnPage, WrappedTextKeepsTheStylesOfItsPlace) {
   const std::string source = "<B>un deux trois</B> quatre";
-  PageDeTest large(source);
+  PageSansImage large(source);
   // The width ends just after "deux ": "trois" goes to the next line.
   const int largeur = large.cellule(0, 10).droite + 2;
-  PageDeTest page(source, largeur);
+  PageSansImage page(source, largeur);
   ASSERT_EQ(page.nombre_lignes(), 3u);
   EXPECT_EQ(page.ligne(0).texte, "<B>un deux ");
   EXPECT_EQ(page.ligne(1).texte, "trois</B> ");
@@ -151,8 +146,8 @@ TEST(MiseEnPage, WrappedTextKeepsTheStylesOfItsPlace) {
 
 TEST(MiseEnPage, AWrappedLinkIsOneLinkEndingAtItsLastCell) {
   const std::string source = "<A HREF=7>un deux trois</A>";
-  PageDeTest large(source);
-  PageDeTest page(source, large.cellule(0, 17).droite + 2);
+  PageSansImage large(source);
+  PageSansImage page(source, large.cellule(0, 17).droite + 2);
   ASSERT_EQ(page.nombre_lignes(), 2u);
   ASSERT_EQ(page->liens.size(), 1u);
   const Tlien& lien = page->liens[0];
@@ -164,25 +159,25 @@ TEST(MiseEnPage, AWrappedLinkIsOneLinkEndingAtItsLastCell) {
 
 TEST(MiseEnPage, TheLastCharacterKeepsItsStyleAndAClosingFormulaIsAligned) {
   {
-    PageDeTest page("<B>abc");
+    PageSansImage page("<B>abc");
     EXPECT_EQ(page.cellule(0, 5).style, style_gras);
   }
-  PageDeTest page("<P ALIGN=CENTER>a{x+1}");
+  PageSansImage page("<P ALIGN=CENTER>a{x+1}");
   const Tligne& l = page.ligne(0);
   const int marge_gauche = page.cellule(0, 16).gauche;
   EXPECT_LE(std::abs((600 - l.droite) - marge_gauche), 1);
 }
 
 TEST(MiseEnPage, BoldTextIsMeasuredBold) {
-  PageDeTest normal("WWW");
-  PageDeTest gras("<B>WWW</B>");
+  PageSansImage normal("WWW");
+  PageSansImage gras("<B>WWW</B>");
   const Tcellule& w = gras.cellule(0, 3);
   EXPECT_GT(w.droite - w.gauche, normal.cellule(0, 0).droite - normal.cellule(0, 0).gauche);
   EXPECT_EQ(gras.cellule(0, 4).gauche, w.droite);
 }
 
 TEST(MiseEnPage, SymbolCharactersAndStrayMarkup) {
-  PageDeTest page("\\p\\q<mot>");
+  PageSansImage page("\\p\\q<mot>");
   EXPECT_TRUE(page.cellule(0, 0).cache);
   EXPECT_EQ(page.cellule(0, 1).police, "Symbol");
   EXPECT_FALSE(page.cellule(0, 1).cache);
@@ -190,15 +185,22 @@ TEST(MiseEnPage, SymbolCharactersAndStrayMarkup) {
   for (int c = 4; c < 9; ++c) EXPECT_FALSE(page.cellule(0, c).cache) << c;
   // A brace that closes nothing is one hidden cell; a formula left open at
   // the end is laid out as if closed.
-  PageDeTest accolade("a}b{c");
+  PageSansImage accolade("a}b{c");
   EXPECT_EQ(accolade.ligne(0).texte, "a}b{c");
   EXPECT_TRUE(accolade.cellule(0, 1).cache && accolade.cellule(0, 1).balise);
   EXPECT_FALSE(accolade.cellule(0, 4).cache);
 }
 
 TEST(MiseEnPage, ABraceEndingAnOpenTagStillLaysOutItsFormula) {
-  PageDeTest page("<P x{y}>z");
+  PageSansImage page("<P x{y}>z");
   EXPECT_EQ(page.ligne(0).texte, "<P x{y}>z");
+}
+
+TEST(MiseEnPage, EmptySourceGivesNoLinesAndAClearedImage) {
+  PageDeTest page("");
+  EXPECT_TRUE(page->lignes.empty());
+  page->afficher();
+  EXPECT_TRUE(page.image.bitmap().isNull());
 }
 
 TEST(MiseEnPage, AScrollBoxGivesItsWidthAndLaysOutAgainOnResize) {
@@ -237,14 +239,14 @@ TEST(MiseEnPage, TheLayoutIsNotCappedButTheBitmapIs) {
 }
 
 TEST(Tligne, AssignCopiesAllButTheCanvasAndConcatenatesJoinBoxes) {
-  PageDeTest page("ab");
-  Tligne copie(page.formule.get(), police_des_pages(), "", 50, 60);
+  PageSansImage page("ab");
+  Tligne copie(&page.canevas, {}, police_des_pages(), "", 50, 60);
   copie.canevas = nullptr;
   copie.Assign(page.ligne(0));
   EXPECT_EQ(copie.texte, "ab");
   EXPECT_EQ(copie.droite, page.ligne(0).droite);
   EXPECT_EQ(copie.canevas, nullptr);
-  Tligne autre(page.formule.get(), police_des_pages(), "xy", 200, 30);
+  Tligne autre(&page.canevas, {}, police_des_pages(), "xy", 200, 30);
   page.ligne(0).concatener(autre);
   EXPECT_EQ(page.ligne(0).texte, "abxy");
   EXPECT_EQ(page.ligne(0).droite, autre.droite);
