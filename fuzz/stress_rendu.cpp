@@ -4,7 +4,8 @@
 // each step. Also a 200,000-character word and a click on an empty page.
 // Then random formulas (the expression alphabet, function names, "\", the
 // imaginary unit, ragged tables, malformed figures, unbalanced brackets) in
-// both languages, 5,000-level nestings and 10,000-term sums.
+// both languages, 5,000-level nestings, 10,000-term sums, and powers and
+// tall brackets nested 200 levels deep.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -289,12 +290,16 @@ TEST(StressRendu, RandomFormulasKeepTheirInvariants) {
 // drawn, and mapped back to the source like any other.
 TEST(StressRendu, DeepNestingAndHugeSums) {
   preparer_tables(0);
-  const auto imbrique = [](const std::string& ouvrante, const std::string& milieu, const std::string& fermante) {
+  const auto imbrique_sur = [](int niveaux, const std::string& ouvrante, const std::string& milieu,
+                               const std::string& fermante) {
     std::string t;
-    for (int k = 0; k < 5000; ++k) t += ouvrante;
+    for (int k = 0; k < niveaux; ++k) t += ouvrante;
     t += milieu;
-    for (int k = 0; k < 5000; ++k) t += fermante;
+    for (int k = 0; k < niveaux; ++k) t += fermante;
     return t;
+  };
+  const auto imbrique = [&](const std::string& ouvrante, const std::string& milieu, const std::string& fermante) {
+    return imbrique_sur(5000, ouvrante, milieu, fermante);
   };
   std::string somme = "x";
   std::string produit = "x";
@@ -306,13 +311,24 @@ TEST(StressRendu, DeepNestingAndHugeSums) {
   // the width of a far-away figure.
   std::string tableaux = "insere_figure(ligne(0;0;100000;100000))";
   for (int k = 0; k < 12; ++k) tableaux = "affiche([[" + tableaux + ";1;1;1;1];[" + tableaux.substr(0, 40) + "]])";
-  const std::vector<std::string> formules{
+  std::vector<std::string> formules{
       imbrique("(", "x", ")"),          imbrique("(", "x", ""),           imbrique("", "x", ")"),
       imbrique("sqrt(", "x", ")"),      imbrique("1/(", "x", ")"),        imbrique("-(", "x", ")"),
       imbrique("x^(", "2", ")"),        imbrique("[", "1;2", "]"),        imbrique("affiche([", "1", "])"),
       imbrique("u_(", "n", ")"),        imbrique("(a+", "b", ")*c"),      imbrique("exp(", "x", ")"),
       imbrique("integrer(", "x;x", ")"), imbrique("{", "x", "}"),          somme,
       produit,                          imbrique("f(", "x", ")"),          tableaux};
+  // Brackets taller than a line bulge beyond what they hold, so nested ones
+  // grow at every level: powers of powers, bracketed sums of quotients,
+  // lists of quotients.
+  for (const int niveaux : {55, 200}) {
+    std::string puissances = "x";
+    for (int k = 1; k < niveaux; ++k) puissances += "^x";
+    formules.push_back(puissances);
+    formules.push_back(imbrique_sur(niveaux, "(", "x", ")^2"));
+    formules.push_back(imbrique_sur(niveaux, "2*(1/x+", "1", ")"));
+    formules.push_back(imbrique_sur(niveaux, "[1/x;", "1", "]"));
+  }
   ImageHote image;
   for (const std::string& formule : formules) {
     image.definir_largeur(600);

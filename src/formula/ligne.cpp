@@ -1,7 +1,6 @@
 #include "formula/ligne.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 #include "formula/balises.h"
@@ -59,6 +58,9 @@ void Tligne::ajouter_caractere(int index, std::string_view caractere, int g, int
     canevas->police.nom = police;
     hauteur = canevas->TextHeight(" ");
   }
+  g = borner(g);
+  h = borner(h);
+  d = borner(d);
   Tcellule cellule;
   cellule.caractere = std::string(caractere.substr(0, 1));
   cellule.balise = balise;
@@ -136,14 +138,16 @@ void Tligne::deplacer(int dx, int dy) {
     dx = borne(dx, gauche, droite);
     dy = borne(dy, haut, bas);
   }
+  // A hidden cell may lie outside the box: every coordinate is kept within
+  // the limit on its own.
   for (auto& c : cellules) {
-    c.gauche += dx;
-    c.droite += dx;
-    c.haut += dy;
+    c.gauche = decaler(c.gauche, dx);
+    c.droite = decaler(c.droite, dx);
+    c.haut = decaler(c.haut, dy);
   }
   for (auto& o : objets) {
-    for (int& x : o.x) x += dx;
-    for (int& y : o.y) y += dy;
+    for (int& x : o.x) x = decaler(x, dx);
+    for (int& y : o.y) y = decaler(y, dy);
   }
   // An emptied box stays empty: it only ever enters unions.
   if (boite_videe()) return;
@@ -248,10 +252,11 @@ void Tligne::ajouter_objet(std::string_view nature, const std::vector<std::pair<
   objet.nature = std::string(nature);
   objet.police = police;
   for (const auto& [x, y] : points) {
-    objet.x.push_back(x);
-    objet.y.push_back(y);
-    // Saturated: a hidden formula part keeps its box at the int limits.
-    etendre(x, y, x == INT_MAX ? x : x + 1, y == INT_MAX ? y : y + 1);
+    const int px = borner(x);
+    const int py = borner(y);
+    objet.x.push_back(px);
+    objet.y.push_back(py);
+    etendre(px, py, px + 1, py + 1);
   }
   objets.push_back(std::move(objet));
 }

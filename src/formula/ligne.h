@@ -40,6 +40,8 @@ inline constexpr int coordonnee_limite = 1 << 29;
 inline int borner(long long v) {
   return static_cast<int>(std::clamp<long long>(v, -coordonnee_limite, coordonnee_limite));
 }
+// A coordinate moved by d, kept within the limit.
+inline int decaler(int coordonnee, long long d) { return borner(coordonnee + d); }
 
 struct Tcellule {
   std::string caractere;  // one byte, or empty for an empty cell

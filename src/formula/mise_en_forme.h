@@ -14,9 +14,12 @@
 
 class expression;
 
-// Brackets around a text taller than one line are drawn as arcs bulging by
-// this part of the bracketed height.
+// Brackets around a text taller than one line are drawn as arcs this wide,
+// bulging by this part of the bracketed height, at most this many pixels: a
+// bulge in proportion would grow nested tall brackets by 1.4 at each level.
+inline constexpr int largeur_arc = 20;
 inline const double bombement_crochets = std::sqrt(2.0) / 2.0 - 0.5;
+inline constexpr int bombement_maximal = 256;
 // Pixels after the separator of a list or a relation.
 inline constexpr int espace_separateur = 5;
 // Pixels between the columns of a table.

@@ -82,6 +82,20 @@ TEST_F(Formules, BracketsAroundATallLineBecomeArcs) {
   EXPECT_EQ(arcs[1]->x[1], arcs[1]->x[2]);  // the right one from its bottom to its top
 }
 
+TEST_F(Formules, NestedTallBracketsGrowTheFormulaByAsMuchAtEveryLevel) {
+  // x^x^...^x brackets its base at every level, a base taller than a line:
+  // a bulge in proportion to the height would grow it by 1.4 each time.
+  const auto hauteur_puissances = [&](int nombre) {
+    std::string texte = "x";
+    for (int k = 1; k < nombre; ++k) texte += "^x";
+    const auto l = disposer(texte);
+    return static_cast<long long>(l->bas) - l->haut;
+  };
+  const long long pas = hauteur_puissances(60) - hauteur_puissances(55);
+  EXPECT_GT(pas, 0);
+  EXPECT_EQ(hauteur_puissances(200) - hauteur_puissances(195), pas);
+}
+
 TEST_F(Formules, ANegatedTermAndTheOperatorsStandAQuarterBlankApart) {
   const int s = largeur(" ") / 4;
   const auto moins = disposer("-x");
