@@ -1,7 +1,8 @@
 // Stress test of the page renderer: random mark-up (partial tags, stray
 // braces, line-break characters, random bytes) at random widths, laid out,
 // drawn, hit, selected and edited, with the layout's invariants checked after
-// each step. Also a 200,000-character word and a click on an empty page.
+// each step. Also a 200,000-character word (cut at the length bound) and a
+// click on an empty page.
 // Then random formulas (the expression alphabet, function names, "\", the
 // imaginary unit, ragged tables, malformed figures, unbalanced brackets) in
 // both languages, 5,000-level nestings, 10,000-term sums, and powers and
@@ -123,7 +124,9 @@ void verifier(Tformule& f, ImageHote& image, int largeur) {
       ASSERT_LE(ligne.haut, c.haut);
     }
   }
-  ASSERT_TRUE(indices_source_coherents(f));
+  // Past the length bound the text is dropped: its characters have no cell.
+  const std::string_view mise_en_page = std::string_view(f.source).substr(0, longueur_page_maximale);
+  ASSERT_TRUE(indices_source_coherents(mise_en_page, f.lignes, f.masque_balises));
   ASSERT_GE(image.largeur(), largeur);
   for (const auto& lien : f.liens) {
     ASSERT_LE(lien.ligne_debut, lien.ligne_fin);
@@ -230,21 +233,25 @@ TEST(StressRendu, RandomPagesKeepTheirInvariants) {
   }
 }
 
-TEST(StressRendu, AVeryLongWordStaysOnOneLine) {
+// A 200,000-character word: laid out up to the length bound, on one line
+// far wider than any bitmap, then the mark of the cut on a line of its own.
+TEST(StressRendu, AVeryLongWordStaysOnOneLineUpToTheLengthBound) {
   ImageHote image;
   image.definir_largeur(600);
   Tformule f(&image, police_des_pages(), std::string(200000, 'm'), 0, 0, false, false);
   f.selection_active = true;
   f.afficher();
-  ASSERT_EQ(f.lignes.size(), 1u);
+  ASSERT_EQ(f.lignes.size(), 2u);
   ASSERT_NO_FATAL_FAILURE(verifier(f, image, 600));
-  EXPECT_GT(image.largeur(), 1000000);
+  EXPECT_EQ(f.lignes[1]->texte, marque_de_coupure);
+  EXPECT_GT(image.largeur(), 10 * ImageHote::cote_maximal);
   EXPECT_EQ(image.bitmap().width(), ImageHote::cote_maximal);
   const Tcellule& derniere = f.lignes[0]->cellules.back();
   const int y = f.lignes[0]->haut + 5;
-  EXPECT_EQ(f.cellule_en(derniere.gauche + 1, y), (Tposition{0, 199999}));
+  const int nombre = static_cast<int>(longueur_page_maximale);
+  EXPECT_EQ(f.cellule_en(derniere.gauche + 1, y), (Tposition{0, nombre - 1}));
   image.souris_appuyee(BoutonSouris::gauche, etat_gauche, derniere.gauche + 1, y);
-  EXPECT_EQ(f.texte_selectionne.size(), 200000u);
+  EXPECT_EQ(f.texte_selectionne.size(), longueur_page_maximale);
 }
 
 TEST(StressRendu, AClickOnAnEmptyPage) {
@@ -286,8 +293,8 @@ TEST(StressRendu, RandomFormulasKeepTheirInvariants) {
   preparer_tables(0);
 }
 
-// Texts far deeper or longer than anything typed: laid out to the end,
-// drawn, and mapped back to the source like any other.
+// Texts far deeper or longer than anything typed: laid out up to the length
+// bound, drawn, and mapped back to the source like any other.
 TEST(StressRendu, DeepNestingAndHugeSums) {
   preparer_tables(0);
   const auto imbrique_sur = [](int niveaux, const std::string& ouvrante, const std::string& milieu,

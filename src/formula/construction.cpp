@@ -64,7 +64,9 @@ void cacher_parentheses_ajoutees(Tligne& l, int nombre) {
 }
 
 LigneFormule disposer_formule(const Contexte& c, Morceau m, int x, int y) {
-  if (c.profondeur > profondeur_formule_maximale) return disposer_atome(c, m, x, y);
+  if (c.profondeur > profondeur_formule_maximale || m.texte.size() > longueur_formule_maximale) {
+    return disposer_atome(c, m, x, y);
+  }
   const bool accolades = m.texte.size() >= 2 && m.texte.front() == '{' && m.texte.back() == '}';
   if (accolades) m = m.partie(1, m.texte.size() - 2);
   const int manquantes = equilibre_parentheses(m.texte);

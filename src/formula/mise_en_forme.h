@@ -31,6 +31,10 @@ inline constexpr int taille_cellule_operateur = 14;
 // Nested layouts past this depth lay the rest of their text out as one run
 // of characters: pasted brackets or a huge sum cannot exhaust the stack.
 inline constexpr int profondeur_formule_maximale = 200;
+// A text longer than this (as long as a whole page may be) is laid out as one
+// run of characters too: every level of a layout copies and parses its text,
+// so the work stays within this length times the depth.
+inline constexpr std::size_t longueur_formule_maximale = 20000;
 
 using LigneFormule = std::unique_ptr<Tligne>;
 

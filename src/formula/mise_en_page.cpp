@@ -95,6 +95,8 @@ class Compositeur {
   Compositeur(std::string_view source, const CadrePage& cadre) : source_(source), cadre_(cadre) {}
 
   PageDisposee composer() {
+    const bool coupee = source_.size() > longueur_page_maximale;
+    if (coupee) source_ = source_.substr(0, longueur_page_maximale);
     page_.masque_balises = masque_balises(source_);
     page_.largeur = cadre_.largeur;
     if (source_.empty()) return std::move(page_);
@@ -102,6 +104,7 @@ class Compositeur {
     ajouter_ligne(cadre_.y0);
     const int n = static_cast<int>(source_.size());
     for (int i = 1; i <= n;) i = traiter_caractere(i);
+    if (coupee) marquer_la_coupure();
     return std::move(page_);
   }
 
@@ -112,6 +115,7 @@ class Compositeur {
   void traiter_balise(int type, int position, int haut);
   int reprendre_a_la_coupure();
   void empiler_ligne();
+  void marquer_la_coupure();
 
   Tligne& ligne_courante() { return *page_.lignes.back(); }
   bool est_balise(int i) const { return page_.masque_balises[static_cast<std::size_t>(i - 1)]; }
@@ -224,6 +228,17 @@ void Compositeur::empiler_ligne() {
   Tligne& l = ligne_courante();
   l.deplacer(0, haut_courant() - l.haut);
   page_.largeur = std::max(page_.largeur, l.droite);
+}
+
+// The mark of a cut text, on a line of its own in the page's font: its cells
+// have no source character.
+void Compositeur::marquer_la_coupure() {
+  ajouter_ligne(ligne_courante().bas);
+  for (std::size_t k = 0; k < marque_de_coupure.size(); ++k) {
+    ligne_courante().placer_caractere(marque_de_coupure.substr(k, 1), x_courant(), haut_courant(), cadre_.police,
+                                      false);
+  }
+  empiler_ligne();
 }
 
 void Compositeur::appliquer_styles() {

@@ -192,6 +192,18 @@ TEST_F(Formules, DeepNestingEndsAsPlainTextPastTwoHundredLevels) {
   EXPECT_EQ(q_visibles + radicaux, 300);
 }
 
+TEST_F(Formules, AFormulaFarLongerThanAPageIsPlainText) {
+  const auto quotients = [](int nombre) {
+    std::string texte = "1/2";
+    for (int k = 1; k < nombre; ++k) texte += "+1/2";
+    return texte;
+  };
+  EXPECT_FALSE(objets(*disposer(quotients(100)), "ligne").empty());
+  const auto longue = disposer(quotients(100000));
+  EXPECT_TRUE(objets(*longue, "ligne").empty());
+  EXPECT_EQ(texte_visible(*longue), quotients(100000));
+}
+
 TEST_F(Formules, AFormulaKeepsItsSourceIndicesOnThePage) {
   PageDeTest page("Soit {f(x)=2*(x+1)/(x-3)} et {u_(n+1)=sqrt(u_(n))} ; {exp(-x)}, {integrer(x^2;x)}.");
   EXPECT_TRUE(indices_source_coherents(*page));

@@ -196,6 +196,21 @@ TEST(MiseEnPage, ABraceEndingAnOpenTagStillLaysOutItsFormula) {
   EXPECT_EQ(page.ligne(0).texte, "<P x{y}>z");
 }
 
+TEST(MiseEnPage, ATextPastTheLengthBoundIsCutAndEndsWithTheMark) {
+  std::string mots;
+  while (mots.size() <= longueur_page_maximale) mots += "un <B>mot</B> {x/2} ";
+  const std::string_view gardee = std::string_view(mots).substr(0, longueur_page_maximale);
+  PageSansImage page(mots);
+  const Tligne& marque = page.ligne(page.nombre_lignes() - 1);
+  EXPECT_EQ(marque.texte, marque_de_coupure);
+  for (const auto& c : marque.cellules) EXPECT_TRUE(c.indice_source == -1 && !c.cache);
+  EXPECT_EQ(marque.haut, page.ligne(page.nombre_lignes() - 2).bas);
+  page->lignes.pop_back();
+  EXPECT_TRUE(indices_source_coherents(gardee, page->lignes, page->masque_balises));
+  PageSansImage entiere(gardee);
+  EXPECT_NE(entiere.ligne(entiere.nombre_lignes() - 1).texte, marque_de_coupure);
+}
+
 TEST(MiseEnPage, EmptySourceGivesNoLinesAndAClearedImage) {
   PageDeTest page("");
   EXPECT_TRUE(page->lignes.empty());
