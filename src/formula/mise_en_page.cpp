@@ -110,6 +110,7 @@ class Compositeur {
 
  private:
   int traiter_caractere(int i);
+  int finir(int haut, int i);
   void appliquer_styles();
   void poser_formule(int haut, int position, bool fermee);
   void traiter_balise(int type, int position, int haut);
@@ -118,6 +119,9 @@ class Compositeur {
   void marquer_la_coupure();
 
   Tligne& ligne_courante() { return *page_.lignes.back(); }
+  bool depasse() { return ligne_courante().droite > cadre_.largeur; }
+  // A break position before the character at `i` waits for the line to end.
+  bool coupure_en_attente(int i) const { return coupure_ != -1 && coupure_ < i; }
   bool est_balise(int i) const { return page_.masque_balises[static_cast<std::size_t>(i - 1)]; }
   // Where the last line is laid out: under the one before it, the first at y0.
   int haut_courant() const {
@@ -161,27 +165,25 @@ int Compositeur::traiter_caractere(int i) {
     etat_.tampon_balise += c;
     complete = termine_une_balise(c);
   }
-  const bool forcee = derniere || c == saut_de_ligne || etat_.tampon_balise == "<BR>";
+  const bool saut = c == saut_de_ligne || etat_.tampon_balise == "<BR>";
+  // Before the end of the text, a line break ends the line even inside a
+  // formula.
+  const bool forcee = saut && !derniere;
   const int haut = haut_courant();
-  bool point_de_coupure = false;
-  if (etat_.en_formule && c != '}') {
+  const bool dans_formule = etat_.en_formule && c != '}';
+  if (dans_formule) {
     etat_.tampon_formule += c;
-    if (derniere) coupure_ = i;  // laid out after its tag, as if closed
-  } else {
-    if (c != '{' && c != '}') {
-      Tligne& l = ligne_courante();
-      l.placer_caractere(source_.substr(static_cast<std::size_t>(i - 1), 1), x_courant(), haut,
-                         etat_.police_effective(), balise);
-      l.cellules.back().indice_source = i - 1;
-    }
-    if (c == ' ' || forcee) {
-      coupure_ = i;
-      point_de_coupure = true;
-    }
+  } else if (c != '{' && c != '}') {
+    Tligne& l = ligne_courante();
+    l.placer_caractere(source_.substr(static_cast<std::size_t>(i - 1), 1), x_courant(), haut,
+                       etat_.police_effective(), balise);
+    l.cellules.back().indice_source = i - 1;
   }
+  const bool point_de_coupure = !dans_formule && (c == ' ' || saut);
+  if (point_de_coupure) coupure_ = i;
   appliquer_styles();
-  const bool coupe = coupure_ != -1 && (ligne_courante().droite > cadre_.largeur || forcee);
-  if (coupe && coupure_ < i) return reprendre_a_la_coupure();
+  const bool deborde = depasse();
+  if (coupure_en_attente(i) && (deborde || forcee)) return reprendre_a_la_coupure();
   if (complete) {
     const int type = type_balise(etat_.tampon_balise);
     traiter_balise(type, i, haut);
@@ -189,23 +191,32 @@ int Compositeur::traiter_caractere(int i) {
     if (!(type == balise_aucune && suite_balise)) etat_.tampon_balise.clear();
     // A formula just closed may overflow: break before it, at the last
     // blank, rather than after it.
-    if (coupure_ != -1 && coupure_ < i && ligne_courante().droite > cadre_.largeur) return reprendre_a_la_coupure();
+    if (coupure_en_attente(i) && depasse()) return reprendre_a_la_coupure();
   }
-  // A formula still open at the end is laid out as if it were closed.
-  if (derniere && etat_.en_formule) poser_formule(haut, i, false);
-  if (coupe) {
+  if (derniere) return finir(haut, i);
+  if (point_de_coupure && (deborde || forcee)) {
     // The break falls on this very character: after its tag, so that a
     // closing tag or formula at the end of a line is aligned with it.
     ligne_courante().aligner(page_.largeur);
-    if (!derniere) {
-      empiler_ligne();
-      ajouter_ligne(ligne_courante().bas);
-    }
+    empiler_ligne();
+    ajouter_ligne(ligne_courante().bas);
     coupure_ = -1;
-    point_de_coupure = false;
+  } else if (point_de_coupure) {
+    instantane_.prendre(ligne_courante(), etat_, page_.liens);
   }
-  if (point_de_coupure) instantane_.prendre(ligne_courante(), etat_, page_.liens);
-  if (derniere) empiler_ligne();
+  return i + 1;
+}
+
+// The end of the text ends the last line, unless what ends it overflows
+// after an earlier blank: the line then breaks back there like any other.
+int Compositeur::finir(int haut, int i) {
+  // A formula still open at the end is laid out as if it were closed.
+  if (etat_.en_formule) {
+    poser_formule(haut, i, false);
+    if (coupure_en_attente(i) && depasse()) return reprendre_a_la_coupure();
+  }
+  ligne_courante().aligner(page_.largeur);
+  empiler_ligne();
   return i + 1;
 }
 

@@ -22,6 +22,34 @@ int nombre_cellules(const LignesPage& lignes) {
   return n;
 }
 
+// Where the text of a line ends: its right, or the left of the blank it ends
+// with (a blank after the last word may hang past the width).
+int fin_du_texte(const Tligne& l) {
+  for (auto c = l.cellules.rbegin(); c != l.cellules.rend(); ++c) {
+    if (!c->cache) return c->caractere == " " ? c->gauche : l.droite;
+  }
+  return l.droite;
+}
+
+// How far the first word of a line reaches from its left.
+int largeur_premier_mot(const Tligne& l) {
+  for (const auto& c : l.cellules) {
+    if (!c.cache && c.caractere == " ") return c.gauche - l.gauche;
+  }
+  return l.droite - l.gauche;
+}
+
+// No blank stands between two visible characters.
+bool un_seul_mot(const Tligne& l) {
+  bool blanc = false;
+  for (const auto& c : l.cellules) {
+    if (c.cache) continue;
+    if (c.caractere != " " && blanc) return false;
+    blanc = c.caractere == " ";
+  }
+  return true;
+}
+
 TEST(MiseEnPage, OneCellPerSourceCharacterAndMarkupHidden) {
   for (const std::string source :
        {"a<B>b</B> c", "<P ALIGN=RIGHT>mot</P><BR>mot2", "{x+1}<BR>{=2}", "x}y", "a{b", "{",
@@ -128,6 +156,29 @@ TEST(MiseEnPage, BreaksOnlyAfterABlankOrAForcedBreak) {
   PageSansImage formules("{x+1}<BR>{=2}");
   ASSERT_EQ(formules.nombre_lignes(), 2u);
   EXPECT_EQ(formules.ligne(0).texte, "{x+1}<BR>");
+}
+
+// At every width up to the text's own: a line holds as many words as fit
+// (the next line's first word would not), holds more than one only when
+// they fit, and the text stays on one line exactly from its own width on.
+TEST(MiseEnPage, LinesBreakAtTheLastBlankThatFitsAtEveryWidth) {
+  for (const std::string source :
+       {"aa bb cc", "un deux trois quatre cinq", "<B>aa</B> bb <I>cc</I>", "aa bb {x+1}", "aa bb {x/2",
+        "{1/x} {2*(1/x+1)} y"}) {
+    const int largeur_du_texte = PageSansImage(source).ligne(0).droite;
+    for (int largeur = 1; largeur <= largeur_du_texte + 2; ++largeur) {
+      PageSansImage page(source, largeur);
+      const std::string lieu = source + " at " + std::to_string(largeur) + " pixels";
+      ASSERT_EQ(page.nombre_lignes() == 1, largeur >= largeur_du_texte) << lieu;
+      for (std::size_t l = 0; l < page.nombre_lignes(); ++l) {
+        const Tligne& ligne = page.ligne(l);
+        EXPECT_TRUE(fin_du_texte(ligne) <= largeur || un_seul_mot(ligne)) << lieu << ", line " << l;
+        if (l + 1 < page.nombre_lignes()) {
+          EXPECT_GT(ligne.droite + largeur_premier_mot(page.ligne(l + 1)), largeur) << lieu << ", line " << l;
+        }
+      }
+    }
+  }
 }
 
 TEST(MiseEnPage, WrappedTextKeepsTheStylesOfItsPlace) {
