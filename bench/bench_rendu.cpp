@@ -1,8 +1,8 @@
 // Speed of a page: layout and drawing of a typical exercise page (40 lines,
 // 10 formulas of different kinds, 600 pixels wide), the work done on every
-// display and resize. Then texts far longer than any page (1 MB of words, a
-// 1 MB formula), laid out as a page and the formula alone, with the peak
-// memory of the process after each.
+// display and resize. Then texts far longer than any page: 1 MB of words and
+// 1 MB formulas of four shapes laid out as a page, and a 1 MB sum laid out
+// alone, with the peak memory of the process after each.
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -95,10 +95,10 @@ std::string texte_d_un_mo() {
   return t;
 }
 
-// "1+1+...+1", 1 MB.
-std::string formule_d_un_mo() {
-  std::string f = "1";
-  while (f.size() < un_mo) f += "+1";
+// A formula of 1 MB: `terme` repeated, joined by `operateur`.
+std::string formule_d_un_mo(const std::string& terme, const std::string& operateur) {
+  std::string f = terme;
+  while (f.size() < un_mo) f += operateur + terme;
   return f;
 }
 
@@ -125,13 +125,28 @@ void mettre_en_page_un_mo(benchmark::State& etat, const std::string& source) {
 void page_d_un_mo(benchmark::State& etat) { mettre_en_page_un_mo(etat, texte_d_un_mo()); }
 BENCHMARK(page_d_un_mo)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-void page_d_une_formule_d_un_mo(benchmark::State& etat) {
-  mettre_en_page_un_mo(etat, "{" + formule_d_un_mo() + "}");
+// `ouvrante`, `milieu` and `fermante` nested as often as 1 MB allows.
+std::string imbriquee_d_un_mo(const std::string& ouvrante, const std::string& milieu, const std::string& fermante) {
+  const std::size_t niveaux = un_mo / (ouvrante.size() + fermante.size());
+  std::string f;
+  for (std::size_t k = 0; k < niveaux; ++k) f += ouvrante;
+  f += milieu;
+  for (std::size_t k = 0; k < niveaux; ++k) f += fermante;
+  return f;
 }
-BENCHMARK(page_d_une_formule_d_un_mo)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Formulas of every shape whose layout nests: sums, quotients, powers, and
+// tall brackets nested as deep as the text allows.
+void page_d_une_formule_d_un_mo(benchmark::State& etat) {
+  static const std::array<std::string, 4> formules{
+      formule_d_un_mo("1", "+"), formule_d_un_mo("(1+x)", "/"), formule_d_un_mo("x", "^"),
+      imbriquee_d_un_mo("2*(1/x+", "1", ")")};
+  mettre_en_page_un_mo(etat, "{" + formules[static_cast<std::size_t>(etat.range(0))] + "}");
+}
+BENCHMARK(page_d_une_formule_d_un_mo)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 void formule_seule_d_un_mo(benchmark::State& etat) {
-  const std::string formule = formule_d_un_mo();
+  const std::string formule = formule_d_un_mo("1", "+");
   Canevas canevas;
   for (auto _ : etat) {
     const Tligne ligne(&canevas, {}, police_des_pages, formule, 0, 0);
