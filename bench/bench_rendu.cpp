@@ -1,7 +1,11 @@
 // Speed of a page: layout and drawing of a typical exercise page (40 lines,
 // 10 formulas of different kinds, 600 pixels wide), the work done on every
-// display and resize.
+// display and resize. Then texts far longer than any page: 1 MB of words and
+// 1 MB formulas of four shapes laid out as a page, and a 1 MB sum laid out
+// alone, with the peak memory of the process after each.
 #include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
 
 #include <QApplication>
 #include <array>
@@ -11,6 +15,8 @@
 #include "engine/fonctions_usuelles.h"
 #include "engine/traduction_fonctions.h"
 #include "formula/formule.h"
+#include "formula/mise_en_page.h"
+#include "platform/canevas.h"
 #include "localisation/choix_langue.h"
 #include "localisation/texte_1252.h"
 #include "platform/image_hote.h"
@@ -79,6 +85,76 @@ void affichage(benchmark::State& etat) {
   }
 }
 BENCHMARK(affichage)->Unit(benchmark::kMillisecond);
+
+constexpr std::size_t un_mo = 1 << 20;
+
+// "mot mot mot ...", 1 MB.
+std::string texte_d_un_mo() {
+  std::string t;
+  while (t.size() < un_mo) t += "mot ";
+  return t;
+}
+
+// A formula of 1 MB: `terme` repeated, joined by `operateur`.
+std::string formule_d_un_mo(const std::string& terme, const std::string& operateur) {
+  std::string f = terme;
+  while (f.size() < un_mo) f += operateur + terme;
+  return f;
+}
+
+// The process's peak resident memory so far, in MB.
+double pic_memoire_mo() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void mettre_en_page_un_mo(benchmark::State& etat, const std::string& source) {
+  Canevas canevas;
+  const CadrePage cadre{&canevas, {}, police_des_pages, 600, 5, 0};
+  std::size_t lignes = 0;
+  for (auto _ : etat) {
+    const PageDisposee page = mettre_en_page(source, cadre);
+    lignes = page.lignes.size();
+    benchmark::DoNotOptimize(page.lignes.data());
+  }
+  etat.counters["lignes"] = static_cast<double>(lignes);
+  etat.counters["pic_memoire_Mo"] = pic_memoire_mo();
+}
+
+void page_d_un_mo(benchmark::State& etat) { mettre_en_page_un_mo(etat, texte_d_un_mo()); }
+BENCHMARK(page_d_un_mo)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// `ouvrante`, `milieu` and `fermante` nested as often as 1 MB allows.
+std::string imbriquee_d_un_mo(const std::string& ouvrante, const std::string& milieu, const std::string& fermante) {
+  const std::size_t niveaux = un_mo / (ouvrante.size() + fermante.size());
+  std::string f;
+  for (std::size_t k = 0; k < niveaux; ++k) f += ouvrante;
+  f += milieu;
+  for (std::size_t k = 0; k < niveaux; ++k) f += fermante;
+  return f;
+}
+
+// Formulas of every shape whose layout nests: sums, quotients, powers, and
+// tall brackets nested as deep as the text allows.
+void page_d_une_formule_d_un_mo(benchmark::State& etat) {
+  static const std::array<std::string, 4> formules{
+      formule_d_un_mo("1", "+"), formule_d_un_mo("(1+x)", "/"), formule_d_un_mo("x", "^"),
+      imbriquee_d_un_mo("2*(1/x+", "1", ")")};
+  mettre_en_page_un_mo(etat, "{" + formules[static_cast<std::size_t>(etat.range(0))] + "}");
+}
+BENCHMARK(page_d_une_formule_d_un_mo)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void formule_seule_d_un_mo(benchmark::State& etat) {
+  const std::string formule = formule_d_un_mo("1", "+");
+  Canevas canevas;
+  for (auto _ : etat) {
+    const Tligne ligne(&canevas, {}, police_des_pages, formule, 0, 0);
+    benchmark::DoNotOptimize(ligne.cellules.data());
+  }
+  etat.counters["pic_memoire_Mo"] = pic_memoire_mo();
+}
+BENCHMARK(formule_seule_d_un_mo)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 

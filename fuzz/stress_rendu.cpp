@@ -1,10 +1,12 @@
 // Stress test of the page renderer: random mark-up (partial tags, stray
 // braces, line-break characters, random bytes) at random widths, laid out,
 // drawn, hit, selected and edited, with the layout's invariants checked after
-// each step. Also a 200,000-character word and a click on an empty page.
+// each step. Also a 200,000-character word (cut at the length bound) and a
+// click on an empty page.
 // Then random formulas (the expression alphabet, function names, "\", the
 // imaginary unit, ragged tables, malformed figures, unbalanced brackets) in
-// both languages, 5,000-level nestings and 10,000-term sums.
+// both languages, 5,000-level nestings, 10,000-term sums, and powers and
+// tall brackets nested 200 levels deep.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -122,7 +124,9 @@ void verifier(Tformule& f, ImageHote& image, int largeur) {
       ASSERT_LE(ligne.haut, c.haut);
     }
   }
-  ASSERT_TRUE(indices_source_coherents(f));
+  // Past the length bound the text is dropped: its characters have no cell.
+  const std::string_view mise_en_page = std::string_view(f.source).substr(0, longueur_page_maximale);
+  ASSERT_TRUE(indices_source_coherents(mise_en_page, f.lignes, f.masque_balises));
   ASSERT_GE(image.largeur(), largeur);
   for (const auto& lien : f.liens) {
     ASSERT_LE(lien.ligne_debut, lien.ligne_fin);
@@ -229,21 +233,25 @@ TEST(StressRendu, RandomPagesKeepTheirInvariants) {
   }
 }
 
-TEST(StressRendu, AVeryLongWordStaysOnOneLine) {
+// A 200,000-character word: laid out up to the length bound, on one line
+// far wider than any bitmap, then the mark of the cut on a line of its own.
+TEST(StressRendu, AVeryLongWordStaysOnOneLineUpToTheLengthBound) {
   ImageHote image;
   image.definir_largeur(600);
   Tformule f(&image, police_des_pages(), std::string(200000, 'm'), 0, 0, false, false);
   f.selection_active = true;
   f.afficher();
-  ASSERT_EQ(f.lignes.size(), 1u);
+  ASSERT_EQ(f.lignes.size(), 2u);
   ASSERT_NO_FATAL_FAILURE(verifier(f, image, 600));
-  EXPECT_GT(image.largeur(), 1000000);
+  EXPECT_EQ(f.lignes[1]->texte, marque_de_coupure);
+  EXPECT_GT(image.largeur(), 10 * ImageHote::cote_maximal);
   EXPECT_EQ(image.bitmap().width(), ImageHote::cote_maximal);
   const Tcellule& derniere = f.lignes[0]->cellules.back();
   const int y = f.lignes[0]->haut + 5;
-  EXPECT_EQ(f.cellule_en(derniere.gauche + 1, y), (Tposition{0, 199999}));
+  const int nombre = static_cast<int>(longueur_page_maximale);
+  EXPECT_EQ(f.cellule_en(derniere.gauche + 1, y), (Tposition{0, nombre - 1}));
   image.souris_appuyee(BoutonSouris::gauche, etat_gauche, derniere.gauche + 1, y);
-  EXPECT_EQ(f.texte_selectionne.size(), 200000u);
+  EXPECT_EQ(f.texte_selectionne.size(), longueur_page_maximale);
 }
 
 TEST(StressRendu, AClickOnAnEmptyPage) {
@@ -285,16 +293,20 @@ TEST(StressRendu, RandomFormulasKeepTheirInvariants) {
   preparer_tables(0);
 }
 
-// Texts far deeper or longer than anything typed: laid out to the end,
-// drawn, and mapped back to the source like any other.
+// Texts far deeper or longer than anything typed: laid out up to the length
+// bound, drawn, and mapped back to the source like any other.
 TEST(StressRendu, DeepNestingAndHugeSums) {
   preparer_tables(0);
-  const auto imbrique = [](const std::string& ouvrante, const std::string& milieu, const std::string& fermante) {
+  const auto imbrique_sur = [](int niveaux, const std::string& ouvrante, const std::string& milieu,
+                               const std::string& fermante) {
     std::string t;
-    for (int k = 0; k < 5000; ++k) t += ouvrante;
+    for (int k = 0; k < niveaux; ++k) t += ouvrante;
     t += milieu;
-    for (int k = 0; k < 5000; ++k) t += fermante;
+    for (int k = 0; k < niveaux; ++k) t += fermante;
     return t;
+  };
+  const auto imbrique = [&](const std::string& ouvrante, const std::string& milieu, const std::string& fermante) {
+    return imbrique_sur(5000, ouvrante, milieu, fermante);
   };
   std::string somme = "x";
   std::string produit = "x";
@@ -306,13 +318,24 @@ TEST(StressRendu, DeepNestingAndHugeSums) {
   // the width of a far-away figure.
   std::string tableaux = "insere_figure(ligne(0;0;100000;100000))";
   for (int k = 0; k < 12; ++k) tableaux = "affiche([[" + tableaux + ";1;1;1;1];[" + tableaux.substr(0, 40) + "]])";
-  const std::vector<std::string> formules{
+  std::vector<std::string> formules{
       imbrique("(", "x", ")"),          imbrique("(", "x", ""),           imbrique("", "x", ")"),
       imbrique("sqrt(", "x", ")"),      imbrique("1/(", "x", ")"),        imbrique("-(", "x", ")"),
       imbrique("x^(", "2", ")"),        imbrique("[", "1;2", "]"),        imbrique("affiche([", "1", "])"),
       imbrique("u_(", "n", ")"),        imbrique("(a+", "b", ")*c"),      imbrique("exp(", "x", ")"),
       imbrique("integrer(", "x;x", ")"), imbrique("{", "x", "}"),          somme,
       produit,                          imbrique("f(", "x", ")"),          tableaux};
+  // Brackets taller than a line bulge beyond what they hold, so nested ones
+  // grow at every level: powers of powers, bracketed sums of quotients,
+  // lists of quotients.
+  for (const int niveaux : {55, 200}) {
+    std::string puissances = "x";
+    for (int k = 1; k < niveaux; ++k) puissances += "^x";
+    formules.push_back(puissances);
+    formules.push_back(imbrique_sur(niveaux, "(", "x", ")^2"));
+    formules.push_back(imbrique_sur(niveaux, "2*(1/x+", "1", ")"));
+    formules.push_back(imbrique_sur(niveaux, "[1/x;", "1", "]"));
+  }
   ImageHote image;
   for (const std::string& formule : formules) {
     image.definir_largeur(600);

@@ -21,6 +21,8 @@ LigneFormule disposer_atome(const Contexte& c, const Morceau& m, int x, int y) {
       police.couleur = rouge_imaginaire;
     }
   }
+  l->cellules.reserve(m.texte.size());
+  l->texte.reserve(m.texte.size());
   for (std::size_t k = 0; k < m.texte.size(); ++k) {
     const int position = l->cellules.empty() ? x : l->droite;
     l->placer_caractere(std::string_view(m.texte).substr(k, 1), position, y, police, false);

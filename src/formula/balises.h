@@ -1,7 +1,7 @@
 #pragma once
 // The mark-up of the program's pages: an 8-bit (Windows-1252) text with
 // upper-case tags and formulas in braces. This table and its helpers know no
-// window; the layout that reads them is in formule.h.
+// window; the layout that reads them is in mise_en_page.h.
 
 #include <array>
 #include <string>
@@ -52,6 +52,9 @@ std::vector<bool> masque_balises(std::string_view source);
 // that a tag completed by a brace is that brace (a brace is mark-up on its
 // own). balise_aucune when no tag text occurs.
 int type_balise(std::string_view tag);
+
+// A tag ends with its ">", a brace with itself.
+inline bool termine_une_balise(char c) { return c == '>' || c == '{' || c == '}'; }
 
 // The value of `nom`= in a tag: up to the first blank after it, or else the
 // first ">"; double quotes removed; empty when the attribute is missing.

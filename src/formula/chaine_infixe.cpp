@@ -38,9 +38,9 @@ LigneFormule disposer_chaine_infixe(const Contexte& c, const Morceau& m, const e
   const int s = largeur_texte(c.canevas(), c.police, " ") / 4;
 
   LigneFormule l = disposer_operande(c, gauche, besoin >= 10, x, y);
-  l->droite += s;
-  l->concatener(*disposer_atome(c, m.partie(position_operateur, 1), l->droite + s, y));
-  l->droite += s;
+  l->droite = decaler(l->droite, s);
+  l->concatener(*disposer_atome(c, m.partie(position_operateur, 1), decaler(l->droite, s), y));
+  l->droite = decaler(l->droite, s);
   l->concatener(*disposer_operande(c, droite, besoin % 10 == 1, l->droite, y));
   return l;
 }

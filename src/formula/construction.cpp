@@ -7,13 +7,8 @@
 #include "engine/decoupage.h"
 #include "engine/expression.h"
 #include "engine/primitives.h"
-#include "formula/formule.h"
 #include "formula/mise_en_forme.h"
 #include "platform/canevas.h"
-
-Canevas* Contexte::canevas() const { return formule != nullptr ? formule->canevas : nullptr; }
-bool Contexte::fonctions_en_rouge() const { return formule != nullptr && formule->fonctions_en_rouge; }
-bool Contexte::coloration() const { return formule != nullptr && formule->coloration; }
 
 int largeur_texte(Canevas* canevas, const Tpolice& police, std::string_view texte) {
   if (canevas == nullptr) return 0;
@@ -28,11 +23,12 @@ int hauteur_texte(Canevas* canevas, const Tpolice& police) {
 }
 
 LigneFormule ligne_vide(const Contexte& c, int x, int y) {
-  return std::make_unique<Tligne>(c.formule, c.police, "", x, y);
+  return std::make_unique<Tligne>(c.canevas_de_mesure, c.options, c.police, "", x, y);
 }
 
 LigneFormule sous_formule(const Contexte& c, const Morceau& m, int x, int y) {
-  return std::make_unique<Tligne>(c.formule, c.police, m.texte, x, y, m.origine, c.profondeur + 1);
+  return std::make_unique<Tligne>(c.canevas_de_mesure, c.options, c.police, m.texte, x, y, m.origine,
+                                  c.profondeur + 1);
 }
 
 bool est_atome_simple(const std::string& texte) {
@@ -70,7 +66,9 @@ void cacher_parentheses_ajoutees(Tligne& l, int nombre) {
 }
 
 LigneFormule disposer_formule(const Contexte& c, Morceau m, int x, int y) {
-  if (c.profondeur > profondeur_formule_maximale) return disposer_atome(c, m, x, y);
+  if (c.profondeur > profondeur_formule_maximale || m.texte.size() > longueur_formule_maximale) {
+    return disposer_atome(c, m, x, y);
+  }
   const bool accolades = m.texte.size() >= 2 && m.texte.front() == '{' && m.texte.back() == '}';
   if (accolades) m = m.partie(1, m.texte.size() - 2);
   const int manquantes = equilibre_parentheses(m.texte);
@@ -97,14 +95,14 @@ LigneFormule disposer_formule(const Contexte& c, Morceau m, int x, int y) {
 
 }  // namespace
 
-Tligne::Tligne(Tformule* formule_, const Tpolice& police, std::string_view texte_, int x, int y)
-    : Tligne(formule_, police, texte_, x, y, Origine::source(0, texte_.size()), 0) {}
+Tligne::Tligne(Canevas* canevas_, const OptionsFormules& options_, const Tpolice& police, std::string_view texte_,
+               int x, int y)
+    : Tligne(canevas_, options_, police, texte_, x, y, Origine::source(0, texte_.size()), 0) {}
 
-Tligne::Tligne(Tformule* formule_, const Tpolice& police, std::string_view texte_, int x, int y,
-               const Origine& origine, int profondeur)
-    : formule(formule_),
-      image(formule_ != nullptr ? formule_->image : nullptr),
-      canevas(formule_ != nullptr ? formule_->canevas : nullptr),
+Tligne::Tligne(Canevas* canevas_, const OptionsFormules& options_, const Tpolice& police, std::string_view texte_,
+               int x, int y, const Origine& origine, int profondeur)
+    : options(options_),
+      canevas(canevas_),
       droite(x),
       bas(y),
       gauche(x),
@@ -116,7 +114,7 @@ Tligne::Tligne(Tformule* formule_, const Tpolice& police, std::string_view texte
     }
     return;
   }
-  const Contexte c{formule_, police, profondeur};
+  const Contexte c{canevas_, options_, police, profondeur};
   LigneFormule resultat = disposer_formule(c, Morceau{std::string(texte_), origine}, x, y);
   reprendre(*resultat);
 }

@@ -1,5 +1,7 @@
 // Brackets around a laid-out line, and hiding a line's cells.
+#include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "formula/mise_en_forme.h"
 #include "platform/canevas.h"
@@ -32,12 +34,22 @@ void Tligne::entourer(const Tpolice& police, std::string_view paire, bool invisi
   const int droite_ligne = droite;
   const int h = haut;
   const int b = bas;
-  const int bombement = arrondi((b - h) * bombement_crochets);
+  const long long hauteur = static_cast<long long>(b) - h;
+  const double proportionnel = std::nearbyint(static_cast<double>(hauteur) * bombement_crochets);
+  const int bombement = static_cast<int>(std::min(proportionnel, static_cast<double>(bombement_maximal)));
+  const int haut_arc = decaler(h, -bombement);
+  const int bas_arc = decaler(b, bombement);
   ajouter_objet("arc",
-                {{gauche_ligne, h - bombement}, {gauche_ligne + 20, b + bombement}, {gauche_ligne, h}, {gauche_ligne, b}},
+                {{gauche_ligne, haut_arc},
+                 {decaler(gauche_ligne, largeur_arc), bas_arc},
+                 {gauche_ligne, h},
+                 {gauche_ligne, b}},
                 police);
   ajouter_objet("arc",
-                {{droite_ligne - 20, h - bombement}, {droite_ligne, b + bombement}, {droite_ligne, b}, {droite_ligne, h}},
+                {{decaler(droite_ligne, -largeur_arc), haut_arc},
+                 {droite_ligne, bas_arc},
+                 {droite_ligne, b},
+                 {droite_ligne, h}},
                 police);
 }
 

@@ -122,7 +122,7 @@ LigneFormule disposer_integrer(const Contexte& c, const Appel& a, int x, int y) 
     const int xv = argument->cellules[separateur].gauche;
     argument->ajouter_objet("texte;" + variable, {{xv, y}}, c.police);
     // The line ends with "dx": the hidden separator and variable leave no gap.
-    argument->droite = xv + largeur_texte(c.canevas(), c.police, variable);
+    argument->droite = decaler(xv, largeur_texte(c.canevas(), c.police, variable));
   }
   l->concatener(*argument);
   Tpolice symbole = c.police;

@@ -1,38 +1,23 @@
 #pragma once
-// A page of mark-up laid out on an image: the lines, the links, hit testing,
-// the caret and selections, the mouse, printing, and the two edits the page
-// editor makes on the source.
+// A page of mark-up shown on an image: it is laid out at the image's width
+// (mise_en_page.h) and drawn there, printed, and it takes the image's mouse
+// for links, the caret and selections (selection.h); the page editor makes
+// two edits on its source through it.
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "formula/ligne.h"
+#include "formula/mise_en_page.h"
+#include "formula/selection.h"
 
 class BoiteDefilement;
 class Canevas;
 class ImageHote;
 class QPrinter;
 enum class BoutonSouris;
-
-// A place on the page: (line, cell); -1 means none.
-struct Tposition {
-  int ligne = -1;
-  int cellule = -1;
-  bool operator==(const Tposition&) const = default;
-};
-
-// A rectangle of pixels, right and bottom excluded; gauche -1 means none.
-struct Trectangle {
-  int gauche = -1;
-  int haut = -1;
-  int droite = -1;
-  int bas = -1;
-  bool operator==(const Trectangle&) const = default;
-};
 
 class Tformule {
  public:
@@ -45,11 +30,10 @@ class Tformule {
   Tformule(const Tformule&) = delete;
   Tformule& operator=(const Tformule&) = delete;
 
-  // Lays the whole source out again (selection and highlight are dropped).
+  // Lays the whole source out again at the image's width, or at its box's
+  // when it sits in one (selection and highlight are dropped); a page wider
+  // than that widens the image.
   void analyser();
-  // Puts the last line under the previous one (or at y0) and widens the image
-  // to it.
-  void empiler_ligne();
   // Sizes the bitmap to the page and draws it, on `canevas` when given.
   void afficher(Canevas* canevas = nullptr);
   // Prints the page, laid out at the printable width, then lays it out again
@@ -103,16 +87,11 @@ class Tformule {
   Tpolice police;
 
  private:
-  struct Etat;
-  struct Instantane;
-
-  void mettre_en_page(bool suivre_boite);
-  void poser_formule(Etat& etat, int haut, int position, bool fermee);
-  void traiter_balise(Etat& etat, int type, int position, int haut);
-  void appliquer_styles(Etat& etat);
+  // The page's own settings at that width.
+  CadrePage cadre(int largeur) const;
+  void suivre_boite();
   void effacer_surbrillance();
+  // Inverts the rectangle and remembers it as the highlight.
+  void surligner(const Trectangle& r);
   void inverser(const Trectangle& r);
-  bool position_valide(Tposition p) const;
-  std::optional<std::pair<int, int>> bornes_selection() const;
-  const Tcellule* cellule(int ligne, int cellule) const;
 };

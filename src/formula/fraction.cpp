@@ -41,22 +41,27 @@ LigneFormule disposer_fraction(const Contexte& c, const Morceau& m, const expres
   }
   d->ajouter_parentheses_cachees(c.police, paires_den);
 
-  int w = std::max(n->droite, d->droite) - std::min(n->gauche, d->gauche);
+  long long w = static_cast<long long>(std::max(n->droite, d->droite)) - std::min(n->gauche, d->gauche);
   if (est_quotient(numerateur.texte) || est_quotient(denominateur.texte)) {
-    w += 4 * largeur_texte(canevas, c.police, " ");
+    w += 4LL * largeur_texte(canevas, c.police, " ");
   }
   const int barre = std::max(n->bas, y);
   // Centred from x: a part that does not start at x (a negated term starts
   // after its minus's gap) would otherwise stick out past the bar.
-  n->deplacer(x - n->gauche + (w - (n->droite - n->gauche)) / 2, 0);
-  d->deplacer(x - d->gauche + (w - (d->droite - d->gauche)) / 2, 0);
+  const auto centrage = [&](const Tligne& part) {
+    const long long largeur_part = static_cast<long long>(part.droite) - part.gauche;
+    return borner(static_cast<long long>(x) - part.gauche + (w - largeur_part) / 2);
+  };
+  n->deplacer(centrage(*n), 0);
+  d->deplacer(centrage(*d), 0);
+  const int droite_barre = decaler(x, w);
   // The "/" stays as a hidden cell with a right edge of 0: hit testing
   // never finds it.
   n->ajouter_caractere(-1, "/", x, barre, 0, true, false, nom_police(c.police), taille_cellule_operateur,
                        c.police.couleur, c.police.style);
   n->cellules.back().indice_source = texte.origine.indice(barre_oblique);
-  n->ajouter_objet("ligne", {{x, barre}, {x + w, barre}}, c.police);
+  n->ajouter_objet("ligne", {{x, barre}, {droite_barre, barre}}, c.police);
   n->concatener(*d);
-  n->droite = x + w;
+  n->droite = droite_barre;
   return n;
 }

@@ -1,14 +1,10 @@
 #include "formula/ligne.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 #include "formula/balises.h"
-#include "formula/formule.h"
-#include "formula/mise_en_forme.h"
 #include "platform/canevas.h"
-#include "platform/image_hote.h"
 
 namespace {
 
@@ -23,8 +19,7 @@ int taille_police(const Tpolice& police) { return police.taille <= 0 ? 14 : poli
 void Tligne::Assign(const Tligne& source) {
   if (&source == this) return;
   cellules = source.cellules;
-  image = source.image;
-  formule = source.formule;
+  options = source.options;
   alignement = source.alignement;
   objets = source.objets;
   droite = source.droite;
@@ -63,6 +58,9 @@ void Tligne::ajouter_caractere(int index, std::string_view caractere, int g, int
     canevas->police.nom = police;
     hauteur = canevas->TextHeight(" ");
   }
+  g = borner(g);
+  h = borner(h);
+  d = borner(d);
   Tcellule cellule;
   cellule.caractere = std::string(caractere.substr(0, 1));
   cellule.balise = balise;
@@ -140,14 +138,16 @@ void Tligne::deplacer(int dx, int dy) {
     dx = borne(dx, gauche, droite);
     dy = borne(dy, haut, bas);
   }
+  // A hidden cell may lie outside the box: every coordinate is kept within
+  // the limit on its own.
   for (auto& c : cellules) {
-    c.gauche += dx;
-    c.droite += dx;
-    c.haut += dy;
+    c.gauche = decaler(c.gauche, dx);
+    c.droite = decaler(c.droite, dx);
+    c.haut = decaler(c.haut, dy);
   }
   for (auto& o : objets) {
-    for (int& x : o.x) x += dx;
-    for (int& y : o.y) y += dy;
+    for (int& x : o.x) x = decaler(x, dx);
+    for (int& y : o.y) y = decaler(y, dy);
   }
   // An emptied box stays empty: it only ever enters unions.
   if (boite_videe()) return;
@@ -172,9 +172,7 @@ void Tligne::concatener(const Tligne& autre) {
   }
 }
 
-void Tligne::aligner() {
-  if (image == nullptr) return;
-  const int largeur = image->largeur();
+void Tligne::aligner(int largeur) {
   if (alignement == 1) {
     deplacer(static_cast<int>(std::nearbyint((largeur - droite) / 2.0)), 0);
   } else if (alignement == 2) {
@@ -254,10 +252,11 @@ void Tligne::ajouter_objet(std::string_view nature, const std::vector<std::pair<
   objet.nature = std::string(nature);
   objet.police = police;
   for (const auto& [x, y] : points) {
-    objet.x.push_back(x);
-    objet.y.push_back(y);
-    // Saturated: a hidden formula part keeps its box at the int limits.
-    etendre(x, y, x == INT_MAX ? x : x + 1, y == INT_MAX ? y : y + 1);
+    const int px = borner(x);
+    const int py = borner(y);
+    objet.x.push_back(px);
+    objet.y.push_back(py);
+    etendre(px, py, px + 1, py + 1);
   }
   objets.push_back(std::move(objet));
 }

@@ -2,6 +2,7 @@
 // One laid-out line of a page: glyph cells in source order and the drawing
 // primitives of its formulas, with its bounding box.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,8 +13,6 @@
 #include "platform/couleur.h"
 
 class Canevas;
-class ImageHote;
-class Tformule;
 
 // A font handed over by value. An empty name is "MS Sans Serif", a size of 0
 // or less is 14; `style` holds the StylePolice bits.
@@ -23,6 +22,26 @@ struct Tpolice {
   TColor couleur = 0;
   std::uint8_t style = 0;
 };
+
+// Font name and size a police stands for.
+const std::string& nom_police(const Tpolice& police);
+int taille_police(const Tpolice& police);
+
+// How the formulas of a page colour their text.
+struct OptionsFormules {
+  bool fonctions_en_rouge = false;  // function names in red
+  bool coloration = false;          // constants in green, the imaginary unit in red
+};
+
+// Coordinates are kept within this many pixels of 0. Every column of a table
+// is as wide as the widest, so nested tables multiply widths: a short pasted
+// text could otherwise overflow the arithmetic that follows.
+inline constexpr int coordonnee_limite = 1 << 29;
+inline int borner(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, -coordonnee_limite, coordonnee_limite));
+}
+// A coordinate moved by d, kept within the limit.
+inline int decaler(int coordonnee, long long d) { return borner(coordonnee + d); }
 
 struct Tcellule {
   std::string caractere;  // one byte, or empty for an empty cell
@@ -62,12 +81,13 @@ class Tligne {
  public:
   // An empty text gives an empty line whose box is the point (x, y); any
   // other text is a formula laid out at (x, y), its cells numbered from 0 in
-  // the text.
-  Tligne(Tformule* formule, const Tpolice& police, std::string_view texte, int x, int y);
+  // the text. Text is measured on `canevas` (nullptr: nothing has a size).
+  Tligne(Canevas* canevas, const OptionsFormules& options, const Tpolice& police, std::string_view texte, int x,
+         int y);
   // A part of a formula: its characters come from `origine`, and it is
   // `profondeur` layouts deep.
-  Tligne(Tformule* formule, const Tpolice& police, std::string_view texte, int x, int y, const Origine& origine,
-         int profondeur);
+  Tligne(Canevas* canevas, const OptionsFormules& options, const Tpolice& police, std::string_view texte, int x,
+         int y, const Origine& origine, int profondeur);
   virtual ~Tligne() = default;
   Tligne(const Tligne&) = delete;
   Tligne& operator=(const Tligne&) = delete;
@@ -87,8 +107,8 @@ class Tligne {
   void placer_caractere(std::string_view caractere, int x, int haut, const Tpolice& police, bool balise);
   void deplacer(int dx, int dy);
   void concatener(const Tligne& autre);
-  // Moves the line for its alignment within the image's width.
-  void aligner();
+  // Moves the line for its alignment within a page that wide.
+  void aligner(int largeur);
   // The text without its mark-up cells.
   std::string texte_affiche() const;
   // Draws on `canevas`, or on the line's own canvas when it is nullptr.
@@ -113,8 +133,7 @@ class Tligne {
   std::vector<Tcellule> cellules;
   std::vector<Tobjet_graphique> objets;
   std::uint8_t alignement = 0;  // 0 left, 1 centre, 2 right
-  Tformule* formule = nullptr;
-  ImageHote* image = nullptr;
+  OptionsFormules options;
   Canevas* canevas = nullptr;
   std::string texte;  // the cells' characters in order
   int droite = 0;

@@ -4,7 +4,6 @@
 // text are laid out by Tligne's constructor, which picks the routine.
 // Shared by the files of this folder only.
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -15,9 +14,12 @@
 
 class expression;
 
-// Brackets around a text taller than one line are drawn as arcs bulging by
-// this part of the bracketed height.
+// Brackets around a text taller than one line are drawn as arcs this wide,
+// bulging by this part of the bracketed height, at most this many pixels: a
+// bulge in proportion would grow nested tall brackets by 1.4 at each level.
+inline constexpr int largeur_arc = 20;
 inline const double bombement_crochets = std::sqrt(2.0) / 2.0 - 0.5;
+inline constexpr int bombement_maximal = 256;
 // Pixels after the separator of a list or a relation.
 inline constexpr int espace_separateur = 5;
 // Pixels between the columns of a table.
@@ -29,33 +31,26 @@ inline constexpr int taille_cellule_operateur = 14;
 // Nested layouts past this depth lay the rest of their text out as one run
 // of characters: pasted brackets or a huge sum cannot exhaust the stack.
 inline constexpr int profondeur_formule_maximale = 200;
-
-// Coordinates are kept within this many pixels of 0. Every column of a table
-// is as wide as the widest, so nested tables multiply widths: a short pasted
-// text could otherwise overflow the arithmetic that follows.
-inline constexpr int coordonnee_limite = 1 << 29;
-inline int borner(long long v) {
-  return static_cast<int>(std::clamp<long long>(v, -coordonnee_limite, coordonnee_limite));
-}
+// A text longer than this (as long as a whole page may be) is laid out as one
+// run of characters too: every level of a layout copies and parses its text,
+// so the work stays within this length times the depth.
+inline constexpr std::size_t longueur_formule_maximale = 20000;
 
 using LigneFormule = std::unique_ptr<Tligne>;
 
 // What every routine needs besides its text.
 struct Contexte {
-  Tformule* formule = nullptr;
+  Canevas* canevas_de_mesure = nullptr;
+  OptionsFormules options;
   Tpolice police;
   int profondeur = 0;
 
-  Canevas* canevas() const;
-  bool fonctions_en_rouge() const;
-  bool coloration() const;
+  Canevas* canevas() const { return canevas_de_mesure; }
+  bool fonctions_en_rouge() const { return options.fonctions_en_rouge; }
+  bool coloration() const { return options.coloration; }
   // The same layout with another police.
-  Contexte avec_police(const Tpolice& autre) const { return {formule, autre, profondeur}; }
+  Contexte avec_police(const Tpolice& autre) const { return {canevas_de_mesure, options, autre, profondeur}; }
 };
-
-// Font name and size a police stands for.
-const std::string& nom_police(const Tpolice& police);
-int taille_police(const Tpolice& police);
 // Rounded to nearest, ties to even.
 inline int arrondi(double v) { return static_cast<int>(std::nearbyint(v)); }
 

@@ -7,7 +7,7 @@ LigneFormule disposer_separation(const Contexte& c, const Morceau& m, int positi
   LigneFormule l = sous_formule(c, m.partie(0, p), x, y);
   l->placer_caractere(std::string_view(m.texte).substr(p, 1), l->droite, y, c.police, false);
   l->cellules.back().indice_source = m.origine.indice(p);
-  l->droite += espace_separateur;
+  l->droite = decaler(l->droite, espace_separateur);
   l->concatener(*sous_formule(c, m.partie(p + 1), l->droite, y));
   if (crochets) l->entourer(c.police, "[]", false);
   return l;

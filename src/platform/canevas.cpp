@@ -250,8 +250,13 @@ void Canevas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
   const double debut = angle(x3, y3);
   double etendue = angle(x4, y4) - debut;
   if (etendue <= 0) etendue += 360.0;
+  // Antialiased: a tall, narrow arc drawn pixel by pixel breaks into steps
+  // that no longer read as one curve.
+  p->save();
+  p->setRenderHint(QPainter::Antialiasing, true);
   p->setPen(QPen(couleur_qt(couleur_crayon), 1));
   p->drawArc(cadre, static_cast<int>(std::lround(debut * 16)), static_cast<int>(std::lround(etendue * 16)));
+  p->restore();
 }
 
 void Canevas::inverser(int gauche, int haut, int droite, int bas) {

@@ -1,6 +1,6 @@
 #pragma once
-// Formulas laid out alone, at (x0, y0) on the canvas of an empty page, with
-// the function and constants tables in French.
+// Formulas laid out alone, at (x0, y0), measured on a canvas of their own,
+// with the function and constants tables in French.
 
 #include <gtest/gtest.h>
 
@@ -20,15 +20,14 @@ class FormulesDeTest : public ::testing::Test {
   static constexpr int x0 = 10;
   static constexpr int y0 = 40;
 
-  std::unique_ptr<PageDeTest> page = std::make_unique<PageDeTest>("");
+  Canevas canevas;
+  OptionsFormules options_formules;
 
-  // A page whose formulas read the owner's options.
-  void options(bool fonctions_en_rouge, bool coloration) {
-    page = std::make_unique<PageDeTest>("", 600, 0, 0, 0, fonctions_en_rouge, coloration);
-  }
+  // The options the next formulas are laid out with.
+  void options(bool fonctions_en_rouge, bool coloration) { options_formules = {fonctions_en_rouge, coloration}; }
 
   std::unique_ptr<Tligne> disposer(const std::string& texte, const Tpolice& police = police_des_pages()) {
-    return std::make_unique<Tligne>(page->formule.get(), police, texte, x0, y0);
+    return std::make_unique<Tligne>(&canevas, options_formules, police, texte, x0, y0);
   }
 
   static int largeur(std::string_view texte, int taille = 14, const std::string& nom = "MS Sans Serif") {

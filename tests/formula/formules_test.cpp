@@ -82,6 +82,20 @@ TEST_F(Formules, BracketsAroundATallLineBecomeArcs) {
   EXPECT_EQ(arcs[1]->x[1], arcs[1]->x[2]);  // the right one from its bottom to its top
 }
 
+TEST_F(Formules, NestedTallBracketsGrowTheFormulaByAsMuchAtEveryLevel) {
+  // x^x^...^x brackets its base at every level, a base taller than a line:
+  // a bulge in proportion to the height would grow it by 1.4 each time.
+  const auto hauteur_puissances = [&](int nombre) {
+    std::string texte = "x";
+    for (int k = 1; k < nombre; ++k) texte += "^x";
+    const auto l = disposer(texte);
+    return static_cast<long long>(l->bas) - l->haut;
+  };
+  const long long pas = hauteur_puissances(60) - hauteur_puissances(55);
+  EXPECT_GT(pas, 0);
+  EXPECT_EQ(hauteur_puissances(200) - hauteur_puissances(195), pas);
+}
+
 TEST_F(Formules, ANegatedTermAndTheOperatorsStandAQuarterBlankApart) {
   const int s = largeur(" ") / 4;
   const auto moins = disposer("-x");
@@ -176,6 +190,18 @@ TEST_F(Formules, DeepNestingEndsAsPlainTextPastTwoHundredLevels) {
   EXPECT_GT(q_visibles, 0);
   EXPECT_GT(radicaux, 190);
   EXPECT_EQ(q_visibles + radicaux, 300);
+}
+
+TEST_F(Formules, AFormulaFarLongerThanAPageIsPlainText) {
+  const auto quotients = [](int nombre) {
+    std::string texte = "1/2";
+    for (int k = 1; k < nombre; ++k) texte += "+1/2";
+    return texte;
+  };
+  EXPECT_FALSE(objets(*disposer(quotients(100)), "ligne").empty());
+  const auto longue = disposer(quotients(100000));
+  EXPECT_TRUE(objets(*longue, "ligne").empty());
+  EXPECT_EQ(texte_visible(*longue), quotients(100000));
 }
 
 TEST_F(Formules, AFormulaKeepsItsSourceIndicesOnThePage) {

@@ -1,4 +1,6 @@
-// Page layout: cells, styles, links, line breaks, alignment and stacking.
+// Page layout: cells, styles, links, line breaks, alignment and stacking,
+// laid out without a widget; then what the page widget adds (the box's
+// width, the bitmap's cap).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,32 +10,53 @@
 
 namespace {
 
-std::string textes_joints(Tformule& f) {
+std::string textes_joints(const LignesPage& lignes) {
   std::string s;
-  for (const auto& l : f.lignes) s += l->texte;
+  for (const auto& l : lignes) s += l->texte;
   return s;
 }
 
-int nombre_cellules(Tformule& f) {
+int nombre_cellules(const LignesPage& lignes) {
   int n = 0;
-  for (const auto& l : f.lignes) n += static_cast<int>(l->cellules.size());
+  for (const auto& l : lignes) n += static_cast<int>(l->cellules.size());
   return n;
 }
 
-TEST(MiseEnPage, EmptySourceGivesNoLinesAndAClearedImage) {
-  PageDeTest page("");
-  EXPECT_TRUE(page->lignes.empty());
-  page->afficher();
-  EXPECT_TRUE(page.image.bitmap().isNull());
+// Where the text of a line ends: its right, or the left of the blank it ends
+// with (a blank after the last word may hang past the width).
+int fin_du_texte(const Tligne& l) {
+  for (auto c = l.cellules.rbegin(); c != l.cellules.rend(); ++c) {
+    if (!c->cache) return c->caractere == " " ? c->gauche : l.droite;
+  }
+  return l.droite;
+}
+
+// How far the first word of a line reaches from its left.
+int largeur_premier_mot(const Tligne& l) {
+  for (const auto& c : l.cellules) {
+    if (!c.cache && c.caractere == " ") return c.gauche - l.gauche;
+  }
+  return l.droite - l.gauche;
+}
+
+// No blank stands between two visible characters.
+bool un_seul_mot(const Tligne& l) {
+  bool blanc = false;
+  for (const auto& c : l.cellules) {
+    if (c.cache) continue;
+    if (c.caractere != " " && blanc) return false;
+    blanc = c.caractere == " ";
+  }
+  return true;
 }
 
 TEST(MiseEnPage, OneCellPerSourceCharacterAndMarkupHidden) {
   for (const std::string source :
        {"a<B>b</B> c", "<P ALIGN=RIGHT>mot</P><BR>mot2", "{x+1}<BR>{=2}", "x}y", "a{b", "{",
         "<A HREF=5>mot</A> et <FONT COLOR=red>rouge</FONT>\xA8suite", "\\p \\q <mot>", "<P x{y}>z"}) {
-    PageDeTest page(source);
-    EXPECT_EQ(textes_joints(*page), source) << source;
-    EXPECT_EQ(nombre_cellules(*page), static_cast<int>(source.size())) << source;
+    PageSansImage page(source);
+    EXPECT_EQ(textes_joints(page->lignes), source) << source;
+    EXPECT_EQ(nombre_cellules(page->lignes), static_cast<int>(source.size())) << source;
     const std::vector<bool>& masque = page->masque_balises;
     int index = 0;
     for (const auto& l : page->lignes) {
@@ -51,23 +74,23 @@ TEST(MiseEnPage, OneCellPerSourceCharacterAndMarkupHidden) {
 
 TEST(MiseEnPage, StyleTagsToggle) {
   {
-    PageDeTest page("<B>a</B>b");
+    PageSansImage page("<B>a</B>b");
     EXPECT_EQ(page.cellule(0, 3).style, style_gras);
     EXPECT_EQ(page.cellule(0, 8).style, 0);
   }
   {
-    PageDeTest page("<B>a<B>b");
+    PageSansImage page("<B>a<B>b");
     EXPECT_EQ(page.cellule(0, 3).style, style_gras);
     EXPECT_EQ(page.cellule(0, 7).style, 0);
   }
   {
-    PageDeTest page("<U>a</U>b</U>c");
+    PageSansImage page("<U>a</U>b</U>c");
     EXPECT_EQ(page.cellule(0, 3).style, style_souligne);
     EXPECT_EQ(page.cellule(0, 8).style, 0);
     EXPECT_EQ(page.cellule(0, 13).style, style_souligne);
   }
   {
-    PageDeTest page("<I>a</I><S>b</S>");
+    PageSansImage page("<I>a</I><S>b</S>");
     EXPECT_EQ(page.cellule(0, 3).style, style_italique);
     EXPECT_EQ(page.cellule(0, 11).style, style_barre);
   }
@@ -75,11 +98,11 @@ TEST(MiseEnPage, StyleTagsToggle) {
 
 TEST(MiseEnPage, FontColourAndLinks) {
   {
-    PageDeTest page("<FONT COLOR=#0000FF>a</FONT>b", 600, 0, 0, 0x123456);
+    PageSansImage page("<FONT COLOR=#0000FF>a</FONT>b", 600, 0, 0, 0x123456);
     EXPECT_EQ(page.cellule(0, 20).couleur, 0xFF0000u);
     EXPECT_EQ(page.cellule(0, 28).couleur, 0x123456u);
   }
-  PageDeTest page("<A HREF=5>mot</A>");
+  PageSansImage page("<A HREF=5>mot</A>");
   for (int c = 10; c < 13; ++c) {
     EXPECT_EQ(page.cellule(0, c).couleur, 0xFF0000u);
     EXPECT_EQ(page.cellule(0, c).style & style_souligne, style_souligne);
@@ -92,27 +115,27 @@ TEST(MiseEnPage, FontColourAndLinks) {
 }
 
 TEST(MiseEnPage, AlignmentMovesTheLineItEndsOn) {
-  PageDeTest gauche("mot");
+  PageSansImage gauche("mot");
   const int droite = gauche.ligne(0).droite;
   {
-    PageDeTest page("<P ALIGN=RIGHT>mot</P><BR>mot2");
+    PageSansImage page("<P ALIGN=RIGHT>mot</P><BR>mot2");
     ASSERT_EQ(page.nombre_lignes(), 2u);
     EXPECT_EQ(page.ligne(0).droite, 600);
     EXPECT_EQ(page.cellule(0, 15).gauche, 600 - droite);
     EXPECT_EQ(page.ligne(1).gauche, 0);
   }
   {
-    PageDeTest page("<P ALIGN=center>mot");
+    PageSansImage page("<P ALIGN=center>mot");
     EXPECT_EQ(page.ligne(0).droite, droite);
   }
   {
-    PageDeTest page("<P ALIGN=CENTER>mot");
+    PageSansImage page("<P ALIGN=CENTER>mot");
     EXPECT_EQ(page.cellule(0, 16).gauche, static_cast<int>(std::nearbyint((600 - droite) / 2.0)));
   }
 }
 
 TEST(MiseEnPage, LinesStackFromTheOriginWithoutGaps) {
-  PageDeTest page("un<BR>deux\xA8trois<BR><BR>quatre", 600, 5, 7);
+  PageSansImage page("un<BR>deux\xA8trois<BR><BR>quatre", 600, 5, 7);
   ASSERT_EQ(page.nombre_lignes(), 5u);
   EXPECT_EQ(page.ligne(0).haut, 7);
   EXPECT_EQ(page.cellule(0, 0).gauche, 5);
@@ -125,22 +148,45 @@ TEST(MiseEnPage, LinesStackFromTheOriginWithoutGaps) {
 }
 
 TEST(MiseEnPage, BreaksOnlyAfterABlankOrAForcedBreak) {
-  PageDeTest large("motsansblanc");
+  PageSansImage large("motsansblanc");
   const int largeur_mot = large.ligne(0).droite;
-  PageDeTest page("motsansblanc", largeur_mot / 2);
+  PageSansImage page("motsansblanc", largeur_mot / 2);
   ASSERT_EQ(page.nombre_lignes(), 1u);
-  EXPECT_EQ(page.image.largeur(), largeur_mot);
-  PageDeTest formules("{x+1}<BR>{=2}");
+  EXPECT_EQ(page->largeur, largeur_mot);
+  PageSansImage formules("{x+1}<BR>{=2}");
   ASSERT_EQ(formules.nombre_lignes(), 2u);
   EXPECT_EQ(formules.ligne(0).texte, "{x+1}<BR>");
 }
 
+// At every width up to the text's own: a line holds as many words as fit
+// (the next line's first word would not), holds more than one only when
+// they fit, and the text stays on one line exactly from its own width on.
+TEST(MiseEnPage, LinesBreakAtTheLastBlankThatFitsAtEveryWidth) {
+  for (const std::string source :
+       {"aa bb cc", "un deux trois quatre cinq", "<B>aa</B> bb <I>cc</I>", "aa bb {x+1}", "aa bb {x/2",
+        "{1/x} {2*(1/x+1)} y"}) {
+    const int largeur_du_texte = PageSansImage(source).ligne(0).droite;
+    for (int largeur = 1; largeur <= largeur_du_texte + 2; ++largeur) {
+      PageSansImage page(source, largeur);
+      const std::string lieu = source + " at " + std::to_string(largeur) + " pixels";
+      ASSERT_EQ(page.nombre_lignes() == 1, largeur >= largeur_du_texte) << lieu;
+      for (std::size_t l = 0; l < page.nombre_lignes(); ++l) {
+        const Tligne& ligne = page.ligne(l);
+        EXPECT_TRUE(fin_du_texte(ligne) <= largeur || un_seul_mot(ligne)) << lieu << ", line " << l;
+        if (l + 1 < page.nombre_lignes()) {
+          EXPECT_GT(ligne.droite + largeur_premier_mot(page.ligne(l + 1)), largeur) << lieu << ", line " << l;
+        }
+      }
+    }
+  }
+}
+
 TEST(MiseEnPage, WrappedTextKeepsTheStylesOfItsPlace) {
   const std::string source = "<B>un deux trois</B> quatre";
-  PageDeTest large(source);
+  PageSansImage large(source);
   // The width ends just after "deux ": "trois" goes to the next line.
   const int largeur = large.cellule(0, 10).droite + 2;
-  PageDeTest page(source, largeur);
+  PageSansImage page(source, largeur);
   ASSERT_EQ(page.nombre_lignes(), 3u);
   EXPECT_EQ(page.ligne(0).texte, "<B>un deux ");
   EXPECT_EQ(page.ligne(1).texte, "trois</B> ");
@@ -151,8 +197,8 @@ TEST(MiseEnPage, WrappedTextKeepsTheStylesOfItsPlace) {
 
 TEST(MiseEnPage, AWrappedLinkIsOneLinkEndingAtItsLastCell) {
   const std::string source = "<A HREF=7>un deux trois</A>";
-  PageDeTest large(source);
-  PageDeTest page(source, large.cellule(0, 17).droite + 2);
+  PageSansImage large(source);
+  PageSansImage page(source, large.cellule(0, 17).droite + 2);
   ASSERT_EQ(page.nombre_lignes(), 2u);
   ASSERT_EQ(page->liens.size(), 1u);
   const Tlien& lien = page->liens[0];
@@ -164,25 +210,25 @@ TEST(MiseEnPage, AWrappedLinkIsOneLinkEndingAtItsLastCell) {
 
 TEST(MiseEnPage, TheLastCharacterKeepsItsStyleAndAClosingFormulaIsAligned) {
   {
-    PageDeTest page("<B>abc");
+    PageSansImage page("<B>abc");
     EXPECT_EQ(page.cellule(0, 5).style, style_gras);
   }
-  PageDeTest page("<P ALIGN=CENTER>a{x+1}");
+  PageSansImage page("<P ALIGN=CENTER>a{x+1}");
   const Tligne& l = page.ligne(0);
   const int marge_gauche = page.cellule(0, 16).gauche;
   EXPECT_LE(std::abs((600 - l.droite) - marge_gauche), 1);
 }
 
 TEST(MiseEnPage, BoldTextIsMeasuredBold) {
-  PageDeTest normal("WWW");
-  PageDeTest gras("<B>WWW</B>");
+  PageSansImage normal("WWW");
+  PageSansImage gras("<B>WWW</B>");
   const Tcellule& w = gras.cellule(0, 3);
   EXPECT_GT(w.droite - w.gauche, normal.cellule(0, 0).droite - normal.cellule(0, 0).gauche);
   EXPECT_EQ(gras.cellule(0, 4).gauche, w.droite);
 }
 
 TEST(MiseEnPage, SymbolCharactersAndStrayMarkup) {
-  PageDeTest page("\\p\\q<mot>");
+  PageSansImage page("\\p\\q<mot>");
   EXPECT_TRUE(page.cellule(0, 0).cache);
   EXPECT_EQ(page.cellule(0, 1).police, "Symbol");
   EXPECT_FALSE(page.cellule(0, 1).cache);
@@ -190,15 +236,37 @@ TEST(MiseEnPage, SymbolCharactersAndStrayMarkup) {
   for (int c = 4; c < 9; ++c) EXPECT_FALSE(page.cellule(0, c).cache) << c;
   // A brace that closes nothing is one hidden cell; a formula left open at
   // the end is laid out as if closed.
-  PageDeTest accolade("a}b{c");
+  PageSansImage accolade("a}b{c");
   EXPECT_EQ(accolade.ligne(0).texte, "a}b{c");
   EXPECT_TRUE(accolade.cellule(0, 1).cache && accolade.cellule(0, 1).balise);
   EXPECT_FALSE(accolade.cellule(0, 4).cache);
 }
 
 TEST(MiseEnPage, ABraceEndingAnOpenTagStillLaysOutItsFormula) {
-  PageDeTest page("<P x{y}>z");
+  PageSansImage page("<P x{y}>z");
   EXPECT_EQ(page.ligne(0).texte, "<P x{y}>z");
+}
+
+TEST(MiseEnPage, ATextPastTheLengthBoundIsCutAndEndsWithTheMark) {
+  std::string mots;
+  while (mots.size() <= longueur_page_maximale) mots += "un <B>mot</B> {x/2} ";
+  const std::string_view gardee = std::string_view(mots).substr(0, longueur_page_maximale);
+  PageSansImage page(mots);
+  const Tligne& marque = page.ligne(page.nombre_lignes() - 1);
+  EXPECT_EQ(marque.texte, marque_de_coupure);
+  for (const auto& c : marque.cellules) EXPECT_TRUE(c.indice_source == -1 && !c.cache);
+  EXPECT_EQ(marque.haut, page.ligne(page.nombre_lignes() - 2).bas);
+  page->lignes.pop_back();
+  EXPECT_TRUE(indices_source_coherents(gardee, page->lignes, page->masque_balises));
+  PageSansImage entiere(gardee);
+  EXPECT_NE(entiere.ligne(entiere.nombre_lignes() - 1).texte, marque_de_coupure);
+}
+
+TEST(MiseEnPage, EmptySourceGivesNoLinesAndAClearedImage) {
+  PageDeTest page("");
+  EXPECT_TRUE(page->lignes.empty());
+  page->afficher();
+  EXPECT_TRUE(page.image.bitmap().isNull());
 }
 
 TEST(MiseEnPage, AScrollBoxGivesItsWidthAndLaysOutAgainOnResize) {
@@ -237,14 +305,14 @@ TEST(MiseEnPage, TheLayoutIsNotCappedButTheBitmapIs) {
 }
 
 TEST(Tligne, AssignCopiesAllButTheCanvasAndConcatenatesJoinBoxes) {
-  PageDeTest page("ab");
-  Tligne copie(page.formule.get(), police_des_pages(), "", 50, 60);
+  PageSansImage page("ab");
+  Tligne copie(&page.canevas, {}, police_des_pages(), "", 50, 60);
   copie.canevas = nullptr;
   copie.Assign(page.ligne(0));
   EXPECT_EQ(copie.texte, "ab");
   EXPECT_EQ(copie.droite, page.ligne(0).droite);
   EXPECT_EQ(copie.canevas, nullptr);
-  Tligne autre(page.formule.get(), police_des_pages(), "xy", 200, 30);
+  Tligne autre(&page.canevas, {}, police_des_pages(), "xy", 200, 30);
   page.ligne(0).concatener(autre);
   EXPECT_EQ(page.ligne(0).texte, "abxy");
   EXPECT_EQ(page.ligne(0).droite, autre.droite);

@@ -1,5 +1,5 @@
 #pragma once
-// A page laid out on an off-screen image, for the renderer's tests.
+// Pages for the renderer's tests: laid out alone, or on an off-screen image.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,9 @@
 #include "engine/fonctions_usuelles.h"
 #include "engine/traduction_fonctions.h"
 #include "formula/formule.h"
+#include "formula/mise_en_page.h"
 #include "localisation/choix_langue.h"
+#include "platform/canevas.h"
 #include "platform/image_hote.h"
 
 // The function and constants tables in a language (1 English, 0 French), as
@@ -26,6 +28,19 @@ inline void preparer_tables(int langue) {
 
 // The font of the program's pages.
 inline Tpolice police_des_pages(TColor couleur = 0) { return Tpolice{"MS Sans Serif", 14, couleur, 0}; }
+
+// A page laid out without any widget, measured on a canvas of its own.
+struct PageSansImage {
+  Canevas canevas;
+  PageDisposee page;
+
+  explicit PageSansImage(std::string_view source, int largeur = 600, int x = 0, int y = 0, TColor couleur = 0)
+      : page(mettre_en_page(source, CadrePage{&canevas, {}, police_des_pages(couleur), largeur, x, y})) {}
+  PageDisposee* operator->() { return &page; }
+  Tligne& ligne(std::size_t l) { return *page.lignes.at(l); }
+  Tcellule& cellule(std::size_t l, std::size_t c) { return page.lignes.at(l)->cellules.at(c); }
+  std::size_t nombre_lignes() const { return page.lignes.size(); }
+};
 
 struct PageDeTest {
   ImageHote image;
@@ -48,11 +63,12 @@ struct PageDeTest {
 // character; indices only grow along the page, so none appears twice;
 // mark-up cells are hidden; and the only characters without a cell are the
 // brackets, braces and ";" that formulas lay out as drawing.
-inline ::testing::AssertionResult indices_source_coherents(const Tformule& f) {
-  std::vector<bool> vu(f.source.size(), false);
+inline ::testing::AssertionResult indices_source_coherents(std::string_view source, const LignesPage& lignes,
+                                                           const std::vector<bool>& masque_balises) {
+  std::vector<bool> vu(source.size(), false);
   int precedent = -1;
-  for (std::size_t l = 0; l < f.lignes.size(); ++l) {
-    const Tligne& ligne = *f.lignes[l];
+  for (std::size_t l = 0; l < lignes.size(); ++l) {
+    const Tligne& ligne = *lignes[l];
     for (std::size_t c = 0; c < ligne.cellules.size(); ++c) {
       const Tcellule& cellule = ligne.cellules[c];
       const int i = cellule.indice_source;
@@ -60,11 +76,11 @@ inline ::testing::AssertionResult indices_source_coherents(const Tformule& f) {
       const auto lieu = [&] {
         return " at cell (" + std::to_string(l) + ", " + std::to_string(c) + "), index " + std::to_string(i);
       };
-      if (static_cast<std::size_t>(i) >= f.source.size() || cellule.caractere != f.source.substr(i, 1)) {
+      if (static_cast<std::size_t>(i) >= source.size() || cellule.caractere != source.substr(i, 1)) {
         return ::testing::AssertionFailure() << "wrong character" << lieu();
       }
       if (i <= precedent) return ::testing::AssertionFailure() << "index out of order" << lieu();
-      if (f.masque_balises[static_cast<std::size_t>(i)] && !(cellule.cache && cellule.balise)) {
+      if (masque_balises[static_cast<std::size_t>(i)] && !(cellule.cache && cellule.balise)) {
         return ::testing::AssertionFailure() << "visible mark-up" << lieu();
       }
       precedent = i;
@@ -72,9 +88,13 @@ inline ::testing::AssertionResult indices_source_coherents(const Tformule& f) {
     }
   }
   for (std::size_t i = 0; i < vu.size(); ++i) {
-    if (!vu[i] && std::string_view("()[]{};").find(f.source[i]) == std::string_view::npos) {
-      return ::testing::AssertionFailure() << "no cell for source index " << i << " '" << f.source[i] << "'";
+    if (!vu[i] && std::string_view("()[]{};").find(source[i]) == std::string_view::npos) {
+      return ::testing::AssertionFailure() << "no cell for source index " << i << " '" << source[i] << "'";
     }
   }
   return ::testing::AssertionSuccess();
+}
+
+inline ::testing::AssertionResult indices_source_coherents(const Tformule& f) {
+  return indices_source_coherents(f.source, f.lignes, f.masque_balises);
 }
