@@ -141,6 +141,8 @@ TEST_F(Comptes, AWrongPasswordLogsNobodyInAndALegacyPasswordIsHashedAtLogin) {
   EXPECT_TRUE(utilisateur_courant.empty());
   EXPECT_TRUE(fichier_compte.empty());
   EXPECT_EQ(lire("abc.cpt"), "[Utilisateur]\r\npassword=abc\r\nclasse=6\r\n");
+  afficher_invitation_connexion();  // the dialog closed with nobody logged in
+  EXPECT_EQ(ecran_.pages, std::vector<std::string>{catalogue_textes.txt_charger_compte_cliquez});
 
   ASSERT_TRUE(verifier_compte("ABC", "abc"));  // names compare without regard to case
   EXPECT_EQ(utilisateur_courant, "abc");
@@ -164,6 +166,8 @@ TEST_F(Comptes, TheWelcomeElidesBeforeAVowelOrH) {
   EXPECT_EQ(ecran_.pages.back().rfind("Hello, <FONT COLOR=green>Anne</FONT>", 0), 0u);
   EXPECT_NE(ecran_.pages.back().find("selected </FONT>: " + resume_selection + "."), std::string::npos);
   EXPECT_EQ(resume_selection.rfind("Introduction to equations' resolution (level 1)", 0), 0u);
+  ASSERT_TRUE(verifier_compte("coordinatrixel", "klom"));  // French in both languages
+  EXPECT_EQ(ecran_.pages.back().rfind("Vous \xEAtes connect\xE9 en tant qu'<FONT COLOR=green>coordinatrixel", 0), 0u);
 }
 
 TEST_F(Comptes, TheSummaryKeepsEqualThemesOfDifferentLevels) {
