@@ -60,7 +60,7 @@ void preparer() {
 // The path of a valid name is a file directly inside the folder.
 void verifier_chemin(std::string_view nom) {
   const auto chemin = chemin_compte(nom);
-  if (chemin.has_value() != nom_compte_valide(nom)) abort();
+  if (chemin.has_value() && !nom_compte_valide(nom)) abort();
   if (!chemin) return;
   const std::filesystem::path p(*chemin);
   if (p.parent_path() != dossier || p.filename() == ".." || p.filename() == "." ||

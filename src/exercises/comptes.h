@@ -49,8 +49,8 @@ std::string nom_compte_nettoye(std::string_view nom);
 bool nom_compte_valide(std::string_view nom);
 bool est_nom_gestionnaire(std::string_view nom);
 // Path of the account's file in dossier_parametres; nothing for an invalid
-// name. The file of a listed account whose name differs only in case is
-// the one given.
+// name or a symbolic link (it could lead out of the folder). The file of a
+// listed account whose name differs only in case is the one given.
 std::optional<std::string> chemin_compte(std::string_view nom);
 // The accounts of the folder: file names less ".cpt", invalid names left
 // out, sorted without regard to case.

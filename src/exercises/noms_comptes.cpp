@@ -75,7 +75,10 @@ bool est_nom_gestionnaire(std::string_view nom) { return meme_nom(nom_compte_net
 std::optional<std::string> chemin_compte(std::string_view nom) {
   if (!nom_compte_valide(nom)) return {};
   const std::string nom_fichier = compte_existant(nom).value_or(nom_compte_nettoye(nom));
-  return dossier_parametres + vers_utf8(nom_fichier) + std::string(extension_compte);
+  std::string chemin = dossier_parametres + vers_utf8(nom_fichier) + std::string(extension_compte);
+  std::error_code erreur;
+  if (std::filesystem::is_symlink(chemin, erreur)) return {};
+  return chemin;
 }
 
 std::vector<std::string> lister_comptes() {

@@ -53,6 +53,7 @@ TEST_F(NomsComptes, ListsValidNamesSortedWithoutRegardToCase) {
   EXPECT_EQ(chemin_compte("\xC9lise"), dossier_parametres + "\xC3\xA9lise.cpt");
   EXPECT_EQ(chemin_compte("Nouveau"), dossier_parametres + "Nouveau.cpt");
   EXPECT_EQ(chemin_compte("../x"), std::nullopt);
+  EXPECT_EQ(chemin_compte("lien"), std::nullopt);
 }
 
 TEST(MotDePasse, HashesWithArgon2idAndKeepsLegacyTextsExact) {
