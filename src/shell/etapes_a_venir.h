@@ -1,18 +1,9 @@
 #pragma once
-// Steps of start-up and of the main window that do nothing: the exercise
-// catalogue holds no entry, the version check and the network proxy make no
-// request. Each keeps its place in the order of start-up.
+// Steps of start-up and of the main window that do nothing: the version check
+// and the network proxy make no request. Each keeps its place in the order of
+// start-up.
 
 #include <string>
-#include <vector>
-
-// The exercise catalogue, loaded at start-up and again in the language once
-// the catalogue of texts is filled; it stays empty.
-void charger_exercices();
-// Highest index of the catalogue: 0, as it holds nothing.
-int dernier_indice_exercices();
-// The themes of the catalogue's entries, in catalogue order: none.
-std::vector<std::string> themes_exercices();
 
 // The server's reply to the version check, kept for the run; empty, as no
 // request is sent.

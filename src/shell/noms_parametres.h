@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "platform/ini/noms_utilisateurs.h"
+
 namespace parametres {
 
 namespace section {
@@ -19,7 +21,6 @@ inline constexpr std::string_view Options_graphiques = "Options_graphiques";
 inline constexpr std::string_view Internet = "Internet";
 inline constexpr std::string_view outils = "Outils";
 inline constexpr std::string_view Exercices = "Exercices";
-inline constexpr std::string_view utilisateurs = "Utilisateurs";
 }  // namespace section
 
 namespace cle {
@@ -69,8 +70,7 @@ inline constexpr std::string_view En_calcul = "En_calcul";
 // [Exercices]
 inline constexpr std::string_view Aide = "Aide";
 
-// [Utilisateurs]: the file name of the account opened without a login.
-inline constexpr std::string_view defaut = "Defaut";
+// [Utilisateurs] Defaut: platform/ini/noms_utilisateurs.h.
 }  // namespace cle
 
 }  // namespace parametres

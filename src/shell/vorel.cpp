@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include "engine/fonctions_usuelles.h"
+#include "exercises/catalogue_exercices.h"
 #include "exercises/presentation.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "engine/fonctions_usuelles.h"
+#include "exercises/catalogue_exercices.h"
 #include "localisation/catalogue.h"
 #include "platform/aide_contextuelle_qt.h"
 #include "platform/chart/chart.h"
@@ -237,8 +238,12 @@ TEST_F(Programme, TheHomePageListsTheCategoriesOnce) {
       "Bienvenue sur Pralinore\r\n\r\nPralinore contient plus de 58 fonctions math\xE9matiques organis\xE9"
       "es en cat\xE9gorie : Fonctions usuelles, Calcul formel, ";
   EXPECT_EQ(texte.substr(0, debut.size()), debut);
-  EXPECT_EQ(texte, texte_accueil(*fonctions_usuelles, 0, {}));
+  EXPECT_EQ(texte, texte_accueil(*fonctions_usuelles, dernier_indice_exercices(), themes_exercices()));
   EXPECT_EQ(texte.find("Calcul formel", debut.size()), std::string::npos);  // listed once
+  EXPECT_NE(texte.find("134 types d'exercices pour le coll\xE8ge et le lyc\xE9"
+                       "e traitant des th\xE8mes suivants: Initiation \xE0 la r\xE9solution d'\xE9quations, "
+                       "Nombres relatifs et rep\xE9rages, "),
+            std::string::npos);
 }
 
 TEST_F(Programme, ModulesAreHiddenWhileTheConfigurationDialogShows) {
