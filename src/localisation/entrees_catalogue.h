@@ -113,6 +113,10 @@
   X(txt_modifier_creer_compte) \
   X(txt_connexion) \
   X(txt_gestionnaire_compte) \
+  X(txt_nom_compte_invalide) \
+  X(txt_supprimer_gestionnaire) \
+  X(txt_compte_va_supprime) \
+  X(txt_compte_non_enregistre) \
   X(txt_fonctions_usuelles) \
   X(txt_calcul_formel) \
   X(txt_calcul_matriciel) \
