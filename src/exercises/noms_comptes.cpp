@@ -113,8 +113,8 @@ std::string nom_compte_propose(const std::vector<std::string>& comptes) {
 int indice_classe(std::string_view texte) {
   const std::string nom = en_minuscules(nom_compte_nettoye(texte));
   for (std::size_t i = 0; i < classes_enregistrees.size(); ++i) {
-    if (nom == en_minuscules(classes_enregistrees[i]) || nom == std::string(prefixe_niveau_anglais) + texte_entier(static_cast<std::int64_t>(i) + 1))
-      return static_cast<int>(i);
+    const std::string anglais = std::string(prefixe_niveau_anglais) + texte_entier(static_cast<std::int64_t>(i) + 1);
+    if (nom == en_minuscules(classes_enregistrees[i]) || nom == anglais) return static_cast<int>(i);
   }
   return -1;
 }
