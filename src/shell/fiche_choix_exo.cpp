@@ -28,16 +28,18 @@ TFiche_choix_exo* Fiche_choix_exo = nullptr;
 
 namespace {
 
+Fabrique fabrique("TFiche_choix_exo");
+
 // A password box: what is typed never shows.
-QLineEdit* zone_mot_de_passe(Fabrique& f, QWidget* parent, const char* nom) {
-  QLineEdit* zone = f.zone_texte(parent, nom);
+QLineEdit* zone_mot_de_passe(QWidget* parent, const char* nom) {
+  QLineEdit* zone = fabrique.zone_texte(parent, nom);
   zone->setEchoMode(QLineEdit::Password);
   return zone;
 }
 
 // Enter goes to the handlers, never to a default button of the dialog.
-QPushButton* bouton_simple(Fabrique& f, QWidget* parent, const char* nom) {
-  QPushButton* b = f.bouton(parent, nom);
+QPushButton* bouton_simple(QWidget* parent, const char* nom) {
+  QPushButton* b = fabrique.bouton(parent, nom);
   b->setAutoDefault(false);
   return b;
 }
@@ -51,11 +53,10 @@ bool est_touche_entree(const QEvent* evenement) {
 }  // namespace
 
 TFiche_choix_exo::TFiche_choix_exo(QWidget* parent) : QDialog(parent) {
-  Fabrique f("TFiche_choix_exo");
-  f.titrer(this);
+  fabrique.titrer(this);
   setWindowFlag(Qt::WindowStaysOnTopHint);
   auto* disposition = new QVBoxLayout(this);
-  PCcompte = f.creer<QTabWidget>(this, "PCcompte");
+  PCcompte = fabrique.creer<QTabWidget>(this, "PCcompte");
   disposition->addWidget(PCcompte);
   creer_connexion();
   creer_creation();
@@ -64,46 +65,44 @@ TFiche_choix_exo::TFiche_choix_exo(QWidget* parent) : QDialog(parent) {
 }
 
 void TFiche_choix_exo::creer_connexion() {
-  Fabrique f("TFiche_choix_exo");
-  TSconnexion = f.page(PCcompte, "TSconnexion");
+  TSconnexion = fabrique.page(PCcompte, "TSconnexion");
   auto* login = new QFormLayout(TSconnexion);
-  Listedcomptes = f.creer<QComboBox>(TSconnexion, "Listedcomptes");
-  Tmot_de_passe = zone_mot_de_passe(f, TSconnexion, "Tmot_de_passe");
-  CBcompte_defaut = f.case_a_cocher(TSconnexion, "CBcompte_defaut");
-  VALIDER = bouton_simple(f, TSconnexion, "VALIDER");
-  Bnouveau_compte = bouton_simple(f, TSconnexion, "Bnouveau_compte");
-  login->addRow(f.etiquette(TSconnexion, "Nom"), Listedcomptes);
-  login->addRow(f.etiquette(TSconnexion, "Label6"), Tmot_de_passe);
+  Listedcomptes = fabrique.creer<QComboBox>(TSconnexion, "Listedcomptes");
+  Tmot_de_passe = zone_mot_de_passe(TSconnexion, "Tmot_de_passe");
+  CBcompte_defaut = fabrique.case_a_cocher(TSconnexion, "CBcompte_defaut");
+  VALIDER = bouton_simple(TSconnexion, "VALIDER");
+  Bnouveau_compte = bouton_simple(TSconnexion, "Bnouveau_compte");
+  login->addRow(fabrique.etiquette(TSconnexion, "Nom"), Listedcomptes);
+  login->addRow(fabrique.etiquette(TSconnexion, "Label6"), Tmot_de_passe);
   login->addRow(CBcompte_defaut);
   login->addRow(VALIDER);
   login->addRow(Bnouveau_compte);
 }
 
 void TFiche_choix_exo::creer_creation() {
-  Fabrique f("TFiche_choix_exo");
-  TScreation = f.page(PCcompte, "TScreation");
+  TScreation = fabrique.page(PCcompte, "TScreation");
   auto* page = new QVBoxLayout(TScreation);
   auto* outils = new QHBoxLayout;
-  Tbnouveau = f.bouton_outil(TScreation, "Tbnouveau");
-  Tbmodifier = f.bouton_outil(TScreation, "Tbmodifier");
-  Tbsupprimer = f.bouton_outil(TScreation, "Tbsupprimer");
+  Tbnouveau = fabrique.bouton_outil(TScreation, "Tbnouveau");
+  Tbmodifier = fabrique.bouton_outil(TScreation, "Tbmodifier");
+  Tbsupprimer = fabrique.bouton_outil(TScreation, "Tbsupprimer");
   for (QToolButton* b : {Tbnouveau, Tbmodifier, Tbsupprimer}) outils->addWidget(b);
   outils->addStretch();
   page->addLayout(outils);
 
   auto* compte = new QFormLayout;
-  Compte = f.creer<QComboBox>(TScreation, "Compte");
+  Compte = fabrique.creer<QComboBox>(TScreation, "Compte");
   Compte->setEditable(true);
-  Classe = f.creer<QComboBox>(TScreation, "Classe");
-  Mot_de_passe = zone_mot_de_passe(f, TScreation, "Mot_de_passe");
-  compte->addRow(f.etiquette(TScreation, "Label1"), Compte);
-  compte->addRow(f.etiquette(TScreation, "Label3"), Classe);
-  compte->addRow(f.etiquette(TScreation, "Label2"), Mot_de_passe);
+  Classe = fabrique.creer<QComboBox>(TScreation, "Classe");
+  Mot_de_passe = zone_mot_de_passe(TScreation, "Mot_de_passe");
+  compte->addRow(fabrique.etiquette(TScreation, "Label1"), Compte);
+  compte->addRow(fabrique.etiquette(TScreation, "Label3"), Classe);
+  compte->addRow(fabrique.etiquette(TScreation, "Label2"), Mot_de_passe);
   page->addLayout(compte);
 
   auto* bas = new QHBoxLayout;
-  Creer = bouton_simple(f, TScreation, "Creer");
-  Bquitter = bouton_simple(f, TScreation, "Bquitter");
+  Creer = bouton_simple(TScreation, "Creer");
+  Bquitter = bouton_simple(TScreation, "Bquitter");
   bas->addStretch();
   bas->addWidget(Creer);
   bas->addWidget(Bquitter);
@@ -136,7 +135,6 @@ void TFiche_choix_exo::FormCreate() {
 void TFiche_choix_exo::demarrer_session() {
   const Tdebut_session debut = ::demarrer_session(*ini_principal);
   if (debut.issue == Eissue_session::compte_par_defaut) return;
-  lister_comptes();
   if (debut.issue == Eissue_session::creation) {
     Bnouveau_compteClick();
   } else {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTabWidget>
@@ -165,6 +166,11 @@ TEST_F(DialogueComptes, AWrongPasswordLeavesNobodyLoggedInAndTheRightOneWelcomes
     EXPECT_TRUE(utilisateur_courant.empty());
     EXPECT_TRUE(d().Tmot_de_passe->text().isEmpty());  // never kept
   }
+  d().Tmot_de_passe->setText("abd");
+  QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(d().Tmot_de_passe, &entree);  // Enter in the password box logs in
+  EXPECT_EQ(invites(), Textes{catalogue_textes.txt_mot_passe_incorrect});
+
   connecter("Anne", "abc");
   EXPECT_EQ(utilisateur_courant, "Anne");
   EXPECT_EQ(connexion1(), "Fermer la session Anne");
