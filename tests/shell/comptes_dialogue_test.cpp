@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -17,6 +18,7 @@
 #include "exercises/comptes.h"
 #include "exercises/presentation.h"
 #include "localisation/catalogue.h"
+#include "localisation/choix_langue.h"
 #include "platform/texte_qt.h"
 #include "programme_de_test.h"
 #include "shell/fiche_choix_exo.h"
@@ -194,11 +196,39 @@ TEST_F(DialogueComptes, ClosingTheSessionOffersTheLoginAndClosingTheDialogAsksTo
   EXPECT_EQ(d().PCcompte->currentWidget(), d().TSconnexion);
   EXPECT_EQ(texte_exercice, catalogue_textes.txt_charger_compte_cliquez);
 
+  d().PCcompte->setCurrentWidget(d().TScreation);
+  texte_exercice.clear();
+  f().ANouveau_compte->trigger();  // nobody logged in: the login page, closed unused
+  EXPECT_EQ(d().PCcompte->currentWidget(), d().TSconnexion);
+  EXPECT_EQ(invites(), Textes{"TFiche_choix_exo"});
+  EXPECT_EQ(texte_exercice, catalogue_textes.txt_charger_compte_cliquez);
+
   texte_exercice.clear();
   EXPECT_TRUE(d().FormCloseQuery());
-  d().ouvrir(false);
+  f().Gestionnaire_de_compte->trigger();  // without modality
+  EXPECT_TRUE(d().isVisible());
+  EXPECT_TRUE(invites().empty());
   d().BquitterClick();
+  EXPECT_FALSE(d().isVisible());
   EXPECT_EQ(texte_exercice, catalogue_textes.txt_charger_compte_cliquez);
+}
+
+TEST_F(DialogueComptes, TheEnglishInterfaceNamesTheButtonsAndStoresTheLevelInFrench) {
+  ASSERT_TRUE(demarrer());
+  choisir_langue(1);
+  const std::pair<QAbstractButton*, const char*> boutons[] = {
+      {d().Tbnouveau, "New"}, {d().Tbmodifier, "Modify"}, {d().Tbsupprimer, "Delete"}, {d().Bquitter, "QUIT"}};
+  for (const auto& [bouton, libelle] : boutons) EXPECT_EQ(bouton->text(), libelle);
+  d().Bnouveau_compteClick();
+  d().Compte->setEditText("Hugo");
+  d().Classe->setCurrentIndex(2);
+  EXPECT_EQ(d().Classe->currentText(), "level 3");
+  d().CreerClick();
+  EXPECT_EQ(utilisateur_courant, "Hugo");
+  EXPECT_NE(lire_octets(dossier_ / "parametres" / "Hugo.cpt").find("classe=4\r\n"), std::string::npos);
+  EXPECT_NE(texte_exercice.find("Hello, <FONT COLOR=green>Hugo</FONT>"), std::string::npos);
+  choisir_langue(0);
+  EXPECT_EQ(d().Tbsupprimer->text(), "Supprimer");
 }
 
 TEST_F(DialogueComptes, OnlyTheAdministratorDeletesAndNeverItsOwnAccount) {
