@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "exercises/catalogue_exercices.h"
 #include "exercises/comptes.h"
@@ -38,11 +39,17 @@ class MessagerieMuette : public Messagerie {
 
 std::filesystem::path dossier;
 
+void retirer_dossier() {
+  std::error_code erreur;
+  std::filesystem::remove_all(dossier, erreur);
+}
+
 void preparer() {
   if (!dossier.empty()) return;
   std::string modele = (std::filesystem::temp_directory_path() / "pralinore-fuzz-comptes-XXXXXX").string();
   if (::mkdtemp(modele.data()) == nullptr) abort();
   dossier = modele;
+  std::atexit(retirer_dossier);
   dossier_parametres = modele + "/";
   installer_messagerie(std::make_unique<MessagerieMuette>());
   remplir_textes(0);
