@@ -85,6 +85,8 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
   creer_pages_outils();
   relier();
   relier_calculs();
+  relier_comptes();
+  definir_ecran_exercices(this);
   pages_presentation = {Graph, Pvalider, Image3, [] {
                           return !ini_principal || ini_principal->lire_booleen(section::outils, cle::activer_coloration,
                                                                                defaut::activer_coloration);
@@ -93,6 +95,7 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
 }
 
 TFvorel::~TFvorel() {
+  if (&ecran_exercices() == this) definir_ecran_exercices(nullptr);
   installer_sortie_trace(nullptr);
   retirer_crochet_aide();
   pages_presentation = {};

@@ -2,7 +2,8 @@
 // The main window: the page control whose pages are the modules (home,
 // Exercices, Calculs, Graphiques, the hint-page editor, test tools,
 // statistics and hints), the menus, the module tool bar and the status bar;
-// start-up, page changes and shutdown; the Calculs module.
+// start-up, page changes and shutdown; the Calculs module; the account
+// commands, and the exercise page as the account routines see it.
 //
 // Pages are switched by code only: every switch calls ClasseurChange once,
 // so the page control's own change signal is never used.
@@ -12,11 +13,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "exercises/ecran_exercices.h"
 #include "shell/calculs.h"
 
 class BoiteDefilement;
@@ -54,7 +57,7 @@ inline constexpr std::array<std::string_view, 6> genres_objets = {"fonction", "m
 // The help context of the main window.
 inline constexpr int contexte_aide_principal = 1411;
 
-class TFvorel : public QMainWindow {
+class TFvorel : public QMainWindow, public EcranExercices {
  public:
   explicit TFvorel(QWidget* parent = nullptr);
   ~TFvorel() override;
@@ -129,6 +132,28 @@ class TFvorel : public QMainWindow {
   void Dfiniruneconstante1Click();
   void afficher_apercu(const std::string& texte);
 
+  // Accounts (vorel_comptes.cpp).
+  void AconnexionExecute();
+  void ANouveau_compteExecute();
+  void Agestion_compteExecute();
+  void Gestionnaire_de_compteClick();
+  // The session item: closes the open session, then offers the login.
+  void Connexion1Click();
+
+  // The exercise page as the account routines see it.
+  void libelle_session(const std::string& nom) override;
+  void activer_commencer(bool actif) override;
+  void activer_bouton_commencer(bool actif) override;
+  bool page_exercices_visible() const override;
+  void masquer_reponse() override;
+  void masquer_aide() override;
+  void afficher_page(const std::string& texte) override;
+  void preparer_exercice() override;
+  void definir_exercice_en_cours(bool en_cours) override;
+  void afficher_score() override;
+  // The score's display, installed by the answer checker; none: nothing shown.
+  std::function<void()> affichage_score;
+
   // Which page is shown; switching by code keeps it even when its tab is
   // hidden (Qt moves the current page when tabs are hidden or shown).
   void montrer_page(QWidget* page);
@@ -192,6 +217,9 @@ class TFvorel : public QMainWindow {
   QAction* Options1;
   QAction* Gnrales1;
   QAction* Commencer1;
+  QAction* Connexion1;
+  QAction* NouveauCompte1;
+  QAction* Gestionnaire_de_compte;
 
   // Actions.
   QAction* Aquitter;
@@ -199,6 +227,9 @@ class TFvorel : public QMainWindow {
   QAction* Aediteur_fonction;
   QAction* Anouvel_objet;
   QAction* Agestion_exercice;
+  QAction* Aconnexion;
+  QAction* ANouveau_compte;
+  QAction* Agestion_compte;
 
   // Home page.
   QPlainTextEdit* memo2;
@@ -213,6 +244,7 @@ class TFvorel : public QMainWindow {
   QToolButton* TBrecommencer;
   QToolButton* TBaccueil;
   QToolButton* TBgestionnaire_exercice;
+  QWidget* P_reponse;
   QWidget* Caide1;
   ImageHote* Image7;
 
@@ -273,6 +305,7 @@ class TFvorel : public QMainWindow {
   void creer_pages_outils();
   void relier();
   void relier_calculs();
+  void relier_comptes();
 
   // The graph module's saved state (vorel_graphiques.cpp).
   void restaurer_courbes();

@@ -107,9 +107,10 @@ void TFvorel::creer_menus() {
                         "diffrent1", "infini1"});
 
   Exercices2 = fabrique.menu(MainMenu1, "Exercices2");
-  fabrique.element(Exercices2, "Connexion1");
+  Connexion1 = fabrique.element(Exercices2, "Connexion1");
   Commencer1 = fabrique.element(Exercices2, "Commencer1");
-  elements(Exercices2, {"NouveauCompte1", "Gestionnaire_de_compte"});
+  NouveauCompte1 = fabrique.element(Exercices2, "NouveauCompte1");
+  Gestionnaire_de_compte = fabrique.element(Exercices2, "Gestionnaire_de_compte");
 
   Calculs1 = fabrique.menu(MainMenu1, "Calculs1");
   Nouvelobjet1 = fabrique.element(Calculs1, "Nouvelobjet1");
@@ -152,8 +153,10 @@ void TFvorel::creer_actions() {
   Aediteur_fonction = fabrique.action(ActionManager1, "Aediteur_fonction");
   Anouvel_objet = fabrique.action(ActionManager1, "Anouvel_objet");
   Agestion_exercice = fabrique.action(ActionManager1, "Agestion_exercice");
-  for (const char* nom : {"Acommencer", "Aconnexion", "ANouveau_compte", "Agestion_compte", "Aaide_contextuelle",
-                          "Aaide", "Arechercher", "Apage_accueil"}) {
+  Aconnexion = fabrique.action(ActionManager1, "Aconnexion");
+  ANouveau_compte = fabrique.action(ActionManager1, "ANouveau_compte");
+  Agestion_compte = fabrique.action(ActionManager1, "Agestion_compte");
+  for (const char* nom : {"Acommencer", "Aaide_contextuelle", "Aaide", "Arechercher", "Apage_accueil"}) {
     fabrique.action(ActionManager1, nom);
   }
 }
@@ -233,15 +236,15 @@ void TFvorel::creer_exercices() {
   centre->addWidget(Graph);
   disposition->addLayout(centre, 1);
 
-  QWidget* reponse = fabrique.creer<QWidget>(TabSheet1, "P_reponse");
-  auto* champs = new QHBoxLayout(reponse);
-  QWidget* saisie = fabrique.creer<QWidget>(reponse, "P_saisie");
+  P_reponse = fabrique.creer<QWidget>(TabSheet1, "P_reponse");
+  auto* champs = new QHBoxLayout(P_reponse);
+  QWidget* saisie = fabrique.creer<QWidget>(P_reponse, "P_saisie");
   (new QVBoxLayout(saisie))->addWidget(fabrique.creer<QWidget>(saisie, "Pchamps_saisie"));
   champs->addWidget(saisie, 1);
-  Pvalider = fabrique.creer<QWidget>(reponse, "Pvalider");
+  Pvalider = fabrique.creer<QWidget>(P_reponse, "Pvalider");
   (new QHBoxLayout(Pvalider))->addWidget(fabrique.bouton(Pvalider, "B_valider"));
   champs->addWidget(Pvalider);
-  disposition->addWidget(reponse);
+  disposition->addWidget(P_reponse);
 
   auto* aide = new QVBoxLayout(TSaide);
   Caide1 = fabrique.creer<QWidget>(TSaide, "Caide1");
