@@ -34,8 +34,7 @@
 namespace {
 
 struct Entree {
-  std::string nom;    // file:line text
-  std::string genre;  // the file's name without .txt
+  std::string nom;    // file.txt:line text
   std::string texte;  // UTF-8, as typed
 };
 
@@ -52,7 +51,7 @@ std::vector<Entree> lit_corpus(const std::filesystem::path& dossier) {
     for (int n = 1; std::getline(flux, ligne); ++n) {
       if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
       if (ligne.empty()) continue;
-      entrees.push_back({f.filename().string() + ":" + texte_entier(n) + " " + ligne, f.stem().string(), ligne});
+      entrees.push_back({f.filename().string() + ":" + texte_entier(n) + " " + ligne, ligne});
     }
   }
   return entrees;
@@ -81,25 +80,21 @@ struct Mesure {
   bool operator<(const Mesure& autre) const { return secondes < autre.secondes; }
 };
 
+// An input's kind from its benchmark name, "file.txt:line text".
+std::string genre_du_nom(const std::string& nom) { return nom.substr(0, nom.find(".txt:")); }
+
 class Collecteur : public benchmark::ConsoleReporter {
  public:
-  explicit Collecteur(const std::vector<Entree>& entrees) {
-    for (const auto& e : entrees) genres_[e.nom] = e.genre;
-  }
-
   std::vector<Mesure> mesures;
 
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const auto& r : runs) {
       if (r.run_type != Run::RT_Iteration || r.iterations == 0) continue;
       const std::string nom = r.benchmark_name();
-      mesures.push_back({r.real_accumulated_time / static_cast<double>(r.iterations), nom, genres_[nom]});
+      mesures.push_back({r.real_accumulated_time / static_cast<double>(r.iterations), nom, genre_du_nom(nom)});
     }
     ConsoleReporter::ReportRuns(runs);
   }
-
- private:
-  std::map<std::string, std::string> genres_;  // input's name -> kind
 };
 
 constexpr std::size_t plus_lentes = 10;
@@ -216,7 +211,7 @@ int main(int argc, char** argv) {
       for (auto _ : etat) benchmark::DoNotOptimize(calcul(texte));
     })->Unit(benchmark::kMicrosecond);
   }
-  Collecteur collecteur(entrees);
+  Collecteur collecteur;
   benchmark::RunSpecifiedBenchmarks(&collecteur);
   benchmark::Shutdown();
   resume(collecteur.mesures);
