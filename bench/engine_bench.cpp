@@ -1,7 +1,8 @@
 // Time of the calculator's path on school inputs, text in to text out: each
 // line of bench/corpus/*.txt goes through the syntax check and the
-// evaluator. Prints each input's time, then the median and the maximum over
-// the inputs and the slowest ones.
+// evaluator. Prints each input's time, then the median, the 90th percentile
+// and the maximum over the inputs, the same per kind of input (a corpus
+// file is a kind, named after the file), and the ten slowest inputs.
 //   engine_bench [--smoke] [--calculs] [corpus folder] [--benchmark_... flags]
 // --calculs times the Calculs page's whole calculation instead (lower case,
 // blanks, implicit products, check, evaluation, collection): what a pupil
@@ -11,9 +12,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,7 +34,7 @@
 namespace {
 
 struct Entree {
-  std::string nom;    // file:line
+  std::string nom;    // file.txt:line text
   std::string texte;  // UTF-8, as typed
 };
 
@@ -69,34 +73,87 @@ std::string calcule_page(const std::string& utf8) {
 
 using Calcul = std::string (*)(const std::string&);
 
+struct Mesure {
+  double secondes;  // per input
+  std::string nom;
+  std::string genre;
+  bool operator<(const Mesure& autre) const { return secondes < autre.secondes; }
+};
+
+// An input's kind from its benchmark name, "file.txt:line text".
+std::string genre_du_nom(const std::string& nom) { return nom.substr(0, nom.find(".txt:")); }
+
 class Collecteur : public benchmark::ConsoleReporter {
  public:
-  std::vector<std::pair<double, std::string>> temps;  // seconds per input, name
+  std::vector<Mesure> mesures;
 
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const auto& r : runs) {
       if (r.run_type != Run::RT_Iteration || r.iterations == 0) continue;
-      temps.emplace_back(r.real_accumulated_time / static_cast<double>(r.iterations), r.benchmark_name());
+      const std::string nom = r.benchmark_name();
+      mesures.push_back({r.real_accumulated_time / static_cast<double>(r.iterations), nom, genre_du_nom(nom)});
     }
     ConsoleReporter::ReportRuns(runs);
   }
 };
 
-std::string microsecondes(double secondes) {
-  std::string t = texte_nombre_fixe(secondes * 1e6, 2) + " us";
-  return std::string(t.size() < 12 ? 12 - t.size() : 0, ' ') + t;
+constexpr std::size_t plus_lentes = 10;
+constexpr double quantile_haut = 0.9;
+constexpr std::size_t largeur_genre = 22;
+constexpr std::size_t largeur_compte = 6;
+constexpr std::size_t largeur_nombre = 12;
+
+std::string a_droite(const std::string& t, std::size_t largeur) {
+  return std::string(t.size() < largeur ? largeur - t.size() : 0, ' ') + t;
 }
 
-void resume(std::vector<std::pair<double, std::string>> temps) {
-  if (temps.empty()) return;
-  std::sort(temps.begin(), temps.end());
-  const std::size_t n = temps.size();
-  const double mediane = n % 2 ? temps[n / 2].first : (temps[n / 2 - 1].first + temps[n / 2].first) / 2;
+std::string a_gauche(const std::string& t, std::size_t largeur) {
+  return t + std::string(t.size() < largeur ? largeur - t.size() : 0, ' ');
+}
+
+std::string microsecondes(double secondes) {
+  return a_droite(texte_nombre_fixe(secondes * 1e6, 2) + " us", largeur_nombre);
+}
+
+// Over times sorted in increasing order: the median (the mean of the two
+// middle ones for an even count) and the nearest-rank quantile.
+double mediane(const std::vector<double>& t) {
+  const std::size_t n = t.size();
+  return n % 2 ? t[n / 2] : (t[n / 2 - 1] + t[n / 2]) / 2;
+}
+
+double quantile(const std::vector<double>& t, double part) {
+  const auto rang = static_cast<std::size_t>(std::ceil(part * static_cast<double>(t.size())));
+  return t[std::clamp<std::size_t>(rang, 1, t.size()) - 1];
+}
+
+std::string ligne_genre(const std::string& genre, const std::vector<double>& t) {
+  const std::string compte = texte_entier(static_cast<std::int64_t>(t.size()));
+  return "  " + a_gauche(genre, largeur_genre) + a_droite(compte, largeur_compte) + microsecondes(mediane(t)) +
+         microsecondes(quantile(t, quantile_haut)) + microsecondes(t.back()) + "\n";
+}
+
+std::string table_des_genres(const std::vector<Mesure>& triees) {
+  std::map<std::string, std::vector<double>> par_genre;
+  for (const auto& m : triees) par_genre[m.genre].push_back(m.secondes);
+  std::string table = a_gauche("per kind:", largeur_genre + 2) + a_droite("count", largeur_compte) +
+                      a_droite("median", largeur_nombre) + a_droite("90th pct", largeur_nombre) +
+                      a_droite("slowest", largeur_nombre) + "\n";
+  for (const auto& [genre, t] : par_genre) table += ligne_genre(genre, t);
+  return table;
+}
+
+void resume(std::vector<Mesure> mesures) {
+  if (mesures.empty()) return;
+  std::sort(mesures.begin(), mesures.end());
+  std::vector<double> t;
+  for (const auto& m : mesures) t.push_back(m.secondes);
+  const std::size_t n = t.size();
   std::string sortie = "\n" + texte_entier(static_cast<std::int64_t>(n)) + " inputs, text in to text out\n";
-  sortie += "median  " + microsecondes(mediane) + "\nmaximum " + microsecondes(temps.back().first) + "\nslowest:\n";
-  for (std::size_t i = 0; i < 8 && i < n; ++i) {
-    const auto& [t, nom] = temps[n - 1 - i];
-    sortie += "  " + microsecondes(t) + "  " + nom + "\n";
+  sortie += "median  " + microsecondes(mediane(t)) + "\n90th pct" + microsecondes(quantile(t, quantile_haut)) +
+            "\nmaximum " + microsecondes(t.back()) + "\n" + table_des_genres(mesures) + "slowest:\n";
+  for (std::size_t i = 0; i < plus_lentes && i < n; ++i) {
+    sortie += "  " + microsecondes(mesures[n - 1 - i].secondes) + "  " + mesures[n - 1 - i].nom + "\n";
   }
   std::fputs(sortie.c_str(), stdout);
 }
@@ -157,6 +214,6 @@ int main(int argc, char** argv) {
   Collecteur collecteur;
   benchmark::RunSpecifiedBenchmarks(&collecteur);
   benchmark::Shutdown();
-  resume(collecteur.temps);
+  resume(collecteur.mesures);
   return 0;
 }
