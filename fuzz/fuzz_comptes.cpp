@@ -18,24 +18,13 @@
 #include "exercises/comptes.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
-#include "localisation/messages.h"
+#include "localisation/messagerie_console.h"
 
 namespace {
 
 constexpr std::string_view nom_fichier_essai = "essai";
 // Hashing at its lowest cost, so that runs stay fast.
 constexpr Tlimites_hachage limites_rapides = {1, 8192};
-
-class MessagerieMuette : public Messagerie {
- public:
-  void message(const std::string&, bool) override {}
-  int question(const std::string&, TypeDialogue, unsigned boutons, bool) override {
-    return reponse_par_defaut(boutons);
-  }
-  std::optional<std::string> saisie(const std::string&, const std::string&, const std::string&) override {
-    return std::string();
-  }
-};
 
 std::filesystem::path dossier;
 

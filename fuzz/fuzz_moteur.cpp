@@ -12,21 +12,9 @@
 #include "engine/syntaxe.h"
 #include "engine/traduction_fonctions.h"
 #include "localisation/choix_langue.h"
-#include "localisation/messages.h"
+#include "localisation/messagerie_console.h"
 
 namespace {
-
-// Answers every box at once: input boxes with "", questions with the default.
-class MessagerieMuette : public Messagerie {
- public:
-  void message(const std::string&, bool) override {}
-  int question(const std::string&, TypeDialogue, unsigned boutons, bool) override {
-    return reponse_par_defaut(boutons);
-  }
-  std::optional<std::string> saisie(const std::string&, const std::string&, const std::string&) override {
-    return std::string();
-  }
-};
 
 int langue_courante = -1;
 

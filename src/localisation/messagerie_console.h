@@ -1,6 +1,7 @@
 #pragma once
 // Messengers that need no window: the console one writes to stderr and takes
-// the default answers; the file one serves PRALINORE_TEST_MESSAGES.
+// the default answers; the silent one shows nothing and takes them too; the
+// file one serves PRALINORE_TEST_MESSAGES.
 
 #include <string>
 
@@ -18,6 +19,19 @@ class MessagerieConsole : public Messagerie {
 
  private:
   std::optional<std::string> reponse_;
+};
+
+// Shows nothing and answers every box at once: questions with their default
+// button, input boxes with "" (fuzz targets and benchmarks).
+class MessagerieMuette : public Messagerie {
+ public:
+  void message(const std::string&, bool) override {}
+  int question(const std::string&, TypeDialogue, unsigned boutons, bool) override {
+    return reponse_par_defaut(boutons);
+  }
+  std::optional<std::string> saisie(const std::string&, const std::string&, const std::string&) override {
+    return std::string();
+  }
 };
 
 // Appends one UTF-8 line per prompt: kind, text and answer separated by tabs
