@@ -94,7 +94,7 @@
   X(txt_impossible_calculer_tangente) \
   X(txt_xmin_inferieur_xmax) \
   X(txt_ymin_inferieur_ymax) \
-  X(txt_courbes_non_enregistrees) \
+  X(txt_courbes_pas_enregistrees) \
   X(txt_saisie_mot_passe) \
   X(txt_veuillez_saisir_mot) \
   X(txt_pouvez_executer_fonction) \
