@@ -91,6 +91,10 @@
   X(txt_nouvelle_courbe) \
   X(txt_modifier_courbe) \
   X(txt_fonction_manquante) \
+  X(txt_impossible_calculer_tangente) \
+  X(txt_xmin_inferieur_xmax) \
+  X(txt_ymin_inferieur_ymax) \
+  X(txt_courbes_pas_enregistrees) \
   X(txt_saisie_mot_passe) \
   X(txt_veuillez_saisir_mot) \
   X(txt_pouvez_executer_fonction) \
