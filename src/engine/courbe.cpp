@@ -117,9 +117,11 @@ void reordonner_points(Tserie_courbe& serie) {
   const int n = serie.Count();
   const auto point = [&serie](int i) { return Tpoint_plan{serie.XValue(i), serie.YValue(i)}; };
   for (int i = 0; i < n; ++i) {
+    // Point i never moves while its follower is chosen.
+    const Tpoint_plan depart = point(i);
     double meilleure = 0;
     for (int j = i + 1; j < n; ++j) {
-      const double d = distance_points(point(i), point(j));
+      const double d = distance_points(depart, point(j));
       if (meilleure == 0) {
         meilleure = d;
       } else if (d < meilleure) {

@@ -6,6 +6,7 @@
 #   - formula and platform include no shell or exercises header;
 #   - the engine's parsing floor includes only itself, the function table and
 #     the error values (so no rewriting unit);
+#   - the rest of the engine includes nothing of the curves library above it;
 #   - the sources of the Qt-free libraries, and every project header they
 #     reach, include no Qt header.
 # Usage: sens_des_inclusions.sh <src folder> <source of a Qt-free library>...
@@ -56,6 +57,23 @@ for unite in $plancher $appuis; do
           ;;
       esac
     done
+  done
+done
+
+# The curves library stands above the engine: no other unit of the engine
+# includes one of its headers.
+courbes="arrondi_decimal calculs_courbes courbe intersection_courbes serie_courbe"
+for fichier in $(find "$src/engine" -type f \( -name '*.h' -o -name '*.cpp' \)); do
+  unite=$(basename "$fichier")
+  case " $courbes " in *" ${unite%.*} "*) continue ;; esac
+  for inclus in $(inclusions "$fichier" | sed -n 's/.*"engine\/\([a-z_]*\)\.h".*/\1/p'); do
+    case " $courbes " in
+      *" $inclus "*)
+        echo "$fichier: includes engine/$inclus.h"
+        echo "  -> the engine must not include the curves library"
+        status=1
+        ;;
+    esac
   done
 done
 
