@@ -343,10 +343,10 @@ TEST_F(Graphiques, ApplyingTheOptionsWritesTheGraphKeysOrNothing) {
   o.Ttmax->setText(QStringLiteral("2*pi"));
   o.BappliquerClick(o.Bappliquer);
   EXPECT_EQ(contenu_parametres(),
-            essai::crlf("[generales]\nmasquer_configuration=1\npage_demarrage=3\n[Graphiques]\n"
+            essai::crlf("[generales]\nmasquer_configuration=1\npage_demarrage=3\n[Graphiques]\n\n"
                         "[OptionsGraphiques]\npourcentagex=0\npourcentagey=20\nxmin=-2\nxmax=8\nymin=1\nymax=5\n"
                         "tmin=-7\ntmax=6.28318530717958\ntitre=\nlegende=1\nechelle=0\nquadrillage=1\n"
-                        "[Options_graphiques]\nprecision=12\ndecimale=2\ncouleur=-16777201\n"));
+                        "\n[Options_graphiques]\nprecision=12\ndecimale=2\ncouleur=-16777201\n"));
   EXPECT_DOUBLE_EQ(f().Chart1->LeftAxis().PositionPercent(), 20);
 }
 
