@@ -129,6 +129,10 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void BsupprimerClick(QObject* sender);
   void Effacertouteslescourbes1Click();
   void ScrollBar1Change();
+  // Keys on the curve list and the trace bar; true when the key is used up.
+  bool CLBcourbeKeyDown(int touche);
+  bool ScrollBar1KeyDown(int touche);
+  bool ScrollBar1KeyPress(int touche);
   void Chart1MouseMove(QPoint pixel);
   void Chart1ClickSeries(TChartSeries* serie, int indice, Qt::MouseButton bouton, QPoint pixel);
   void Chart1BeforeDrawSeries(QPainter* peintre, const TChartMap& carte);

@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +20,8 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <memory>
 #include <string>
 
@@ -57,6 +61,23 @@ void centrer(TChartShape& forme, const TChart& chart, double x, double y) {
   forme.SetX1(x - w);
   forme.SetY1(y - h);
 }
+
+// Passes the key presses of a control to the window's handlers.
+class FiltreTouches : public QObject {
+ public:
+  FiltreTouches(QObject* parent, std::function<bool(int)> touche) : QObject(parent), touche_(std::move(touche)) {}
+
+ protected:
+  bool eventFilter(QObject* objet, QEvent* evenement) override {
+    if (evenement->type() == QEvent::KeyPress && touche_(static_cast<QKeyEvent*>(evenement)->key())) return true;
+    return QObject::eventFilter(objet, evenement);
+  }
+
+ private:
+  std::function<bool(int)> touche_;
+};
+
+bool entree(int touche) { return touche == Qt::Key_Return || touche == Qt::Key_Enter; }
 
 std::string titre_graphiques() { return vers_1252(Fvorel->Graphique2->title().remove(QLatin1Char('&'))); }
 
@@ -205,12 +226,35 @@ void TFvorel::Imprimer1Click() {
   if (!Chart1->Print(imprimante)) affiche_message(catalogue_textes.txt_aucune_imprimante);
 }
 
+bool TFvorel::CLBcourbeKeyDown(int touche) {
+  if (touche != Qt::Key_Left && touche != Qt::Key_Right) return false;
+  ScrollBar1->setFocus();
+  return true;
+}
+
+bool TFvorel::ScrollBar1KeyDown(int touche) {
+  if (touche == Qt::Key_Up || touche == Qt::Key_Down) CLBcourbe->setFocus();
+  return false;
+}
+
+bool TFvorel::ScrollBar1KeyPress(int touche) {
+  if (!entree(touche)) return false;
+  if (!Bintersection->isHidden()) BintersectionClick();
+  return true;
+}
+
 void TFvorel::relier_graphiques() {
+  CLBcourbe->installEventFilter(new FiltreTouches(CLBcourbe, [this](int t) { return CLBcourbeKeyDown(t); }));
   CBcocher = Panel3->findChild<QCheckBox*>(QStringLiteral("CBcocher"));
   Bintersection = Panel3->findChild<QPushButton*>(QStringLiteral("Bintersection"));
   Tx = Panel3->findChild<QLineEdit*>(QStringLiteral("Tx"));
   Ty = Panel3->findChild<QLineEdit*>(QStringLiteral("Ty"));
   ScrollBar1 = TabSheet3->findChild<QScrollBar*>(QStringLiteral("ScrollBar1"));
+  ScrollBar1->setFocusPolicy(Qt::StrongFocus);
+  ScrollBar1->installEventFilter(new FiltreTouches(ScrollBar1, [this](int t) {
+    const bool consommee = ScrollBar1KeyDown(t);
+    return ScrollBar1KeyPress(t) || consommee;
+  }));
   PBtracer = TabSheet3->findChild<QProgressBar*>(QStringLiteral("PBtracer"));
   Curseur = Chart1->findChild<QFrame*>(QStringLiteral("Curseur"));
   Curseur->setFixedSize(7, 7);

@@ -3,6 +3,8 @@
 // dialog, tangents and integrals, the options' Graphiques page, export and
 // print.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QImageReader>
 #include <QLabel>
@@ -396,6 +398,67 @@ TEST_F(Graphiques, TheIntegralAreaIsPaintedRedUnderTheCurve) {
   EXPECT_NE(dehors, QColor(Qt::red));
   const QColor courbe = image.pixelColor(carte.pixel(-2, 4).toPoint());
   EXPECT_NE(courbe, QColor(Qt::white));
+}
+
+TEST_F(Graphiques, AClickOnCurveSeriesKSelectsItemKEvenAmongDuplicates) {
+  demarrer_avec({"x;x", "x;x", "x^2;x"});
+  for (const int k : {1, 0, 2}) {
+    const auto s = serie(k);
+    const QPoint pixel(s->CalcXPosValue(s->XValue(70)), s->CalcYPosValue(s->YValue(70)));
+    emit f().Chart1->ClickSeries(s.get(), 70, Qt::LeftButton, pixel);
+    EXPECT_EQ(liste().currentRow(), k);
+    EXPECT_EQ(courbe_courante, f().Chart1->Series(k));
+    EXPECT_EQ(f().ScrollBar1->value(), 70);
+    EXPECT_FALSE(f().Curseur->isHidden());
+  }
+}
+
+TEST_F(Graphiques, EnterOnTheTraceBarSearchesTheIntersection) {
+  demarrer_avec({"x;x"});
+  liste().setCurrentRow(0);
+  f().ScrollBar1->setValue(50);
+  ASSERT_FALSE(f().Bintersection->isHidden());
+  QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(f().ScrollBar1, &entree);
+  ASSERT_EQ(messages_->journal.size(), 1u);
+  EXPECT_NE(messages_->journal[0].texte.find("(0;0)"), std::string::npos);
+}
+
+TEST_F(Graphiques, AMouseZoomAppliesTheOptions) {
+  demarrer_avec({"x;x"});
+  f().Chart1->BottomAxis().SetMinMax(-1, 3);
+  emit f().Chart1->Zoom();
+  EXPECT_NE(contenu_parametres().find("xmin=-1\r\nxmax=3\r\n"), std::string::npos);
+  EXPECT_NE(contenu_parametres().find("pourcentagey=25\r\n"), std::string::npos);
+  EXPECT_DOUBLE_EQ(serie(0)->XValue(0), -1);
+}
+
+TEST_F(Graphiques, ExportFromEachPageLeavesTheClipboardAlone) {
+  demarrer_avec({"x;x"});
+  f().Edit1->setText(QStringLiteral("1+1"));
+  f().BcalculerClick();  // the history has a picture
+  QApplication::clipboard()->setText(QStringLiteral("garde"));
+  int n = 0;
+  for (QWidget* page : {f().TabSheet1, f().TabSheet2, f().TabSheet3}) {
+    f().montrer_page(page);
+    f().ClasseurChange();
+    const fs::path nom = dossier_ / ("page" + std::to_string(n++));
+    messages_->fichiers.push_back(FichierChoisi{nom.string(), 2});
+    f().Enregistrer1Click();
+    QImageReader lecteur(QString::fromStdString(nom.string() + ".png"));
+    EXPECT_EQ(lecteur.format(), "png") << n;
+    EXPECT_EQ(lecteur.size(), f().image_a_exporter().size()) << n;
+  }
+  EXPECT_EQ(QApplication::clipboard()->text(), "garde");
+}
+
+TEST_F(Graphiques, CurvesThatCannotBeSavedAtCloseAreSaidSo) {
+  demarrer_avec({"x;x"});
+  f().CLBcourbe->item(0)->setText(QStringLiteral("x^2;x"));
+  fs::permissions(fichier_parametres(), fs::perms::owner_read);
+  f().close();
+  EXPECT_EQ(textes_messages(), std::vector<std::string>{catalogue_textes.txt_courbes_pas_enregistrees});
+  fs::permissions(fichier_parametres(), fs::perms::owner_all);
 }
 
 }  // namespace
