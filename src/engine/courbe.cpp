@@ -1,6 +1,7 @@
 #include "engine/courbe.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "engine/decoupage.h"
@@ -47,6 +48,28 @@ void tracer_en_t(const Tcourbe& c, Tserie_courbe& serie, double min, double max)
   const auto xy = c.coordonnees();
   for (int i = 0; i <= n; ++i) ajouter_point(serie, xy[0], xy[1], c.variable, min + i * pas);
   reordonner_points(serie);
+}
+
+double carre_distance(Tpoint_plan p, Tpoint_plan q) {
+  const double dx = p.x - q.x;
+  const double dy = p.y - q.y;
+  return dx * dx + dy * dy;
+}
+
+// Puts point ordre[k] of the series at index k, by swaps.
+void appliquer_ordre(Tserie_courbe& serie, const std::vector<int>& ordre) {
+  const int n = static_cast<int>(ordre.size());
+  std::vector<int> place(n);  // where each original point stands now
+  std::vector<int> tenu(n);   // which original point each index holds
+  for (int i = 0; i < n; ++i) place[i] = tenu[i] = i;
+  for (int k = 0; k < n; ++k) {
+    const int p = place[ordre[k]];
+    if (p == k) continue;
+    serie.SwapValueIndex(k, p);
+    std::swap(tenu[k], tenu[p]);
+    place[tenu[k]] = k;
+    place[tenu[p]] = p;
+  }
 }
 
 }  // namespace
@@ -115,19 +138,25 @@ double distance_points(Tpoint_plan p, Tpoint_plan q) { return std::hypot(p.x - q
 
 void reordonner_points(Tserie_courbe& serie) {
   const int n = serie.Count();
-  const auto point = [&serie](int i) { return Tpoint_plan{serie.XValue(i), serie.YValue(i)}; };
+  std::vector<Tpoint_plan> points(n);
+  for (int i = 0; i < n; ++i) points[i] = {serie.XValue(i), serie.YValue(i)};
+  // The chain is built on a copy (squared distances order points as the
+  // distances do), then the series receives the same order.
+  std::vector<int> ordre(n);
+  for (int i = 0; i < n; ++i) ordre[i] = i;
   for (int i = 0; i < n; ++i) {
-    // Point i never moves while its follower is chosen.
-    const Tpoint_plan depart = point(i);
+    const Tpoint_plan depart = points[i];
     double meilleure = 0;
     for (int j = i + 1; j < n; ++j) {
-      const double d = distance_points(depart, point(j));
+      const double d = carre_distance(depart, points[j]);
       if (meilleure == 0) {
         meilleure = d;
       } else if (d < meilleure) {
         meilleure = d;
-        serie.SwapValueIndex(i + 1, j);
+        std::swap(points[i + 1], points[j]);
+        std::swap(ordre[i + 1], ordre[j]);
       }
     }
   }
+  appliquer_ordre(serie, ordre);
 }

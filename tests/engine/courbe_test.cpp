@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <utility>
 
 #include "engine/arrondi_decimal.h"
 #include "engine/moteur_pret.h"
@@ -109,6 +111,39 @@ TEST(ReordonnerPoints, GreedyChainFromTheFirstPoint) {
     }
   }
   EXPECT_EQ(distance_points({0, 0}, {3, 4}), 5);
+}
+
+// The chain as first written: Euclidean distances, each swap made on the
+// points themselves.
+std::vector<Tpoint_plan> chaine_directe(std::vector<Tpoint_plan> p) {
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    double meilleure = 0;
+    for (std::size_t j = i + 1; j < p.size(); ++j) {
+      const double d = distance_points(p[i], p[j]);
+      if (meilleure == 0) {
+        meilleure = d;
+      } else if (d < meilleure) {
+        meilleure = d;
+        std::swap(p[i + 1], p[j]);
+      }
+    }
+  }
+  return p;
+}
+
+TEST(ReordonnerPoints, SameChainAsSwappingThePointsThemselves) {
+  std::mt19937 hasard(7);
+  std::uniform_int_distribution<int> coordonnee(-20, 20);
+  for (int taille = 0; taille < 60; ++taille) {
+    Tserie_points serie;
+    for (int k = 0; k < taille; ++k) serie.AddXY(coordonnee(hasard), coordonnee(hasard) / 4.0);
+    const std::vector<Tpoint_plan> attendu = chaine_directe(serie.points);
+    reordonner_points(serie);
+    for (int k = 0; k < taille; ++k) {
+      ASSERT_EQ(serie.points[k].x, attendu[k].x) << taille << " " << k;
+      ASSERT_EQ(serie.points[k].y, attendu[k].y) << taille << " " << k;
+    }
+  }
 }
 
 TEST(RoundTo, HalvesAwayFromZeroOnTheDecimalText) {
