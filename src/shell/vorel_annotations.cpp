@@ -128,17 +128,19 @@ void TFvorel::Chart1ClickSeries(TChartSeries* serie, int indice, Qt::MouseButton
     return;
   }
   if (rang >= CLBcourbe->count()) return;
-  CLBcourbe->setCurrentRow(rang);
+  {
+    const QSignalBlocker silence(CLBcourbe);
+    CLBcourbe->setCurrentRow(rang);
+  }
   CLBcourbeClick();
-  if (bouton == Qt::RightButton) courbe_courante.reset();
   {
     const QSignalBlocker silence(ScrollBar1);
     ScrollBar1->setValue(indice);
   }
-  if (bouton == Qt::LeftButton) {
-    ScrollBar1Change();
-    montrer_curseur(pixel);
-  }
+  ScrollBar1Change();
+  montrer_curseur(pixel);
+  // The right button traces without showing the cursor.
+  if (bouton != Qt::LeftButton) Curseur->hide();
   panneaux_etat[1]->setText(depuis_1252(serie->Title()));
 }
 
@@ -282,6 +284,12 @@ void TFvorel::relier_graphiques() {
   bouton("TBequation_tangente", &TFvorel::CalculTangente1Click);
   bouton("TBintegrale", &TFvorel::Calculintgral1Click);
   bouton("TBimprimer", &TFvorel::Imprimer1Click);
+  if (auto* b = findChild<QToolButton*>(QStringLiteral("Tbgestionnaire_courbe"))) {
+    connect(b, &QToolButton::clicked, this, [this, b] {
+      b->setChecked(!b->isChecked());
+      if (Masquergestionnairedecourbe1 != nullptr) Masquergestionnairedecourbe1Click();
+    });
+  }
   bouton("ToolButton11", &TFvorel::Imprimer1Click);
   element("Ajoutercourbe1", &TFvorel::BajouterClick);
   element("Ajoutertexte1", &TFvorel::TBtexte_graphiqueClick);

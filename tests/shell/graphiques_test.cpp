@@ -24,6 +24,7 @@
 #include "shell/calcul_graphique.h"
 #include "shell/formulaire_graphique.h"
 #include "shell/options_graphiques.h"
+#include "shell/parametres_principaux.h"
 
 namespace {
 
@@ -350,6 +351,45 @@ TEST_F(Graphiques, ApplyingTheOptionsWritesTheGraphKeysOrNothing) {
                         "tmin=-7\ntmax=6.28318530717958\ntitre=\nlegende=1\nechelle=0\nquadrillage=1\n"
                         "\n[Options_graphiques]\nprecision=12\ndecimale=2\ncouleur=-16777201\n"));
   EXPECT_DOUBLE_EQ(f().Chart1->LeftAxis().PositionPercent(), 20);
+}
+
+TEST_F(Graphiques, TheOptionsDefaultsAndTheBackgroundColour) {
+  demarrer_avec({});
+  TFoptions_graphiques& o = *Foptions_graphiques;
+  o.BdefautClick();
+  EXPECT_EQ(o.Ttmin->text(), "-7");
+  EXPECT_EQ(o.Ttmax->text(), "7");
+  EXPECT_EQ(o.CBdecimale->currentText(), "3");
+  EXPECT_EQ(o.couleur_fond(), couleur_face_bouton);
+  messages_->couleurs.push_back(0x123456);
+  o.Panel2Click();
+  EXPECT_EQ(o.couleur_fond(), 0x123456);
+  messages_->couleurs.push_back(std::nullopt);
+  o.Panel2Click();
+  EXPECT_EQ(o.couleur_fond(), 0x123456);
+  o.Cechelle->setChecked(true);
+  o.CechelleClick();
+  EXPECT_TRUE(f().Chart1->LeftAxis().Automatic());
+
+  // Settings outside the lists select the defaults.
+  ini_principal->ecrire_entier("Options_graphiques", "precision", 40);
+  ini_principal->ecrire_entier("Options_graphiques", "decimale", -1);
+  o.FormShow();
+  EXPECT_EQ(o.CBprecision->currentText(), "12");
+  EXPECT_EQ(o.CBdecimale->currentText(), "2");
+}
+
+TEST_F(Graphiques, ACurveDialogRowWithASyntaxErrorBlocksClosing) {
+  demarrer_avec({});
+  Fgraphique->ouvrir_nouvelle();
+  Fgraphique->show();
+  Fgraphique->Edition[0]->setText(QStringLiteral("x+*"));
+  Fgraphique->reject();
+  EXPECT_TRUE(Fgraphique->isVisible());
+  EXPECT_EQ(messages_->journal.size(), 1u);
+  Fgraphique->Edition[0]->clear();
+  Fgraphique->reject();
+  EXPECT_FALSE(Fgraphique->isVisible());
 }
 
 TEST_F(Graphiques, ExportWritesThePictureAndPrintGivesOnePage) {
