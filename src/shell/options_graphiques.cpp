@@ -268,7 +268,9 @@ struct Tborne {
 
 }  // namespace
 
-void TFoptions_graphiques::BappliquerClick(QObject*) {
+void TFoptions_graphiques::BappliquerClick(QObject*) { appliquer_graphiques(); }
+
+bool TFoptions_graphiques::appliquer_graphiques() {
   Tborne bornes[] = {{Tymin, &catalogue_textes.txt_impossible_calculer_ymin, {}},
                      {Txmin, &catalogue_textes.txt_impossible_calculer_xmin, {}},
                      {Tymax, &catalogue_textes.txt_impossible_calculer_ymax, {}},
@@ -292,7 +294,7 @@ void TFoptions_graphiques::BappliquerClick(QObject*) {
   if (!erreurs.empty()) {
     affiche_message(erreurs);
     PCoptions->setCurrentWidget(TSgraphiques);
-    return;
+    return false;
   }
   TChart& chart = *Fvorel->Chart1;
   chart.SetColor(couleur_fond_);
@@ -326,11 +328,11 @@ void TFoptions_graphiques::BappliquerClick(QObject*) {
     ini.ecrire_entier(section::Options_graphiques, cle::couleur, couleur_fond_);
   }
   Fvorel->AtracerExecute();
+  return true;
 }
 
 void TFoptions_graphiques::BokClick() {
-  BappliquerClick(Bok);
-  accept();
+  if (appliquer_graphiques()) accept();
 }
 
 void TFoptions_graphiques::BdefautClick() {

@@ -32,6 +32,7 @@ class TFoptions_graphiques : public QDialog {
   // chart takes the options, the settings are written and the curves drawn
   // again; otherwise the errors are shown and nothing changes.
   void BappliquerClick(QObject* sender);
+  // Applies, then hides unless the options were refused.
   void BokClick();
   void BdefautClick();
   void CechelleClick();
@@ -78,6 +79,8 @@ class TFoptions_graphiques : public QDialog {
   void page_graphiques(QWidget* page);
   // FormShow's Graphiques part.
   void charger_graphiques();
+  // BappliquerClick's Graphiques part; false when refused.
+  bool appliquer_graphiques();
   std::int32_t couleur_fond_ = 0;
 };
 
