@@ -1,9 +1,8 @@
 // The Graphiques module's chart: clicks on curves and annotations, the text
-// annotations, the painted area of an integral, export and print, and the
-// signals of the page's controls.
+// annotations, the painted area of an integral, the keys of the curve list
+// and the trace bar, and the signals of the page's controls.
 #include <QAction>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -12,8 +11,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -30,8 +27,6 @@
 #include "localisation/messages.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
-#include "platform/image_hote.h"
-#include "platform/image_png.h"
 #include "platform/texte_qt.h"
 #include "shell/calcul_graphique.h"
 #include "shell/vorel.h"
@@ -41,9 +36,6 @@ namespace {
 // An annotation's half-extents: this fraction of each visible range.
 constexpr double fraction_annotation = 1.0 / 50;
 constexpr const char* invite_annotation = "Saisir votre texte.";
-constexpr const char* filtre_export =
-    "Format bitmap (*.bmp)|*.bmp|Format PNG (Portable Network Graphics)  (*.png)|*.png";
-constexpr int filtre_png = 2;
 
 std::string trim(const std::string& texte) {
   const auto debut = texte.find_first_not_of(" \t\r\n");
@@ -180,52 +172,6 @@ void TFvorel::Effacertouteslesannotations1Click() {
 
 void TFvorel::Chart1BeforeDrawSeries(QPainter* peintre, const TChartMap& carte) {
   if (Fcalcul_graphique != nullptr) Fcalcul_graphique->peindre_aire(*peintre, carte);
-}
-
-QImage TFvorel::image_a_exporter() {
-  const QWidget* page = page_active();
-  if (page == TabSheet1) return Image1->bitmap();
-  if (page == TabSheet2) return Image3->bitmap();
-  if (page == TabSheet3) return Chart1->image_sur_fond_blanc();
-  return {};
-}
-
-void TFvorel::Enregistrer1Click() {
-  DemandeFichier demande;
-  demande.filtre = filtre_export;
-  demande.indice_filtre = filtre_png;
-  demande.enregistrer = true;
-  const std::optional<FichierChoisi> choix = choisir_fichier(demande);
-  if (!choix) return;
-  QString chemin = depuis_1252(choix->chemin);
-  QString extension = QLatin1Char('.') + QFileInfo(chemin).suffix().toLower();
-  if (extension != QLatin1String(".bmp") && extension != QLatin1String(".png")) {
-    extension = choix->indice_filtre == filtre_png ? QStringLiteral(".png") : QStringLiteral(".bmp");
-    chemin += extension;
-  }
-  const QImage image = image_a_exporter();
-  if (image.isNull()) return;
-  if (extension == QLatin1String(".bmp")) {
-    image.save(chemin, "BMP");
-  } else {
-    enregistrer_png(image, chemin);
-  }
-}
-
-void TFvorel::Imprimer1Click() {
-  if (page_active() != TabSheet3) return;
-  if (imprimante_choisie) {
-    if (QPrinter* imprimante = imprimante_choisie(); imprimante == nullptr || !Chart1->Print(*imprimante)) {
-      affiche_message(catalogue_textes.txt_aucune_imprimante);
-    }
-    return;
-  }
-  if (QPrinterInfo::defaultPrinter().isNull()) {
-    affiche_message(catalogue_textes.txt_aucune_imprimante);
-    return;
-  }
-  QPrinter imprimante;
-  if (!Chart1->Print(imprimante)) affiche_message(catalogue_textes.txt_aucune_imprimante);
 }
 
 bool TFvorel::CLBcourbeKeyDown(int touche) {
