@@ -135,7 +135,11 @@ void TFcalcul_graphique::FormShow() {
   }
 }
 
-void TFcalcul_graphique::FormHide() { Fvorel->Chart1->Repaint(); }
+// The area's values are kept only while the dialog shows.
+void TFcalcul_graphique::FormHide() {
+  cache_.vider();
+  Fvorel->Chart1->Repaint();
+}
 
 void TFcalcul_graphique::BcalculerClick() {
   const Tabscisse_saisie a = numeriser_abscisse(texte_de(Tabscisse), false);

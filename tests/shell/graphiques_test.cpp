@@ -76,6 +76,10 @@ TEST_F(Graphiques, DrawingChecksAllRemovesInvalidLinesAndPutsAnnotationsLast) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(serie(i)->PenVisible(), i != 1) << pass << " " << i;
     f().AtracerExecute();
   }
+  // ...and stays in the settings.
+  arreter();
+  EXPECT_NE(contenu_parametres().find("[Graphiques]\r\n0=x^2;x\r\n1=sin(t);cos(t);t\r\n2=1;t\r\n"),
+            std::string::npos);
 }
 
 TEST_F(Graphiques, ABoundThatIsNoNumberStopsTheDrawingBeforeAnythingChanges) {
@@ -160,6 +164,10 @@ TEST_F(Graphiques, TraceShowsRoundedCoordinatesAndZoomPlusDoublesTheBounds) {
   EXPECT_EQ(Foptions_graphiques->Txmin->text(), "-10");
   EXPECT_EQ(Foptions_graphiques->Txmax->text(), "10");
   EXPECT_DOUBLE_EQ(serie(0)->XValue(0), -10);
+  f().TBzoom_moinsClick();
+  f().TBzoom_moinsClick();
+  EXPECT_EQ(Foptions_graphiques->Txmin->text(), "-2.5");
+  EXPECT_DOUBLE_EQ(f().Chart1->LeftAxis().Maximum(), 2.5);
 }
 
 TEST_F(Graphiques, AnnotationsAreAddedSelectedMovedEditedAndDeleted) {
