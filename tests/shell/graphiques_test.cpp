@@ -17,6 +17,7 @@
 
 #include <cmath>
 
+#include "engine/reduction.h"
 #include "localisation/catalogue.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
@@ -284,7 +285,7 @@ TEST_F(Graphiques, TangentIsComputedAndAddedWhenAsked) {
   d.Tabscisse->setText(QStringLiteral("1"));
   d.BcalculerClick();
   const std::string attendue = vers_1252(d.Tequation->text());
-  EXPECT_FALSE(attendue.empty());
+  EXPECT_EQ(attendue, reduire("2*x-1"));
   d.Ctracer->setChecked(true);
   d.BOKClick();
   EXPECT_EQ(lignes().back(), attendue + ";x");
@@ -298,6 +299,18 @@ TEST_F(Graphiques, TangentIsComputedAndAddedWhenAsked) {
   messages_->journal.clear();
   d.BcalculerClick();
   EXPECT_EQ(textes_messages(), std::vector<std::string>{catalogue_textes.txt_abscisse_point_doit});
+
+  // A point without a value: nothing is added.
+  const int lignes_avant = liste().count();
+  d.Tabscisse->setText(QStringLiteral("0"));
+  liste().item(0)->setText(QStringLiteral("ln(x);x"));
+  d.FormShow();
+  d.Tabscisse->setText(QStringLiteral("0"));
+  messages_->journal.clear();
+  d.BOKClick();
+  EXPECT_EQ(textes_messages(), std::vector<std::string>{catalogue_textes.txt_impossible_calculer_tangente});
+  EXPECT_TRUE(d.Tequation->text().isEmpty());
+  EXPECT_EQ(liste().count(), lignes_avant);
 }
 
 TEST_F(Graphiques, IntegralsAreSummedInEitherOrder) {
