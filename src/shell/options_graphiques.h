@@ -1,13 +1,19 @@
 #pragma once
-// The options dialog. The calculator reads its calculator boxes, which are
-// loaded from the settings here; the pages of graph, network and exercise
-// options are laid out and come to life with the dialog's own item.
+// The options dialog. The calculator reads its calculator boxes and the
+// curve drawing reads the bound fields, all loaded from the settings and the
+// chart here; the Graphiques page applies the chart options and writes them.
+// The network and exercise pages are laid out only.
 
 #include <QDialog>
 
+#include <cstdint>
+#include <string>
+
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QListWidget;
+class QObject;
 class QPushButton;
 class QTabWidget;
 class QWidget;
@@ -18,8 +24,21 @@ class TFoptions_graphiques : public QDialog {
 
   // CBreduction from [outils] auto_reduction, then FormShow.
   void FormCreate();
-  // Loads the calculator boxes and the language from the settings.
+  // Loads the Graphiques page from the main window's chart and the
+  // settings, the calculator boxes and the language from the settings.
   void FormShow();
+  // Applies the Graphiques page: the bound fields become their numeric
+  // values; with every bound a number and each minimum below its maximum the
+  // chart takes the options, the settings are written and the curves drawn
+  // again; otherwise the errors are shown and nothing changes.
+  void BappliquerClick(QObject* sender);
+  // Applies, then hides unless the options were refused.
+  void BokClick();
+  void BdefautClick();
+  void CechelleClick();
+  void Panel2Click();
+  std::int32_t couleur_fond() const { return couleur_fond_; }
+  void choisir_couleur_fond(std::int32_t couleur);
   // Shows the page of the category chosen in LBcategorie.
   void LBcategorieClick();
 
@@ -35,9 +54,34 @@ class TFoptions_graphiques : public QDialog {
   QCheckBox* CBcoloration;
   QComboBox* CBLangue;
   QComboBox* CBaction;
+  QLineEdit* Ttitre;
+  QLineEdit* Txmin;
+  QLineEdit* Txmax;
+  QLineEdit* Tymin;
+  QLineEdit* Tymax;
+  QLineEdit* Ttmin;
+  QLineEdit* Ttmax;
+  QCheckBox* CBlegende;
+  QCheckBox* CBquadrillage;
+  QCheckBox* Cechelle;
+  QComboBox* CBprecision;
+  QComboBox* CBdecimale;
+  QWidget* Panel2;
+  QPushButton* Bdefaut;
   QPushButton* Bok;
   QPushButton* BANNULER;
   QPushButton* Bappliquer;
+
+ protected:
+  bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+ private:
+  void page_graphiques(QWidget* page);
+  // FormShow's Graphiques part.
+  void charger_graphiques();
+  // BappliquerClick's Graphiques part; false when refused.
+  bool appliquer_graphiques();
+  std::int32_t couleur_fond_ = 0;
 };
 
 extern TFoptions_graphiques* Foptions_graphiques;

@@ -187,8 +187,10 @@ void TFvorel::FormClose() {
   for (auto& aide : ini_aide) aide.reset();
   if (ini_principal) {
     Tlot_ini lot(*ini_principal);  // both lists in one write
-    sauver_courbes();
-    sauver_annotations();
+    bool enregistre = sauver_courbes();
+    enregistre = sauver_annotations() && enregistre;
+    enregistre = lot.terminer() && enregistre;
+    if (!enregistre) affiche_message(catalogue_textes.txt_courbes_pas_enregistrees);
   }
   fermer_ini_principal();
   ini_constantes.reset();

@@ -9,6 +9,8 @@
 // so the page control's own change signal is never used.
 
 #include <QMainWindow>
+#include <QImage>
+#include <QPoint>
 #include <QPointer>
 
 #include <array>
@@ -33,6 +35,7 @@ class QListWidget;
 class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
+class QPrinter;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -40,13 +43,25 @@ class QStatusBar;
 class QTabWidget;
 class QToolButton;
 class TChart;
+class TChartSeries;
 class TChartShape;
+class TCustomSeries;
+class QFrame;
+class QPainter;
+class TChartMap;
 
 // Globals of the main window, alive from start-up to exit.
 // The chart's text annotations, in chart order.
 extern std::vector<std::shared_ptr<TChartShape>> annotations_graphiques;
 // The calculator's input as it was before a command button wrapped it.
 extern std::string derniere_saisie;
+// The chart object selected last: a curve's series or an annotation.
+extern std::shared_ptr<TChartSeries> courbe_courante;
+// What the trace found near its point: -3 nothing, -2 the current curve
+// crosses the vertical axis, -1 the horizontal axis, n >= 0 the curve of
+// series n; and the abscissa where the intersection search starts.
+extern int intersection_code;
+extern double intersection_x;
 
 // Picture extensions of the export, mark names of the chart, object kinds.
 inline constexpr std::array<std::string_view, 2> extensions_images = {".bmp", ".png"};
@@ -100,7 +115,46 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void Outils2Click();
   void TBoptions_graphiquesClick();
   void TabSheet3Exit();
+  // Draws every curve of the list again, the annotations after them. A
+  // bound of the options that is no number stops it before anything changes.
   void AtracerExecute();
+
+  // The Graphiques module (vorel_courbes.cpp, vorel_annotations.cpp).
+  void CLBcourbeClick();
+  void CLBcourbeDblClick();
+  void CBcocherClick();
+  void BajouterClick();
+  void BmodifierClick();
+  // Asks first when `sender` is the button; from code it does not ask.
+  void BsupprimerClick(QObject* sender);
+  void Effacertouteslescourbes1Click();
+  void ScrollBar1Change();
+  // Keys on the curve list and the trace bar; true when the key is used up.
+  bool CLBcourbeKeyDown(int touche);
+  bool ScrollBar1KeyDown(int touche);
+  bool ScrollBar1KeyPress(int touche);
+  void Chart1MouseMove(QPoint pixel);
+  void Chart1ClickSeries(TChartSeries* serie, int indice, Qt::MouseButton bouton, QPoint pixel);
+  void Chart1BeforeDrawSeries(QPainter* peintre, const TChartMap& carte);
+  void Chart1Zoom();
+  void Chart1Resize();
+  void TBzoom_plusClick();
+  void TBzoom_moinsClick();
+  void BintersectionClick();
+  void TBtexte_graphiqueClick();
+  void Effacertouteslesannotations1Click();
+  void Masquerlgende1Click();
+  void Masquergestionnairedecourbe1Click();
+  void CalculTangente1Click();
+  void Calculintgral1Click();
+  void Enregistrer1Click();
+  void Imprimer1Click();
+  // Looks for a crossing near point `position` of the current curve.
+  void chercher_croisement(int position, int& code, double& x);
+  // The picture the export saves from the page shown; null elsewhere.
+  QImage image_a_exporter();
+  // Where Imprimer1Click prints; none: the system's default printer.
+  std::function<QPrinter*()> imprimante_choisie;
 
   // The Calculs module.
   void BreduireClick(QObject* sender);
@@ -280,6 +334,14 @@ class TFvorel : public QMainWindow, public EcranExercices {
   QToolButton* TBimprimer;
   QToolButton* TBoption_graphique;
   ImageHote* Image8;
+  QCheckBox* CBcocher;
+  QScrollBar* ScrollBar1;
+  QProgressBar* PBtracer;
+  QFrame* Curseur;
+  QPushButton* Bintersection;
+  QLineEdit* Tx;
+  QLineEdit* Ty;
+  QAction* Masquergestionnairedecourbe1;
 
   // Editor, test and statistics pages.
   QPlainTextEdit* MCodeSource;
@@ -306,13 +368,21 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void relier();
   void relier_calculs();
   void relier_comptes();
+  void relier_graphiques();
 
   // The graph module's saved state (vorel_graphiques.cpp).
   void restaurer_courbes();
   void restaurer_annotations();
   void appliquer_options_graphiques();
-  void sauver_courbes();
-  void sauver_annotations();
+  bool sauver_courbes();
+  bool sauver_annotations();
+  // The curve the list's item i draws, if it has a series.
+  std::shared_ptr<TCustomSeries> serie_de(int i) const;
+  void montrer_curseur(QPoint pixel);
+  void rassembler_annotations();
+  void choisir_annotation(TChartShape& forme, Qt::MouseButton bouton);
+  // A selected annotation follows the mouse.
+  void deplacer_annotation(QPoint pixel);
 
   // The calculator's ":=" input: a user function or a constant.
   void definir_objet(const std::string& saisie);

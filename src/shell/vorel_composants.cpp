@@ -422,4 +422,5 @@ void TFvorel::relier() {
     Barredoutils1->setChecked(!coche);
     Barredoutils1Click();
   });
+  relier_graphiques();
 }

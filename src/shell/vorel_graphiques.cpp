@@ -71,17 +71,17 @@ void TFvorel::appliquer_options_graphiques() {
   TBlegende->setChecked(!Masquerlgende1->isChecked());
 }
 
-void TFvorel::sauver_courbes() {
+bool TFvorel::sauver_courbes() {
   std::vector<std::string> lignes;
   for (int i = 0; i < CLBcourbe->count(); ++i) lignes.push_back(vers_1252(CLBcourbe->item(i)->text()));
-  ecrire_liste(*ini_principal, section::Graphiques, lignes);
+  return ecrire_liste(*ini_principal, section::Graphiques, lignes);
 }
 
-void TFvorel::sauver_annotations() {
+bool TFvorel::sauver_annotations() {
   std::vector<std::string> lignes;
   for (const auto& forme : annotations_graphiques) {
     const std::string texte = forme->Text().empty() ? std::string() : forme->Text().front();
     lignes.push_back(texte_annotation({texte, forme->X0(), forme->X1(), forme->Y0(), forme->Y1()}));
   }
-  ecrire_liste(*ini_principal, section::Textes_Graphiques, lignes, est_annotation);
+  return ecrire_liste(*ini_principal, section::Textes_Graphiques, lignes, est_annotation);
 }

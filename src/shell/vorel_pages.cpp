@@ -163,6 +163,3 @@ void TFvorel::TBoptions_graphiquesClick() { Options1Click(TBoptions_graphiques);
 void TFvorel::TabSheet3Exit() {
   for (QLabel* panneau : panneaux_etat) panneau->clear();
 }
-
-// Atracer draws nothing: the chart keeps the curves it holds.
-void TFvorel::AtracerExecute() {}

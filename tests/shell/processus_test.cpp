@@ -100,6 +100,29 @@ TEST_F(Processus, TheScreenshotWorksOnAnXDisplayToo) {
   verifier_image();
 }
 
+// The Graphiques page at start-up with curves of the three kinds and an
+// annotation; the picture is kept in build/captures.
+TEST_F(Processus, TheScreenshotShowsTheGraphiquesPage) {
+  poser_parametres(
+      "[generales]\r\nmasquer_configuration=1\r\npage_demarrage=3\r\n"
+      "[Graphiques]\r\n0=x^2-2;x\r\n1=2*cos(t);sin(t);t\r\n2=1+cos(t);t\r\n"
+      "[Textes_Graphiques]\r\n0=Sommet;0.5;-0.5;-1.8;-2.2\r\n");
+  capture_ = true;
+  ASSERT_EQ(lancer_pralinore(), 0);
+  verifier_image();
+  fs::create_directories(PRALINORE_CAPTURES);
+  fs::copy_file(image(), fs::path(PRALINORE_CAPTURES) / "graphiques.png", fs::copy_options::overwrite_existing);
+  QImage png(QString::fromStdString(image().string()));
+  int colores = 0;
+  for (int y = 0; y < png.height(); y += 2) {
+    for (int x = 0; x < png.width(); x += 2) {
+      const QColor c = png.pixelColor(x, y);
+      if (c.saturation() > 128) ++colores;
+    }
+  }
+  EXPECT_GT(colores, 100);  // the curves are drawn
+}
+
 // A UTF-8 settings file with what the program neither reads nor writes: a
 // comment, characters Windows-1252 lacks, a line break of the other kind, a
 // second [Graphiques] block and an annotation line that does not read. The

@@ -1,0 +1,70 @@
+// Export and print: the picture of the page shown saved as BMP or PNG, the
+// chart printed.
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <optional>
+
+#include "localisation/catalogue.h"
+#include "localisation/messages.h"
+#include "platform/chart/chart.h"
+#include "platform/image_hote.h"
+#include "platform/image_png.h"
+#include "platform/texte_qt.h"
+#include "shell/vorel.h"
+
+namespace {
+
+constexpr const char* filtre_export =
+    "Format bitmap (*.bmp)|*.bmp|Format PNG (Portable Network Graphics)  (*.png)|*.png";
+constexpr int filtre_png = 2;
+
+}  // namespace
+
+QImage TFvorel::image_a_exporter() {
+  const QWidget* page = page_active();
+  if (page == TabSheet1) return Image1->bitmap();
+  if (page == TabSheet2) return Image3->bitmap();
+  if (page == TabSheet3) return Chart1->image_sur_fond_blanc();
+  return {};
+}
+
+void TFvorel::Enregistrer1Click() {
+  DemandeFichier demande;
+  demande.filtre = filtre_export;
+  demande.indice_filtre = filtre_png;
+  demande.enregistrer = true;
+  const std::optional<FichierChoisi> choix = choisir_fichier(demande);
+  if (!choix) return;
+  QString chemin = depuis_1252(choix->chemin);
+  QString extension = QLatin1Char('.') + QFileInfo(chemin).suffix().toLower();
+  if (extension != QLatin1String(".bmp") && extension != QLatin1String(".png")) {
+    extension = choix->indice_filtre == filtre_png ? QStringLiteral(".png") : QStringLiteral(".bmp");
+    chemin += extension;
+  }
+  const QImage image = image_a_exporter();
+  if (image.isNull()) return;
+  if (extension == QLatin1String(".bmp")) {
+    image.save(chemin, "BMP");
+  } else {
+    enregistrer_png(image, chemin);
+  }
+}
+
+void TFvorel::Imprimer1Click() {
+  if (page_active() != TabSheet3) return;
+  if (imprimante_choisie) {
+    if (QPrinter* imprimante = imprimante_choisie(); imprimante == nullptr || !Chart1->Print(*imprimante)) {
+      affiche_message(catalogue_textes.txt_aucune_imprimante);
+    }
+    return;
+  }
+  if (QPrinterInfo::defaultPrinter().isNull()) {
+    affiche_message(catalogue_textes.txt_aucune_imprimante);
+    return;
+  }
+  QPrinter imprimante;
+  if (!Chart1->Print(imprimante)) affiche_message(catalogue_textes.txt_aucune_imprimante);
+}
+
