@@ -44,6 +44,10 @@ TEST(Verification, MatchesAnswersInOrderOrEachWithOneOfItsOwn) {
       {{"1", "2"}, {"2", "1"}, true, false, {false, false}, {}},
       {{"1", "2"}, {"1", "2"}, true, true, {true, true}, {}},
       {{"3", "3"}, {"1", "3"}, false, false, {false, true}, {}},
+      // The last given answer taken already: the later expected ones are not looked at...
+      {{"3", "3", "1"}, {"1", "x", "3"}, false, false, {false, false, true}, {}},
+      // ...otherwise they still get their flags.
+      {{"3", "3", "1"}, {"1", "3", "x"}, false, false, {true, true, false}, {}},
       {{"1", "2"}, {"1"}, false, false, {false, false}, {}},
       {{"1"}, {"1", "1"}, true, false, {false}, {}},
       {{"x+1", "2*x"}, {"x*2", "1+x"}, false, true, {true, true}, {}},
