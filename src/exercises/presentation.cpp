@@ -4,24 +4,13 @@
 #include <QVariant>
 #include <QWidget>
 
-#include <cfenv>
-
-#include "exercises/hasard.h"
 #include "formula/formule.h"
 #include "platform/chart/chart.h"
 #include "platform/image_hote.h"
 
 Tpages_presentation pages_presentation;
 
-std::string texte_exercice;
-std::string correction;
-std::string titre_exercice;
-std::string forme_reponse;
-std::vector<std::string> reponses_attendues;
 std::vector<QWidget*> controles_reponse;
-bool exercice_en_cours = false;
-bool reponse_correcte = false;
-bool reponses_ordonnees = true;
 
 std::array<std::unique_ptr<Tformule>, nombre_emplacements> formules_affichees;
 
@@ -66,21 +55,6 @@ Emplacement emplacement_de(const ImageHote* image) {
 
 Tformule* formule_de(Emplacement emplacement) {
   return formules_affichees[static_cast<std::size_t>(emplacement)].get();
-}
-
-void preparer_exercice() {
-  Randomize();
-  // Numbers are read and written with "." whatever the locale (the program's
-  // own number text), so only the rounding mode needs setting.
-  std::fesetround(FE_TONEAREST);
-  forme_reponse.clear();
-  if (pages_presentation.Graph != nullptr) {
-    pages_presentation.Graph->setEnabled(false);
-    pages_presentation.Graph->hide();
-  }
-  if (pages_presentation.Pvalider != nullptr) pages_presentation.Pvalider->show();
-  reponse_correcte = false;
-  reponses_ordonnees = true;
 }
 
 void afficher_formule(ImageHote* image, const std::string& texte, int x, int y) {

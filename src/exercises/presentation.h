@@ -1,6 +1,6 @@
 #pragma once
-// The question presenter: the state of the exercise run, the preparation of
-// each exercise, and the rendered pages of the main window. Every page is
+// The rendered pages of the main window and the run state (etat_exercice.h,
+// presentateur.h) its callers use. Every page is
 // drawn through afficher_formule, which keeps one renderer per kind of page
 // (its slot): the exercise view, the page editor's preview, the calculation
 // history and its preview, the hint view, the curve formula...
@@ -10,6 +10,9 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "exercises/etat_exercice.h"
+#include "exercises/presentateur.h"
 
 class ImageHote;
 class QWidget;
@@ -28,16 +31,8 @@ struct Tpages_presentation {
 };
 extern Tpages_presentation pages_presentation;
 
-// State of the exercise run.
-extern std::string texte_exercice;   // mark-up of the statement shown
-extern std::string correction;
-extern std::string titre_exercice;
-extern std::string forme_reponse;    // "" or "factoriser"
-extern std::vector<std::string> reponses_attendues;
+// The answer controls on the window, index = slot.
 extern std::vector<QWidget*> controles_reponse;
-extern bool exercice_en_cours;
-extern bool reponse_correcte;
-extern bool reponses_ordonnees;
 
 // The kinds of page, each with its renderer.
 enum class Emplacement { exercice, editeur, historique, apercu, aide, graphe, courbe, editeur_formule, autre };
@@ -49,10 +44,6 @@ void definir_emplacement(ImageHote* image, Emplacement emplacement);
 Emplacement emplacement_de(const ImageHote* image);
 // The renderer of a slot, nullptr when nothing was drawn there.
 Tformule* formule_de(Emplacement emplacement);
-
-// Before every exercise: fresh random seed, rounding to nearest, no required
-// form, the exercise chart disabled and hidden, the validation bar shown.
-void preparer_exercice();
 
 // Draws a page of mark-up on the image at (x, y) with the page font, through
 // the image's slot (the slot's previous renderer is freed). Function names

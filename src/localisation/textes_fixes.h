@@ -22,7 +22,8 @@
   X(nombre_variables_equations) \
   X(equation_second_ordre) \
   X(equation_impossible) \
-  X(droite_indeterminee)
+  X(droite_indeterminee) \
+  X(legende_score)
 
 struct TextesFixes {
 #define PRALINORE_MEMBRE(nom) std::string nom;
