@@ -7,7 +7,7 @@
 #include "engine/valeurs_erreur.h"
 
 int reconnait_fonction(const std::string& texte, std::vector<std::string>& arguments) {
-  if (texte.empty() || expression(texte).type_operateur != TypeOperateur::aucun) return 0;
+  if (texte.empty() || type_operateur_de(texte) != TypeOperateur::aucun) return 0;
   arguments.clear();
   const auto ouvrante = texte.find('(');
   std::string nom;

@@ -73,8 +73,8 @@ void decompose_somme_garde(const std::string& t, std::vector<std::string>& terme
 // A bracketed negated base counts as -1 times the rest, both raised:
 // (-x)^2 is x^2 and (-x)^3 is -x^3.
 bool base_decomposable(const std::string& base) {
-  const expression e(base);
-  return e.operateur == "^" || e.operateur == "*" || est_negatif(base);
+  const TypeOperateur type = type_operateur_de(base);
+  return type == TypeOperateur::puissance || type == TypeOperateur::fois || est_negatif(base);
 }
 
 void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,

@@ -20,7 +20,7 @@ bool borne_un_terme(char c) {
 // True when the "e"/"E" at `i` is the exponent mark of a number: the run
 // before it, back to an operator, a bracket, ";" or the start, is an unsigned
 // number (digits with at most one ".").
-bool marque_exposant(const std::string& texte, int i) {
+bool marque_exposant(std::string_view texte, int i) {
   int debut = i;
   while (debut > 0 && !borne_un_terme(texte[debut - 1])) --debut;
   int chiffres = 0;
@@ -39,7 +39,7 @@ bool marque_exposant(const std::string& texte, int i) {
 
 // A "+" or "-" after these keeps its sign inside the operand: unary signs
 // after "-", "/", "^" and the sign of a number's exponent.
-bool signe_non_binaire(const std::string& texte, int i) {
+bool signe_non_binaire(std::string_view texte, int i) {
   const char avant = texte[i - 1];
   if (avant == '-' || avant == '/' || avant == '^') return true;
   return (avant == 'e' || avant == 'E') && marque_exposant(texte, i - 1);
@@ -47,15 +47,16 @@ bool signe_non_binaire(const std::string& texte, int i) {
 
 }  // namespace
 
-expression::expression(std::string texte_initial) : texte(std::move(texte_initial)) {
+Coupe coupe_de(std::string_view texte) {
+  Coupe c;
   const PositionsHorsParentheses p = positions_hors_parentheses(texte);
-  position_liste = p.point_virgule;
-  if (position_liste >= 1) return;
-  if (!texte.empty() && texte.front() == '[' && texte.back() == ']') return;
+  c.position_liste = p.point_virgule;
+  if (c.position_liste >= 1) return c;
+  if (!texte.empty() && texte.front() == '[' && texte.back() == ']') return c;
   for (const int r : {p.egal, p.inferieur, p.superieur}) {
     if (r >= 1) {
-      position_relation = r;
-      return;
+      c.position_relation = r;
+      return c;
     }
   }
   // Rightmost binary sign wins at once; otherwise remember the rightmost of
@@ -64,29 +65,41 @@ expression::expression(std::string texte_initial) : texte(std::move(texte_initia
   int rang_signe = -1;
   std::array<int, 4> rangs = {-1, -1, -1, -1};
   for (int i = static_cast<int>(texte.size()) - 1; i >= 0; --i) {
-    const char c = texte[i];
-    if (c == ')') {
-      if (++profondeur < 0) return;  // unbalanced: no split and no operand
-    } else if (c == '(') {
+    const char ch = texte[i];
+    if (ch == ')') {
+      if (++profondeur < 0) return c;  // unbalanced: no split and no operand
+    } else if (ch == '(') {
       --profondeur;
     }
     if (profondeur != 0) continue;
-    if ((c == '+' || c == '-') && i != 0 && !signe_non_binaire(texte, i)) {
+    if ((ch == '+' || ch == '-') && i != 0 && !signe_non_binaire(texte, i)) {
       rang_signe = i;
       break;
     }
-    const auto k = std::string_view("*/^!").find(c);
+    const auto k = std::string_view("*/^!").find(ch);
     if (k != std::string_view::npos && rangs[k] < 0) rangs[k] = i;
   }
   int rang = rang_signe;
   for (std::size_t k = 0; rang < 0 && k < rangs.size(); ++k) rang = rangs[k];
   if (rang < 0) {
-    gauche = texte;
-    return;
+    c.feuille = true;
+    return c;
   }
-  position = rang + 1;
+  c.position = rang + 1;
+  c.type_operateur = static_cast<TypeOperateur>(types_operateurs.find(texte[rang]));
+  return c;
+}
+
+expression::expression(std::string texte_initial) : texte(std::move(texte_initial)) {
+  const Coupe c = coupe_de(texte);
+  position_liste = c.position_liste;
+  position_relation = c.position_relation;
+  if (c.feuille) gauche = texte;
+  if (c.position == 0) return;
+  const std::size_t rang = static_cast<std::size_t>(c.position) - 1;
+  position = c.position;
+  type_operateur = c.type_operateur;
   operateur = std::string(1, texte[rang]);
-  type_operateur = static_cast<TypeOperateur>(types_operateurs.find(texte[rang]));
   gauche = texte.substr(0, rang);
   droite = texte.substr(rang + 1);
 }

@@ -25,6 +25,21 @@ constexpr bool est_somme_ou_difference(TypeOperateur type) {
   return type == TypeOperateur::plus || type == TypeOperateur::moins;
 }
 
+// Where a text splits at its top level, found as the node below finds it but
+// without copying any part of the text: for the routines that only ask the
+// kind or the place of the split. Positions are 1-based; 0 means none.
+struct Coupe {
+  TypeOperateur type_operateur = TypeOperateur::aucun;
+  int position = 0;           // of the split operator
+  int position_liste = 0;     // last ";" at bracket depth 0
+  int position_relation = 0;  // relational operator at bracket depth 0
+  bool feuille = false;       // no list, relation or operator: the whole text is one operand
+};
+Coupe coupe_de(std::string_view texte);
+
+// The kind of the split operator of `texte`: expression(texte).type_operateur.
+inline TypeOperateur type_operateur_de(std::string_view texte) { return coupe_de(texte).type_operateur; }
+
 class expression {
  public:
   // Positions are 1-based; 0 means none.

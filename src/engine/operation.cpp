@@ -70,7 +70,9 @@ std::string multiplication(const std::string& a, const std::string& b) {
     return "-" + gauche;
   }
   if (est_zero(enleve_moins(a)) || est_zero(enleve_moins(b))) return "0";
-  if (expression(a).operateur != "/" && expression(b).operateur != "/") return avec_parentheses(a, b, "*");
+  if (type_operateur_de(a) != TypeOperateur::divise && type_operateur_de(b) != TypeOperateur::divise) {
+    return avec_parentheses(a, b, "*");
+  }
   return operation(operation(numerateur(a), numerateur(b), "*"), operation(denominateur(a), denominateur(b), "*"),
                    "/");
 }
@@ -96,7 +98,7 @@ std::string puissance(const std::string& a, const std::string& b) {
   if (b == "1") return a;
   if (est_zero(b)) return "1";
   // Parity from the last digit: an exponent of any length is safe.
-  if (est_entier(b) && expression(a).type_operateur == TypeOperateur::aucun) {
+  if (est_entier(b) && type_operateur_de(a) == TypeOperateur::aucun) {
     const bool pair = (b.back() - '0') % 2 == 0;
     return (pair ? enleve_moins(a) : a) + "^" + b;
   }

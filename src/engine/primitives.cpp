@@ -18,7 +18,7 @@ bool est_nombre(const std::string& t) { return lire_nombre(t).has_value(); }
 
 bool est_negatif(const std::string& t) {
   if (t.empty() || t[0] != '-') return false;
-  return !est_somme_ou_difference(expression(t).type_operateur);
+  return !est_somme_ou_difference(type_operateur_de(t));
 }
 
 std::string enleve_moins(const std::string& t) { return est_negatif(t) ? t.substr(1) : t; }
@@ -51,23 +51,23 @@ bool cite_nom(const std::string& t, const std::string& nom) {
 
 bool commence_par_nombre(const std::string& t) {
   if (t.empty()) return false;
-  std::string facteur = t;
+  std::string_view facteur = t;
   for (;;) {
-    expression e(facteur);
-    if (e.operateur != "*") return est_nombre(facteur);
-    if (est_nombre(e.gauche)) return true;
-    facteur = std::move(e.gauche);
+    const Coupe c = coupe_de(facteur);
+    if (c.type_operateur != TypeOperateur::fois) return lire_nombre(facteur).has_value();
+    facteur = facteur.substr(0, static_cast<std::size_t>(c.position) - 1);
+    if (lire_nombre(facteur).has_value()) return true;
   }
 }
 
 std::string numerateur(const std::string& t) {
-  expression e(t);
-  return e.operateur == "/" ? e.gauche : t;
+  const Coupe c = coupe_de(t);
+  return c.type_operateur == TypeOperateur::divise ? t.substr(0, static_cast<std::size_t>(c.position) - 1) : t;
 }
 
 std::string denominateur(const std::string& t) {
-  expression e(t);
-  return e.operateur == "/" ? e.droite : "1";
+  const Coupe c = coupe_de(t);
+  return c.type_operateur == TypeOperateur::divise ? t.substr(static_cast<std::size_t>(c.position)) : "1";
 }
 
 std::int64_t pgcd(std::int64_t a, std::int64_t b) {
