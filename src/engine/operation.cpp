@@ -14,6 +14,8 @@ bool est_zero(const std::string& t) { return t == "0"; }
 
 // A number text whose value is zero, however written: "0", "-0", "0.0".
 bool vaut_zero(const std::string& t) {
+  // An integer text is zero when all its digits are, however many there are.
+  if (est_entier(t)) return t.find_first_not_of("-0") == std::string::npos;
   const auto valeur = lire_nombre(t);
   return valeur && *valeur == 0;
 }

@@ -1,5 +1,7 @@
 #include "engine/primitives.h"
 
+#include <algorithm>
+
 #include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
 #include "localisation/catalogue.h"
@@ -14,7 +16,21 @@ bool est_entier(const std::string& t) {
   return true;
 }
 
-bool est_nombre(const std::string& t) { return lire_nombre(t).has_value(); }
+// Digits an integer text may hold to be read as a finite double whatever
+// they are: 10^300 is below the largest double.
+constexpr std::size_t chiffres_toujours_finis = 300;
+
+bool est_nombre(std::string_view t) {
+  // A sign and digits alone, the commonest number text, is one without
+  // being converted; any other text is read as the number layer reads it.
+  std::string_view chiffres = t;
+  if (!chiffres.empty() && (chiffres.front() == '-' || chiffres.front() == '+')) chiffres.remove_prefix(1);
+  if (!chiffres.empty() && chiffres.size() <= chiffres_toujours_finis &&
+      std::all_of(chiffres.begin(), chiffres.end(), est_chiffre)) {
+    return true;
+  }
+  return lire_nombre(t).has_value();
+}
 
 bool est_negatif(const std::string& t) {
   if (t.empty() || t[0] != '-') return false;
@@ -54,9 +70,9 @@ bool commence_par_nombre(const std::string& t) {
   std::string_view facteur = t;
   for (;;) {
     const Coupe c = coupe_de(facteur);
-    if (c.type_operateur != TypeOperateur::fois) return lire_nombre(facteur).has_value();
+    if (c.type_operateur != TypeOperateur::fois) return est_nombre(facteur);
     facteur = facteur.substr(0, static_cast<std::size_t>(c.position) - 1);
-    if (lire_nombre(facteur).has_value()) return true;
+    if (est_nombre(facteur)) return true;
   }
 }
 
