@@ -147,7 +147,11 @@ std::string enleve_delimiteurs(std::string texte, std::string_view delimiteurs) 
   // Round brackets: a pair whose "(" closes at the very end encloses the
   // whole text, and such a text has no top-level operator, so it may always
   // go. Matching every bracket once keeps deep nesting linear.
-  if (!entoure("()")) return debut == 0 ? texte : texte.substr(debut, fin - debut);
+  if (!entoure("()")) {
+    // Returned as it stands, the text is moved out rather than copied.
+    if (debut == 0) return texte;
+    return texte.substr(debut, fin - debut);
+  }
   std::vector<std::size_t> fermante(fin, std::string::npos);
   std::vector<std::size_t> ouvertes;
   for (std::size_t i = debut; i < fin; ++i) {

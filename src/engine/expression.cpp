@@ -45,6 +45,17 @@ bool signe_non_binaire(std::string_view texte, int i) {
   return (avant == 'e' || avant == 'E') && marque_exposant(texte, i - 1);
 }
 
+// Index of "*", "/", "^", "!" in that order; -1 for any other character.
+int rang_produit(char c) {
+  switch (c) {
+    case '*': return 0;
+    case '/': return 1;
+    case '^': return 2;
+    case '!': return 3;
+    default: return -1;
+  }
+}
+
 }  // namespace
 
 Coupe coupe_de(std::string_view texte) {
@@ -76,8 +87,8 @@ Coupe coupe_de(std::string_view texte) {
       rang_signe = i;
       break;
     }
-    const auto k = std::string_view("*/^!").find(ch);
-    if (k != std::string_view::npos && rangs[k] < 0) rangs[k] = i;
+    const int k = rang_produit(ch);
+    if (k >= 0 && rangs[k] < 0) rangs[k] = i;
   }
   int rang = rang_signe;
   for (std::size_t k = 0; rang < 0 && k < rangs.size(); ++k) rang = rangs[k];
