@@ -1,10 +1,22 @@
 #include "engine/decoupage.h"
 
+#include <array>
 #include <vector>
 
 #include "engine/profondeur.h"
 
 namespace {
+
+// What a character means to the scan for top-level separators. Most mean
+// nothing, and one look-up passes them.
+enum RoleSeparateur : unsigned char { sans_role, ouvre, ferme, separe };
+constexpr std::array<unsigned char, 256> roles_separateurs = [] {
+  std::array<unsigned char, 256> r{};
+  r['('] = r['['] = ouvre;
+  r[')'] = r[']'] = ferme;
+  r[';'] = r['='] = r['<'] = r['>'] = separe;
+  return r;
+}();
 
 int variation_profondeur(char c) {
   if (c == '(' || c == '[') return 1;
@@ -49,7 +61,12 @@ PositionsHorsParentheses positions_hors_parentheses(std::string_view texte) {
   PositionsHorsParentheses p;
   int profondeur = 0;
   for (std::size_t i = 0; i < texte.size(); ++i) {
-    profondeur += variation_profondeur(texte[i]);
+    const unsigned char role = roles_separateurs[static_cast<unsigned char>(texte[i])];
+    if (role == sans_role) continue;
+    if (role != separe) {
+      profondeur += role == ouvre ? 1 : -1;
+      continue;
+    }
     if (profondeur != 0) continue;
     const int position = static_cast<int>(i) + 1;
     switch (texte[i]) {

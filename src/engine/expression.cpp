@@ -45,6 +45,14 @@ bool signe_non_binaire(std::string_view texte, int i) {
   return (avant == 'e' || avant == 'E') && marque_exposant(texte, i - 1);
 }
 
+// The characters the scan for the split must look at: brackets and
+// operators. Any other is passed with one look-up.
+constexpr std::array<bool, 256> compte_pour_la_coupe = [] {
+  std::array<bool, 256> r{};
+  for (const char c : std::string_view("()+-*/^!")) r[static_cast<unsigned char>(c)] = true;
+  return r;
+}();
+
 // Index of "*", "/", "^", "!" in that order; -1 for any other character.
 int rang_produit(char c) {
   switch (c) {
@@ -77,6 +85,7 @@ Coupe coupe_de(std::string_view texte) {
   std::array<int, 4> rangs = {-1, -1, -1, -1};
   for (int i = static_cast<int>(texte.size()) - 1; i >= 0; --i) {
     const char ch = texte[i];
+    if (!compte_pour_la_coupe[static_cast<unsigned char>(ch)]) continue;
     if (ch == ')') {
       if (++profondeur < 0) return c;  // unbalanced: no split and no operand
     } else if (ch == '(') {

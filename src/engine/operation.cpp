@@ -129,7 +129,8 @@ std::string operation(std::string a, std::string b, std::string_view operateur) 
   } else {
     return operation(std::vector<std::string>{std::move(a), std::move(b)}, operateur);
   }
-  return r == "-0" ? "0" : r;
+  if (r == "-0") return "0";
+  return r;
 }
 
 std::string operation(const std::vector<std::string>& operandes, std::string_view operateur) {
