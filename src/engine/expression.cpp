@@ -1,6 +1,9 @@
 #include "engine/expression.h"
 
+#include <algorithm>
+
 #include "engine/decoupage.h"
+#include "engine/profondeur.h"
 #include "localisation/nombres.h"
 
 namespace {
@@ -108,6 +111,27 @@ Coupe coupe_de(std::string_view texte) {
   c.position = rang + 1;
   c.type_operateur = static_cast<TypeOperateur>(types_operateurs.find(texte[rang]));
   return c;
+}
+
+void compte_coupe(std::string_view texte) { compte_travail(texte.size()); }
+
+TypeOperateur type_operateur_de(std::string_view texte) {
+  const bool operateur = std::any_of(texte.begin(), texte.end(), [](char c) {
+    return compte_pour_la_coupe[static_cast<unsigned char>(c)] && c != '(' && c != ')';
+  });
+  if (!operateur) {
+    compte_coupe(texte);
+    return TypeOperateur::aucun;
+  }
+  return coupe_de(texte).type_operateur;
+}
+
+bool se_coupe_en_quotient(std::string_view texte) {
+  if (texte.find('/') == std::string_view::npos) {
+    compte_coupe(texte);
+    return false;
+  }
+  return coupe_de(texte).type_operateur == TypeOperateur::divise;
 }
 
 expression::expression(std::string texte_initial) : texte(std::move(texte_initial)) {

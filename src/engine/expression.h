@@ -38,7 +38,18 @@ struct Coupe {
 Coupe coupe_de(std::string_view texte);
 
 // The kind of the split operator of `texte`: expression(texte).type_operateur.
-inline TypeOperateur type_operateur_de(std::string_view texte) { return coupe_de(texte).type_operateur; }
+// A text holding no operator character has none, and is not scanned; the
+// work of its scan is counted all the same, so the work bound of a call
+// stays where it was.
+TypeOperateur type_operateur_de(std::string_view texte);
+
+// The split of `texte` is a "/": type_operateur_de(texte) is divise. A text
+// holding no "/" is not scanned, its work counted all the same.
+bool se_coupe_en_quotient(std::string_view texte);
+
+// The work of one scan of `texte` for its split, counted where the scan is
+// spared because its answer is known.
+void compte_coupe(std::string_view texte);
 
 class expression {
  public:

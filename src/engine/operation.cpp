@@ -72,7 +72,7 @@ std::string multiplication(const std::string& a, const std::string& b) {
     return "-" + gauche;
   }
   if (est_zero(enleve_moins(a)) || est_zero(enleve_moins(b))) return "0";
-  if (type_operateur_de(a) != TypeOperateur::divise && type_operateur_de(b) != TypeOperateur::divise) {
+  if (!se_coupe_en_quotient(a) && !se_coupe_en_quotient(b)) {
     return avec_parentheses(a, b, "*");
   }
   return operation(operation(numerateur(a), numerateur(b), "*"), operation(denominateur(a), denominateur(b), "*"),

@@ -67,6 +67,11 @@ bool cite_nom(const std::string& t, const std::string& nom) {
 
 bool commence_par_nombre(const std::string& t) {
   if (t.empty()) return false;
+  // No product chain: the text itself is the first factor, after one scan.
+  if (t.find('*') == std::string::npos) {
+    compte_coupe(t);
+    return est_nombre(t);
+  }
   std::string_view facteur = t;
   for (;;) {
     const Coupe c = coupe_de(facteur);
@@ -76,12 +81,25 @@ bool commence_par_nombre(const std::string& t) {
   }
 }
 
+namespace {
+
+// A text holding no "/" is no quotient: its scan is spared, not its work.
+bool sans_barre(const std::string& t) {
+  if (t.find('/') != std::string::npos) return false;
+  compte_coupe(t);
+  return true;
+}
+
+}  // namespace
+
 std::string numerateur(const std::string& t) {
+  if (sans_barre(t)) return t;
   const Coupe c = coupe_de(t);
   return c.type_operateur == TypeOperateur::divise ? t.substr(0, static_cast<std::size_t>(c.position) - 1) : t;
 }
 
 std::string denominateur(const std::string& t) {
+  if (sans_barre(t)) return "1";
   const Coupe c = coupe_de(t);
   return c.type_operateur == TypeOperateur::divise ? t.substr(static_cast<std::size_t>(c.position)) : "1";
 }
