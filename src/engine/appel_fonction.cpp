@@ -36,7 +36,7 @@ int reconnait_fonction(const std::string& texte, std::vector<std::string>& argum
 
 bool est_erreur(const std::string& texte) {
   // Only a text starting with the row's name can be its call: skip the rest cheaply.
-  if (texte.compare(0, 7, "erreur(") != 0) return false;
+  if (texte.empty() || texte.front() != 'e' || texte.compare(0, 7, "erreur(") != 0) return false;
   std::vector<std::string> arguments;
   return reconnait_fonction(texte, arguments) == Ligne::erreur;
 }

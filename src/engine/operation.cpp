@@ -5,12 +5,23 @@
 #include "engine/expression.h"
 #include "engine/parentheses.h"
 #include "engine/primitives.h"
+#include "engine/profondeur.h"
 #include "engine/valeurs_erreur.h"
 #include "localisation/nombres.h"
 
 namespace {
 
 bool est_zero(const std::string& t) { return t == "0"; }
+
+// t without the round brackets enclosing it, in place. A text that does not
+// open with one keeps its bytes untouched; its work is counted all the same.
+void sans_parentheses_autour(std::string& t) {
+  if (t.empty() || t.front() != '(') {
+    compte_travail(t.size());
+    return;
+  }
+  t = enleve_delimiteurs(std::move(t), "()");
+}
 
 // A number text whose value is zero, however written: "0", "-0", "0.0".
 bool vaut_zero(const std::string& t) {
@@ -110,8 +121,8 @@ std::string puissance(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::string operation(std::string a, std::string b, std::string_view operateur) {
-  a = enleve_delimiteurs(std::move(a), "()");
-  b = enleve_delimiteurs(std::move(b), "()");
+  sans_parentheses_autour(a);
+  sans_parentheses_autour(b);
   // The first error value met is the result: "1/0+1" stays an error.
   if (est_erreur(a)) return a;
   if (est_erreur(b)) return b;
