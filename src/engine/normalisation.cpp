@@ -82,7 +82,7 @@ std::string normalise_noeud(std::string t) {
       if (droite.empty()) return normalise(std::move(gauche)) + o.operateur;
       return operation(normalise(std::move(gauche)), normalise(std::move(droite)), o.operateur);
     case TypeOperateur::puissance: {
-      if (o.entre_parentheses || expression(droite).type_operateur != TypeOperateur::aucun) {
+      if (o.entre_parentheses || type_operateur_de(droite) != TypeOperateur::aucun) {
         return operation(normalise(std::move(gauche)), normalise(std::move(droite)), "^");
       }
       return normalise(std::move(gauche)) + "^" + normalise(std::move(droite));

@@ -260,7 +260,7 @@ std::string substitue_terme(const std::string& texte, const Substitution& s) {
     std::string operande = substitue(sans_parentheses(e.gauche), s);
     if (est_erreur(operande)) return operande;
     if (auto f = factorielle_numerique(operande)) return *f;
-    if (expression(operande).type_operateur != TypeOperateur::aucun) operande = "(" + operande + ")";
+    if (type_operateur_de(operande) != TypeOperateur::aucun) operande = "(" + operande + ")";
     return operande + "!";
   }
   if (!s.variable.empty() && t == s.variable) return s.remplacement;
