@@ -13,14 +13,16 @@ namespace {
 
 bool est_zero(const std::string& t) { return t == "0"; }
 
-// t without the round brackets enclosing it, in place. A text that does not
-// open with one keeps its bytes untouched; its work is counted all the same.
-void sans_parentheses_autour(std::string& t) {
+// t without the round brackets enclosing it: t itself when it does not open
+// with one (its work counted all the same), else the text freed of them,
+// kept in `libre`.
+const std::string& sans_parentheses_autour(const std::string& t, std::string& libre) {
   if (t.empty() || t.front() != '(') {
     compte_travail(t.size());
-    return;
+    return t;
   }
-  t = enleve_delimiteurs(std::move(t), "()");
+  libre = enleve_delimiteurs(t, "()");
+  return libre;
 }
 
 // A number text whose value is zero, however written: "0", "-0", "0.0".
@@ -120,9 +122,12 @@ std::string puissance(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string operation(std::string a, std::string b, std::string_view operateur) {
-  sans_parentheses_autour(a);
-  sans_parentheses_autour(b);
+std::string operation(const std::string& operande_a, const std::string& operande_b, std::string_view operateur) {
+  // Operands are only read: one without enclosing brackets is not copied.
+  std::string libre_a;
+  std::string libre_b;
+  const std::string& a = sans_parentheses_autour(operande_a, libre_a);
+  const std::string& b = sans_parentheses_autour(operande_b, libre_b);
   // The first error value met is the result: "1/0+1" stays an error.
   if (est_erreur(a)) return a;
   if (est_erreur(b)) return b;
@@ -138,7 +143,7 @@ std::string operation(std::string a, std::string b, std::string_view operateur) 
   } else if (operateur == "^") {
     r = puissance(a, b);
   } else {
-    return operation(std::vector<std::string>{std::move(a), std::move(b)}, operateur);
+    return operation(std::vector<std::string>{a, b}, operateur);
   }
   if (r == "-0") return "0";
   return r;
