@@ -55,10 +55,9 @@ Operandes operandes(const std::string& t) {
 }
 
 std::string normalise_noeud(std::string t) {
-  const auto [liste, relation] = [&] {
-    const expression e(t);
-    return std::pair(e.position_liste, e.position_relation);
-  }();
+  const Coupe coupe = coupe_de(t);
+  const int liste = coupe.position_liste;
+  const int relation = coupe.position_relation;
   if (liste >= 1 || relation >= 1) {
     const auto p = static_cast<std::size_t>(liste >= 1 ? liste : relation);
     std::string gauche = t.substr(0, p - 1);

@@ -107,8 +107,8 @@ std::size_t premiere_relation(const std::string& t) {
 // 0 when it has none. The node is dropped before the operands are checked,
 // so the recursion keeps no copy of it.
 int position_operateur(const std::string& t) {
-  const expression e(t);
-  return est_binaire(e.type_operateur) ? e.position : 0;
+  const Coupe c = coupe_de(t);
+  return est_binaire(c.type_operateur) ? c.position : 0;
 }
 
 bool est_operateur(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
