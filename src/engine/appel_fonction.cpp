@@ -34,9 +34,7 @@ int reconnait_fonction(const std::string& texte, std::vector<std::string>& argum
   return fonctions_usuelles->identifiant(nom);
 }
 
-bool est_erreur(const std::string& texte) {
-  // Only a text starting with the row's name can be its call: skip the rest cheaply.
-  if (texte.empty() || texte.front() != 'e' || texte.compare(0, 7, "erreur(") != 0) return false;
+bool est_appel_erreur(const std::string& texte) {
   std::vector<std::string> arguments;
   return reconnait_fonction(texte, arguments) == Ligne::erreur;
 }
