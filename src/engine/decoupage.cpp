@@ -24,6 +24,14 @@ int variation_profondeur(char c) {
   return 0;
 }
 
+// A text that does not open with "(" loses no bracket: it is used as it
+// stands, and the work of the bracket remover is counted all the same.
+bool ouvre_une_parenthese(const std::string& t) {
+  if (!t.empty() && t.front() == '(') return true;
+  compte_travail(t.size());
+  return false;
+}
+
 std::vector<std::string> coupe(const std::string& texte, char separateur, bool crochets_comptent) {
   compte_travail(texte.size());
   std::vector<std::string> morceaux;
@@ -101,10 +109,12 @@ int equilibre_parentheses(std::string_view texte) {
 }
 
 std::vector<std::string> decoupe(const std::string& texte, char separateur) {
+  if (!ouvre_une_parenthese(texte)) return coupe(texte, separateur, true);
   return coupe(enleve_delimiteurs(texte, "()"), separateur, true);
 }
 
 std::vector<std::string> decoupe_arguments(const std::string& texte) {
+  if (!ouvre_une_parenthese(texte)) return coupe(texte, ';', false);
   return coupe(enleve_delimiteurs(texte, "()"), ';', false);
 }
 
@@ -184,6 +194,13 @@ std::string enleve_delimiteurs(std::string texte, std::string_view delimiteurs) 
     --fin;
   }
   return texte.substr(debut, fin - debut);
+}
+
+std::string sans_parentheses(const std::string& t) {
+  // A text that does not open with a bracket is copied once, straight into
+  // the result.
+  if (!ouvre_une_parenthese(t)) return t;
+  return enleve_delimiteurs(t, "()");
 }
 
 std::vector<std::string> elements_liste(const std::string& liste) {
