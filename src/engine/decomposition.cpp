@@ -90,6 +90,13 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
     exposants.insert(exposants.begin(), "1");
     return;
   }
+  if (sans_operateur(s)) {
+    // A leaf is its own factor; the work of its node is counted.
+    compte_coupe(s);
+    bases = {s};
+    exposants = {"1"};
+    return;
+  }
   const expression e(s);
   if (e.operateur == "*" || e.operateur == "/") {
     decompose_produit_garde(e.gauche, bases, exposants);
@@ -156,10 +163,14 @@ std::string developpe_utilisateur(const std::string& t) {
   GardeProfondeur garde;
   if (garde.depassee()) return "";
   if (est_negatif(t)) return operation_ordonnee("-1", developpe_utilisateur(enleve_moins(t)), "*");
-  const expression e(t);
-  if (est_binaire(e.type_operateur)) {
-    return operation_ordonnee(developpe_utilisateur(sans_parentheses(e.gauche)),
-                              developpe_utilisateur(sans_parentheses(e.droite)), e.operateur);
+  if (!sans_operateur(t)) {
+    const expression e(t);
+    if (est_binaire(e.type_operateur)) {
+      return operation_ordonnee(developpe_utilisateur(sans_parentheses(e.gauche)),
+                                developpe_utilisateur(sans_parentheses(e.droite)), e.operateur);
+    }
+  } else {
+    compte_coupe(t);  // a leaf: the work of its node is counted
   }
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(t, arguments);

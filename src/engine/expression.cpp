@@ -115,11 +115,14 @@ Coupe coupe_de(std::string_view texte) {
 
 void compte_coupe(std::string_view texte) { compte_travail(texte.size()); }
 
-TypeOperateur type_operateur_de(std::string_view texte) {
-  const bool operateur = std::any_of(texte.begin(), texte.end(), [](char c) {
+bool sans_operateur(std::string_view texte) {
+  return std::none_of(texte.begin(), texte.end(), [](char c) {
     return compte_pour_la_coupe[static_cast<unsigned char>(c)] && c != '(' && c != ')';
   });
-  if (!operateur) {
+}
+
+TypeOperateur type_operateur_de(std::string_view texte) {
+  if (sans_operateur(texte)) {
     compte_coupe(texte);
     return TypeOperateur::aucun;
   }

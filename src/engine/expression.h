@@ -37,6 +37,10 @@ struct Coupe {
 };
 Coupe coupe_de(std::string_view texte);
 
+// The text holds none of the operator characters "+-*/^!", so it has no
+// split: a leaf for the node, whatever else it holds.
+bool sans_operateur(std::string_view texte);
+
 // The kind of the split operator of `texte`: expression(texte).type_operateur.
 // A text holding no operator character has none, and is not scanned; the
 // work of its scan is counted all the same, so the work bound of a call

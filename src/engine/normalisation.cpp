@@ -71,6 +71,10 @@ std::string normalise_noeud(std::string t) {
     libere(t);
     return operation_ordonnee("-1", normalise(std::move(terme)), "*");
   }
+  if (sans_operateur(t)) {
+    compte_coupe(t);  // a leaf: the work of its node is counted
+    return normalise_feuille(std::move(t));
+  }
   Operandes o = operandes(t);
   if (o.type_operateur == TypeOperateur::aucun) return normalise_feuille(std::move(t));
   libere(t);
