@@ -2,6 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/profondeur.h"
+
 namespace {
 
 struct Decoupe {
@@ -80,3 +88,48 @@ TEST(Expression, UnbalancedTextsNeverSplitWrongly) {
 }
 
 }  // namespace
+
+namespace {
+
+// Random texts over the characters the split looks at, and letters and
+// digits between them, balanced or not.
+std::vector<std::string> textes_au_hasard() {
+  constexpr std::string_view alphabet = "ab12e.()[]+-*/^!;=<>";
+  constexpr int tirages = 4000;
+  constexpr int longueur_maximale = 12;
+  std::mt19937 alea(7);
+  std::vector<std::string> textes = {"", "x", "12", "(x)", "-x", "x/", "/"};
+  for (int k = 0; k < tirages; ++k) {
+    std::string t;
+    const int longueur = static_cast<int>(alea() % longueur_maximale) + 1;
+    for (int i = 0; i < longueur; ++i) t += alphabet[alea() % alphabet.size()];
+    textes.push_back(t);
+  }
+  return textes;
+}
+
+// The work one question counts inside an outermost call.
+template <class Question>
+std::uint64_t travail_de(Question&& question) {
+  const GardeProfondeur garde;
+  const std::uint64_t avant = travail_effectue();
+  question();
+  return travail_effectue() - avant;
+}
+
+}  // namespace
+
+// The questions answered from the characters alone agree with the node, and count the same work as building it.
+TEST(Expression, QuickQuestionsAgreeWithTheNode) {
+  for (const auto& t : textes_au_hasard()) {
+    const expression e(t);
+    EXPECT_EQ(type_operateur_de(t), e.type_operateur) << t;
+    EXPECT_EQ(se_coupe_en_quotient(t), e.operateur == "/") << t;
+    if (sans_operateur(t)) {
+      EXPECT_EQ(e.type_operateur, TypeOperateur::aucun) << t;
+    }
+    const std::uint64_t noeud = travail_de([&] { const expression n(t); });
+    EXPECT_EQ(travail_de([&] { type_operateur_de(t); }), noeud) << t;
+    EXPECT_EQ(travail_de([&] { se_coupe_en_quotient(t); }), noeud) << t;
+  }
+}
