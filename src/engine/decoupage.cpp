@@ -179,6 +179,17 @@ std::string enleve_delimiteurs(std::string texte, std::string_view delimiteurs) 
     if (debut == 0) return texte;
     return texte.substr(debut, fin - debut);
   }
+  // Most bracketed texts are not enclosed whole, as (a)*(b), or enclosed
+  // once, as (a+b): one count of the first group tells, and only a text
+  // enclosed twice or more needs the table of matching brackets.
+  const std::string_view vue(texte.data() + debut, fin - debut);
+  if (fin_du_premier_groupe(vue, '(', ')') != vue.size() - 1) {
+    if (debut == 0) return texte;
+    return texte.substr(debut, fin - debut);
+  }
+  ++debut;
+  --fin;
+  if (!entoure("()")) return texte.substr(debut, fin - debut);
   std::vector<std::size_t> fermante(fin, std::string::npos);
   std::vector<std::size_t> ouvertes;
   for (std::size_t i = debut; i < fin; ++i) {
