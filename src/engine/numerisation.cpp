@@ -29,6 +29,8 @@ namespace {
 constexpr int factorielle_maximale = 170;
 // Integers beyond this are not all exact in a double.
 constexpr double entier_exact_maximal = 9007199254740992.0;  // 2^53
+// Digits of an integer always below entier_exact_maximal.
+constexpr std::size_t chiffres_toujours_exacts = 15;
 constexpr int halvings_maximaux = 200;
 
 struct Numerisation {
@@ -148,6 +150,10 @@ std::string valeur_constante(const std::string& nom, bool exact) {
 // hold exactly keep their digits.
 std::string entier_sans_point(std::string r) {
   if (!est_entier(r)) return r;
+  // An integer of a few digits written plainly (no leading zero, no "-0")
+  // is already how the fixed form writes its value.
+  const std::string_view chiffres = std::string_view(r).substr(r.front() == '-' ? 1 : 0);
+  if (chiffres.size() <= chiffres_toujours_exacts && (chiffres.front() != '0' || r == "0")) return r;
   const auto v = lire_nombre(r);
   if (v && std::fabs(*v) < entier_exact_maximal) return texte_nombre_fixe(*v, 0);
   return r;
