@@ -127,7 +127,10 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
 
 // num * facteur: exactly while the integers fit, else in floating point;
 // a product past the largest double is an error value.
-std::string multiplie(const std::string& num, Entier entier, double reel) {
+// `reel` gives the factor's value in floating point; it is read only when
+// the exact product cannot be made.
+template <class Reel>
+std::string multiplie(const std::string& num, Entier entier, Reel&& reel) {
   if (entier && est_entier(num)) {
     if (const auto a = entier_du_texte(num)) {
       if (const auto p = produit_verifie(*a, *entier)) return texte_entier(*p);
@@ -135,12 +138,11 @@ std::string multiplie(const std::string& num, Entier entier, double reel) {
   }
   const auto a = lire_nombre(num);
   if (!a) return num;  // an error value already: nothing changes it
-  return texte_nombre_fini(*a * reel);
+  return texte_nombre_fini(*a * reel());
 }
 
 std::string multiplie_texte(const std::string& num, const std::string& f) {
-  const auto reel = lire_nombre(f);
-  return multiplie(num, entier_du_texte(f), reel.value_or(std::nan("")));
+  return multiplie(num, entier_du_texte(f), [&] { return lire_nombre(f).value_or(std::nan("")); });
 }
 
 // base^exposant of two integer texts (exposant without sign).
@@ -149,8 +151,9 @@ void multiplie_puissance(const std::string& base, const std::string& exposant, s
   const auto k = entier_du_texte(exposant);
   Entier p;
   if (b && k && *k >= 0) p = puissance_verifiee(*b, static_cast<std::uint64_t>(*k));
-  const double reel = std::pow(lire_nombre(base).value_or(0), lire_nombre(exposant).value_or(0));
-  numerique = multiplie(numerique, p, p ? static_cast<double>(*p) : reel);
+  numerique = multiplie(numerique, p, [&] {
+    return p ? static_cast<double>(*p) : std::pow(lire_nombre(base).value_or(0), lire_nombre(exposant).value_or(0));
+  });
 }
 
 std::string argument_racine(const std::string& t, bool& trouve) {
