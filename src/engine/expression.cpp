@@ -1,6 +1,7 @@
 #include "engine/expression.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "engine/decoupage.h"
 #include "engine/profondeur.h"
@@ -67,43 +68,107 @@ int rang_produit(char c) {
   }
 }
 
-}  // namespace
+// The characters one pass from the left looks at: brackets of both kinds,
+// separators and operators.
+constexpr std::array<bool, 256> compte_pour_le_passage = [] {
+  std::array<bool, 256> r{};
+  for (const char c : std::string_view("()[];=<>+-*/^!")) r[static_cast<unsigned char>(c)] = true;
+  return r;
+}();
 
-Coupe coupe_de(std::string_view texte) {
-  Coupe c;
-  const PositionsHorsParentheses p = positions_hors_parentheses(texte);
-  c.position_liste = p.point_virgule;
-  if (c.position_liste >= 1) return c;
-  if (!texte.empty() && texte.front() == '[' && texte.back() == ']') return c;
-  for (const int r : {p.egal, p.inferieur, p.superieur}) {
-    if (r >= 1) {
-      c.position_relation = r;
-      return c;
-    }
-  }
-  // Rightmost binary sign wins at once; otherwise remember the rightmost of
-  // each of "*", "/", "^", "!".
-  int profondeur = 0;
+// What one pass from the left finds at the top level: the last ";", "=",
+// "<", ">" outside both kinds of brackets, and outside round brackets the
+// last binary sign and the last of each of "*", "/", "^", "!". `equilibre`
+// tells whether the round brackets balance with none closed before it is
+// opened; only then is the top level the same seen from either end.
+struct Passage {
+  PositionsHorsParentheses separateurs;
+  bool equilibre = true;
   int rang_signe = -1;
   std::array<int, 4> rangs = {-1, -1, -1, -1};
+};
+
+Passage passage(std::string_view texte) {
+  Passage p;
+  int profondeur = 0;  // both kinds of brackets
+  int rondes = 0;      // round brackets
+  for (std::size_t i = 0; i < texte.size(); ++i) {
+    const char ch = texte[i];
+    if (!compte_pour_le_passage[static_cast<unsigned char>(ch)]) continue;
+    const int position = static_cast<int>(i) + 1;
+    switch (ch) {
+      case '(': ++profondeur; ++rondes; break;
+      case ')':
+        --profondeur;
+        if (--rondes < 0) p.equilibre = false;
+        break;
+      case '[': ++profondeur; break;
+      case ']': --profondeur; break;
+      case ';': if (profondeur == 0) p.separateurs.point_virgule = position; break;
+      case '=': if (profondeur == 0) p.separateurs.egal = position; break;
+      case '<': if (profondeur == 0) p.separateurs.inferieur = position; break;
+      case '>': if (profondeur == 0) p.separateurs.superieur = position; break;
+      case '+':
+      case '-':
+        if (rondes == 0 && i != 0 && !signe_non_binaire(texte, static_cast<int>(i))) p.rang_signe = static_cast<int>(i);
+        break;
+      default:
+        if (rondes == 0) p.rangs[static_cast<std::size_t>(rang_produit(ch))] = static_cast<int>(i);
+        break;
+    }
+  }
+  if (rondes != 0) p.equilibre = false;
+  return p;
+}
+
+// The split of a text whose round brackets do not balance, read from the
+// right: the rightmost binary sign wins at once; otherwise the rightmost of
+// each of "*", "/", "^", "!" is remembered. No value when the brackets are
+// found unbalanced on the way.
+std::optional<Passage> operateurs_depuis_la_droite(std::string_view texte) {
+  Passage p;
+  int profondeur = 0;
   for (int i = static_cast<int>(texte.size()) - 1; i >= 0; --i) {
     const char ch = texte[i];
     if (!compte_pour_la_coupe[static_cast<unsigned char>(ch)]) continue;
     if (ch == ')') {
-      if (++profondeur < 0) return c;  // unbalanced: no split and no operand
+      if (++profondeur < 0) return std::nullopt;
     } else if (ch == '(') {
       --profondeur;
     }
     if (profondeur != 0) continue;
     if ((ch == '+' || ch == '-') && i != 0 && !signe_non_binaire(texte, i)) {
-      rang_signe = i;
+      p.rang_signe = i;
       break;
     }
     const int k = rang_produit(ch);
-    if (k >= 0 && rangs[k] < 0) rangs[k] = i;
+    if (k >= 0 && p.rangs[static_cast<std::size_t>(k)] < 0) p.rangs[static_cast<std::size_t>(k)] = i;
   }
-  int rang = rang_signe;
-  for (std::size_t k = 0; rang < 0 && k < rangs.size(); ++k) rang = rangs[k];
+  return p;
+}
+
+}  // namespace
+
+Coupe coupe_de(std::string_view texte) {
+  compte_travail(texte.size());
+  Coupe c;
+  Passage p = passage(texte);
+  c.position_liste = p.separateurs.point_virgule;
+  if (c.position_liste >= 1) return c;
+  if (!texte.empty() && texte.front() == '[' && texte.back() == ']') return c;
+  for (const int r : {p.separateurs.egal, p.separateurs.inferieur, p.separateurs.superieur}) {
+    if (r >= 1) {
+      c.position_relation = r;
+      return c;
+    }
+  }
+  if (!p.equilibre) {
+    const auto depuis_la_droite = operateurs_depuis_la_droite(texte);
+    if (!depuis_la_droite) return c;  // unbalanced: no split and no operand
+    p = *depuis_la_droite;
+  }
+  int rang = p.rang_signe;
+  for (std::size_t k = 0; rang < 0 && k < p.rangs.size(); ++k) rang = p.rangs[k];
   if (rang < 0) {
     c.feuille = true;
     return c;
