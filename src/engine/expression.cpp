@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::string_view types_operateurs = "+-*/^!";
-
 bool borne_un_terme(char c) {
   switch (c) {
     case '+': case '-': case '*': case '/': case '^': case '!':
@@ -56,6 +54,19 @@ constexpr std::array<bool, 256> compte_pour_la_coupe = [] {
   for (const char c : std::string_view("()+-*/^!")) r[static_cast<unsigned char>(c)] = true;
   return r;
 }();
+
+// The kind of an operator character: its index in "+-*/^!".
+TypeOperateur type_du_caractere(char c) {
+  switch (c) {
+    case '+': return TypeOperateur::plus;
+    case '-': return TypeOperateur::moins;
+    case '*': return TypeOperateur::fois;
+    case '/': return TypeOperateur::divise;
+    case '^': return TypeOperateur::puissance;
+    case '!': return TypeOperateur::factorielle;
+    default: return TypeOperateur::aucun;
+  }
+}
 
 // Index of "*", "/", "^", "!" in that order; -1 for any other character.
 int rang_produit(char c) {
@@ -174,7 +185,7 @@ Coupe coupe_de(std::string_view texte) {
     return c;
   }
   c.position = rang + 1;
-  c.type_operateur = static_cast<TypeOperateur>(types_operateurs.find(texte[rang]));
+  c.type_operateur = type_du_caractere(texte[rang]);
   return c;
 }
 
