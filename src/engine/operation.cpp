@@ -13,6 +13,16 @@ namespace {
 
 bool est_zero(const std::string& t) { return t == "0"; }
 
+// a, the separator and b in one text built at once.
+std::string joint(std::string_view a, std::string_view separateur, std::string_view b) {
+  std::string r;
+  r.reserve(a.size() + separateur.size() + b.size());
+  r += a;
+  r += separateur;
+  r += b;
+  return r;
+}
+
 // t without the round brackets enclosing it: t itself when it does not open
 // with one (its work counted all the same), else the text freed of them,
 // kept in `libre`.
@@ -33,12 +43,8 @@ bool vaut_zero(const std::string& t) {
   return valeur && *valeur == 0;
 }
 
-std::string avec_parentheses(std::string a, std::string b, std::string_view op) {
-  parenthese_operandes(a, b, op);
-  std::string r = std::move(a);
-  r += op;
-  r += b;
-  return r;
+std::string avec_parentheses(const std::string& a, const std::string& b, std::string_view op) {
+  return joint_avec_parentheses(a, b, op);
 }
 
 // "-" + t, bracketing t as the right operand of "*" would be.
@@ -53,8 +59,8 @@ std::string addition(const std::string& a, const std::string& b) {
   if (est_zero(a) && est_zero(b)) return "0";
   if (est_zero(a) || a.empty()) return b;
   if (est_zero(b) || b.empty()) return a;
-  if (b[0] == '-') return a + b;
-  return a + "+" + b;
+  if (b[0] == '-') return joint(a, "", b);
+  return joint(a, "+", b);
 }
 
 std::string soustraction(const std::string& a, const std::string& b) {
@@ -67,7 +73,7 @@ std::string soustraction(const std::string& a, const std::string& b) {
     return "-" + droite;
   }
   if (est_zero(b) || b.empty()) return a;
-  if (est_negatif(b)) return a + "+" + enleve_moins(b);
+  if (est_negatif(b)) return joint(a, "+", enleve_moins(b));
   return avec_parentheses(a, b, "-");
 }
 

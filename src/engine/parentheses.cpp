@@ -40,6 +40,22 @@ int besoin_parentheses(const std::string& gauche, const std::string& droite, std
   return besoin + (droite_comptee ? 1 : 0);
 }
 
+std::string joint_avec_parentheses(const std::string& gauche, const std::string& droite, std::string_view operateur) {
+  const bool autour_gauche = gauche_a_parentheser(gauche, operateur);
+  const bool autour_droite = droite_a_parentheser(droite, operateur);
+  constexpr std::size_t quatre_parentheses = 4;
+  std::string r;
+  r.reserve(gauche.size() + operateur.size() + droite.size() + quatre_parentheses);
+  if (autour_gauche) r += '(';
+  r += gauche;
+  if (autour_gauche) r += ')';
+  r += operateur;
+  if (autour_droite) r += '(';
+  r += droite;
+  if (autour_droite) r += ')';
+  return r;
+}
+
 void parenthese_operandes(std::string& gauche, std::string& droite, std::string_view operateur) {
   if (gauche_a_parentheser(gauche, operateur)) gauche = entre_parentheses(gauche);
   if (droite_a_parentheser(droite, operateur)) droite = entre_parentheses(droite);
