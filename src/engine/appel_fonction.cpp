@@ -7,7 +7,7 @@
 #include "engine/valeurs_erreur.h"
 
 int reconnait_fonction(const std::string& texte, std::vector<std::string>& arguments) {
-  if (texte.empty() || expression(texte).type_operateur != TypeOperateur::aucun) return 0;
+  if (texte.empty() || type_operateur_de(texte) != TypeOperateur::aucun) return 0;
   arguments.clear();
   const auto ouvrante = texte.find('(');
   std::string nom;
@@ -34,9 +34,7 @@ int reconnait_fonction(const std::string& texte, std::vector<std::string>& argum
   return fonctions_usuelles->identifiant(nom);
 }
 
-bool est_erreur(const std::string& texte) {
-  // Only a text starting with the row's name can be its call: skip the rest cheaply.
-  if (texte.compare(0, 7, "erreur(") != 0) return false;
+bool est_appel_erreur(const std::string& texte) {
   std::vector<std::string> arguments;
   return reconnait_fonction(texte, arguments) == Ligne::erreur;
 }

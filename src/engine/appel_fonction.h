@@ -11,8 +11,11 @@
 // gives 0 with its argument a+b; an empty bracket part, as in cos(), gives 0.
 int reconnait_fonction(const std::string& texte, std::vector<std::string>& arguments);
 
-// "erreur(...)": the error value of the engine.
-bool est_erreur(const std::string& texte);
+// "erreur(...)" as a call of the error row, the text starting with its name.
+bool est_appel_erreur(const std::string& texte);
+// "erreur(...)": the error value of the engine. Most texts asked are none,
+// and their first bytes tell at once.
+inline bool est_erreur(const std::string& texte) { return texte.starts_with("erreur(") && est_appel_erreur(texte); }
 // A call of a user function row.
 bool est_fonction_utilisateur(const std::string& texte);
 // A call with at least one argument.

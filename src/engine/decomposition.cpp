@@ -73,8 +73,8 @@ void decompose_somme_garde(const std::string& t, std::vector<std::string>& terme
 // A bracketed negated base counts as -1 times the rest, both raised:
 // (-x)^2 is x^2 and (-x)^3 is -x^3.
 bool base_decomposable(const std::string& base) {
-  const expression e(base);
-  return e.operateur == "^" || e.operateur == "*" || est_negatif(base);
+  const TypeOperateur type = type_operateur_de(base);
+  return type == TypeOperateur::puissance || type == TypeOperateur::fois || est_negatif(base);
 }
 
 void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,
@@ -88,6 +88,13 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
     decompose_produit_garde(enleve_moins(s), bases, exposants);
     bases.insert(bases.begin(), "-1");
     exposants.insert(exposants.begin(), "1");
+    return;
+  }
+  if (sans_operateur(s)) {
+    // A leaf is its own factor; the work of its node is counted.
+    compte_coupe(s);
+    bases = {s};
+    exposants = {"1"};
     return;
   }
   const expression e(s);
@@ -120,7 +127,10 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
 
 // num * facteur: exactly while the integers fit, else in floating point;
 // a product past the largest double is an error value.
-std::string multiplie(const std::string& num, Entier entier, double reel) {
+// `reel` gives the factor's value in floating point; it is read only when
+// the exact product cannot be made.
+template <class Reel>
+std::string multiplie(const std::string& num, Entier entier, Reel&& reel) {
   if (entier && est_entier(num)) {
     if (const auto a = entier_du_texte(num)) {
       if (const auto p = produit_verifie(*a, *entier)) return texte_entier(*p);
@@ -128,12 +138,11 @@ std::string multiplie(const std::string& num, Entier entier, double reel) {
   }
   const auto a = lire_nombre(num);
   if (!a) return num;  // an error value already: nothing changes it
-  return texte_nombre_fini(*a * reel);
+  return texte_nombre_fini(*a * reel());
 }
 
 std::string multiplie_texte(const std::string& num, const std::string& f) {
-  const auto reel = lire_nombre(f);
-  return multiplie(num, entier_du_texte(f), reel.value_or(std::nan("")));
+  return multiplie(num, entier_du_texte(f), [&] { return lire_nombre(f).value_or(std::nan("")); });
 }
 
 // base^exposant of two integer texts (exposant without sign).
@@ -142,8 +151,9 @@ void multiplie_puissance(const std::string& base, const std::string& exposant, s
   const auto k = entier_du_texte(exposant);
   Entier p;
   if (b && k && *k >= 0) p = puissance_verifiee(*b, static_cast<std::uint64_t>(*k));
-  const double reel = std::pow(lire_nombre(base).value_or(0), lire_nombre(exposant).value_or(0));
-  numerique = multiplie(numerique, p, p ? static_cast<double>(*p) : reel);
+  numerique = multiplie(numerique, p, [&] {
+    return p ? static_cast<double>(*p) : std::pow(lire_nombre(base).value_or(0), lire_nombre(exposant).value_or(0));
+  });
 }
 
 std::string argument_racine(const std::string& t, bool& trouve) {
@@ -156,10 +166,14 @@ std::string developpe_utilisateur(const std::string& t) {
   GardeProfondeur garde;
   if (garde.depassee()) return "";
   if (est_negatif(t)) return operation_ordonnee("-1", developpe_utilisateur(enleve_moins(t)), "*");
-  const expression e(t);
-  if (est_binaire(e.type_operateur)) {
-    return operation_ordonnee(developpe_utilisateur(sans_parentheses(e.gauche)),
-                              developpe_utilisateur(sans_parentheses(e.droite)), e.operateur);
+  if (!sans_operateur(t)) {
+    const expression e(t);
+    if (est_binaire(e.type_operateur)) {
+      return operation_ordonnee(developpe_utilisateur(sans_parentheses(e.gauche)),
+                                developpe_utilisateur(sans_parentheses(e.droite)), e.operateur);
+    }
+  } else {
+    compte_coupe(t);  // a leaf: the work of its node is counted
   }
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(t, arguments);

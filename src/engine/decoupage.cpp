@@ -1,15 +1,35 @@
 #include "engine/decoupage.h"
 
+#include <array>
 #include <vector>
 
 #include "engine/profondeur.h"
 
 namespace {
 
+// What a character means to the scan for top-level separators. Most mean
+// nothing, and one look-up passes them.
+enum RoleSeparateur : unsigned char { sans_role, ouvre, ferme, separe };
+constexpr std::array<unsigned char, 256> roles_separateurs = [] {
+  std::array<unsigned char, 256> r{};
+  r['('] = r['['] = ouvre;
+  r[')'] = r[']'] = ferme;
+  r[';'] = r['='] = r['<'] = r['>'] = separe;
+  return r;
+}();
+
 int variation_profondeur(char c) {
   if (c == '(' || c == '[') return 1;
   if (c == ')' || c == ']') return -1;
   return 0;
+}
+
+// A text that does not open with "(" loses no bracket: it is used as it
+// stands, and the work of the bracket remover is counted all the same.
+bool ouvre_une_parenthese(const std::string& t) {
+  if (!t.empty() && t.front() == '(') return true;
+  compte_travail(t.size());
+  return false;
 }
 
 std::vector<std::string> coupe(const std::string& texte, char separateur, bool crochets_comptent) {
@@ -49,7 +69,12 @@ PositionsHorsParentheses positions_hors_parentheses(std::string_view texte) {
   PositionsHorsParentheses p;
   int profondeur = 0;
   for (std::size_t i = 0; i < texte.size(); ++i) {
-    profondeur += variation_profondeur(texte[i]);
+    const unsigned char role = roles_separateurs[static_cast<unsigned char>(texte[i])];
+    if (role == sans_role) continue;
+    if (role != separe) {
+      profondeur += role == ouvre ? 1 : -1;
+      continue;
+    }
     if (profondeur != 0) continue;
     const int position = static_cast<int>(i) + 1;
     switch (texte[i]) {
@@ -84,10 +109,12 @@ int equilibre_parentheses(std::string_view texte) {
 }
 
 std::vector<std::string> decoupe(const std::string& texte, char separateur) {
+  if (!ouvre_une_parenthese(texte)) return coupe(texte, separateur, true);
   return coupe(enleve_delimiteurs(texte, "()"), separateur, true);
 }
 
 std::vector<std::string> decoupe_arguments(const std::string& texte) {
+  if (!ouvre_une_parenthese(texte)) return coupe(texte, ';', false);
   return coupe(enleve_delimiteurs(texte, "()"), ';', false);
 }
 
@@ -147,7 +174,22 @@ std::string enleve_delimiteurs(std::string texte, std::string_view delimiteurs) 
   // Round brackets: a pair whose "(" closes at the very end encloses the
   // whole text, and such a text has no top-level operator, so it may always
   // go. Matching every bracket once keeps deep nesting linear.
-  if (!entoure("()")) return debut == 0 ? texte : texte.substr(debut, fin - debut);
+  if (!entoure("()")) {
+    // Returned as it stands, the text is moved out rather than copied.
+    if (debut == 0) return texte;
+    return texte.substr(debut, fin - debut);
+  }
+  // Most bracketed texts are not enclosed whole, as (a)*(b), or enclosed
+  // once, as (a+b): one count of the first group tells, and only a text
+  // enclosed twice or more needs the table of matching brackets.
+  const std::string_view vue(texte.data() + debut, fin - debut);
+  if (fin_du_premier_groupe(vue, '(', ')') != vue.size() - 1) {
+    if (debut == 0) return texte;
+    return texte.substr(debut, fin - debut);
+  }
+  ++debut;
+  --fin;
+  if (!entoure("()")) return texte.substr(debut, fin - debut);
   std::vector<std::size_t> fermante(fin, std::string::npos);
   std::vector<std::size_t> ouvertes;
   for (std::size_t i = debut; i < fin; ++i) {
@@ -163,6 +205,13 @@ std::string enleve_delimiteurs(std::string texte, std::string_view delimiteurs) 
     --fin;
   }
   return texte.substr(debut, fin - debut);
+}
+
+std::string sans_parentheses(const std::string& t) {
+  // A text that does not open with a bracket is copied once, straight into
+  // the result.
+  if (!ouvre_une_parenthese(t)) return t;
+  return enleve_delimiteurs(t, "()");
 }
 
 std::vector<std::string> elements_liste(const std::string& liste) {

@@ -55,7 +55,7 @@ std::string ajoute_element(const std::string& liste, const std::string& element,
 // text without a top-level operator, so (a)+(b) keeps them.
 std::string enleve_delimiteurs(std::string texte, std::string_view delimiteurs);
 // The text without the round brackets enclosing it.
-inline std::string sans_parentheses(const std::string& t) { return enleve_delimiteurs(t, "()"); }
+std::string sans_parentheses(const std::string& t);
 
 // For name(x0) + separateur + rest: "name;rest;x0" (y(0)=2 gives y;2;0).
 std::string decompose_condition(std::string_view texte, std::string_view separateur);

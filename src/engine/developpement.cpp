@@ -24,7 +24,8 @@ namespace {
 constexpr std::int64_t exposant_binomial_maximal = 60;
 
 bool est_somme(const expression& e) { return est_somme_ou_difference(e.type_operateur); }
-bool a_un_operateur(const std::string& t) { return expression(t).type_operateur != TypeOperateur::aucun; }
+bool est_somme(std::string_view t) { return est_somme_ou_difference(type_operateur_de(t)); }
+bool a_un_operateur(const std::string& t) { return type_operateur_de(t) != TypeOperateur::aucun; }
 
 // An operand as the expansion reads it: a negated one with its sign moved
 // inside, without enclosing brackets.
@@ -97,7 +98,7 @@ std::string developpe_puissance(const std::string& t, const expression& e) {
                            developpe(operation_ordonnee(b.droite, k, "^")), "/");
   } else if (developpable(base)) {
     const std::string d = developpe(base);
-    if (est_somme(expression(sans_parentheses(d)))) r = developpe(operation_ordonnee(d, k, "^"));
+    if (est_somme(sans_parentheses(d))) r = developpe(operation_ordonnee(d, k, "^"));
   } else if (b.operateur == "*") {
     r = operation_ordonnee(developpe(operation_ordonnee(b.gauche, k, "^")), operation_ordonnee(b.droite, k, "^"),
                            "*");
@@ -108,7 +109,7 @@ std::string developpe_puissance(const std::string& t, const expression& e) {
 std::string developpe_quotient(const expression& e) {
   const std::string n = developpe(e.gauche);
   const std::string d = developpe(e.droite);
-  if (!est_somme(expression(sans_parentheses(n)))) return fraction(operation_ordonnee(n, d, "/"));
+  if (!est_somme(sans_parentheses(n))) return fraction(operation_ordonnee(n, d, "/"));
   std::vector<std::string> termes;
   std::vector<std::string> signes;
   decompose_somme(n, termes, signes);
@@ -167,7 +168,7 @@ std::string produit_developpe(const std::string& t) {
   const std::string r = operande(e.droite);
   if (!a_un_operateur(l) && !a_un_operateur(r)) return t;
   const auto quotient_ou_factorielle = [](const std::string& x) {
-    return expression(x).operateur == "/" || (!x.empty() && x.back() == '!');
+    return se_coupe_en_quotient(x) || (!x.empty() && x.back() == '!');
   };
   if (quotient_ou_factorielle(l) || quotient_ou_factorielle(r)) return t;
   const Paire pl = paire_de(l);
@@ -190,7 +191,7 @@ bool developpable(const std::string& t) {
       const std::string r = operande(e.droite);
       if (!a_un_operateur(l) && !a_un_operateur(r)) return false;
       if (e.type_operateur == TypeOperateur::fois) {
-        if (est_somme(expression(l)) || est_somme(expression(r))) return true;
+        if (est_somme(l) || est_somme(r)) return true;
         return developpable(l) || developpable(r);
       }
       return developpable(r) || developpable(l);

@@ -1,11 +1,13 @@
 #include "engine/expression.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "engine/decoupage.h"
+#include "engine/profondeur.h"
 #include "localisation/nombres.h"
 
 namespace {
-
-constexpr std::string_view types_operateurs = "+-*/^!";
 
 bool borne_un_terme(char c) {
   switch (c) {
@@ -20,7 +22,7 @@ bool borne_un_terme(char c) {
 // True when the "e"/"E" at `i` is the exponent mark of a number: the run
 // before it, back to an operator, a bracket, ";" or the start, is an unsigned
 // number (digits with at most one ".").
-bool marque_exposant(const std::string& texte, int i) {
+bool marque_exposant(std::string_view texte, int i) {
   int debut = i;
   while (debut > 0 && !borne_un_terme(texte[debut - 1])) --debut;
   int chiffres = 0;
@@ -39,54 +41,188 @@ bool marque_exposant(const std::string& texte, int i) {
 
 // A "+" or "-" after these keeps its sign inside the operand: unary signs
 // after "-", "/", "^" and the sign of a number's exponent.
-bool signe_non_binaire(const std::string& texte, int i) {
+bool signe_non_binaire(std::string_view texte, int i) {
   const char avant = texte[i - 1];
   if (avant == '-' || avant == '/' || avant == '^') return true;
   return (avant == 'e' || avant == 'E') && marque_exposant(texte, i - 1);
 }
 
-}  // namespace
+// The characters the scan for the split must look at: brackets and
+// operators. Any other is passed with one look-up.
+constexpr std::array<bool, 256> compte_pour_la_coupe = [] {
+  std::array<bool, 256> r{};
+  for (const char c : std::string_view("()+-*/^!")) r[static_cast<unsigned char>(c)] = true;
+  return r;
+}();
 
-expression::expression(std::string texte_initial) : texte(std::move(texte_initial)) {
-  const PositionsHorsParentheses p = positions_hors_parentheses(texte);
-  position_liste = p.point_virgule;
-  if (position_liste >= 1) return;
-  if (!texte.empty() && texte.front() == '[' && texte.back() == ']') return;
-  for (const int r : {p.egal, p.inferieur, p.superieur}) {
-    if (r >= 1) {
-      position_relation = r;
-      return;
-    }
+// The kind of an operator character: its index in "+-*/^!".
+TypeOperateur type_du_caractere(char c) {
+  switch (c) {
+    case '+': return TypeOperateur::plus;
+    case '-': return TypeOperateur::moins;
+    case '*': return TypeOperateur::fois;
+    case '/': return TypeOperateur::divise;
+    case '^': return TypeOperateur::puissance;
+    case '!': return TypeOperateur::factorielle;
+    default: return TypeOperateur::aucun;
   }
-  // Rightmost binary sign wins at once; otherwise remember the rightmost of
-  // each of "*", "/", "^", "!".
-  int profondeur = 0;
+}
+
+// Index of "*", "/", "^", "!" in that order; -1 for any other character.
+int rang_produit(char c) {
+  switch (c) {
+    case '*': return 0;
+    case '/': return 1;
+    case '^': return 2;
+    case '!': return 3;
+    default: return -1;
+  }
+}
+
+// The characters one pass from the left looks at: brackets of both kinds,
+// separators and operators.
+constexpr std::array<bool, 256> compte_pour_le_passage = [] {
+  std::array<bool, 256> r{};
+  for (const char c : std::string_view("()[];=<>+-*/^!")) r[static_cast<unsigned char>(c)] = true;
+  return r;
+}();
+
+// What one pass from the left finds at the top level: the last ";", "=",
+// "<", ">" outside both kinds of brackets, and outside round brackets the
+// last binary sign and the last of each of "*", "/", "^", "!". `equilibre`
+// tells whether the round brackets balance with none closed before it is
+// opened; only then is the top level the same seen from either end.
+struct Passage {
+  PositionsHorsParentheses separateurs;
+  bool equilibre = true;
   int rang_signe = -1;
   std::array<int, 4> rangs = {-1, -1, -1, -1};
+};
+
+Passage passage(std::string_view texte) {
+  Passage p;
+  int profondeur = 0;  // both kinds of brackets
+  int rondes = 0;      // round brackets
+  for (std::size_t i = 0; i < texte.size(); ++i) {
+    const char ch = texte[i];
+    if (!compte_pour_le_passage[static_cast<unsigned char>(ch)]) continue;
+    const int position = static_cast<int>(i) + 1;
+    switch (ch) {
+      case '(': ++profondeur; ++rondes; break;
+      case ')':
+        --profondeur;
+        if (--rondes < 0) p.equilibre = false;
+        break;
+      case '[': ++profondeur; break;
+      case ']': --profondeur; break;
+      case ';': if (profondeur == 0) p.separateurs.point_virgule = position; break;
+      case '=': if (profondeur == 0) p.separateurs.egal = position; break;
+      case '<': if (profondeur == 0) p.separateurs.inferieur = position; break;
+      case '>': if (profondeur == 0) p.separateurs.superieur = position; break;
+      case '+':
+      case '-':
+        if (rondes == 0 && i != 0 && !signe_non_binaire(texte, static_cast<int>(i))) p.rang_signe = static_cast<int>(i);
+        break;
+      default:
+        if (rondes == 0) p.rangs[static_cast<std::size_t>(rang_produit(ch))] = static_cast<int>(i);
+        break;
+    }
+  }
+  if (rondes != 0) p.equilibre = false;
+  return p;
+}
+
+// The split of a text whose round brackets do not balance, read from the
+// right: the rightmost binary sign wins at once; otherwise the rightmost of
+// each of "*", "/", "^", "!" is remembered. No value when the brackets are
+// found unbalanced on the way.
+std::optional<Passage> operateurs_depuis_la_droite(std::string_view texte) {
+  Passage p;
+  int profondeur = 0;
   for (int i = static_cast<int>(texte.size()) - 1; i >= 0; --i) {
-    const char c = texte[i];
-    if (c == ')') {
-      if (++profondeur < 0) return;  // unbalanced: no split and no operand
-    } else if (c == '(') {
+    const char ch = texte[i];
+    if (!compte_pour_la_coupe[static_cast<unsigned char>(ch)]) continue;
+    if (ch == ')') {
+      if (++profondeur < 0) return std::nullopt;
+    } else if (ch == '(') {
       --profondeur;
     }
     if (profondeur != 0) continue;
-    if ((c == '+' || c == '-') && i != 0 && !signe_non_binaire(texte, i)) {
-      rang_signe = i;
+    if ((ch == '+' || ch == '-') && i != 0 && !signe_non_binaire(texte, i)) {
+      p.rang_signe = i;
       break;
     }
-    const auto k = std::string_view("*/^!").find(c);
-    if (k != std::string_view::npos && rangs[k] < 0) rangs[k] = i;
+    const int k = rang_produit(ch);
+    if (k >= 0 && p.rangs[static_cast<std::size_t>(k)] < 0) p.rangs[static_cast<std::size_t>(k)] = i;
   }
-  int rang = rang_signe;
-  for (std::size_t k = 0; rang < 0 && k < rangs.size(); ++k) rang = rangs[k];
+  return p;
+}
+
+}  // namespace
+
+Coupe coupe_de(std::string_view texte) {
+  compte_travail(texte.size());
+  Coupe c;
+  Passage p = passage(texte);
+  c.position_liste = p.separateurs.point_virgule;
+  if (c.position_liste >= 1) return c;
+  if (!texte.empty() && texte.front() == '[' && texte.back() == ']') return c;
+  for (const int r : {p.separateurs.egal, p.separateurs.inferieur, p.separateurs.superieur}) {
+    if (r >= 1) {
+      c.position_relation = r;
+      return c;
+    }
+  }
+  if (!p.equilibre) {
+    const auto depuis_la_droite = operateurs_depuis_la_droite(texte);
+    if (!depuis_la_droite) return c;  // unbalanced: no split and no operand
+    p = *depuis_la_droite;
+  }
+  int rang = p.rang_signe;
+  for (std::size_t k = 0; rang < 0 && k < p.rangs.size(); ++k) rang = p.rangs[k];
   if (rang < 0) {
-    gauche = texte;
-    return;
+    c.feuille = true;
+    return c;
   }
-  position = rang + 1;
+  c.position = rang + 1;
+  c.type_operateur = type_du_caractere(texte[rang]);
+  return c;
+}
+
+void compte_coupe(std::string_view texte) { compte_travail(texte.size()); }
+
+bool sans_operateur(std::string_view texte) {
+  return std::none_of(texte.begin(), texte.end(), [](char c) {
+    return compte_pour_la_coupe[static_cast<unsigned char>(c)] && c != '(' && c != ')';
+  });
+}
+
+TypeOperateur type_operateur_de(std::string_view texte) {
+  if (sans_operateur(texte)) {
+    compte_coupe(texte);
+    return TypeOperateur::aucun;
+  }
+  return coupe_de(texte).type_operateur;
+}
+
+bool se_coupe_en_quotient(std::string_view texte) {
+  if (texte.find('/') == std::string_view::npos) {
+    compte_coupe(texte);
+    return false;
+  }
+  return coupe_de(texte).type_operateur == TypeOperateur::divise;
+}
+
+expression::expression(std::string texte_initial) : texte(std::move(texte_initial)) {
+  const Coupe c = coupe_de(texte);
+  position_liste = c.position_liste;
+  position_relation = c.position_relation;
+  if (c.feuille) gauche = texte;
+  if (c.position == 0) return;
+  const std::size_t rang = static_cast<std::size_t>(c.position) - 1;
+  position = c.position;
+  type_operateur = c.type_operateur;
   operateur = std::string(1, texte[rang]);
-  type_operateur = static_cast<TypeOperateur>(types_operateurs.find(texte[rang]));
   gauche = texte.substr(0, rang);
   droite = texte.substr(rang + 1);
 }

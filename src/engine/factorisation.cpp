@@ -55,7 +55,7 @@ std::string facteur_global(const std::string& t) {
   // The other terms as one quotient, factorised, against the pivot.
   const std::string s = recompose_somme(termes, signes);
   std::string reste = fraction(operation(s, operation(signes[p], termes[p], "*"), "-"));
-  const TypeOperateur type = expression(reste).type_operateur;
+  const TypeOperateur type = type_operateur_de(reste);
   // The rest is factorised in its turn only when it is shorter: the quotient
   // may fail to cancel the pivot written another way ((x-1)^(1/2) against
   // (-1+x)^(1/2)), and the same sum would then come back for ever.

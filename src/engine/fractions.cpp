@@ -27,6 +27,10 @@ struct Quotient {
 };
 
 Quotient en_quotient(const std::string& t) {
+  if (t.find('/') == std::string::npos) {
+    compte_coupe(t);  // no quotient; the work of its node is counted
+    return {t, "1"};
+  }
   expression e(t);
   if (e.operateur == "/") return {std::move(e.gauche), std::move(e.droite)};
   return {t, "1"};

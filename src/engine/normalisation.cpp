@@ -55,10 +55,9 @@ Operandes operandes(const std::string& t) {
 }
 
 std::string normalise_noeud(std::string t) {
-  const auto [liste, relation] = [&] {
-    const expression e(t);
-    return std::pair(e.position_liste, e.position_relation);
-  }();
+  const Coupe coupe = coupe_de(t);
+  const int liste = coupe.position_liste;
+  const int relation = coupe.position_relation;
   if (liste >= 1 || relation >= 1) {
     const auto p = static_cast<std::size_t>(liste >= 1 ? liste : relation);
     std::string gauche = t.substr(0, p - 1);
@@ -72,6 +71,10 @@ std::string normalise_noeud(std::string t) {
     libere(t);
     return operation_ordonnee("-1", normalise(std::move(terme)), "*");
   }
+  if (sans_operateur(t)) {
+    compte_coupe(t);  // a leaf: the work of its node is counted
+    return normalise_feuille(std::move(t));
+  }
   Operandes o = operandes(t);
   if (o.type_operateur == TypeOperateur::aucun) return normalise_feuille(std::move(t));
   libere(t);
@@ -82,7 +85,7 @@ std::string normalise_noeud(std::string t) {
       if (droite.empty()) return normalise(std::move(gauche)) + o.operateur;
       return operation(normalise(std::move(gauche)), normalise(std::move(droite)), o.operateur);
     case TypeOperateur::puissance: {
-      if (o.entre_parentheses || expression(droite).type_operateur != TypeOperateur::aucun) {
+      if (o.entre_parentheses || type_operateur_de(droite) != TypeOperateur::aucun) {
         return operation(normalise(std::move(gauche)), normalise(std::move(droite)), "^");
       }
       return normalise(std::move(gauche)) + "^" + normalise(std::move(droite));

@@ -29,6 +29,8 @@ namespace {
 constexpr int factorielle_maximale = 170;
 // Integers beyond this are not all exact in a double.
 constexpr double entier_exact_maximal = 9007199254740992.0;  // 2^53
+// Digits of an integer always below entier_exact_maximal.
+constexpr std::size_t chiffres_toujours_exacts = 15;
 constexpr int halvings_maximaux = 200;
 
 struct Numerisation {
@@ -148,6 +150,10 @@ std::string valeur_constante(const std::string& nom, bool exact) {
 // hold exactly keep their digits.
 std::string entier_sans_point(std::string r) {
   if (!est_entier(r)) return r;
+  // An integer of a few digits written plainly (no leading zero, no "-0")
+  // is already how the fixed form writes its value.
+  const std::string_view chiffres = std::string_view(r).substr(r.front() == '-' ? 1 : 0);
+  if (chiffres.size() <= chiffres_toujours_exacts && (chiffres.front() != '0' || r == "0")) return r;
   const auto v = lire_nombre(r);
   if (v && std::fabs(*v) < entier_exact_maximal) return texte_nombre_fixe(*v, 0);
   return r;
@@ -174,12 +180,22 @@ std::string numerise_appel(const std::string& t, const Numerisation& n) {
   return numerise(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], n.exact, x});
 }
 
+// A text without a split: the variable, or a call, or a name kept.
+std::string numerise_feuille(const std::string& t, const Numerisation& n) {
+  if (!n.variable.empty() && t == n.variable) return texte_nombre(n.valeur);
+  return numerise_appel(t, n);
+}
+
 std::string numerise_terme(const std::string& texte, const Numerisation& n) {
   const std::string t = sans_parentheses(texte);
   if (est_nombre(t)) return t;
   if (nombre_trop_grand(t)) return erreur_nombre_non_fini();
   if (est_constante(t)) return valeur_constante(t, n.exact);
   if (est_negatif(t)) return operation("-1", numerise(sans_parentheses(t.substr(1)), n), "*");
+  if (sans_operateur(t)) {
+    compte_coupe(t);
+    return numerise_feuille(t, n);
+  }
   const expression e(t);
   if (est_binaire(e.type_operateur)) {
     std::string g = numerise(sans_parentheses(e.gauche), n);
@@ -196,8 +212,7 @@ std::string numerise_terme(const std::string& texte, const Numerisation& n) {
     if (est_erreur(operande)) return operande;
     return factorielle_numerique(operande).value_or(t);
   }
-  if (!n.variable.empty() && t == n.variable) return texte_nombre(n.valeur);
-  return numerise_appel(t, n);
+  return numerise_feuille(t, n);
 }
 
 std::string numerise(const std::string& texte, const Numerisation& n) {
@@ -260,7 +275,7 @@ std::string substitue_terme(const std::string& texte, const Substitution& s) {
     std::string operande = substitue(sans_parentheses(e.gauche), s);
     if (est_erreur(operande)) return operande;
     if (auto f = factorielle_numerique(operande)) return *f;
-    if (expression(operande).type_operateur != TypeOperateur::aucun) operande = "(" + operande + ")";
+    if (type_operateur_de(operande) != TypeOperateur::aucun) operande = "(" + operande + ")";
     return operande + "!";
   }
   if (!s.variable.empty() && t == s.variable) return s.remplacement;
@@ -293,13 +308,29 @@ std::string fonction::numeriser(const std::string& variable, bool exact, double 
   return resultat_garde(garde, numerise(texte, {variable, exact, valeur}));
 }
 
-std::string fonction::valeur_numerique(bool exact) const {
+namespace {
+
+// The value of a text with no variable set, remembered for the call.
+std::string valeur_du_texte(const std::string& texte, bool exact) {
   GardeProfondeur garde;
   const Routine routine = exact ? Routine::valeur_exacte : Routine::valeur_approchee;
-  return resultat_garde(garde, memorise(routine, texte, [&] { return numeriser("", exact, 0); }));
+  return resultat_garde(garde, memorise(routine, texte, [&] {
+                          GardeProfondeur garde_numerisation;
+                          static const std::string aucune;
+                          return resultat_garde(garde_numerisation, numerise(texte, {aucune, exact, 0}));
+                        }));
 }
 
-std::string numeriser_texte(const std::string& texte, bool exact) { return fonction(texte).valeur_numerique(exact); }
+}  // namespace
+
+std::string fonction::valeur_numerique(bool exact) const { return valeur_du_texte(texte, exact); }
+
+std::string numeriser_texte(const std::string& texte, bool exact) {
+  // The value needs no node of the text; the work of building one is
+  // counted all the same.
+  compte_coupe(texte);
+  return valeur_du_texte(texte, exact);
+}
 
 std::string fonction::numeriser_substitution(const std::string& variable, const std::string& remplacement,
                                              bool exact) const {

@@ -5,6 +5,7 @@
 #include "engine/expression.h"
 #include "engine/parentheses.h"
 #include "engine/primitives.h"
+#include "engine/profondeur.h"
 #include "engine/valeurs_erreur.h"
 #include "localisation/nombres.h"
 
@@ -12,18 +13,38 @@ namespace {
 
 bool est_zero(const std::string& t) { return t == "0"; }
 
+// a, the separator and b in one text built at once.
+std::string joint(std::string_view a, std::string_view separateur, std::string_view b) {
+  std::string r;
+  r.reserve(a.size() + separateur.size() + b.size());
+  r += a;
+  r += separateur;
+  r += b;
+  return r;
+}
+
+// t without the round brackets enclosing it: t itself when it does not open
+// with one (its work counted all the same), else the text freed of them,
+// kept in `libre`.
+const std::string& sans_parentheses_autour(const std::string& t, std::string& libre) {
+  if (t.empty() || t.front() != '(') {
+    compte_travail(t.size());
+    return t;
+  }
+  libre = enleve_delimiteurs(t, "()");
+  return libre;
+}
+
 // A number text whose value is zero, however written: "0", "-0", "0.0".
 bool vaut_zero(const std::string& t) {
+  // An integer text is zero when all its digits are, however many there are.
+  if (est_entier(t)) return t.find_first_not_of("-0") == std::string::npos;
   const auto valeur = lire_nombre(t);
   return valeur && *valeur == 0;
 }
 
-std::string avec_parentheses(std::string a, std::string b, std::string_view op) {
-  parenthese_operandes(a, b, op);
-  std::string r = std::move(a);
-  r += op;
-  r += b;
-  return r;
+std::string avec_parentheses(const std::string& a, const std::string& b, std::string_view op) {
+  return joint_avec_parentheses(a, b, op);
 }
 
 // "-" + t, bracketing t as the right operand of "*" would be.
@@ -38,8 +59,8 @@ std::string addition(const std::string& a, const std::string& b) {
   if (est_zero(a) && est_zero(b)) return "0";
   if (est_zero(a) || a.empty()) return b;
   if (est_zero(b) || b.empty()) return a;
-  if (b[0] == '-') return a + b;
-  return a + "+" + b;
+  if (b[0] == '-') return joint(a, "", b);
+  return joint(a, "+", b);
 }
 
 std::string soustraction(const std::string& a, const std::string& b) {
@@ -52,7 +73,7 @@ std::string soustraction(const std::string& a, const std::string& b) {
     return "-" + droite;
   }
   if (est_zero(b) || b.empty()) return a;
-  if (est_negatif(b)) return a + "+" + enleve_moins(b);
+  if (est_negatif(b)) return joint(a, "+", enleve_moins(b));
   return avec_parentheses(a, b, "-");
 }
 
@@ -70,7 +91,9 @@ std::string multiplication(const std::string& a, const std::string& b) {
     return "-" + gauche;
   }
   if (est_zero(enleve_moins(a)) || est_zero(enleve_moins(b))) return "0";
-  if (expression(a).operateur != "/" && expression(b).operateur != "/") return avec_parentheses(a, b, "*");
+  if (!se_coupe_en_quotient(a) && !se_coupe_en_quotient(b)) {
+    return avec_parentheses(a, b, "*");
+  }
   return operation(operation(numerateur(a), numerateur(b), "*"), operation(denominateur(a), denominateur(b), "*"),
                    "/");
 }
@@ -96,7 +119,7 @@ std::string puissance(const std::string& a, const std::string& b) {
   if (b == "1") return a;
   if (est_zero(b)) return "1";
   // Parity from the last digit: an exponent of any length is safe.
-  if (est_entier(b) && expression(a).type_operateur == TypeOperateur::aucun) {
+  if (est_entier(b) && type_operateur_de(a) == TypeOperateur::aucun) {
     const bool pair = (b.back() - '0') % 2 == 0;
     return (pair ? enleve_moins(a) : a) + "^" + b;
   }
@@ -105,9 +128,12 @@ std::string puissance(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string operation(std::string a, std::string b, std::string_view operateur) {
-  a = enleve_delimiteurs(std::move(a), "()");
-  b = enleve_delimiteurs(std::move(b), "()");
+std::string operation(const std::string& operande_a, const std::string& operande_b, std::string_view operateur) {
+  // Operands are only read: one without enclosing brackets is not copied.
+  std::string libre_a;
+  std::string libre_b;
+  const std::string& a = sans_parentheses_autour(operande_a, libre_a);
+  const std::string& b = sans_parentheses_autour(operande_b, libre_b);
   // The first error value met is the result: "1/0+1" stays an error.
   if (est_erreur(a)) return a;
   if (est_erreur(b)) return b;
@@ -123,9 +149,10 @@ std::string operation(std::string a, std::string b, std::string_view operateur) 
   } else if (operateur == "^") {
     r = puissance(a, b);
   } else {
-    return operation(std::vector<std::string>{std::move(a), std::move(b)}, operateur);
+    return operation(std::vector<std::string>{a, b}, operateur);
   }
-  return r == "-0" ? "0" : r;
+  if (r == "-0") return "0";
+  return r;
 }
 
 std::string operation(const std::vector<std::string>& operandes, std::string_view operateur) {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-std::string operation(std::string a, std::string b, std::string_view operateur);
+std::string operation(const std::string& a, const std::string& b, std::string_view operateur);
 
 // The list form: two operands for the five arithmetic operators (any other
 // count gives ""); any other operator joins all operands with "*".

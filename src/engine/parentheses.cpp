@@ -6,11 +6,11 @@
 
 namespace {
 
-bool somme_ou_difference(const expression& e) { return est_somme_ou_difference(e.type_operateur); }
-bool a_un_operateur(const expression& e) { return e.type_operateur != TypeOperateur::aucun; }
+bool somme_ou_difference(const Coupe& c) { return est_somme_ou_difference(c.type_operateur); }
+bool a_un_operateur(const Coupe& c) { return c.type_operateur != TypeOperateur::aucun; }
 
 bool gauche_a_parentheser(const std::string& texte, std::string_view op) {
-  const expression e(texte);
+  const Coupe e = coupe_de(texte);
   if (op == "*") return somme_ou_difference(e);
   if (op == "/") return a_un_operateur(e);
   if (op == "^") {
@@ -22,7 +22,7 @@ bool gauche_a_parentheser(const std::string& texte, std::string_view op) {
 }
 
 bool droite_a_parentheser(const std::string& texte, std::string_view op) {
-  const expression e(texte);
+  const Coupe e = coupe_de(texte);
   if (op == "-" || op == "*") return somme_ou_difference(e) || est_negatif(texte);
   if (op == "/") return a_un_operateur(e) || est_negatif(texte);
   if (op == "^") return a_un_operateur(e);
@@ -35,9 +35,25 @@ std::string entre_parentheses(const std::string& t) { return "(" + t + ")"; }
 
 int besoin_parentheses(const std::string& gauche, const std::string& droite, std::string_view operateur) {
   int besoin = gauche_a_parentheser(gauche, operateur) ? 10 : 0;
-  const bool droite_comptee = operateur == "^" ? somme_ou_difference(expression(droite))
+  const bool droite_comptee = operateur == "^" ? somme_ou_difference(coupe_de(droite))
                                                : droite_a_parentheser(droite, operateur);
   return besoin + (droite_comptee ? 1 : 0);
+}
+
+std::string joint_avec_parentheses(const std::string& gauche, const std::string& droite, std::string_view operateur) {
+  const bool autour_gauche = gauche_a_parentheser(gauche, operateur);
+  const bool autour_droite = droite_a_parentheser(droite, operateur);
+  constexpr std::size_t quatre_parentheses = 4;
+  std::string r;
+  r.reserve(gauche.size() + operateur.size() + droite.size() + quatre_parentheses);
+  if (autour_gauche) r += '(';
+  r += gauche;
+  if (autour_gauche) r += ')';
+  r += operateur;
+  if (autour_droite) r += '(';
+  r += droite;
+  if (autour_droite) r += ')';
+  return r;
 }
 
 void parenthese_operandes(std::string& gauche, std::string& droite, std::string_view operateur) {

@@ -11,3 +11,7 @@ int besoin_parentheses(const std::string& gauche, const std::string& droite, std
 
 // Puts the brackets the operator requires around the operands.
 void parenthese_operandes(std::string& gauche, std::string& droite, std::string_view operateur);
+
+// gauche, the operator and droite joined, with the brackets
+// parenthese_operandes would put, in one text built at once.
+std::string joint_avec_parentheses(const std::string& gauche, const std::string& droite, std::string_view operateur);

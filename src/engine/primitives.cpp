@@ -1,5 +1,7 @@
 #include "engine/primitives.h"
 
+#include <algorithm>
+
 #include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
 #include "localisation/catalogue.h"
@@ -14,11 +16,25 @@ bool est_entier(const std::string& t) {
   return true;
 }
 
-bool est_nombre(const std::string& t) { return lire_nombre(t).has_value(); }
+// Digits an integer text may hold to be read as a finite double whatever
+// they are: 10^300 is below the largest double.
+constexpr std::size_t chiffres_toujours_finis = 300;
+
+bool est_nombre(std::string_view t) {
+  // A sign and digits alone, the commonest number text, is one without
+  // being converted; any other text is read as the number layer reads it.
+  std::string_view chiffres = t;
+  if (!chiffres.empty() && (chiffres.front() == '-' || chiffres.front() == '+')) chiffres.remove_prefix(1);
+  if (!chiffres.empty() && chiffres.size() <= chiffres_toujours_finis &&
+      std::all_of(chiffres.begin(), chiffres.end(), est_chiffre)) {
+    return true;
+  }
+  return lire_nombre(t).has_value();
+}
 
 bool est_negatif(const std::string& t) {
   if (t.empty() || t[0] != '-') return false;
-  return !est_somme_ou_difference(expression(t).type_operateur);
+  return !est_somme_ou_difference(type_operateur_de(t));
 }
 
 std::string enleve_moins(const std::string& t) { return est_negatif(t) ? t.substr(1) : t; }
@@ -51,23 +67,41 @@ bool cite_nom(const std::string& t, const std::string& nom) {
 
 bool commence_par_nombre(const std::string& t) {
   if (t.empty()) return false;
-  std::string facteur = t;
+  // No product chain: the text itself is the first factor, after one scan.
+  if (t.find('*') == std::string::npos) {
+    compte_coupe(t);
+    return est_nombre(t);
+  }
+  std::string_view facteur = t;
   for (;;) {
-    expression e(facteur);
-    if (e.operateur != "*") return est_nombre(facteur);
-    if (est_nombre(e.gauche)) return true;
-    facteur = std::move(e.gauche);
+    const Coupe c = coupe_de(facteur);
+    if (c.type_operateur != TypeOperateur::fois) return est_nombre(facteur);
+    facteur = facteur.substr(0, static_cast<std::size_t>(c.position) - 1);
+    if (est_nombre(facteur)) return true;
   }
 }
 
+namespace {
+
+// A text holding no "/" is no quotient: its scan is spared, not its work.
+bool sans_barre(const std::string& t) {
+  if (t.find('/') != std::string::npos) return false;
+  compte_coupe(t);
+  return true;
+}
+
+}  // namespace
+
 std::string numerateur(const std::string& t) {
-  expression e(t);
-  return e.operateur == "/" ? e.gauche : t;
+  if (sans_barre(t)) return t;
+  const Coupe c = coupe_de(t);
+  return c.type_operateur == TypeOperateur::divise ? t.substr(0, static_cast<std::size_t>(c.position) - 1) : t;
 }
 
 std::string denominateur(const std::string& t) {
-  expression e(t);
-  return e.operateur == "/" ? e.droite : "1";
+  if (sans_barre(t)) return "1";
+  const Coupe c = coupe_de(t);
+  return c.type_operateur == TypeOperateur::divise ? t.substr(static_cast<std::size_t>(c.position)) : "1";
 }
 
 std::int64_t pgcd(std::int64_t a, std::int64_t b) {

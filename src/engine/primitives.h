@@ -3,12 +3,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Optional "-" then one or more digits: "+3", "2.0" and "-" are no integers.
 bool est_entier(const std::string& t);
 // Reads as a number with the program's strict reader.
-bool est_nombre(const std::string& t);
+bool est_nombre(std::string_view t);
 // Starts with "-" and its top operator is neither "+" nor "-" (-3*x, -x^2).
 bool est_negatif(const std::string& t);
 // t without its "-" when it is a negated term.

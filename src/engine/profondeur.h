@@ -45,9 +45,42 @@ inline constexpr std::uint64_t travail_par_texte = 16;
 inline constexpr std::uint64_t travail_ouverture = 100;
 inline constexpr std::uint64_t travail_maximal = 160000000;
 
+// The state the guards share: the depth, whether a limit was passed and
+// the work of the current outermost call, and the number of that call.
+// Every routine call opens a guard and counts texts, so the members that
+// read and change it are inline.
+struct EtatProfondeur {
+  int profondeur = 0;
+  bool depassement = false;
+  std::uint64_t appel = 0;
+  std::uint64_t travail = 0;
+
+  void ajoute(std::uint64_t unites) {
+    travail += unites;
+    if (travail > travail_maximal) depassement = true;
+  }
+};
+extern EtatProfondeur etat_profondeur;
+
+inline GardeProfondeur::GardeProfondeur() : externe_(etat_profondeur.profondeur == 0) {
+  if (externe_) {
+    etat_profondeur.depassement = false;
+    ++etat_profondeur.appel;
+    etat_profondeur.travail = 0;
+  }
+  if (++etat_profondeur.profondeur > profondeur_maximale) etat_profondeur.depassement = true;
+  etat_profondeur.ajoute(travail_ouverture);
+}
+
+inline GardeProfondeur::~GardeProfondeur() { --etat_profondeur.profondeur; }
+
+inline bool GardeProfondeur::depassee() const { return etat_profondeur.depassement; }
+
 // Counts one text of `octets` bytes in the work of the current outermost
 // call (nothing outside one).
-void compte_travail(std::size_t octets);
+inline void compte_travail(std::size_t octets) {
+  if (etat_profondeur.profondeur > 0) etat_profondeur.ajoute(octets + travail_par_texte);
+}
 
 // The work counted since the current, or last, outermost call began.
 std::uint64_t travail_effectue();

@@ -133,7 +133,7 @@ std::string extrait_carres(const std::string& t) {
     }
   }
   if (n != 1) acc = operation(acc, racine(texte_entier(static_cast<std::int64_t>(n))), "*");
-  return resultat_garde(garde, expression(acc).type_operateur != TypeOperateur::aucun ? regroupe_produit(acc) : acc);
+  return resultat_garde(garde, type_operateur_de(acc) != TypeOperateur::aucun ? regroupe_produit(acc) : acc);
 }
 
 std::string racine_simplifiee(const std::string& t) {

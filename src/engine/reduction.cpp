@@ -13,7 +13,7 @@
 
 namespace {
 
-bool est_feuille(const std::string& t) { return expression(t).type_operateur == TypeOperateur::aucun; }
+bool est_feuille(const std::string& t) { return type_operateur_de(t) == TypeOperateur::aucun; }
 
 // Contents as 64-bit integers; no value when a product overflows.
 Entier contenu_n(const std::string& texte);

@@ -222,8 +222,8 @@ std::string somme_regroupee(const std::string& texte) {
   if (e.operateur == "/") {
     const std::string n = sans_parentheses(e.gauche);
     const std::string d = sans_parentheses(e.droite);
-    const TypeOperateur tn = expression(n).type_operateur;
-    const TypeOperateur td = expression(d).type_operateur;
+    const TypeOperateur tn = type_operateur_de(n);
+    const TypeOperateur td = type_operateur_de(d);
     const bool un_terme = !est_somme_ou_difference(tn) && !est_somme_ou_difference(td) && !est_negatif(n);
     if (!un_terme) return regroupe_produit(operation_ordonnee(regroupe_somme(n), regroupe_somme(d), "/"));
   }

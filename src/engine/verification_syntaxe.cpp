@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "engine/appel_fonction.h"
@@ -54,10 +55,17 @@ std::string caractere_visible(char c) {
   return std::string(1, c);
 }
 
+// caracteres_autorises as a table, one look-up per character.
+constexpr std::array<bool, 256> autorises = [] {
+  std::array<bool, 256> r{};
+  for (const char c : caracteres_autorises) r[static_cast<unsigned char>(c)] = true;
+  return r;
+}();
+
 std::string caractere_interdit(const std::string& texte) {
   compte_travail(texte.size());
   for (const char c : texte) {
-    if (caracteres_autorises.find(c) == std::string_view::npos) {
+    if (!autorises[static_cast<unsigned char>(c)]) {
       return Format(catalogue_textes.txt_caractere_interdit, {caractere_visible(c)});
     }
   }
@@ -107,8 +115,8 @@ std::size_t premiere_relation(const std::string& t) {
 // 0 when it has none. The node is dropped before the operands are checked,
 // so the recursion keeps no copy of it.
 int position_operateur(const std::string& t) {
-  const expression e(t);
-  return est_binaire(e.type_operateur) ? e.position : 0;
+  const Coupe c = coupe_de(t);
+  return est_binaire(c.type_operateur) ? c.position : 0;
 }
 
 bool est_operateur(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }

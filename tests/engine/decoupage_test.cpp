@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace {
 
 using Morceaux = std::vector<std::string>;
@@ -40,6 +45,39 @@ TEST(Decoupage, RemovesEnclosingDelimiters) {
   EXPECT_EQ(enleve_delimiteurs("()", "()"), "()");
   EXPECT_EQ(enleve_delimiteurs("((a)", "()"), "((a)");
   EXPECT_EQ(enleve_delimiteurs("", "()"), "");
+}
+
+// The brackets enclosing a text, removed one pair at a time: the pair goes
+// while the first "(" closes on the last character.
+std::string sans_parentheses_reference(std::string t) {
+  const auto ferme_au_bout = [](const std::string& u) {
+    int compte = 0;
+    for (std::size_t i = 0; i < u.size(); ++i) {
+      compte += u[i] == '(' ? 1 : u[i] == ')' ? -1 : 0;
+      if (compte == 0) return i == u.size() - 1;
+    }
+    return false;
+  };
+  while (t.size() >= 2 && t != "()" && t.front() == '(' && t.back() == ')' && ferme_au_bout(t)) {
+    t = t.substr(1, t.size() - 2);
+  }
+  return t;
+}
+
+TEST(Decoupage, BracketRemovalAgreesWithOnePairAtATime) {
+  constexpr std::string_view alphabet = "(())a+;";
+  constexpr int tirages = 4000;
+  constexpr int longueur_maximale = 10;
+  std::mt19937 alea(11);
+  for (int k = 0; k < tirages; ++k) {
+    std::string t;
+    const int longueur = static_cast<int>(alea() % longueur_maximale);
+    for (int i = 0; i < longueur; ++i) t += alphabet[alea() % alphabet.size()];
+    const std::string attendu = sans_parentheses_reference(t);
+    EXPECT_EQ(enleve_delimiteurs(t, "()"), attendu) << t;
+    EXPECT_EQ(sans_parentheses(t), attendu) << t;
+    EXPECT_EQ(decoupe(t, ';'), decoupe(attendu, ';')) << t;
+  }
 }
 
 TEST(Decoupage, DeepBracketsDoNotExhaustTheStack) {

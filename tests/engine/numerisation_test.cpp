@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
+#include <string>
 
 #include "engine/evaluateur.h"
 #include "engine/fonction.h"
 #include "engine/moteur_pret.h"
 #include "localisation/catalogue.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -67,6 +70,24 @@ TEST_F(Numerisation, LargeIntegersStayExact) {
   };
   for (const auto& c : cas) EXPECT_EQ(fonction(c.texte).numeriser(c.variable, c.exact, c.valeur), c.attendu) << c.texte;
   EXPECT_EQ(calculer("reduire(118264581564861424-118264581564861423)"), "1");
+}
+
+// Integer texts of up to 15 digits, written plainly, come back from the
+// evaluation as they stand, which is how the fixed form writes their value;
+// leading zeros and "-0" are rewritten.
+TEST_F(Numerisation, PlainIntegersAreTheirOwnValue) {
+  constexpr int tirages = 3000;
+  constexpr int chiffres_maximaux = 15;
+  std::mt19937 alea(5);
+  for (int k = 0; k < tirages; ++k) {
+    std::string t = (alea() % 2 ? "-" : "") + std::string(1, static_cast<char>('1' + alea() % 9));
+    const int chiffres = static_cast<int>(alea() % chiffres_maximaux);
+    for (int i = 0; i < chiffres; ++i) t += static_cast<char>('0' + alea() % 10);
+    EXPECT_EQ(texte_nombre_fixe(*lire_nombre(t), 0), t);
+    EXPECT_EQ(numeriser_texte(t, true), t);
+  }
+  const char* reecrits[][2] = {{"007", "7"}, {"-0", "0"}, {"-007", "-7"}, {"0", "0"}};
+  for (const auto& r : reecrits) EXPECT_EQ(numeriser_texte(r[0], true), r[1]) << r[0];
 }
 
 TEST_F(Numerisation, DomainErrorsAreErrorValuesThatWin) {

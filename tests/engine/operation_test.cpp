@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "engine/moteur_pret.h"
 #include "engine/parentheses.h"
 
@@ -57,6 +60,21 @@ TEST_F(Operation, BracketsNeededByTheLayout) {
   EXPECT_EQ(besoin_parentheses("n!", "2", "^"), 0);
   EXPECT_EQ(besoin_parentheses("-x", "2", "^"), 10);
   EXPECT_EQ(besoin_parentheses("cos(x)", "2", "^"), 10);
+}
+
+// Joining at once puts the brackets parenthese_operandes puts.
+TEST_F(Operation, JoiningAtOncePutsTheSameBrackets) {
+  const char* operandes[] = {"x", "-x", "a+b", "a-b", "a*b", "a/b", "a^b", "n!", "cos(x)", "f(x;y)", "(a+b)", "2", "-3"};
+  for (const std::string_view op : {"+", "-", "*", "/", "^"}) {
+    for (const std::string a : operandes) {
+      for (const std::string b : operandes) {
+        std::string g = a;
+        std::string d = b;
+        parenthese_operandes(g, d, op);
+        EXPECT_EQ(joint_avec_parentheses(a, b, op), g + std::string(op) + d) << a << op << b;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -4,11 +4,15 @@
 
 #include <cmath>
 #include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "engine/combinatoire.h"
 #include "engine/evaluateur.h"
 #include "engine/moteur_pret.h"
 #include "engine/operation.h"
+#include "engine/valeurs_erreur.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
 #include "localisation/messagerie_enregistreuse.h"
@@ -47,6 +51,40 @@ TEST_F(Primitives, ParityOfNumbersAndFractions) {
   for (const auto& c : cas) {
     EXPECT_EQ(est_impair(c[0]), c[1]) << c[0];
     EXPECT_EQ(est_pair(c[0]), c[2]) << c[0];
+  }
+}
+
+// Number-like texts: signs, digits, points, exponent marks and blanks in
+// random order, and runs of digits around the length a double can hold.
+std::vector<std::string> textes_presque_nombres() {
+  std::vector<std::string> textes = {"", "-", "+", "-0", "+0", "0.0", "-0.0", "5.", ".5", "1e5", "2E-3", " 7", "7 "};
+  for (const char chiffre : {'0', '9'}) {
+    for (const std::size_t n : {299, 300, 301, 308, 309, 400}) {
+      textes.push_back(std::string(n, chiffre));
+      textes.push_back("-" + std::string(n, chiffre));
+    }
+  }
+  constexpr std::string_view alphabet = "0123456789-+.eEx ";
+  constexpr int tirages = 3000;
+  constexpr int longueur_maximale = 8;
+  std::mt19937 alea(18);
+  for (int k = 0; k < tirages; ++k) {
+    std::string t;
+    const int longueur = static_cast<int>(alea() % longueur_maximale) + 1;
+    for (int i = 0; i < longueur; ++i) t += alphabet[alea() % alphabet.size()];
+    textes.push_back(t);
+  }
+  return textes;
+}
+
+// The quick reading of integer texts agrees with the number layer.
+TEST_F(Primitives, NumberTestsAgreeWithTheNumberLayer) {
+  for (const auto& t : textes_presque_nombres()) {
+    const auto valeur = lire_nombre(t);
+    EXPECT_EQ(est_nombre(t), valeur.has_value()) << t;
+    if (t.empty() || t.front() == ' ' || t.front() == '(') continue;
+    const bool par_zero = operation("x", t, "/") == erreur_division_par_zero();
+    EXPECT_EQ(par_zero, valeur && *valeur == 0) << t;
   }
 }
 
