@@ -226,6 +226,7 @@ void TFvorel::creer_exercices() {
   TBrecommencer = sur_barre(barre, "TBrecommencer");
   TBaccueil = sur_barre(barre, "TBaccueil");
   TBgestionnaire_exercice = sur_barre(barre, "TBgestionnaire_exercice");
+  PBbonne_reponse = sur_barre(barre, fabrique.creer<QProgressBar>(barre, "PBbonne_reponse"));
   disposition->addWidget(barre);
 
   auto* centre = new QHBoxLayout;
@@ -238,11 +239,13 @@ void TFvorel::creer_exercices() {
 
   P_reponse = fabrique.creer<QWidget>(TabSheet1, "P_reponse");
   auto* champs = new QHBoxLayout(P_reponse);
-  QWidget* saisie = fabrique.creer<QWidget>(P_reponse, "P_saisie");
-  (new QVBoxLayout(saisie))->addWidget(fabrique.creer<QWidget>(saisie, "Pchamps_saisie"));
-  champs->addWidget(saisie, 1);
+  P_saisie = fabrique.creer<QWidget>(P_reponse, "P_saisie");
+  Pchamps_saisie = fabrique.creer<QWidget>(P_saisie, "Pchamps_saisie");
+  (new QVBoxLayout(P_saisie))->addWidget(Pchamps_saisie);
+  champs->addWidget(P_saisie, 1);
   Pvalider = fabrique.creer<QWidget>(P_reponse, "Pvalider");
-  (new QHBoxLayout(Pvalider))->addWidget(fabrique.bouton(Pvalider, "B_valider"));
+  B_valider = fabrique.bouton(Pvalider, "B_valider");
+  (new QHBoxLayout(Pvalider))->addWidget(B_valider);
   champs->addWidget(Pvalider);
   disposition->addWidget(P_reponse);
 
