@@ -226,7 +226,6 @@ void TFvorel::creer_exercices() {
   TBrecommencer = sur_barre(barre, "TBrecommencer");
   TBaccueil = sur_barre(barre, "TBaccueil");
   TBgestionnaire_exercice = sur_barre(barre, "TBgestionnaire_exercice");
-  PBbonne_reponse = sur_barre(barre, fabrique.creer<QProgressBar>(barre, "PBbonne_reponse"));
   disposition->addWidget(barre);
 
   auto* centre = new QHBoxLayout;
@@ -248,6 +247,8 @@ void TFvorel::creer_exercices() {
   (new QHBoxLayout(Pvalider))->addWidget(B_valider);
   champs->addWidget(Pvalider);
   disposition->addWidget(P_reponse);
+  PBbonne_reponse = fabrique.creer<QProgressBar>(TabSheet1, "PBbonne_reponse");
+  disposition->addWidget(PBbonne_reponse);
 
   auto* aide = new QVBoxLayout(TSaide);
   Caide1 = fabrique.creer<QWidget>(TSaide, "Caide1");

@@ -215,8 +215,16 @@ void TFvorel::afficher_barre_score(int bonnes, int total) {
   PBbonne_reponse->setFormat(QStringLiteral("%v ") + depuis_1252(legende_score(total)));
 }
 
-// Stand-ins for the full start and repeat actions: the run's own.
-void TFvorel::AcommencerExecute() { EcranExercices::AcommencerExecute(); }
-void TFvorel::TBrecommencerClick() { EcranExercices::TBrecommencerClick(); }
+// Stand-ins for the full start and repeat actions: the answer panel shown,
+// then the run's own.
+void TFvorel::AcommencerExecute() {
+  P_reponse->show();
+  EcranExercices::AcommencerExecute();
+}
+
+void TFvorel::TBrecommencerClick() {
+  P_reponse->show();
+  EcranExercices::TBrecommencerClick();
+}
 
 void TFvorel::B_ValiderClick() { valider_reponses(); }
