@@ -50,20 +50,39 @@ std::vector<int> entrees_tirables() {
   return tirables;
 }
 
+// Whether a given answer is equivalent to an expected one: a list's item as
+// text (compare_reponse would read "<" and ">" as algebra), a typed answer
+// through compare_reponse.
+struct Comparateur {
+  const std::vector<std::string>& donnees;
+  const std::vector<bool>& choix;  // one flag per given answer; missing: typed
+  const std::string& forme;
+
+  bool egales(const std::string& attendue, std::size_t j) const {
+    if (j < choix.size() && choix[j]) return attendue == donnees[j];
+    return compare_reponse(attendue, donnees[j], forme);
+  }
+  // The first given answer from `debut` on equivalent to `attendue`, or -1.
+  int premier_equivalent(const std::string& attendue, std::size_t debut) const {
+    for (std::size_t j = debut; j < donnees.size(); ++j) {
+      if (egales(attendue, j)) return static_cast<int>(j);
+    }
+    return -1;
+  }
+};
+
 // The matching of one expected answer in any order: the position of a given
 // answer equivalent to it and not yet taken, or -1; `epuise` tells that the
 // search ran past the last given answer.
-int chercher_libre(const std::string& attendue, const std::vector<std::string>& donnees,
-                   const std::vector<bool>& trouvees, const std::string& forme, bool& epuise) {
+int chercher_libre(const std::string& attendue, const Comparateur& comparateur, const std::vector<bool>& trouvees,
+                   bool& epuise) {
   epuise = false;
   std::size_t debut = 0;
-  while (debut < donnees.size()) {
-    const std::vector<std::string> reste(donnees.begin() + static_cast<std::ptrdiff_t>(debut), donnees.end());
-    const int r = trouve_equivalent(attendue, reste, forme);
-    if (r < 0) return -1;
-    const std::size_t p = debut + static_cast<std::size_t>(r);
-    if (!trouvees[p]) return static_cast<int>(p);
-    debut = p + 1;
+  while (debut < comparateur.donnees.size()) {
+    const int p = comparateur.premier_equivalent(attendue, debut);
+    if (p < 0) return -1;
+    if (!trouvees[static_cast<std::size_t>(p)]) return p;
+    debut = static_cast<std::size_t>(p) + 1;
   }
   epuise = true;
   return -1;
@@ -104,9 +123,11 @@ bool reponse_graphique_vide(const std::vector<std::string>& donnees) {
   return ecran.graphe_visible() && !ecran.saisie_visible() && (donnees.empty() || donnees.front().empty());
 }
 
+// A number is expected and the first answer is no number: not judged, unless
+// the answer was found right (a form of the number such as "2+2").
 bool estimer_jugeable(const std::vector<std::string>& attendues, const std::vector<std::string>& donnees) {
   if (reponse_graphique_vide(donnees)) return false;
-  if (donnees.empty() || donnees.front().empty()) return true;
+  if (donnees.empty() || donnees.front().empty() || reponse_correcte) return true;
   return !(est_nombre(attendues.front()) && !est_nombre(donnees.front()));
 }
 
@@ -249,20 +270,20 @@ bool decimal_court(const std::string& texte) {
 }
 
 int trouve_equivalent(const std::string& attendue, const std::vector<std::string>& liste, const std::string& forme) {
-  for (std::size_t i = 0; i < liste.size(); ++i) {
-    if (compare_reponse(attendue, liste[i], forme)) return static_cast<int>(i);
-  }
-  return -1;
+  const std::vector<bool> saisies;
+  return Comparateur{liste, saisies, forme}.premier_equivalent(attendue, 0);
 }
 
 bool verifier_reponses(const std::vector<std::string>& attendues, const std::vector<std::string>& donnees,
-                       bool ordonnees, std::vector<bool>& trouvees, const std::string& forme) {
+                       bool ordonnees, std::vector<bool>& trouvees, const std::string& forme,
+                       const std::vector<bool>& choix) {
   trouvees.assign(attendues.size(), false);
   if (attendues.size() != donnees.size()) return false;
+  const Comparateur comparateur{donnees, choix, forme};
   if (ordonnees) {
     bool resultat = true;
     for (std::size_t i = 0; i < attendues.size(); ++i) {
-      trouvees[i] = compare_reponse(attendues[i], donnees[i], forme);
+      trouvees[i] = comparateur.egales(attendues[i], i);
       resultat = resultat && trouvees[i];
     }
     return resultat;
@@ -270,7 +291,7 @@ bool verifier_reponses(const std::vector<std::string>& attendues, const std::vec
   bool resultat = false;
   for (std::size_t k = 0; k < attendues.size(); ++k) {
     bool epuise = false;
-    const int p = chercher_libre(attendues[k], donnees, trouvees, forme, epuise);
+    const int p = chercher_libre(attendues[k], comparateur, trouvees, epuise);
     if (p >= 0) {
       trouvees[static_cast<std::size_t>(p)] = true;
       if (k == 0) resultat = true;
@@ -296,8 +317,10 @@ void valider_reponses() {
   std::vector<bool> trouvees(creneaux_reponse.size(), false);
   const std::vector<std::string> attendues = reponses_attendues;
   const std::vector<std::string> donnees = reponses_donnees();
+  std::vector<bool> choix;
+  for (const Tcreneau_reponse& c : creneaux_reponse) choix.push_back(c.genre == Egenre_reponse::choix);
   reponse_correcte = !attendues.front().empty() &&
-                     verifier_reponses(attendues, donnees, reponses_ordonnees, trouvees, forme_reponse);
+                     verifier_reponses(attendues, donnees, reponses_ordonnees, trouvees, forme_reponse, choix);
   jugeable = estimer_jugeable(attendues, donnees);
   if (ecran.bouton_commencer_actif()) return;
   if (!jugeable) {

@@ -30,10 +30,15 @@ bool decimal_court(const std::string& texte);
 // when none.
 int trouve_equivalent(const std::string& attendue, const std::vector<std::string>& liste, const std::string& forme);
 // Matches the given answers with the expected ones, in slot order or in any
-// order (each expected answer needs a given one of its own). `trouvees` gets
-// one flag per given answer: set for the ones matched.
+// order (each expected answer needs a given one of its own; the search for
+// one stops at the first equivalent answer already taken by another when it
+// is the last). `trouvees` gets one flag per expected answer, set for the
+// given answers matched; different counts match nothing. A given answer
+// whose `choix` flag is set (a list's item) compares as text, the others
+// through compare_reponse.
 bool verifier_reponses(const std::vector<std::string>& attendues, const std::vector<std::string>& donnees,
-                       bool ordonnees, std::vector<bool>& trouvees, const std::string& forme);
+                       bool ordonnees, std::vector<bool>& trouvees, const std::string& forme,
+                       const std::vector<bool>& choix = {});
 
 // The validate button: jump by code ("exo-1411"), judgement, verdict page,
 // colours and score.
