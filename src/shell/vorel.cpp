@@ -100,6 +100,9 @@ TFvorel::~TFvorel() {
   installer_sortie_trace(nullptr);
   retirer_crochet_aide();
   pages_presentation = {};
+  // The answer controls go with the window.
+  controles_reponse.clear();
+  libelles_reponse.clear();
   if (Fvorel == this) Fvorel = nullptr;
 }
 
