@@ -66,6 +66,9 @@ class ControlesReponse : public essai::Programme {
   void SetUp() override {
     Programme::SetUp();
     parametres("[generales]\nmasquer_configuration=1\n");
+    // The entry's hint page, so that its statements link to it.
+    essai::ecrire_octets(dossier_ / "parametres" / "Fran\xC3\xA7" "ais" / "Aide4.ini",
+                         essai::crlf("[Exercices]\n1411=Un indice\n"));
     enregistrer_generateur(cle_essai, generateur_essai);
     questions_posees = 0;
     ASSERT_TRUE(demarrer());
@@ -170,6 +173,7 @@ TEST_F(ControlesReponse, EachSlotGetsItsControlAndCaptionInAColumn) {
 TEST_F(ControlesReponse, TypingAndChoosingAreEchoedIntoTheStatement) {
   ASSERT_NO_FATAL_FAILURE(poser({"x = ...", "T", {"12"}, "12"}));
   const std::string enonce = texte_exercice;
+  EXPECT_EQ(enonce.rfind("<P ALIGN=RIGHT><A HREF=3>Aide</A></P><BR>", 0), 0u) << enonce;
   for (const int cle : {Qt::Key_1, Qt::Key_2}) {
     QKeyEvent appui(QEvent::KeyPress, cle, Qt::NoModifier, QString(QChar('0' + cle - Qt::Key_0)));
     QApplication::sendEvent(zone(0), &appui);
@@ -207,6 +211,14 @@ TEST_F(ControlesReponse, EnterMovesOnThenValidatesThenStartsTheNextExerciseAndCt
   EXPECT_TRUE(exercice_en_cours);
   EXPECT_EQ(score("nb_total_reponse"), 1);
   EXPECT_TRUE(zone(1)->text().isEmpty());
+
+  // A jump text starts the entry of its code again, counting nothing.
+  f().P_reponse->hide();
+  zone(0)->setText("exo-1411");
+  f().B_valider->click();
+  EXPECT_EQ(questions_posees, 3);
+  EXPECT_EQ(score("nb_total_reponse"), 1);
+  EXPECT_TRUE(f().P_reponse->isVisible());
 }
 
 TEST_F(ControlesReponse, VerdictsColourTheFieldsAndFillTheScoreBar) {
