@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "localisation/catalogue.h"
+
 class Texercices;
 
 // The random source: a 32-bit linear congruential generator. The program's
@@ -72,4 +74,6 @@ struct ContexteGenerateur {
   SourceAleatoire& hasard;
   Presentateur& presentateur;
   const Texercices& catalogue;
+  // The texts of the interface language (statement templates).
+  const Tcatalogue_textes& textes = catalogue_textes;
 };

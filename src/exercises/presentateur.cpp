@@ -13,15 +13,6 @@ constexpr std::string_view points_suspension = "...";
 constexpr std::string_view paire_libelle = "[]";
 constexpr std::string_view paire_elements = "()";
 
-std::string remplacer_tout(std::string texte, std::string_view motif, const std::string& par) {
-  for (std::size_t p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + par.size())) {
-    texte.replace(p, motif.size(), par);
-  }
-  return texte;
-}
-
-std::string en_bleu(const std::string& texte) { return "<FONT COLOR=blue>" + texte + "</FONT>"; }
-
 Tcreneau_reponse lire_creneau(const std::string& creneau) {
   Tcreneau_reponse c;
   c.genre = !creneau.empty() && creneau.front() == 'T' ? Egenre_reponse::saisie : Egenre_reponse::choix;
@@ -42,6 +33,18 @@ std::string page_enoncee(const std::string& question) {
 }
 
 }  // namespace
+
+std::string reponse_en_place(const std::string& page, const std::string& reponse) {
+  const std::string en_bleu = "<FONT COLOR=blue>" + reponse + "</FONT>";
+  std::string resultat = page;
+  for (std::size_t p = resultat.find(points_suspension); p != std::string::npos;
+       p = resultat.find(points_suspension, p + en_bleu.size())) {
+    resultat.replace(p, points_suspension.size(), en_bleu);
+  }
+  return resultat;
+}
+
+bool a_place_reponse(const std::string& page) { return page.find(points_suspension) != std::string::npos; }
 
 std::string texte_entre(const std::string& texte, std::string_view paire) {
   if (paire.size() < 2) return {};
@@ -141,17 +144,17 @@ void echo_saisie(int creneau) {
   const std::string saisies = reponses_saisies();
   if (saisies.empty()) {
     ecran.dessiner_exercice(texte_exercice);
-  } else if (texte_exercice.find(points_suspension) == std::string::npos) {
+  } else if (!a_place_reponse(texte_exercice)) {
     ecran.dessiner_exercice(texte_exercice + "<FONT COLOR=blue><BR><BR>" + catalogue_textes.txt_reponse + ":<BR>" +
                             saisies + "</FONT>");
   } else {
-    ecran.dessiner_exercice(remplacer_tout(texte_exercice, points_suspension, en_bleu(ecran.texte_controle(creneau))));
+    ecran.dessiner_exercice(reponse_en_place(texte_exercice, ecran.texte_controle(creneau)));
   }
 }
 
 void echo_choix(int creneau) {
   EcranExercices& ecran = ecran_exercices();
-  ecran.dessiner_exercice(remplacer_tout(texte_exercice, points_suspension, en_bleu(ecran.texte_controle(creneau))));
+  ecran.dessiner_exercice(reponse_en_place(texte_exercice, ecran.texte_controle(creneau)));
 }
 
 void afficher_page_aide(const std::string& texte, int pas) {

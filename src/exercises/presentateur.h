@@ -34,6 +34,11 @@ inline constexpr int lien_aide_exercice = 3;
 // text before paire[1] when only paire[0] is absent.
 std::string texte_entre(const std::string& texte, std::string_view paire);
 
+// The page with every "..." replaced by the answer in blue.
+std::string reponse_en_place(const std::string& page, const std::string& reponse);
+// Whether the page has a place ("...") for the answer.
+bool a_place_reponse(const std::string& page);
+
 // The slots of an answer format, in order.
 std::vector<Tcreneau_reponse> lire_format_reponse(const std::string& format);
 

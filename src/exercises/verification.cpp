@@ -28,14 +28,6 @@ constexpr std::string_view prefixe_saut = "exo";
 constexpr std::size_t debut_code_saut = 4;     // the fourth character is a separator
 constexpr std::size_t longueur_code_saut = 4;
 constexpr int decimales_courtes = 4;
-constexpr std::string_view points_suspension = "...";
-
-std::string remplacer_tout(std::string texte, std::string_view motif, const std::string& par) {
-  for (std::size_t p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + par.size())) {
-    texte.replace(p, motif.size(), par);
-  }
-  return texte;
-}
 
 bool drapeau(const std::vector<bool>& trouvees, std::size_t i) { return i < trouvees.size() && trouvees[i]; }
 
@@ -167,10 +159,10 @@ void rendre_verdict(const std::vector<std::string>& attendues, const std::vector
   exercice_en_cours = false;
   const std::string saisies = reponses_saisies();
   bool en_place = false;
-  if (creneaux_reponse.size() == 1 && texte_exercice.find(points_suspension) != std::string::npos) {
+  if (creneaux_reponse.size() == 1 && a_place_reponse(texte_exercice)) {
     const std::string texte = ecran.texte_controle(0);
     en_place = !texte.empty();
-    if (en_place) texte_exercice = remplacer_tout(texte_exercice, points_suspension, "<FONT COLOR=blue>" + texte + "</FONT>");
+    if (en_place) texte_exercice = reponse_en_place(texte_exercice, texte);
   }
   const std::string verdict =
       reponse_correcte ? catalogue_textes.txt_bravo_bonne_reponse : ligne_fausse(saisies, en_place);

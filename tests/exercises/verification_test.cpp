@@ -3,6 +3,7 @@
 #include <set>
 
 #include "localisation/chrono.h"
+#include "localisation/nombres.h"
 #include "platform/ini/fichier_ini.h"
 #include "poste_exercice.h"
 
@@ -44,6 +45,10 @@ TEST(Verification, MatchesAnswersInOrderOrEachWithOneOfItsOwn) {
       {{"1", "2"}, {"2", "1"}, true, false, {false, false}, {}},
       {{"1", "2"}, {"1", "2"}, true, true, {true, true}, {}},
       {{"3", "3"}, {"1", "3"}, false, false, {false, true}, {}},
+      // The last given answer taken already: the later expected ones are not looked at...
+      {{"3", "3", "1"}, {"1", "x", "3"}, false, false, {false, false, true}, {}},
+      // ...otherwise they still get their flags.
+      {{"3", "3", "1"}, {"1", "3", "x"}, false, false, {true, true, false}, {}},
       {{"1", "2"}, {"1"}, false, false, {false, false}, {}},
       {{"1"}, {"1", "1"}, true, false, {false}, {}},
       {{"x+1", "2*x"}, {"x*2", "1+x"}, false, true, {true, true}, {}},
@@ -63,6 +68,25 @@ TEST(Verification, MatchesAnswersInOrderOrEachWithOneOfItsOwn) {
   }
   EXPECT_EQ(trouve_equivalent("4", {"3", "2+2", "4"}, ""), 1);
   EXPECT_EQ(trouve_equivalent("4", {"3"}, ""), -1);
+}
+
+TEST(Verification, AnyOrderOfTheExpectedAnswersIsRightAndOneChangedIsWrong) {
+  constexpr int essais = 200;
+  constexpr int valeurs = 4;  // small values, so that answers repeat
+  SourceAleatoire hasard(7);
+  for (int e = 0; e < essais; ++e) {
+    std::vector<std::string> attendues;
+    for (int n = 1 + hasard.Random(4); n > 0; --n) attendues.push_back(texte_entier(hasard.Random(valeurs)));
+    std::vector<std::string> donnees = attendues;
+    for (std::size_t i = donnees.size(); i > 1; --i) {
+      std::swap(donnees[i - 1], donnees[static_cast<std::size_t>(hasard.Random(static_cast<int>(i)))]);
+    }
+    std::vector<bool> trouvees;
+    ASSERT_TRUE(verifier_reponses(attendues, donnees, false, trouvees, "")) << e;
+    EXPECT_EQ(trouvees, std::vector<bool>(attendues.size(), true)) << e;
+    donnees[static_cast<std::size_t>(hasard.Random(static_cast<int>(donnees.size())))] = "9";
+    EXPECT_FALSE(verifier_reponses(attendues, donnees, false, trouvees, "")) << e;
+  }
 }
 
 class Validation : public PosteExercice {
