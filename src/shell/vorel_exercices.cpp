@@ -103,6 +103,15 @@ QComboBox* nouvelle_liste(QWidget* parent, const Tcreneau_reponse& description) 
   return liste;
 }
 
+// The caption at the left margin, centred on its control's height.
+QLabel* libelle_a_cote(QWidget* panneau, const std::string& texte, const QWidget& controle) {
+  auto* libelle = new QLabel(depuis_1252(texte), panneau);
+  libelle->adjustSize();
+  libelle->move(gauche_libelles, controle.y() + controle.height() / 2 - libelle->height() / 2);
+  libelle->show();
+  return libelle;
+}
+
 }  // namespace
 
 void TFvorel::relier_exercices() {
@@ -136,11 +145,7 @@ void TFvorel::creer_controle_reponse(int creneau, const Tcreneau_reponse& descri
   c->show();
   controles_reponse.push_back(c);
 
-  auto* libelle = new QLabel(depuis_1252(description.libelle), Pchamps_saisie);
-  libelle->adjustSize();
-  libelle->move(gauche_libelles, haut + hauteur / 2 - libelle->height() / 2);
-  libelle->show();
-  libelles_reponse.push_back(libelle);
+  libelles_reponse.push_back(libelle_a_cote(Pchamps_saisie, description.libelle, *c));
   Pchamps_saisie->setMinimumHeight(haut + hauteur + marge_basse);
 }
 
