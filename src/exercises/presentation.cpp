@@ -11,6 +11,7 @@
 Tpages_presentation pages_presentation;
 
 std::vector<QWidget*> controles_reponse;
+std::vector<QWidget*> libelles_reponse;
 
 std::array<std::unique_ptr<Tformule>, nombre_emplacements> formules_affichees;
 

@@ -33,6 +33,8 @@ extern Tpages_presentation pages_presentation;
 
 // The answer controls on the window, index = slot.
 extern std::vector<QWidget*> controles_reponse;
+// The caption beside each answer control, index = slot.
+extern std::vector<QWidget*> libelles_reponse;
 
 // The kinds of page, each with its renderer.
 enum class Emplacement { exercice, editeur, historique, apercu, aide, graphe, courbe, editeur_formule, autre };

@@ -86,6 +86,7 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
   relier();
   relier_calculs();
   relier_comptes();
+  relier_exercices();
   definir_ecran_exercices(this);
   pages_presentation = {Graph, Pvalider, Image3, [] {
                           return !ini_principal || ini_principal->lire_booleen(section::outils, cle::activer_coloration,
@@ -99,6 +100,9 @@ TFvorel::~TFvorel() {
   installer_sortie_trace(nullptr);
   retirer_crochet_aide();
   pages_presentation = {};
+  // The answer controls go with the window.
+  controles_reponse.clear();
+  libelles_reponse.clear();
   if (Fvorel == this) Fvorel = nullptr;
 }
 
@@ -198,6 +202,7 @@ void TFvorel::FormClose() {
   constantes.reset();
   fonctions_usuelles.reset();
   controles_reponse.clear();
+  libelles_reponse.clear();
   Chart1->RemoveAllSeries();
   annotations_graphiques.clear();
 }

@@ -108,7 +108,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void TBquitterClick();
   void Options1Click(QObject* sender);
   void TBoption_graphiqueClick();
-  void Agestion_exerciceExecute();
+  void Agestion_exerciceExecute() override;
   void TBgestionnaire_exerciceClick();
   void Gnrales1Click();
   void Graphique1Click();
@@ -205,8 +205,35 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void preparer_exercice() override;
   void definir_exercice_en_cours(bool en_cours) override;
   void afficher_score() override;
-  // The score's display, installed by the answer checker; none: nothing shown.
-  std::function<void()> affichage_score;
+
+  // The answer controls and the rest of the exercise page as the presenter
+  // and the answer checker see them (vorel_exercices.cpp).
+  void creer_controle_reponse(int creneau, const Tcreneau_reponse& description) override;
+  void supprimer_controles_reponse() override;
+  std::string texte_controle(int creneau) const override;
+  void definir_texte_controle(int creneau, const std::string& texte) override;
+  void colorer_controle(int creneau, std::uint32_t couleur) override;
+  void focaliser_controle(int creneau) override;
+  void afficher_saisie(bool visible) override;
+  bool saisie_visible() const override;
+  void afficher_valider(bool visible) override;
+  void afficher_graphe(bool visible) override;
+  void activer_graphe(bool actif) override;
+  bool graphe_visible() const override;
+  bool bouton_commencer_actif() const override;
+  void activer_bouton_recommencer(bool actif) override;
+  bool aide_visible() const override;
+  std::string libelle_aide() const override;
+  void dessiner_exercice(const std::string& page) override;
+  void dessiner_aide(const std::string& page) override;
+  void copier_presse_papiers(const std::string& texte) override;
+  void afficher_barre_score(int bonnes, int total) override;
+  void AcommencerExecute() override;
+  void TBrecommencerClick() override;
+  // The validate button: the answer checker judges the answers.
+  void B_ValiderClick();
+  // Places the answer controls' right edges on the answer panel's.
+  void ajuster_controles_reponse();
 
   // Which page is shown; switching by code keeps it even when its tab is
   // hidden (Qt moves the current page when tabs are hidden or shown).
@@ -299,6 +326,11 @@ class TFvorel : public QMainWindow, public EcranExercices {
   QToolButton* TBaccueil;
   QToolButton* TBgestionnaire_exercice;
   QWidget* P_reponse;
+  QWidget* P_saisie;
+  QWidget* Pchamps_saisie;
+  QPushButton* B_valider;
+  // The score: right answers out of the answers judged, its caption as its text.
+  QProgressBar* PBbonne_reponse;
   QWidget* Caide1;
   ImageHote* Image7;
 
@@ -369,6 +401,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void relier_calculs();
   void relier_comptes();
   void relier_graphiques();
+  void relier_exercices();
 
   // The graph module's saved state (vorel_graphiques.cpp).
   void restaurer_courbes();
@@ -401,6 +434,8 @@ class TFvorel : public QMainWindow, public EcranExercices {
   bool en_calcul_ = false;
   QPointer<QLineEdit> derniere_zone_;
   QWidget* page_choisie_ = nullptr;
+  // Hands the answer controls' keys and the answer panel's resizes on.
+  QObject* filtre_reponses_ = nullptr;
 };
 
 extern TFvorel* Fvorel;

@@ -238,13 +238,17 @@ void TFvorel::creer_exercices() {
 
   P_reponse = fabrique.creer<QWidget>(TabSheet1, "P_reponse");
   auto* champs = new QHBoxLayout(P_reponse);
-  QWidget* saisie = fabrique.creer<QWidget>(P_reponse, "P_saisie");
-  (new QVBoxLayout(saisie))->addWidget(fabrique.creer<QWidget>(saisie, "Pchamps_saisie"));
-  champs->addWidget(saisie, 1);
+  P_saisie = fabrique.creer<QWidget>(P_reponse, "P_saisie");
+  Pchamps_saisie = fabrique.creer<QWidget>(P_saisie, "Pchamps_saisie");
+  (new QVBoxLayout(P_saisie))->addWidget(Pchamps_saisie);
+  champs->addWidget(P_saisie, 1);
   Pvalider = fabrique.creer<QWidget>(P_reponse, "Pvalider");
-  (new QHBoxLayout(Pvalider))->addWidget(fabrique.bouton(Pvalider, "B_valider"));
+  B_valider = fabrique.bouton(Pvalider, "B_valider");
+  (new QHBoxLayout(Pvalider))->addWidget(B_valider);
   champs->addWidget(Pvalider);
   disposition->addWidget(P_reponse);
+  PBbonne_reponse = fabrique.creer<QProgressBar>(TabSheet1, "PBbonne_reponse");
+  disposition->addWidget(PBbonne_reponse);
 
   auto* aide = new QVBoxLayout(TSaide);
   Caide1 = fabrique.creer<QWidget>(TSaide, "Caide1");

@@ -6,6 +6,7 @@
 
 #include "exercises/comptes.h"
 #include "exercises/presentation.h"
+#include "exercises/verification.h"
 #include "localisation/catalogue.h"
 #include "localisation/format.h"
 #include "platform/texte_qt.h"
@@ -76,6 +77,4 @@ void TFvorel::preparer_exercice() { ::preparer_exercice(); }
 
 void TFvorel::definir_exercice_en_cours(bool en_cours) { exercice_en_cours = en_cours; }
 
-void TFvorel::afficher_score() {
-  if (affichage_score) affichage_score();
-}
+void TFvorel::afficher_score() { ::afficher_score(); }
