@@ -103,3 +103,8 @@ int TFnouvel_objet::montrer_sur(int page) {
   afficher_onglet(page);
   return montrer_modal(objectName().toStdString(), [this] { return exec(); });
 }
+
+std::string TFnouvel_objet::editer_objet(const std::string& texte, int page) {
+  montrer_sur(page);
+  return texte;
+}

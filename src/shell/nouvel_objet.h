@@ -34,6 +34,9 @@ class TFnouvel_objet : public QDialog {
   void afficher_onglet(int page);
   // Shows the dialog modally on a tab, through the message facade.
   int montrer_sur(int page);
+  // Opens the dialog on one tab with an object text (Windows-1252) and gives
+  // back the text that OK chose, or the incoming text when cancelled.
+  std::string editer_objet(const std::string& texte, int page);
 
   QTabWidget* PageControl1;
   QLineEdit* Tnom;
