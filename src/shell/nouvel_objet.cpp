@@ -286,9 +286,8 @@ void TFnouvel_objet::construire_vecteur(Fabrique& f, QWidget* page) {
   Tdimension_vecteur = f.zone_texte(page, "Tdimension_vecteur");
   Tdimension_vecteur->setText(QString::number(dimension_initiale));
   SGvecteur = nouvelle_grille(f, page, "SGvecteur", dimension_initiale, 1);
-  RBcoordonnees = f.creer<QRadioButton>(page, "RBcoordonnees");
-  RBpoints = f.creer<QRadioButton>(page, "RBpoints");
-  for (QRadioButton* r : {RBcoordonnees, RBpoints}) definir_libelle(r, libelle_de_conception(r));
+  RBcoordonnees = f.bouton_radio(page, "RBcoordonnees");
+  RBpoints = f.bouton_radio(page, "RBpoints");
   RBpoints->setChecked(true);
   Ppoints = f.creer<QWidget>(page, "Ppoints");
   auto* points = new QHBoxLayout(Ppoints);
