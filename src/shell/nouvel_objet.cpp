@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <set>
 
+#include "engine/decoupage.h"
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/matrice.h"
@@ -835,7 +836,8 @@ void TFnouvel_objet::Tobjet_en_traitementChange() {
     QListWidget* liste = page == onglet_equation ? LBequation : LBvariable;
     liste->clear();
     const std::string interieur = texte.size() >= 2 ? texte.substr(1, texte.size() - 2) : std::string();
-    for (const std::string& item : items_liste(interieur)) {
+    if (interieur.empty()) return;
+    for (const std::string& item : decoupe_arguments(interieur)) {
       if (!item.empty()) liste->addItem(depuis_1252(item));
     }
   } else if (page == onglet_point_plan) {

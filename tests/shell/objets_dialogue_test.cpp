@@ -152,8 +152,16 @@ TEST_F(DialogueObjets, DefinitionsTypedInTheCalculatorAreStoredAndUsed) {
   EXPECT_EQ(calcul("f(x):=x^2"), "");
   EXPECT_EQ(calcul("numeriser(f(3))"), "=9");
   EXPECT_EQ(calcul("deriver(f(x);x)"), "=2*x");
+  calcul("f(x):=x^3");  // asks, and the scripted user says Yes
+  EXPECT_EQ(calcul("numeriser(f(2))"), "=8");
+  EXPECT_EQ(lignes(d().LBfonction), std::vector<std::string>{"f(x)=x^3"});
   calcul("a:=3");
   EXPECT_EQ(calcul("numeriser(2*a)"), "=6");
+  // Definitions through themselves end with an answer.
+  calcul("b:=b+1");
+  calcul("numeriser(b)");
+  calcul("g(x):=g(x)+1");
+  calcul("numeriser(g(1))");
   messages_->journal.clear();
   calcul("2:=3");
   EXPECT_EQ(dernier_message(), "Impossible d'ajouter l'objet.");
