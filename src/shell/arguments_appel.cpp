@@ -143,7 +143,12 @@ Templacement inserer_emplacement(std::string_view texte, int debut, int longueur
   std::string arguments(morceau(texte, debut, longueur));
   const int manquants = rang + 1 - static_cast<int>(parties_arguments(arguments).size());
   if (manquants > 0) arguments.append(static_cast<std::size_t>(manquants), ';');
-  const Tpartie emplacement = parties_arguments(arguments)[static_cast<std::size_t>(rang)];
+  const std::vector<Tpartie> parties = parties_arguments(arguments);
+  if (static_cast<int>(parties.size()) <= rang) {
+    // An unclosed bracket holds every ";" added: the caret goes to the end.
+    return {std::string(texte), longueur, debut + longueur, 0};
+  }
+  const Tpartie emplacement = parties[static_cast<std::size_t>(rang)];
   return {remplacer(texte, debut, longueur, arguments), taille(arguments), debut + emplacement.debut,
           emplacement.longueur};
 }

@@ -55,7 +55,8 @@ Treecriture reecrire_arguments(std::string_view texte, int debut, int longueur,
 
 // Argument `rang` (from 0) of the call whose arguments are the `longueur`
 // characters at `debut`: the ";" that are missing before it are added at the
-// end of the arguments, and its text is the selection.
+// end of the arguments, and its text is the selection. Arguments left inside
+// an unclosed bracket stay as they are, the caret at their end.
 struct Templacement {
   std::string texte;
   int longueur = 0;  // the new argument length

@@ -225,6 +225,7 @@ bool TFauto_pilote::selectionner_dans_liste(const std::string& nom) {
     if (en_minuscules(vers_1252(element->text())) != cherche) continue;
     LBfonction->setCurrentItem(element);
     element->setSelected(true);
+    LBfonction->scrollToItem(element);
     return true;
   }
   return false;
