@@ -2,6 +2,7 @@
 // caret, the call rewritten as they change, the slot of "Fx", the
 // new-object dialog behind "...", the list by mode, OK and cancel.
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -212,7 +213,10 @@ TEST_F(EditeurFormule, OkWaitsForACorrectFormulaAndCancelGivesTheTextBack) {
   jouer([&](const std::string&) {
     EXPECT_EQ(champs(), (Textes{"1", "2"}));  // the call of the text given
     e().Edition[1]->setText(QStringLiteral("3"));
-    e().BokClick();
+    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(e().Edition[0], &entree);  // to the next field
+    EXPECT_FALSE(e().ferme_par_ok);
+    QApplication::sendEvent(e().Edition[1], &entree);  // the last one runs OK
   });
   EXPECT_EQ(e().editer_formule("pgcd(1;2)", 0), "pgcd(1;3)");
   EXPECT_TRUE(e().ferme_par_ok);
