@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
@@ -110,6 +111,10 @@ QToolButton* Fabrique::bouton_outil(QWidget* parent, const char* nom) {
 }
 
 QCheckBox* Fabrique::case_a_cocher(QWidget* parent, const char* nom) { return creer_decore<QCheckBox>(parent, nom); }
+
+QRadioButton* Fabrique::bouton_radio(QWidget* parent, const char* nom) {
+  return creer_decore<QRadioButton>(parent, nom);
+}
 
 QLabel* Fabrique::etiquette(QWidget* parent, const char* nom) { return creer_decore<QLabel>(parent, nom); }
 

@@ -11,6 +11,7 @@
 class QAction;
 class QBoxLayout;
 class QCheckBox;
+class QRadioButton;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -48,6 +49,7 @@ class Fabrique {
   std::pair<QPushButton*, QPushButton*> ligne_ok_annuler(QWidget* fenetre, QBoxLayout* disposition, const char* ok,
                                                          const char* annuler);
   QCheckBox* case_a_cocher(QWidget* parent, const char* nom);
+  QRadioButton* bouton_radio(QWidget* parent, const char* nom);
   QLabel* etiquette(QWidget* parent, const char* nom);
   QGroupBox* groupe(QWidget* parent, const char* nom);
   QLineEdit* zone_texte(QWidget* parent, const char* nom);

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <set>
 
+#include "engine/decoupage.h"
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/matrice.h"
@@ -286,9 +287,8 @@ void TFnouvel_objet::construire_vecteur(Fabrique& f, QWidget* page) {
   Tdimension_vecteur = f.zone_texte(page, "Tdimension_vecteur");
   Tdimension_vecteur->setText(QString::number(dimension_initiale));
   SGvecteur = nouvelle_grille(f, page, "SGvecteur", dimension_initiale, 1);
-  RBcoordonnees = f.creer<QRadioButton>(page, "RBcoordonnees");
-  RBpoints = f.creer<QRadioButton>(page, "RBpoints");
-  for (QRadioButton* r : {RBcoordonnees, RBpoints}) definir_libelle(r, libelle_de_conception(r));
+  RBcoordonnees = f.bouton_radio(page, "RBcoordonnees");
+  RBpoints = f.bouton_radio(page, "RBpoints");
   RBpoints->setChecked(true);
   Ppoints = f.creer<QWidget>(page, "Ppoints");
   auto* points = new QHBoxLayout(Ppoints);
@@ -836,7 +836,8 @@ void TFnouvel_objet::Tobjet_en_traitementChange() {
     QListWidget* liste = page == onglet_equation ? LBequation : LBvariable;
     liste->clear();
     const std::string interieur = texte.size() >= 2 ? texte.substr(1, texte.size() - 2) : std::string();
-    for (const std::string& item : items_liste(interieur)) {
+    if (interieur.empty()) return;
+    for (const std::string& item : decoupe_arguments(interieur)) {
       if (!item.empty()) liste->addItem(depuis_1252(item));
     }
   } else if (page == onglet_point_plan) {

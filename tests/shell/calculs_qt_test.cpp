@@ -18,6 +18,7 @@
 #include "shell/auto_pilote_fonction.h"
 #include "shell/nouvel_objet.h"
 #include "shell/options_graphiques.h"
+#include "shell/textes_shell.h"
 #include "shell/version.h"
 
 namespace {
@@ -149,25 +150,32 @@ TEST_F(Calculs, TheEditorClosedWithOkCalculates) {
   EXPECT_EQ(historique().at(0), "integrer(x;x)");
 }
 
-TEST_F(Calculs, DefinitionsFillTheNewObjectDialog) {
+TEST_F(Calculs, DefinitionsGoThroughTheNewObjectDialog) {
   saisir("2:=3");
   f().BreduireClick(f().Breduire);
   ASSERT_EQ(messages_->journal.size(), 1u);
   EXPECT_EQ(messages_->journal[0].texte, "Impossible d'ajouter l'objet.");
-  saisir("F(X):=X^2");
+  // A refused definition: the input stays for the user and no success is told.
+  saisir("SIN(X):=X^2");
   f().BreduireClick(f().Breduire);
-  EXPECT_EQ(Fnouvel_objet->Tnom->text(), "f");
+  EXPECT_EQ(Fnouvel_objet->Tnom->text(), "sin");
   EXPECT_EQ(Fnouvel_objet->Texpression->text(), "x^2");
   EXPECT_EQ(Fnouvel_objet->Tvariable->text(), "x");
-  // Nothing was stored: the input stays for the user and no success is told.
-  EXPECT_EQ(saisie(), "f(x):=x^2");
-  EXPECT_EQ(formule_de(Emplacement::apercu)->source, "{f(x):=x^2}");
+  EXPECT_EQ(saisie(), "sin(x):=x^2");
+  EXPECT_EQ(formule_de(Emplacement::apercu)->source, "{sin(x):=x^2}");
+  ASSERT_EQ(messages_->journal.size(), 2u);
+  // Stored ones empty the input and the dialog's fields and say so.
+  saisir("F(X):=X^2");
+  f().BreduireClick(f().Breduire);
+  EXPECT_EQ(Fnouvel_objet->Tnom->text(), "");
+  EXPECT_EQ(saisie(), "");
+  EXPECT_EQ(formule_de(Emplacement::apercu)->source, "{" + texte_shell("fonction_ajoutee") + "}");
   saisir("a:=3");
   f().BreduireClick(f().Breduire);
-  EXPECT_EQ(Fnouvel_objet->Tnom_constante->text(), "a");
-  EXPECT_EQ(Fnouvel_objet->Tnom_valeur->text(), "3");
-  EXPECT_EQ(saisie(), "a:=3");
-  EXPECT_EQ(messages_->journal.size(), 1u);
+  EXPECT_EQ(Fnouvel_objet->Tnom_constante->text(), "");
+  EXPECT_EQ(Fnouvel_objet->Tnom_valeur->text(), "");
+  EXPECT_EQ(saisie(), "");
+  EXPECT_EQ(messages_->journal.size(), 2u);
   EXPECT_EQ(historique().size(), 0u);
 }
 

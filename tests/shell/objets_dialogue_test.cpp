@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -152,8 +153,16 @@ TEST_F(DialogueObjets, DefinitionsTypedInTheCalculatorAreStoredAndUsed) {
   EXPECT_EQ(calcul("f(x):=x^2"), "");
   EXPECT_EQ(calcul("numeriser(f(3))"), "=9");
   EXPECT_EQ(calcul("deriver(f(x);x)"), "=2*x");
+  calcul("f(x):=x^3");  // asks, and the scripted user says Yes
+  EXPECT_EQ(calcul("numeriser(f(2))"), "=8");
+  EXPECT_EQ(lignes(d().LBfonction), std::vector<std::string>{"f(x)=x^3"});
   calcul("a:=3");
   EXPECT_EQ(calcul("numeriser(2*a)"), "=6");
+  // Definitions through themselves end with an answer.
+  calcul("b:=b+1");
+  calcul("numeriser(b)");
+  calcul("g(x):=g(x)+1");
+  calcul("numeriser(g(1))");
   messages_->journal.clear();
   calcul("2:=3");
   EXPECT_EQ(dernier_message(), "Impossible d'ajouter l'objet.");
@@ -193,6 +202,29 @@ TEST_F(DialogueObjets, ObjectsMatchTheFixturesAndSurviveARestart) {
   ASSERT_TRUE(demarrer());
   EXPECT_EQ(lignes(d().LBfonction), std::vector<std::string>{"f(x)=x^2"});
   EXPECT_EQ(calcul("deriver(f(x);x)"), "=2*x");
+}
+
+TEST_F(DialogueObjets, TheDeleteButtonRemovesTheChosenObjectEverywhere) {
+  ASSERT_TRUE(fonction("f", "x^2"));
+  ASSERT_TRUE(constante("b", "7"));
+  point("P", "1", "2");
+  d().Bsupprimer->click();  // nothing chosen: nothing goes
+  const std::pair<int, QListWidget*> cas[] = {{TFnouvel_objet::onglet_fonction, d().LBfonction},
+                                              {TFnouvel_objet::onglet_constante, d().LBconstante},
+                                              {TFnouvel_objet::onglet_point, d().LBpoint}};
+  for (const auto& [onglet, liste] : cas) {
+    ASSERT_EQ(liste->count(), 1) << onglet;
+    d().afficher_onglet(onglet);
+    liste->setCurrentRow(0);
+    d().Bsupprimer->click();
+    EXPECT_EQ(liste->count(), 0) << onglet;
+  }
+  EXPECT_EQ(fonctions_usuelles->identifiant("f"), 0);
+  EXPECT_LT(constantes->indice("b"), 0);
+  const std::string fonctions = lire_octets(fichier("Fonction.ini"));
+  const std::string constantes_ = lire_octets(fichier("Constante.ini"));
+  EXPECT_EQ(fonctions.find("f="), std::string::npos);
+  EXPECT_EQ(constantes_.find("b="), std::string::npos);
 }
 
 TEST_F(DialogueObjets, GridRefusesAnythingButACount) {
@@ -275,8 +307,11 @@ TEST_F(DialogueObjets, TracerDrawsTwoSeriesAndRefusesANonNumber) {
 
 TEST_F(DialogueObjets, Captures) {
   ASSERT_TRUE(fonction("f", "x^2+1"));
-  ecrire(d().Tnom_matrice, "A");
+  ecrire(d().Tnom_matrice, "M");
   d().Bcreer_matriceClick();
+  d().LBmatrice->addItem(QStringLiteral("A;[[1;2];[3;4]]"));
+  d().LBmatrice->setCurrentRow(1);
+  d().LBmatriceClick();
   point("A", "1", "2");
   point("B", "4", "6");
   fs::create_directories(PRALINORE_CAPTURES);
