@@ -24,9 +24,9 @@ class Hasard {
   int entre(int a, int b) { return std::uniform_int_distribution<int>(a, b)(moteur_); }
 
   std::string texte() {
-    static const std::array<const char*, 24> morceaux{
-        "pgcd", "PGCD", "sin", "integrale", "f", "truc", "(", "(", ")", ")", "[", "]", ";", ";", "()",
-        "\xEE", "x", "12", "+", "*", "^", " ", "=", "_"};
+    static const std::array<const char*, 24> morceaux{"pgcd", "PGCD", "sin", "integrale", "f", "truc", "(",  "(",
+                                                      ")",    ")",    "[",   "]",         ";", ";",    "()", "\xEE",
+                                                      "x",    "12",   "+",   "*",         "^", " ",    "=",  "_"};
     std::string t;
     const int n = entre(0, 30);
     for (int k = 0; k < n; ++k) {
@@ -66,8 +66,8 @@ void verifier_analyse(const std::string& texte, int curseur) {
   ASSERT_GE(appel->longueur, 0) << texte;
   ASSERT_EQ(texte[static_cast<std::size_t>(appel->debut - 1)], '(') << texte;
   ASSERT_TRUE(est_fonction(appel->nom)) << texte;
-  const std::string arguments = texte.substr(static_cast<std::size_t>(appel->debut),
-                                             static_cast<std::size_t>(appel->longueur));
+  const std::string arguments =
+      texte.substr(static_cast<std::size_t>(appel->debut), static_cast<std::size_t>(appel->longueur));
   const std::vector<Tpartie> parties = parties_arguments(arguments);
   ASSERT_EQ(parties.size(), appel->arguments.size()) << texte;
   bool partie_vide = false;  // a "()" part reads as an empty field

@@ -23,9 +23,9 @@ using EstFonction = std::function<bool(std::string_view nom)>;
 
 // The call found at a caret.
 struct Tappel {
-  std::string nom;  // as typed
-  int debut = 0;    // first character after the call's "("
-  int longueur = 0;  // argument text, up to the matching ")" or the end
+  std::string nom;                     // as typed
+  int debut = 0;                       // first character after the call's "("
+  int longueur = 0;                    // argument text, up to the matching ")" or the end
   std::vector<std::string> arguments;  // cut at the top-level ";"; "()" gives ""
 };
 
@@ -50,8 +50,7 @@ struct Treecriture {
   std::string texte;
   int longueur = 0;
 };
-Treecriture reecrire_arguments(std::string_view texte, int debut, int longueur,
-                               const std::vector<std::string>& champs);
+Treecriture reecrire_arguments(std::string_view texte, int debut, int longueur, const std::vector<std::string>& champs);
 
 // Argument `rang` (from 0) of the call whose arguments are the `longueur`
 // characters at `debut`: the ";" that are missing before it are added at the

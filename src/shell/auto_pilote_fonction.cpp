@@ -206,16 +206,15 @@ void TFauto_pilote::CBcategorieChange() {
   std::optional<std::string> categorie;
   if (utilisateur || CBcategorie->currentIndex() > 0) categorie = vers_1252(CBcategorie->currentText());
   for (const int id : lignes_editeur(*fonctions_usuelles, utilisateur, categorie)) {
-    auto* element = new QListWidgetItem(depuis_1252(colonne(fonctions_usuelles->nom, id)), LBfonction);
-    element->setData(Qt::UserRole, id);
+    LBfonction->addItem(depuis_1252(colonne(fonctions_usuelles->nom, id)));
   }
 }
 
 int TFauto_pilote::ligne_selectionnee() const {
+  // By name: the user rows are rebuilt whenever a function is stored.
   const QListWidgetItem* element = LBfonction->currentItem();
   if (element == nullptr || !element->isSelected()) return 0;
-  const int id = element->data(Qt::UserRole).toInt();
-  return id > 0 && id < fonctions_usuelles->taille() ? id : 0;
+  return fonctions_usuelles->identifiant(vers_1252(element->text()));
 }
 
 bool TFauto_pilote::selectionner_dans_liste(const std::string& nom) {
@@ -234,8 +233,9 @@ bool TFauto_pilote::selectionner_dans_liste(const std::string& nom) {
 void TFauto_pilote::decrire_fonction(int id) {
   const std::string& nom = colonne(fonctions_usuelles->nom, id);
   Label1->setText(depuis_1252(nom));
-  Label2->setText(depuis_1252(Format(nom + "(%s)=%s", {description_arguments(colonne(fonctions_usuelles->arguments, id)),
-                                                       colonne(fonctions_usuelles->corps, id)})));
+  Label2->setText(
+      depuis_1252(Format(nom + "(%s)=%s", {description_arguments(colonne(fonctions_usuelles->arguments, id)),
+                                           colonne(fonctions_usuelles->corps, id)})));
   Label3->setText(depuis_1252(colonne(fonctions_usuelles->description, id)));
 }
 
@@ -315,8 +315,8 @@ void TFauto_pilote::construire_lignes(const std::string& nom, int nombre_minimal
     } else {
       connect(bouton, &QPushButton::clicked, this, [this, k, type] { Bouton_objet(k, type); });
     }
-    for (QWidget* w : {static_cast<QWidget*>(edition), static_cast<QWidget*>(etiquette),
-                       static_cast<QWidget*>(bouton)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(edition), static_cast<QWidget*>(etiquette), static_cast<QWidget*>(bouton)}) {
       w->show();
     }
     Edition.push_back(edition);

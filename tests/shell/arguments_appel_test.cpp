@@ -1,12 +1,13 @@
 // The formula editor's call texts: the call at a caret, the call rewritten
 // from its fields, the slot made for an argument, the argument descriptions
 // and the editor's function list.
+#include "shell/arguments_appel.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "moteur_pret.h"
-#include "shell/arguments_appel.h"
 #include "shell/menu_fonctions.h"
 
 namespace {
@@ -31,16 +32,16 @@ TEST_F(ArgumentsAppel, TheCallAtTheCaretGivesItsFields) {
     Champs arguments;
   };
   const Cas cas[] = {
-      {"pgcd(12;18)", 2, "pgcd", 5, 5, {"12", "18"}},   // on the name
-      {"pgcd(12;18)", 0, "pgcd", 5, 5, {"12", "18"}},   // before it (a selected text)
-      {"PGCD(12;18)", 7, "PGCD", 5, 5, {"12", "18"}},   // inside, any case
+      {"pgcd(12;18)", 2, "pgcd", 5, 5, {"12", "18"}},  // on the name
+      {"pgcd(12;18)", 0, "pgcd", 5, 5, {"12", "18"}},  // before it (a selected text)
+      {"PGCD(12;18)", 7, "PGCD", 5, 5, {"12", "18"}},  // inside, any case
       {"integrale(x;0;1;x)", 10, "integrale", 10, 7, {"x", "0", "1", "x"}},
       {"2*pgcd(sin(x);18)+1", 11, "sin", 11, 1, {"x"}},  // innermost call
       {"2*pgcd(sin(x);18)+1", 8, "sin", 11, 1, {"x"}},   // on the inner name
       {"2*pgcd(sin(x);18)+1", 15, "pgcd", 7, 9, {"sin(x)", "18"}},
       {"pgcd((1;2)+1;3)", 6, "pgcd", 5, 9, {"(1;2)+1", "3"}},  // plain brackets looked through
       {"resoudre_systeme([x+y=2;x-y=0];[x;y])", 20, "resoudre_systeme", 17, 19, {"[x+y=2;x-y=0]", "[x;y]"}},
-      {"pgcd(();2)", 5, "pgcd", 5, 4, {"", "2"}},       // "()" is an empty field
+      {"pgcd(();2)", 5, "pgcd", 5, 4, {"", "2"}},  // "()" is an empty field
       {"deriver()", 0, "deriver", 8, 0, {""}},
       {"pgcd(12;18", 6, "pgcd", 5, 5, {"12", "18"}},    // no ")": up to the end
       {"pgcd(12;18)", -4, "pgcd", 5, 5, {"12", "18"}},  // caret brought inside the text
@@ -93,8 +94,8 @@ TEST(ReecritureAppel, FxMakesTheSlotOfItsArgument) {
     int longueur_selection;
   };
   const Cas cas[] = {
-      {"integrale()", 10, 0, 2, "integrale(;;)", 12, 0},     // two empty arguments before it
-      {"integrale(x)", 10, 1, 2, "integrale(x;;)", 13, 0},   // only the missing ";"
+      {"integrale()", 10, 0, 2, "integrale(;;)", 12, 0},          // two empty arguments before it
+      {"integrale(x)", 10, 1, 2, "integrale(x;;)", 13, 0},        // only the missing ";"
       {"integrale(x;0;1)", 10, 5, 1, "integrale(x;0;1)", 12, 1},  // already there: selected
       {"pgcd(();2)", 5, 4, 0, "pgcd(();2)", 5, 2},
       {"sin()", 4, 0, 0, "sin()", 4, 0},
@@ -113,9 +114,15 @@ TEST(DescriptionArguments, KindsAreReadAndRemoved) {
     int type;
     const char* reste;
   };
-  const Cas cas[] = {{"equations[4]", 4, "equations"}, {"points[8]", 8, "points"}, {"[0]", 0, ""},
-                     {"x", -1, "x"},  {"liste[9]", -1, "liste[9]"},  {"a[x]", -1, "a[x]"},
-                     {"a[]", -1, "a[]"}, {"a[4]b", -1, "a[4]b"},   {"a[-1]", -1, "a[-1]"}};
+  const Cas cas[] = {{"equations[4]", 4, "equations"},
+                     {"points[8]", 8, "points"},
+                     {"[0]", 0, ""},
+                     {"x", -1, "x"},
+                     {"liste[9]", -1, "liste[9]"},
+                     {"a[x]", -1, "a[x]"},
+                     {"a[]", -1, "a[]"},
+                     {"a[4]b", -1, "a[4]b"},
+                     {"a[-1]", -1, "a[-1]"}};
   for (const Cas& c : cas) {
     std::string element = c.element;
     EXPECT_EQ(type_argument(element), c.type) << c.element;
@@ -129,7 +136,8 @@ TEST(DescriptionArguments, KindsAreReadAndRemoved) {
 
 TEST_F(ArgumentsAppel, TheEditorListsByCategorySortedAndUserFunctionsAlone) {
   const int premiere_utilisateur = fonctions_usuelles->taille();
-  fonctions_usuelles->ajouter(0, "\xE9tape", "", "", "Fonctions utilisateurs", 1, "x", "Fonction utilisateur", "x+1", true);
+  fonctions_usuelles->ajouter(0, "\xE9tape", "", "", "Fonctions utilisateurs", 1, "x", "Fonction utilisateur", "x+1",
+                              true);
   fonctions_usuelles->ajouter(0, "f", "", "", "Fonctions utilisateurs", 1, "x", "Fonction utilisateur", "x^2", true);
   const auto noms = [](const std::vector<int>& lignes) {
     Champs n;

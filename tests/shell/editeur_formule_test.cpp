@@ -207,8 +207,7 @@ TEST_F(EditeurFormule, OkWaitsForACorrectFormulaAndCancelGivesTheTextBack) {
   EXPECT_EQ(e().editer_formule("pgcd(1;2)", 0), "pgcd(1;2)");
   EXPECT_TRUE(ouvert_apres_ok);
   ASSERT_GE(messages_->journal.size(), 2u);
-  EXPECT_EQ(messages_->journal[1].texte,
-            "Doublon d'op\xE9rateur: l'op\xE9rateur + est suivi d'un autre op\xE9rateur.");
+  EXPECT_EQ(messages_->journal[1].texte, "Doublon d'op\xE9rateur: l'op\xE9rateur + est suivi d'un autre op\xE9rateur.");
 
   jouer([&](const std::string&) {
     EXPECT_EQ(champs(), (Textes{"1", "2"}));  // the call of the text given
