@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "components/png_outils.h"
 
 using namespace png;
@@ -78,4 +83,64 @@ TEST(PngLibpng, EveryKindRoundTripsThroughBothCodecs) {
     }
   }
   EXPECT_EQ(images, 15 * 2 * 6 * tirages);
+}
+
+namespace {
+
+// The display level of sample level i under a gAMA value (gamma x 100000),
+// ties to even; identity without gAMA.
+std::uint8_t corriger(std::uint8_t i, std::uint32_t gama) {
+  if (gama == 0) return i;
+  return static_cast<std::uint8_t>(std::nearbyint(255.0 * std::pow(i / 255.0, 1.0 / (gama / 100000.0 * 2.2))));
+}
+
+std::uint32_t gama_du_fichier(const Octets& fichier) {
+  for (std::size_t i = 8; i + 12 <= fichier.size();) {
+    const std::uint32_t n = (std::uint32_t(fichier[i]) << 24) | (fichier[i + 1] << 16) | (fichier[i + 2] << 8) | fichier[i + 3];
+    if (std::string(fichier.begin() + i + 4, fichier.begin() + i + 8) == "gAMA" && n == 4) {
+      return (std::uint32_t(fichier[i + 8]) << 24) | (fichier[i + 9] << 16) | (fichier[i + 10] << 8) | fichier[i + 11];
+    }
+    i += 12 + n;
+  }
+  return 0;
+}
+
+png_test::Rgba corrige(const ImageBrute& brute, std::uint32_t x, std::uint32_t y, std::uint32_t gama) {
+  png_test::Rgba p = png_test::pixel_attendu(brute, x, y);
+  return {corriger(p.r, gama), corriger(p.g, gama), corriger(p.b, gama), p.a};
+}
+
+}  // namespace
+
+TEST(PngLibpng, PngSuiteDecodesAsLibpngAndSurvivesOurWriter) {
+  int images = 0;
+  for (const auto& entree : std::filesystem::directory_iterator(PRALINORE_PNGSUITE)) {
+    if (entree.path().extension() != ".png") continue;
+    const std::string nom = entree.path().filename().string();
+    std::ifstream f(entree.path(), std::ios::binary);
+    const Octets fichier{std::istreambuf_iterator<char>(f), {}};
+    ImageBrute brute;
+    ASSERT_TRUE(png_test::lire_libpng(fichier, brute)) << nom;
+    const std::uint32_t gama = gama_du_fichier(fichier);
+    TPNGObject image;
+    TFluxMemoire flux(fichier);
+    image.LoadFromStream(flux);
+    EXPECT_EQ(premiere_difference(image, brute.largeur, brute.hauteur,
+                                  [&](auto x, auto y) { return corrige(brute, x, y, gama); }, true),
+              "")
+        << nom;
+    TFluxMemoire sortie;
+    image.SaveToStream(sortie);
+    ImageBrute relue;
+    ASSERT_TRUE(png_test::lire_libpng(sortie.octets(), relue)) << nom;
+    // A transparent sample of 16 bits, or an RGB one under a gamma that
+    // merges levels, is not kept by an 8-bit picture.
+    const bool alpha_fidele = brute.trns.empty() || brute.type == 3 || (brute.profondeur != 16 && (brute.type == 0 || gama == 0));
+    EXPECT_EQ(premiere_difference(image, relue.largeur, relue.hauteur,
+                                  [&](auto x, auto y) { return corrige(relue, x, y, gama); }, alpha_fidele),
+              "")
+        << nom << " written by us";
+    ++images;
+  }
+  EXPECT_EQ(images, 35);
 }

@@ -307,8 +307,11 @@ void TChunkgAMA::Assign(const TChunk& source) {
 bool TChunkgAMA::LoadFromStream(TFluxPng& flux, const std::string& type, std::uint32_t taille) {
   TChunk::LoadFromStream(flux, type, taille);
   const std::uint32_t g = Gamma();
-  if (g == 0) return true;
   auto& objet = Owner();
+  // Only a first gAMA ahead of the palette and the image data maps colours,
+  // so that what is written back reads the same.
+  const auto& chunks = objet.Chunks;
+  if (g == 0 || chunks.FindChunk("gAMA") || chunks.FindChunk("PLTE") || chunks.FindChunk("IDAT")) return true;
   const double exposant = 1.0 / (g / gamma_unite * gamma_ecran);
   for (int i = 0; i < 256; ++i) {
     const double valeur = 255.0 * std::pow(i / 255.0, exposant);
