@@ -440,3 +440,24 @@ TEST(PngFiltres, UnknownFilterByteLeavesTheRowAsItIs) {
   EXPECT_EQ(image.GetPixel(1, 1), RGB(14, 14, 14));
   EXPECT_EQ(image.GetPixel(2, 1), RGB(23, 23, 23));
 }
+
+// With several filters, the row whose bytes most often repeat one of the two
+// before them wins, counted over the filtered bytes only; no score gives None.
+TEST(PngFiltres, ChoiceAmongSeveralFilters) {
+  const struct {
+    Octets ligne;
+    int filtre;
+  } cas[] = {{{0, 0, 5, 10}, 1}, {{1, 2, 4, 8}, 0}, {{9, 9, 9, 9}, 0}};
+  for (const auto& c : cas) {
+    Octets f = png_test::signature();
+    png_test::ajouter_chunk(f, "IHDR", png_test::ihdr(4, 1, 8, 0));
+    Octets brut = {0};
+    brut.insert(brut.end(), c.ligne.begin(), c.ligne.end());
+    png_test::ajouter_chunk(f, "IDAT", png_test::deflate(brut));
+    png_test::ajouter_chunk(f, "IEND", {});
+    TPNGObject image;
+    charger(image, f);
+    image.SetFilters(pfNone | pfSub | pfUp);
+    EXPECT_EQ(inflater(chunks_du_fichier(sauver(image)))[0], c.filtre) << int(c.ligne[3]);
+  }
+}

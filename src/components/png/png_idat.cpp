@@ -19,7 +19,6 @@ namespace {
 constexpr std::size_t bloc_entree = 65535;
 constexpr std::size_t bloc_sortie = 65536;
 constexpr int nombre_filtres = 5;
-constexpr unsigned bits_rgb = 24;
 
 struct Passe {
   std::uint32_t ligne, pas_ligne, colonne, pas_colonne;
@@ -174,7 +173,19 @@ void defiltrer(int filtre, std::uint8_t* ligne, const std::uint8_t* dessus, std:
 
 void filtrer(int filtre, const std::uint8_t* ligne, const std::uint8_t* dessus, std::uint8_t* sortie, std::size_t n,
              std::size_t decalage) {
-  for (std::size_t j = 0; j < n; ++j) sortie[j] = static_cast<std::uint8_t>(ligne[j] - predicteur(filtre, ligne, dessus, j, decalage));
+  const std::size_t debut = std::min(decalage, n);
+  for (std::size_t j = 0; j < debut; ++j) sortie[j] = static_cast<std::uint8_t>(ligne[j] - predicteur(filtre, ligne, dessus, j, decalage));
+  switch (filtre) {
+    case 0: std::memcpy(sortie + debut, ligne + debut, n - debut); break;
+    case 1:
+      for (std::size_t j = debut; j < n; ++j) sortie[j] = static_cast<std::uint8_t>(ligne[j] - ligne[j - decalage]);
+      break;
+    case 2:
+      for (std::size_t j = debut; j < n; ++j) sortie[j] = static_cast<std::uint8_t>(ligne[j] - dessus[j]);
+      break;
+    default:
+      for (std::size_t j = debut; j < n; ++j) sortie[j] = static_cast<std::uint8_t>(ligne[j] - predicteur(filtre, ligne, dessus, j, decalage));
+  }
 }
 
 std::size_t decalage_pixel(std::uint8_t type, unsigned profondeur) {
@@ -373,7 +384,7 @@ int choisir_filtre(TFilters filtres, const std::array<std::vector<std::uint8_t>,
   std::size_t compte_max = 0;
   for (int f = 0; f < nombre_filtres; ++f) {
     if (!(filtres & (1u << f))) continue;
-    const auto& l = lignes[f];
+    const std::uint8_t* l = lignes[f].data() + 1;  // the filtered row, past its filter byte
     std::size_t compte = 0;
     for (std::size_t j = 2; j < n; ++j) compte += l[j] == l[j - 1] || l[j] == l[j - 2];
     if (compte > compte_max) {
@@ -449,19 +460,30 @@ void encoder_passe(EcrivainIdat& ecrivain, const TChunkIHDR& h, const Passe& p, 
   std::array<std::vector<std::uint8_t>, nombre_filtres> filtrees;
   for (auto& f : filtrees) f.resize(octets + 1);
   std::vector<std::uint8_t> raster(octets_raster(largeur, h.BitCount)), alpha(alpha_ecrit ? largeur : 0);
+  const bool directe = p.pas_colonne == 1 && p.pas_ligne == 1;
+  // With several filters, None is also the choice when no filter scores.
+  const bool un_seul = (filtres & (filtres - 1)) == 0 && filtres != 0;
   for (std::uint32_t r = 0; r < hauteur; ++r) {
     const std::uint32_t y = p.ligne + r * p.pas_ligne;
-    for (std::uint32_t i = 0; i < largeur; ++i) {
-      const std::uint64_t x = p.colonne + std::uint64_t(i) * p.pas_colonne;
-      copier_pixel(h.LigneRaster(y), x, raster.data(), i, h.BitCount);
-      if (alpha_ecrit) alpha[i] = h.LigneAlpha(y)[x];
+    const std::uint8_t* ligne = h.LigneRaster(y);
+    const std::uint8_t* ligne_alpha = h.LigneAlpha(y);
+    if (!directe) {
+      for (std::uint32_t i = 0; i < largeur; ++i) {
+        const std::uint64_t x = p.colonne + std::uint64_t(i) * p.pas_colonne;
+        copier_pixel(h.LigneRaster(y), x, raster.data(), i, h.BitCount);
+        if (alpha_ecrit) alpha[i] = h.LigneAlpha(y)[x];
+      }
+      ligne = raster.data();
+      ligne_alpha = alpha.data();
     }
-    encodeur(raster.data(), alpha_ecrit ? alpha.data() : nullptr, courante.data(), largeur, c);
+    encodeur(ligne, alpha_ecrit ? ligne_alpha : nullptr, courante.data(), largeur, c);
     for (int f = 0; f < nombre_filtres; ++f) {
-      if (f == 0 || (filtres & (1u << f))) filtrer(f, courante.data(), precedente.data(), filtrees[f].data() + 1, octets, decalage);
+      if ((f == 0 && !un_seul) || (filtres & (1u << f))) {
+        filtrer(f, courante.data(), precedente.data(), filtrees[f].data() + 1, octets, decalage);
+      }
     }
     std::swap(courante, precedente);
-    const int choisi = choisir_filtre(filtres, filtrees, octets + 1);
+    const int choisi = choisir_filtre(filtres, filtrees, octets);
     filtrees[choisi][0] = static_cast<std::uint8_t>(choisi);
     ecrivain.ecrire(filtrees[choisi].data(), octets + 1);
   }
