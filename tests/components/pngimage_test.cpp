@@ -461,3 +461,20 @@ TEST(PngFiltres, ChoiceAmongSeveralFilters) {
     EXPECT_EQ(inflater(chunks_du_fichier(sauver(image)))[0], c.filtre) << int(c.ligne[3]);
   }
 }
+
+TEST(PngHostile, AFailedReadKeepsTheChunksReadSoFar) {
+  Octets f = png_test::signature();
+  png_test::ajouter_chunk(f, "IHDR", png_test::ihdr(4, 2, 8, 0));
+  png_test::ajouter_chunk(f, "tEXt", {'a', 0, 'b'});
+  png_test::ajouter_chunk(f, "IDAT", {0x78, 0x9C, 0xFF, 0xFF});
+  TPNGObject image;
+  EXPECT_EQ(erreur(f), txt_png_zlib);
+  try {
+    charger(image, f);
+  } catch (const EPngError&) {
+  }
+  ASSERT_EQ(image.Chunks.Count(), 2u);
+  EXPECT_EQ(image.Chunks.Item(1)->Type(), "tEXt");
+  EXPECT_EQ(image.Width(), 4u);
+  EXPECT_EQ(image.GetPixel(3, 1), RGB(0, 0, 0));
+}
