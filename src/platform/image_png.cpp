@@ -1,3 +1,16 @@
 #include "platform/image_png.h"
 
-bool enregistrer_png(const QImage& image, const QString& chemin) { return image.save(chemin, "PNG"); }
+#include <QFile>
+
+#include "components/png_qt.h"
+
+bool enregistrer_png(const QImage& image, const QString& chemin) {
+  if (image.isNull()) return false;
+  png::TPNGObject png;
+  try {
+    png::Assign(png, image);
+  } catch (const png::EPngError&) {
+    return false;
+  }
+  return png.SaveToFile(QFile::encodeName(chemin).toStdString());
+}
