@@ -1,0 +1,92 @@
+#include "exercises/generateurs/outils.h"
+
+#include <cmath>
+
+#include "engine/fractions.h"
+#include "engine/operation.h"
+#include "engine/primitives.h"
+#include "localisation/messages.h"
+#include "localisation/nombres.h"
+
+namespace {
+
+// generer_relatif keeps its 51st draw: past this count it stops looking.
+constexpr int tirages_generer_relatif = 50;
+// The smallest range fraction_aleatoire draws from: below it no draw could
+// ever be kept.
+constexpr int etendue_minimale_fraction = 3;
+// Below this range generer_relatif gives "1" without drawing.
+constexpr int etendue_minimale_relatif = 3;
+
+bool est_unite_ou_zero(const std::string& texte) { return texte == "0" || texte == "1" || texte == "-1"; }
+
+// One term of ecrire_polynome: `c` times variable^puissance.
+std::string terme(double c, int puissance, const std::string& variable, bool premier) {
+  std::string facteur;
+  if (puissance == 1) facteur = variable;
+  if (puissance >= 2) facteur = variable + "^" + texte_entier(puissance);
+  const double valeur = premier ? c : std::fabs(c);
+  std::string signe = premier ? "" : signe_nombre(c);
+  if (facteur.empty()) return signe + texte_nombre(valeur);
+  if (std::fabs(c) == 1) return signe + (premier && c < 0 ? "-" : "") + facteur;
+  return signe + texte_nombre(valeur) + "*" + facteur;
+}
+
+}  // namespace
+
+int Random(ContexteGenerateur& contexte, int n) { return contexte.hasard.Random(n); }
+
+int RandomRange(ContexteGenerateur& contexte, int a, int b) { return contexte.hasard.RandomRange(a, b); }
+
+double RandomReel(ContexteGenerateur& contexte) { return contexte.hasard.RandomReel(); }
+
+std::string relatif_aleatoire(ContexteGenerateur& contexte, int n) {
+  const int signe = contexte.hasard.Random(2) == 0 ? 1 : -1;
+  const int valeur = contexte.hasard.Random(n);
+  return texte_entier(static_cast<std::int64_t>(signe) * valeur);
+}
+
+std::string generer_relatif(ContexteGenerateur& contexte, int n) {
+  if (n < etendue_minimale_relatif) return "1";
+  int compte = 0;
+  for (;;) {
+    const std::string tirage = relatif_aleatoire(contexte, n);
+    ++compte;
+    if (!est_unite_ou_zero(tirage)) return tirage;
+    if (compte > tirages_generer_relatif) {
+      if (!contexte.mode_test) return tirage;
+      affiche_message("Erreur:boucle infinie generer_relatif");
+    }
+  }
+}
+
+std::string fraction_aleatoire(ContexteGenerateur& contexte, int n) {
+  const int etendue = n < etendue_minimale_fraction ? etendue_minimale_fraction : n;
+  for (;;) {
+    const std::string p = relatif_aleatoire(contexte, etendue);
+    const std::string q = relatif_aleatoire(contexte, etendue);
+    if (p == "0" || q == "0") continue;
+    const std::string r = fraction(operation_ordonnee(p, q, "/"));
+    if (r != "1" && r != "-1") return r;
+  }
+}
+
+std::string affine_aleatoire(ContexteGenerateur& contexte, int n) {
+  for (;;) {
+    const int m = contexte.hasard.Random(n);
+    const std::string a = generer_relatif(contexte, m);
+    const std::string t = operation(a, "x", "*");
+    const std::string b = generer_relatif(contexte, m);
+    const std::string resultat = operation(t, b, "+");
+    if (resultat != "0") return resultat;
+  }
+}
+
+std::string ecrire_polynome(const std::vector<double>& coefficients, const std::string& variable) {
+  std::string texte;
+  for (std::size_t i = 0; i < coefficients.size(); ++i) {
+    if (coefficients[i] == 0) continue;
+    texte += terme(coefficients[i], static_cast<int>(i), variable, texte.empty());
+  }
+  return texte;
+}

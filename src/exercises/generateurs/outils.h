@@ -1,0 +1,39 @@
+#pragma once
+// The random routines every generator shares. Numbers come back as number
+// text (the engine's "-3", "2/5", "3*x-2").
+
+#include <string>
+#include <vector>
+
+#include "exercises/contexte_generateur.h"
+
+// An integer in 0..n-1; 0 when n <= 0.
+int Random(ContexteGenerateur& contexte, int n);
+// min(a, b) + Random(|b - a|): RandomRange(-5, 6) gives -5..5.
+int RandomRange(ContexteGenerateur& contexte, int a, int b);
+// A real in [0, 1).
+double RandomReel(ContexteGenerateur& contexte);
+
+// A sign drawn first (each with chance 1/2), then a magnitude 0..n-1.
+std::string relatif_aleatoire(ContexteGenerateur& contexte, int n);
+
+// A signed integer in -(n-1)..-2 or 2..n-1: "1" when n < 3. Draws as
+// relatif_aleatoire until the draw is none of "0", "1", "-1"; the 51st draw
+// is kept whatever it is, except in test mode, where the message
+// "Erreur:boucle infinie generer_relatif" follows the 51st and every later
+// draw while drawing goes on.
+std::string generer_relatif(ContexteGenerateur& contexte, int n);
+
+// A reduced fraction p/q of two relatif_aleatoire(n) draws, never "1", "-1"
+// or with a zero numerator; an integer text when q divides p, else "N/D"
+// with the sign on the numerator. n below 3 draws as 3.
+std::string fraction_aleatoire(ContexteGenerateur& contexte, int n);
+
+// a*x+b with a = generer_relatif(m) and b = generer_relatif(m) for one
+// m = Random(n), drawn again while the text is "0"; "x+1" when m < 3.
+std::string affine_aleatoire(ContexteGenerateur& contexte, int n);
+
+// The polynomial of the coefficients in ascending powers of `variable`
+// (coefficient i for the power i), zero terms left out: (3, -1, 2) in x
+// gives "3-x+2*x^2"; all zero gives "".
+std::string ecrire_polynome(const std::vector<double>& coefficients, const std::string& variable);
