@@ -35,6 +35,7 @@
 #include "shell/configuration.h"
 #include "shell/defauts_parametres.h"
 #include "shell/fichiers_objets.h"
+#include "shell/graphique_exercice.h"
 #include "shell/etapes_a_venir.h"
 #include "shell/noms_parametres.h"
 #include "shell/nouvel_objet.h"
@@ -87,6 +88,8 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
   relier_calculs();
   relier_comptes();
   definir_ecran_exercices(this);
+  graphique_exercice_ = std::make_unique<GraphiqueTChart>(*Graph);
+  installer_graphique_programme(graphique_exercice_.get());
   pages_presentation = {Graph, Pvalider, Image3, [] {
                           return !ini_principal || ini_principal->lire_booleen(section::outils, cle::activer_coloration,
                                                                                defaut::activer_coloration);
@@ -96,6 +99,7 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
 
 TFvorel::~TFvorel() {
   if (&ecran_exercices() == this) definir_ecran_exercices(nullptr);
+  if (&graphique_programme() == graphique_exercice_.get()) installer_graphique_programme(nullptr);
   installer_sortie_trace(nullptr);
   retirer_crochet_aide();
   pages_presentation = {};
