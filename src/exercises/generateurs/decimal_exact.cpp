@@ -122,18 +122,15 @@ std::optional<DecimalExact> DecimalExact::plus(const DecimalExact& autre) const 
   return DecimalExact(somme, e);
 }
 
-DecimalExact DecimalExact::oppose() const {
-  // -INT64_MIN does not fit; its tenth does, with one more power of ten.
-  if (mantisse_ == std::numeric_limits<std::int64_t>::min()) {
-    return DecimalExact(-(mantisse_ / base), exposant_ + 1).plus(DecimalExact(-(mantisse_ % base), exposant_))
-        .value_or(DecimalExact());
-  }
+std::optional<DecimalExact> DecimalExact::oppose() const {
+  if (mantisse_ == std::numeric_limits<std::int64_t>::min()) return std::nullopt;
   return DecimalExact(-mantisse_, exposant_);
 }
 
 std::optional<DecimalExact> DecimalExact::moins(const DecimalExact& autre) const {
-  if (autre.mantisse_ == std::numeric_limits<std::int64_t>::min()) return std::nullopt;
-  return plus(autre.oppose());
+  const auto oppose_autre = autre.oppose();
+  if (!oppose_autre) return std::nullopt;
+  return plus(*oppose_autre);
 }
 
 std::optional<DecimalExact> DecimalExact::fois(const DecimalExact& autre) const {

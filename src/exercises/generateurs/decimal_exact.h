@@ -38,7 +38,8 @@ class DecimalExact {
   std::optional<DecimalExact> plus(const DecimalExact& autre) const;
   std::optional<DecimalExact> moins(const DecimalExact& autre) const;
   std::optional<DecimalExact> fois(const DecimalExact& autre) const;
-  DecimalExact oppose() const;
+  // No value for the opposite of the lowest mantissa, which does not fit.
+  std::optional<DecimalExact> oppose() const;
 
   // The integer value when the number is an integer that fits.
   std::optional<std::int64_t> entier() const;

@@ -52,6 +52,10 @@ void charger_langue_exercices(int langue) {
 }
 
 ExerciceProduit executer_exercice(int indice, std::uint32_t graine, const ReglagesExecution& reglages) {
+  return executer_generateur(exercices.generateur.at(static_cast<std::size_t>(indice)), graine, reglages);
+}
+
+ExerciceProduit executer_generateur(Tgenerateur generateur, std::uint32_t graine, const ReglagesExecution& reglages) {
   ExerciceProduit produit;
   SourceScriptee source(reglages.script, graine, reglages.limite_tirages);
   ContexteGenerateur contexte{source,          produit.presentateur,  exercices, catalogue_textes,
@@ -59,7 +63,7 @@ ExerciceProduit executer_exercice(int indice, std::uint32_t graine, const Reglag
   {
     MessagerieTemporaire messagerie_temporaire(produit.messages);
     try {
-      exercices.generateur.at(static_cast<std::size_t>(indice))(contexte);
+      generateur(contexte);
     } catch (const std::exception& e) {
       produit.erreur = e.what();
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "exercises/generateur.h"
 #include "exercises/generateurs/enregistreurs.h"
 #include "exercises/generateurs/sources.h"
 
@@ -29,8 +30,11 @@ struct ExerciceProduit {
   std::optional<std::string> erreur;
 };
 
+// The draws one exercise may take at most.
+inline constexpr std::uint64_t tirages_maximum = 100000;
+
 struct ReglagesExecution {
-  std::uint64_t limite_tirages = tirages_sans_limite;
+  std::uint64_t limite_tirages = tirages_maximum;
   bool mode_test = false;
   // Draws handed out before the seeded ones.
   std::vector<double> script;
@@ -39,6 +43,10 @@ struct ReglagesExecution {
 // Runs the generator of entry `indice` of `exercices` with a source seeded
 // by `graine`. The entry must have a generator.
 ExerciceProduit executer_exercice(int indice, std::uint32_t graine, const ReglagesExecution& reglages = {});
+
+// The same with a generator given directly.
+ExerciceProduit executer_generateur(Tgenerateur generateur, std::uint32_t graine,
+                                    const ReglagesExecution& reglages = {});
 
 // Whether `texte` has no "{" left open at its end (a "}" with nothing open
 // is allowed).

@@ -1,0 +1,55 @@
+#!/bin/sh
+# The exercise tool: errors end with a message and a non-zero code; an
+# exercise prints its fields in order, the same for the same seed.
+set -e
+outil="$1"
+
+echoue() {
+  if "$outil" "$@" >/dev/null 2>/tmp/console_exercice_$$; then
+    echo "pralinore-exercice $* should fail" >&2
+    exit 1
+  fi
+  if [ ! -s /tmp/console_exercice_$$ ]; then
+    echo "pralinore-exercice $*: no message" >&2
+    exit 1
+  fi
+  rm -f /tmp/console_exercice_$$
+}
+
+echoue 9999 1
+echoue abc 1
+echoue 1116
+echoue 1116 -1
+echoue --langue de 1116 1
+echoue --index 135 1
+echoue --index -1 1
+
+# The first entry without a generator, if any, is refused.
+index=0
+while [ $index -lt 135 ]; do
+  if ! "$outil" --index $index 1 >/dev/null 2>&1; then
+    echoue --index $index 1
+    break
+  fi
+  index=$((index + 1))
+done
+
+# An entry with a generator: its fields in order, stable for a seed.
+index=0
+while [ $index -lt 135 ]; do
+  if "$outil" --index $index 7 >/tmp/console_exercice_a_$$ 2>/dev/null; then
+    champs=$(cut -d= -f1 /tmp/console_exercice_a_$$ | grep -v '^graphique: \|^calculatrice: ' | head -7 | tr '\n' ' ')
+    if [ "$champs" != "enonce format reponses correction saisie forme ordonnees " ]; then
+      echo "fields of entry $index: $champs" >&2
+      exit 1
+    fi
+    "$outil" --index $index 7 >/tmp/console_exercice_b_$$
+    cmp -s /tmp/console_exercice_a_$$ /tmp/console_exercice_b_$$ || { echo "entry $index differs between runs" >&2; exit 1; }
+    enonce=$("$outil" --enonce --index $index 7)
+    [ "enonce=$enonce" = "$(head -1 /tmp/console_exercice_a_$$)" ] || { echo "--enonce of entry $index" >&2; exit 1; }
+    "$outil" --langue en --index $index 7 >/dev/null
+    rm -f /tmp/console_exercice_a_$$ /tmp/console_exercice_b_$$
+    exit 0
+  fi
+  index=$((index + 1))
+done
