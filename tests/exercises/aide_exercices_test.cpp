@@ -11,6 +11,7 @@
 #include "exercises/generateur.h"
 #include "exercises/generateurs/execution.h"
 #include "exercises/generateurs/niveau_6.h"
+#include "localisation/nombres.h"
 #include "platform/ini/fichier_ini.h"
 
 namespace {
@@ -21,7 +22,7 @@ const std::vector<std::string> dossiers_langues = {"Fran\xC3\xA7" "ais", "Englis
 std::vector<std::string> cles_aide(const Tentree_catalogue& entree) {
   std::vector<std::string> cles;
   std::string_view references = entree.references;
-  if (references.empty()) return {std::to_string(entree.code)};
+  if (references.empty()) return {texte_entier(entree.code)};
   while (true) {
     const auto fin = references.find(';');
     cles.emplace_back(references.substr(0, fin));

@@ -187,7 +187,8 @@ TEST_F(Niveau6, EverySeedKeepsTheDrawRules) {
 
     const QuestionPosee arrondi = question(lancer(1117, {}, graine));
     const std::string& enonce = arrondi.question;
-    const auto x_arrondi = DecimalExact::lire(enonce.substr(enonce.rfind(' ') + 1, enonce.size() - enonce.rfind(' ') - 2));
+    const std::size_t blanc = enonce.rfind(' ');
+    const auto x_arrondi = DecimalExact::lire(enonce.substr(blanc + 1, enonce.size() - blanc - 2));
     ASSERT_TRUE(x_arrondi) << enonce;
     EXPECT_LE(x_arrondi->decimales(), 5) << enonce;
     if (enonce.starts_with("Arrondir au nombre entier")) {

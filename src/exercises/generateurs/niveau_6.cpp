@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "exercises/contexte_generateur.h"
@@ -89,7 +91,8 @@ const std::string& nom_unite(const Tcatalogue_textes& t, bool aire, int indice) 
               : *longueurs.at(static_cast<std::size_t>(indice - premiere_longueur));
 }
 
-// An exact decimal's text; an operation that cannot overflow on these draws.
+// The text of an exact result; these draws stay far from the 64-bit limits,
+// so the empty text (an overflow) never comes out.
 std::string texte_exact(const std::optional<DecimalExact>& d) { return d ? d->texte() : std::string{}; }
 
 }  // namespace
