@@ -129,3 +129,52 @@ TEST(ControleTextes, ChangedAnswersAndPlaceholders) {
 }
 
 }  // namespace
+
+namespace {
+
+// A headless run hands out the script first, gathers the messages shown
+// (then puts the messenger back) and keeps the chart calls as lines.
+TEST_F(Controle, ARunTakesItsScriptGathersMessagesAndRecordsTheChart) {
+  ReglagesExecution reglages;
+  reglages.mode_test = true;
+  for (int i = 0; i < 52; ++i) reglages.script.insert(reglages.script.end(), {0, 0});
+  reglages.script.insert(reglages.script.end(), {1, 2});
+  const ExerciceProduit p = executer_generateur(
+      [](ContexteGenerateur& c) {
+        c.presentateur.preparer_exercice();
+        const std::string n = generer_relatif(c, 3);
+        c.graphique.RemoveAllSeries();
+        const int s = c.graphique.NewPointSeries();
+        c.graphique.AddXY(s, 2, -1.5);
+        c.graphique.SetPenColor(s, 0x008000);
+        c.graphique.SetMinMax(GraphiqueExercice::Axe::gauche, 0, 10);
+        c.graphique.SetAutomatic(GraphiqueExercice::Axe::bas, false);
+        c.graphique.SetEnabled(true);
+        c.calculatrice.definir_texte(n);
+        c.presentateur.poser_question_saisie(n, n, n);
+      },
+      3, reglages);
+  EXPECT_EQ(p.messages, std::vector<std::string>(2, "Erreur:boucle infinie generer_relatif"));
+  EXPECT_EQ(p.tirages, 106U);
+  EXPECT_EQ(p.presentateur.questions.at(0).reponses.at(0), "-2");
+  EXPECT_EQ(p.graphique.appels,
+            (std::vector<std::string>{"RemoveAllSeries", "NewPointSeries 0", "AddXY 0 2 -1.5", "SetPenColor 0 0x008000",
+                                      "gauche SetMinMax 0 10", "bas SetAutomatic 0", "SetEnabled 1"}));
+  EXPECT_EQ(p.graphique.SeriesCount(), 1);
+  EXPECT_EQ(p.graphique.Count(0), 1);
+  EXPECT_EQ(p.graphique.Count(1), 0);
+  EXPECT_TRUE(p.graphique.series[0].points);
+  EXPECT_TRUE(p.graphique.actif);
+  EXPECT_FALSE(p.graphique.visible);
+  EXPECT_EQ(p.calculatrice.textes.size(), 1U);
+  EXPECT_TRUE(fautes_exercice(p).empty());
+
+  // Scripted draws outside their bound stop the run with a message.
+  ReglagesExecution faux;
+  faux.script = {10};
+  const ExerciceProduit arret = executer_generateur(&division, 1, faux);
+  ASSERT_TRUE(arret.erreur.has_value());
+  EXPECT_FALSE(fautes_exercice(arret).empty());
+}
+
+}  // namespace

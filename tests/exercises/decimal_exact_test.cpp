@@ -29,6 +29,8 @@ TEST(DecimalExact, RoundsHalvesAwayFromZero) {
       {"1250", -2, "1300"},      {"3.1", 3, "3.1"},        {"0.125", 2, "0.13"}, {"-0.125", 2, "-0.13"},
       {"922337203685477580.7", 0, "922337203685477581"},   {"0.9", -19, "0"},
   };
+  EXPECT_EQ(lu("7.5").arrondi(std::numeric_limits<int>::max())->texte(), "7.5");
+  EXPECT_EQ(lu("7.5").arrondi(std::numeric_limits<int>::min())->texte(), "0");
   for (const auto& c : cas) {
     const auto r = lu(c.nombre).arrondi(c.decimales);
     ASSERT_TRUE(r.has_value()) << c.nombre;

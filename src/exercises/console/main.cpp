@@ -4,8 +4,9 @@
 //   pralinore-exercice [--langue fr|en] [--enonce] --index <n> <graine>
 // Prints enonce=, format=, reponses= (joined by " | "), correction=,
 // saisie=, forme=, ordonnees=, then one "graphique: " line per chart call
-// and one "calculatrice: " line per text left for the calculator. With
-// --enonce only the statement. --index picks the entry by its place in the
+// and one "calculatrice: " line per text left for the calculator, and one
+// "message: " line per message shown. With --enonce only the statement, with
+// no line break after it. --index picks the entry by its place in the
 // catalogue (18 is the second entry of 1212).
 #include <cstdint>
 #include <iostream>
@@ -69,7 +70,9 @@ void imprimer(const ExerciceProduit& produit, bool enonce_seul) {
   const QuestionPosee question = produit.presentateur.questions.empty() ? QuestionPosee{}
                                                                         : produit.presentateur.questions.back();
   if (enonce_seul) {
-    std::cout << vers_utf8(question.question) << '\n';
+    // The statement alone, byte for byte: piped into pralinore-rendu it is
+    // the whole page, with no line break after it.
+    std::cout << vers_utf8(question.question);
     return;
   }
   ligne("enonce=", question.question);

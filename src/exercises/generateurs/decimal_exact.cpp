@@ -85,17 +85,18 @@ std::optional<DecimalExact> DecimalExact::lire(std::string_view texte) {
 }
 
 std::optional<DecimalExact> DecimalExact::arrondi(int decimales) const {
-  const int coupe = -decimales - exposant_;  // digits of the mantissa to drop
+  // Digits of the mantissa to drop (in 64 bits: any int count is taken).
+  const std::int64_t coupe = -static_cast<std::int64_t>(decimales) - exposant_;
   if (coupe <= 0) return *this;
   if (coupe > chiffres_int64 + 1) return DecimalExact();
   if (coupe == chiffres_int64 + 1) {
-    // Only 10^18 can still be reached, by a mantissa of at least 5*10^18.
+    // One unit of the last decimal kept, reached from a mantissa of 5*10^18 on.
     const std::int64_t moitie = 5 * puissance_dix(chiffres_int64);
     if (mantisse_ >= moitie) return DecimalExact(1, -decimales);
     if (mantisse_ <= -moitie) return DecimalExact(-1, -decimales);
     return DecimalExact();
   }
-  const std::int64_t diviseur = puissance_dix(coupe);
+  const std::int64_t diviseur = puissance_dix(static_cast<int>(coupe));
   std::int64_t quotient = mantisse_ / diviseur;
   const std::int64_t reste = mantisse_ % diviseur;
   const std::int64_t reste_absolu = reste < 0 ? -reste : reste;
