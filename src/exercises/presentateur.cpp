@@ -69,6 +69,9 @@ void preparer_exercice() {
   EcranExercices& ecran = ecran_exercices();
   ecran.activer_graphe(false);
   ecran.afficher_graphe(false);
+  GraphiqueExercice& graphique = graphique_programme();
+  graphique.SetEnabled(false);
+  graphique.SetVisible(false);
   ecran.afficher_valider(true);
   reponse_correcte = false;
   reponses_ordonnees = true;

@@ -232,5 +232,19 @@
   X(enonce_apres_controle_notes) \
   X(enonce_voici_ages_salaries) \
   X(enonce_quel_resultat_accolades) \
+  X(unite_millimetres) \
+  X(unite_centimetres) \
+  X(unite_decimetres) \
+  X(unite_metres) \
+  X(unite_decametres) \
+  X(unite_hectometres) \
+  X(unite_kilometres) \
+  X(unite_millimetres_carres) \
+  X(unite_centimetres_carres) \
+  X(unite_decimetres_carres) \
+  X(unite_metres_carres) \
+  X(unite_decametres_carres) \
+  X(unite_hectometres_carres) \
+  X(unite_kilometres_carres) \
   X(mot_exercices) \
   X(mot_graphiques)

@@ -16,6 +16,7 @@
 
 #include "engine/fonctions_usuelles.h"
 #include "exercises/catalogue_exercices.h"
+#include "exercises/generateurs/execution.h"
 #include "exercises/presentation.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
@@ -35,6 +36,7 @@
 #include "shell/configuration.h"
 #include "shell/defauts_parametres.h"
 #include "shell/fichiers_objets.h"
+#include "shell/graphique_exercice.h"
 #include "shell/etapes_a_venir.h"
 #include "shell/noms_parametres.h"
 #include "shell/nouvel_objet.h"
@@ -88,6 +90,8 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
   relier_comptes();
   relier_exercices();
   definir_ecran_exercices(this);
+  graphique_exercice_ = std::make_unique<GraphiqueTChart>(*Graph);
+  installer_graphique_programme(graphique_exercice_.get());
   pages_presentation = {Graph, Pvalider, Image3, [] {
                           return !ini_principal || ini_principal->lire_booleen(section::outils, cle::activer_coloration,
                                                                                defaut::activer_coloration);
@@ -97,6 +101,7 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
 
 TFvorel::~TFvorel() {
   if (&ecran_exercices() == this) definir_ecran_exercices(nullptr);
+  if (&graphique_programme() == graphique_exercice_.get()) installer_graphique_programme(nullptr);
   installer_sortie_trace(nullptr);
   retirer_crochet_aide();
   pages_presentation = {};
@@ -132,6 +137,7 @@ bool TFvorel::FormCreate() {
   ini_constantes = std::make_unique<Tfichier_ini>(donnees + "Constante.ini");
   Image1->definir_largeur(width());
   initialise_fonctions_usuelles();
+  enregistrer_generateurs();
   charger_exercices();
   Imprimer1->setVisible(true);
   TBimprimer->setVisible(true);

@@ -25,6 +25,7 @@
 #include "shell/calculs.h"
 
 class BoiteDefilement;
+class GraphiqueTChart;
 class ImageHote;
 class QAction;
 class QCheckBox;
@@ -427,6 +428,8 @@ class TFvorel : public QMainWindow, public EcranExercices {
   int commande_du_bouton(const QObject* bouton) const;
   void inserer_dans_zone(const char* texte, int recul);
 
+  // The exercise chart as the generators and the presenter use it.
+  std::unique_ptr<GraphiqueTChart> graphique_exercice_;
   bool cree_ = false;
   bool montre_ = false;
   bool en_montre_ = false;

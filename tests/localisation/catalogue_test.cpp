@@ -5,6 +5,7 @@
 #include <set>
 
 #include "localisation/choix_langue.h"
+#include "localisation/donnees_tsv.h"
 #include "localisation/format.h"
 #include "localisation/langue.h"
 #include "localisation/libelles_fenetres.h"
@@ -14,6 +15,36 @@
 namespace {
 
 const std::string francais = "Fran\xE7" "ais";
+
+// The Format directives of a template in order, each as written ("%d",
+// "%0:s", "%%", "%.2f").
+std::vector<std::string> directives(const std::string& modele) {
+  std::vector<std::string> liste;
+  for (std::size_t p = modele.find('%'); p != std::string::npos; p = modele.find('%', p)) {
+    std::size_t fin = p + 1;
+    while (fin < modele.size() && std::string_view("0123456789:-.").find(modele[fin]) != std::string_view::npos) ++fin;
+    if (fin < modele.size()) ++fin;
+    liste.push_back(modele.substr(p, fin - p));
+    p = fin;
+  }
+  return liste;
+}
+
+int occurrences(const std::string& texte, std::string_view motif) {
+  int n = 0;
+  for (std::size_t p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + motif.size())) ++n;
+  return n;
+}
+
+// No "{" left open at the end; a "}" with no open "{" is allowed.
+bool accolades_fermees(const std::string& texte) {
+  int ouvertes = 0;
+  for (const char c : texte) {
+    if (c == '{') ++ouvertes;
+    if (c == '}' && ouvertes > 0) --ouvertes;
+  }
+  return ouvertes == 0;
+}
 
 class Catalogue : public ::testing::Test {
  protected:
@@ -41,6 +72,27 @@ TEST(DonneesCatalogue, OnlyOneTemplateHasNoText) {
   PRALINORE_ENTREES_CATALOGUE(PRALINORE_VIDE)
 #undef PRALINORE_VIDE
   EXPECT_EQ(vides, std::set<std::string>{"enonce_ecrire_sous_forme"});
+}
+
+TEST(DonneesCatalogue, EnglishStatementsKeepTheFrenchPlaceholders) {
+  int anglais = 0;
+  for (const LigneTsv& ligne : lire_tsv(donnees_catalogue())) {
+    const auto& c = ligne.champs;
+    if (c.size() < 3 || !c[0].starts_with("enonce_") || c[2].empty()) continue;
+    ++anglais;
+    EXPECT_EQ(directives(c[2]), directives(c[1])) << c[0];
+    EXPECT_TRUE(accolades_fermees(c[2])) << c[0] << ": " << c[2];
+    EXPECT_EQ(occurrences(c[2], "<BR>"), occurrences(c[1], "<BR>")) << c[0];
+    EXPECT_EQ(occurrences(c[2], "\xA8"), occurrences(c[1], "\xA8")) << c[0];
+  }
+  EXPECT_GE(anglais, 19);
+}
+
+TEST(DonneesCatalogue, PlaceholderAndBraceReadings) {
+  EXPECT_EQ(directives("a %d%% de %0:s, %.2f et %g"),
+            (std::vector<std::string>{"%d", "%%", "%0:s", "%.2f", "%g"}));
+  EXPECT_TRUE(accolades_fermees("{a}} b {c}"));
+  EXPECT_FALSE(accolades_fermees("{a {b}"));
 }
 
 TEST_F(Catalogue, EnglishSwitchesWordsAndFolders) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "exercises/catalogue_exercices.h"
+#include "exercises/generateurs/niveau_6.h"
 #include "localisation/catalogue.h"
 #include "localisation/langue.h"
 #include "localisation/messages.h"
@@ -41,9 +42,7 @@ class MessagerieTemporaire {
 
 }  // namespace
 
-void enregistrer_generateurs() {
-  // Each level's registration goes here.
-}
+void enregistrer_generateurs() { enregistrer_niveau_6(); }
 
 void charger_langue_exercices(int langue) {
   definir_indice_langue(langue);

@@ -1,0 +1,105 @@
+// The exercise chart on the real chart widget: what the chart exercises leave
+// on it, the preparation that hides it, and pictures of both exercises.
+
+#include "shell/graphique_exercice.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "exercises/catalogue_exercices.h"
+#include "exercises/generateurs/execution.h"
+#include "exercises/generateurs/niveau_6.h"
+#include "exercises/generateurs/sources.h"
+#include "exercises/presentateur.h"
+#include "platform/chart/chart.h"
+#include "platform/chart/chart_series.h"
+
+namespace {
+
+constexpr int cote_capture = 400;
+
+class GrapheExercice : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    charger_langue_exercices(0);
+    chart.resize(cote_capture, cote_capture);
+    installer_graphique_programme(&graphique);
+  }
+  void TearDown() override { installer_graphique_programme(nullptr); }
+
+  // Runs a generator on the chart with scripted draws, after the program's
+  // own preparation.
+  void lancer(void (*generateur)(ContexteGenerateur&), std::vector<double> script) {
+    preparer_exercice();
+    SourceScriptee source(std::move(script));
+    ContexteGenerateur contexte{source, presentateur, exercices, catalogue_textes, graphique, calculatrice, false};
+    generateur(contexte);
+  }
+
+  void capturer(const std::string& nom) {
+    std::filesystem::create_directories(PRALINORE_CAPTURES);
+    EXPECT_TRUE(chart.image_sur_fond_blanc().save(QString::fromStdString(std::string(PRALINORE_CAPTURES) + "/" + nom)));
+  }
+
+  TChart chart;
+  GraphiqueTChart graphique{chart};
+  PresentateurEnregistre presentateur;
+  CalculatriceEnregistree calculatrice;
+};
+
+TEST_F(GrapheExercice, NumberLineOnTheChart) {
+  chart.NewPointSeries();
+  lancer(&exercice_1118, {4});
+  EXPECT_FALSE(chart.isHidden());
+  EXPECT_TRUE(chart.isEnabled());
+  EXPECT_EQ(chart.SeriesCount(), 1);
+  EXPECT_NE(dynamic_cast<TLineSeries*>(chart.Series(0).get()), nullptr);
+  EXPECT_FALSE(chart.LeftAxis().Visible());
+  EXPECT_EQ(chart.BottomAxis().PositionPercent(), 50);
+  for (const TChartAxis* axe : {&chart.LeftAxis(), &chart.BottomAxis()}) {
+    EXPECT_FALSE(axe->GridVisible());
+    EXPECT_FALSE(axe->Automatic());
+    EXPECT_EQ(axe->Minimum(), 0);
+    EXPECT_EQ(axe->Maximum(), 10);
+  }
+  capturer("exercice_1118.png");
+}
+
+TEST_F(GrapheExercice, GreenPointToReadOnAGrid) {
+  lancer(&exercice_1121, {0, 3, 7});
+  EXPECT_FALSE(chart.isHidden());
+  EXPECT_FALSE(chart.isEnabled());
+  ASSERT_EQ(chart.SeriesCount(), 1);
+  const auto* points = dynamic_cast<TPointSeries*>(chart.Series(0).get());
+  ASSERT_NE(points, nullptr);
+  ASSERT_EQ(points->Count(), 1);
+  EXPECT_EQ(points->XValue(0), 3);
+  EXPECT_EQ(points->YValue(0), 7);
+  EXPECT_EQ(points->PenColor(), 0x008000);
+  EXPECT_EQ(points->PenWidth(), 2);
+  EXPECT_TRUE(chart.LeftAxis().Visible());
+  EXPECT_TRUE(chart.LeftAxis().GridVisible());
+  EXPECT_TRUE(chart.BottomAxis().GridVisible());
+  EXPECT_EQ(chart.LeftAxis().PositionPercent(), 0);
+  const QImage image = chart.image_sur_fond_blanc();
+  const QPoint centre = chart.Map().pixel(3, 7).toPoint();
+  EXPECT_EQ(image.pixelColor(centre), QColor(0, 0x80, 0));
+  capturer("exercice_1121.png");
+}
+
+TEST_F(GrapheExercice, PreparationHidesAndDisablesTheChart) {
+  lancer(&exercice_1121, {1, 3, 7});
+  EXPECT_FALSE(chart.isHidden());
+  EXPECT_TRUE(chart.isEnabled());
+  preparer_exercice();
+  EXPECT_TRUE(chart.isHidden());
+  EXPECT_FALSE(chart.isEnabled());
+}
+
+}  // namespace
