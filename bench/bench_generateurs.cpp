@@ -62,10 +62,7 @@ void exercice(benchmark::State& etat, int indice) {
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
-  enregistrer_traduction_fonctions();
-  choisir_langue(0);
-  initialise_fonctions_usuelles();
-  choisir_langue(0);
+  demarrer_moteur(0);
   enregistrer_generateurs();
   charger_exercices();
   for (int i = 0; i < exercices.taille(); ++i) {

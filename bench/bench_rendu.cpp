@@ -162,10 +162,7 @@ int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
   // Formulas read calls and constants in the tables, as in the program.
-  enregistrer_traduction_fonctions();
-  choisir_langue(0);
-  initialise_fonctions_usuelles();
-  choisir_langue(0);
+  demarrer_moteur(0);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

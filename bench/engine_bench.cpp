@@ -196,10 +196,7 @@ int main(int argc, char** argv) {
       dossier = a;
     }
   }
-  enregistrer_traduction_fonctions();
-  choisir_langue(0);
-  initialise_fonctions_usuelles();
-  choisir_langue(0);
+  demarrer_moteur(0);
   const std::vector<Entree> entrees = lit_corpus(dossier);
   if (entrees.empty()) {
     std::fprintf(stderr, "engine_bench: no input in %s\n", dossier.string().c_str());

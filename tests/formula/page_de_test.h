@@ -20,10 +20,7 @@
 // the program builds them at start-up: formulas read calls and constants in
 // them.
 inline void preparer_tables(int langue) {
-  enregistrer_traduction_fonctions();
-  choisir_langue(langue);
-  initialise_fonctions_usuelles();
-  choisir_langue(langue);
+  demarrer_moteur(langue);
 }
 
 // The font of the program's pages.
