@@ -52,7 +52,10 @@ inline constexpr bool utiliser_ie = true;
 inline constexpr std::string_view Proxyserver = "";
 inline constexpr std::string_view Proxyport = "0";
 inline constexpr std::string_view Proxyuser = "";
+// Kept in clear text: the settings file has always held it so.
 inline constexpr std::string_view Proxypassword = "";
+// A name that never resolves, so nothing is sent until a server is set.
+inline constexpr std::string_view serveur = "www.pralinore.invalid";
 
 // [Outils]
 inline constexpr bool activer_coloration = true;

@@ -35,7 +35,7 @@
 #include "shell/configuration.h"
 #include "shell/defauts_parametres.h"
 #include "shell/fichiers_objets.h"
-#include "shell/etapes_a_venir.h"
+#include "shell/vorel_internet.h"
 #include "shell/noms_parametres.h"
 #include "shell/nouvel_objet.h"
 #include "shell/options_graphiques.h"
@@ -86,6 +86,7 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
   relier();
   relier_calculs();
   relier_comptes();
+  relier_internet();
   definir_ecran_exercices(this);
   pages_presentation = {Graph, Pvalider, Image3, [] {
                           return !ini_principal || ini_principal->lire_booleen(section::outils, cle::activer_coloration,
@@ -135,7 +136,7 @@ bool TFvorel::FormCreate() {
   restaurer_courbes();
   restaurer_annotations();
   appliquer_options_graphiques();
-  configurer_proxy_demarrage();
+  configurer_proxy_demarrage(*IdHTTP1);
   return true;
 }
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "exercises/ecran_exercices.h"
+#include "platform/http/client_http.h"
 #include "shell/calculs.h"
 
 class BoiteDefilement;
@@ -36,6 +37,7 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPrinter;
+class QProgressDialog;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -185,6 +187,19 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void Anouvel_objetExecute();
   void Dfiniruneconstante1Click();
   void afficher_apercu(const std::string& texte);
+
+  // Web pages, the about box and the version check (vorel_internet.cpp).
+  void Apage_accueilExecute();
+  void Internet1Click();
+  void Apropos1Click();
+  void Vrifierversion1Click();
+  // Progress of the HTTP client's transfers; write mode is ignored.
+  void IdHTTP1WorkBegin(Tsens_transfert sens, qint64 attendus);
+  void IdHTTP1Work(Tsens_transfert sens, qint64 recus);
+  void IdHTTP1WorkEnd(Tsens_transfert sens);
+  // The program's one HTTP client and the download's progress dialog.
+  std::unique_ptr<Tclient_http> IdHTTP1;
+  QProgressDialog* JvProgressDlg1 = nullptr;
 
   // Accounts (vorel_comptes.cpp).
   void AconnexionExecute();
@@ -369,6 +384,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void relier_calculs();
   void relier_comptes();
   void relier_graphiques();
+  void relier_internet();
 
   // The graph module's saved state (vorel_graphiques.cpp).
   void restaurer_courbes();
@@ -394,6 +410,8 @@ class TFvorel : public QMainWindow, public EcranExercices {
   int commande_du_bouton(const QObject* bouton) const;
   void inserer_dans_zone(const char* texte, int recul);
 
+  // Byte counts beyond an int are divided by this for the progress dialog.
+  qint64 echelle_progression_ = 1;
   bool cree_ = false;
   bool montre_ = false;
   bool en_montre_ = false;
