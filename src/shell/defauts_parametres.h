@@ -13,14 +13,11 @@ namespace parametres::defaut {
 // [generales]
 inline constexpr std::int32_t langue = 0;  // French
 inline constexpr Tdate_ini derniere_verif{2005, 1, 1};
-// The version check asks the user first...
+// The version check asks the user first; the start-up configuration dialog
+// shows the same, so that OK on an untouched dialog changes nothing.
 inline constexpr bool verifier_version_mise_a_jour = true;
-// ...while the start-up configuration dialog shows its box unticked.
-inline constexpr bool verifier_version_configuration = false;
-// Start-up shows the configuration dialog...
+// Start-up shows the configuration dialog (and the dialog shows its box so).
 inline constexpr bool masquer_configuration_demarrage = false;
-// ...while the dialog itself shows "do not show again" ticked.
-inline constexpr bool masquer_configuration_configuration = true;
 inline constexpr std::int32_t page_demarrage = 0;  // home page
 inline constexpr bool inscription = false;
 inline constexpr bool barre_outils = true;

@@ -2,7 +2,8 @@
 // The options dialog. The calculator reads its calculator boxes and the
 // curve drawing reads the bound fields, all loaded from the settings and the
 // chart here; the Graphiques page applies the chart options and writes them.
-// The network and exercise pages are laid out only.
+// The Internet page sets the HTTP client's proxy; the calculator boxes and
+// the language are written at every apply.
 
 #include <QDialog>
 
@@ -34,6 +35,14 @@ class TFoptions_graphiques : public QDialog {
   void BappliquerClick(QObject* sender);
   // Applies, then hides unless the options were refused.
   void BokClick();
+  // Loads the fields again, then hides.
+  void BANNULERClick();
+  // User actions only: loading the dialog runs none of these.
+  void CBieClick();
+  void CbauthentificationClick();
+  void CBLangueChange();
+  // Shows the start-up configuration dialog.
+  void BconfigurerClick();
   void BdefautClick();
   void CechelleClick();
   void Panel2Click();
@@ -71,6 +80,13 @@ class TFoptions_graphiques : public QDialog {
   QPushButton* Bok;
   QPushButton* BANNULER;
   QPushButton* Bappliquer;
+  QLineEdit* Tadresse;
+  QLineEdit* Tport;
+  QCheckBox* CBie;
+  QCheckBox* Cbauthentification;
+  QLineEdit* Tutilisateur;
+  QLineEdit* Tpwd_proxy;
+  QPushButton* Bconfigurer;
 
  protected:
   bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -81,6 +97,10 @@ class TFoptions_graphiques : public QDialog {
   void charger_graphiques();
   // BappliquerClick's Graphiques part; false when refused.
   bool appliquer_graphiques();
+  // FormShow's proxy part and the apply's proxy, calculator and language
+  // part (options_internet.cpp).
+  void charger_internet();
+  void appliquer_internet();
   std::int32_t couleur_fond_ = 0;
 };
 
