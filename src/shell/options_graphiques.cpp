@@ -125,6 +125,7 @@ TFoptions_graphiques::TFoptions_graphiques(QWidget* parent) : QDialog(parent) {
   haut->addWidget(PCoptions, 1);
   disposition->addLayout(haut);
 
+  creer_page_exercices();
   page_graphiques(TSgraphiques);
   page_internet(f, TSinternet);
   Tadresse = TSinternet->findChild<QLineEdit*>(QStringLiteral("Tadresse"));
@@ -258,6 +259,7 @@ void TFoptions_graphiques::charger_graphiques() {
 }
 
 void TFoptions_graphiques::FormShow() {
+  charger_classes();
   charger_graphiques();
   charger_internet();
   CBcoloration->setChecked(
@@ -283,7 +285,8 @@ struct Tborne {
 
 }  // namespace
 
-void TFoptions_graphiques::BappliquerClick(QObject*) {
+void TFoptions_graphiques::BappliquerClick(QObject* sender) {
+  appliquer_classes(sender);
   appliquer_graphiques();
   appliquer_internet();
 }
@@ -350,9 +353,10 @@ bool TFoptions_graphiques::appliquer_graphiques() {
 }
 
 void TFoptions_graphiques::BokClick() {
+  appliquer_classes(Bok);
   const bool applique = appliquer_graphiques();
   appliquer_internet();
-  if (applique) accept();
+  if (applique && FormCloseQuery(Bok)) accept();
 }
 
 void TFoptions_graphiques::BdefautClick() {

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "localisation/catalogue.h"
 #include "localisation/messages.h"
@@ -64,7 +65,7 @@ void TFoptions_graphiques::appliquer_internet() {
 
 void TFoptions_graphiques::BANNULERClick() {
   FormShow();
-  reject();
+  if (FormCloseQuery(BANNULER)) reject();
 }
 
 void TFoptions_graphiques::CBieClick() {
