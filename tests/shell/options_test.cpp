@@ -13,7 +13,11 @@
 #include "http/serveur_local.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
+#include "localisation/nombres.h"
 #include "programme_de_test.h"
+#include "exercises/catalogue_exercices.h"
+#include "exercises/comptes.h"
+#include "platform/ini/fichier_ini.h"
 #include "shell/apropos.h"
 #include "shell/configuration.h"
 #include "shell/options_graphiques.h"
@@ -182,6 +186,54 @@ TEST_F(Options, AboutBoxLinksTheServersHomePage) {
   ASSERT_EQ(messages_->journal.size(), 1u);
   EXPECT_EQ(messages_->journal[0].genre, "ouvrir");
   EXPECT_EQ(messages_->journal[0].texte, "http://" + serveur.hote().toStdString() + "/");
+}
+
+TEST_F(Options, ClassesAndThemesOfTheLoggedInPupil) {
+  demarrer_avec();
+  essai::ecrire_octets(dossier_ / "parametres" / "Anne.cpt", essai::crlf("[Utilisateur]\npassword=abc\nclasse=4\n"));
+  ASSERT_TRUE(verifier_compte("Anne", "abc"));
+  o().FormShow();
+  o().show();
+  ASSERT_EQ(o().CLBclasses->count(), 7);
+  const auto classes_cochees = [this] {
+    std::vector<int> l;
+    for (int i = 0; i < o().CLBclasses->count(); ++i) {
+      if (o().CLBclasses->item(i)->checkState() == Qt::Checked) l.push_back(i);
+    }
+    return l;
+  };
+  EXPECT_EQ(classes_cochees(), std::vector<int>{2});  // "classe=4" is the third level
+  // No class: OK shows the message on the Exercices page and stays open.
+  o().CLBclasses->item(2)->setCheckState(Qt::Unchecked);
+  messages_->journal.clear();
+  o().BokClick();
+  EXPECT_EQ(messages(), std::vector<std::string>{catalogue_textes.txt_choisir_classe});
+  EXPECT_EQ(o().PCoptions->currentWidget(), o().TSExercices);
+  EXPECT_TRUE(o().isVisible());
+  // Ticking a class ticks its themes; unticking the last theme unticks it.
+  o().CLBclasses->item(0)->setCheckState(Qt::Checked);
+  ASSERT_GT(o().CLBthemes->count(), 0);
+  for (int t = 0; t < o().CLBthemes->count(); ++t) EXPECT_EQ(o().CLBthemes->item(t)->checkState(), Qt::Checked);
+  for (int t = 0; t < o().CLBthemes->count(); ++t) o().CLBthemes->item(t)->setCheckState(Qt::Unchecked);
+  EXPECT_TRUE(classes_cochees().empty());
+  o().CLBthemes->item(0)->setCheckState(Qt::Checked);
+  EXPECT_EQ(classes_cochees(), std::vector<int>{0});
+  messages_->journal.clear();
+  o().BokClick();
+  EXPECT_TRUE(messages().empty());
+  EXPECT_FALSE(o().isVisible());
+  const Tfichier_ini compte((dossier_ / "parametres" / "Anne.cpt").string());
+  const std::string theme = exercices.theme[0];
+  for (const auto& entree : table_exercices()) {
+    const int i = exercices.indice_du_code(entree.code);
+    const bool attendu = exercices.niveau(i) == 0 && exercices.theme[i] == theme;
+    EXPECT_EQ(compte.lire_entier("Exercices", texte_entier(entree.code), -1), attendu ? 1 : 0) << entree.code;
+  }
+  // The title bar unticks the classes, reloads the selection and closes.
+  o().show();
+  o().close();
+  EXPECT_FALSE(o().isVisible());
+  fermer_session();
 }
 
 TEST_F(Options, CapturesInBothLanguages) {
