@@ -26,6 +26,8 @@
 namespace {
 
 constexpr std::string_view section_exercices = "Exercices";
+// The level names are short; the themes take the rest of the page.
+constexpr int largeur_classes = 90;
 
 void cocher(QListWidgetItem* element, bool coche) { element->setCheckState(coche ? Qt::Checked : Qt::Unchecked); }
 bool coche(const QListWidgetItem* element) { return element->checkState() == Qt::Checked; }
@@ -56,8 +58,9 @@ void TFoptions_graphiques::creer_page_exercices() {
   auto* d = new QHBoxLayout(TSExercices);
   CLBclasses = f.creer<QListWidget>(TSExercices, "CLBclasses");
   CLBthemes = f.creer<QListWidget>(TSExercices, "CLBthemes");
+  CLBclasses->setMaximumWidth(largeur_classes);
   d->addWidget(CLBclasses);
-  d->addWidget(CLBthemes, 2);
+  d->addWidget(CLBthemes, 1);
   connect(CLBclasses, &QListWidget::currentRowChanged, this, [this] {
     if (!remplissage_) CLBclassesClick();
   });
