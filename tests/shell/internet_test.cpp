@@ -48,7 +48,8 @@ TEST(ProxyIe, BuildsTheListFromTheEnvironmentEitherCase) {
       {{{"http_proxy", "lower:1"}, {"HTTP_PROXY", "upper:2"}}, "http=lower:1"},
       {{{"https_proxy", "p2:8443"}}, "https=p2:8443"},
   };
-  for (const auto& [env, attendu] : cas) {
+  for (const auto& [variables, attendu] : cas) {
+    const Tenv& env = variables;
     const auto lire = [&env](const char* nom) -> std::optional<std::string> {
       const auto trouve = env.find(nom);
       if (trouve == env.end()) return std::nullopt;
