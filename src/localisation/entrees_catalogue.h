@@ -54,6 +54,7 @@
   X(txt_version_pralinore_disponible) \
   X(txt_nouvelle_mise_jour) \
   X(txt_impossible_connecter_verifiez) \
+  X(txt_version_telechargee) \
   X(txt_acceder_option_connexion) \
   X(txt_faux_avez_repondu) \
   X(txt_bonne_reponse_etait) \

@@ -76,6 +76,8 @@ std::optional<std::int32_t> MessagerieFichier::couleur(std::int32_t initiale) {
   return std::nullopt;
 }
 
+void MessagerieFichier::ouvrir(const std::string& adresse) { ajoute_ligne("ouvrir", adresse, ""); }
+
 int MessagerieFichier::fenetre_modale(const std::string& nom, const std::function<int()>&) {
   ajoute_ligne("modale", nom, std::to_string(reponse_annuler));
   return fenetre_annulee;

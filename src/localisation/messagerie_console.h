@@ -48,6 +48,7 @@ class MessagerieFichier : public Messagerie {
   std::optional<FichierChoisi> fichier(const DemandeFichier& demande) override;
   std::optional<std::int32_t> couleur(std::int32_t initiale) override;
   int fenetre_modale(const std::string& nom, const std::function<int()>& montrer) override;
+  void ouvrir(const std::string& adresse) override;
 
  private:
   void ajoute_ligne(const std::string& genre, const std::string& texte, const std::string& reponse);

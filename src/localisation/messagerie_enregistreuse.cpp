@@ -49,6 +49,10 @@ int MessagerieEnregistreuse::fenetre_modale(const std::string& nom, const std::f
   return modale ? modale(nom) : fenetre_annulee;
 }
 
+void MessagerieEnregistreuse::ouvrir(const std::string& adresse) {
+  journal.push_back({"ouvrir", adresse, false, TypeDialogue::information, 0});
+}
+
 MessagerieDeTest::MessagerieDeTest() {
   auto enregistreuse = std::make_unique<MessagerieEnregistreuse>();
   enregistreuse_ = enregistreuse.get();

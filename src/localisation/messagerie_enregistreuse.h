@@ -12,7 +12,7 @@
 class MessagerieEnregistreuse : public Messagerie {
  public:
   struct Invite {
-    std::string genre;  // "message", "question", "saisie", "fichier", "couleur" or "modale"
+    std::string genre;  // "message", "question", "saisie", "fichier", "couleur", "modale" or "ouvrir"
     std::string texte;
     bool boite_systeme = false;
     TypeDialogue type = TypeDialogue::information;
@@ -35,6 +35,7 @@ class MessagerieEnregistreuse : public Messagerie {
   std::optional<FichierChoisi> fichier(const DemandeFichier& demande) override;
   std::optional<std::int32_t> couleur(std::int32_t initiale) override;
   int fenetre_modale(const std::string& nom, const std::function<int()>& montrer) override;
+  void ouvrir(const std::string& adresse) override;
 };
 
 // Installs a recorder for the lifetime of a test and puts the previous

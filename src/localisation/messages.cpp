@@ -80,6 +80,10 @@ std::optional<FichierChoisi> choisir_fichier(const DemandeFichier& demande) { re
 
 std::optional<std::int32_t> choisir_couleur(std::int32_t initiale) { return messagerie().couleur(initiale); }
 
+void Messagerie::ouvrir(const std::string&) {}
+
+void ouvrir_adresse(const std::string& adresse) { messagerie().ouvrir(adresse); }
+
 int montrer_modal(const std::string& nom, const std::function<int()>& montrer) {
   return messagerie().fenetre_modale(nom, montrer);
 }

@@ -78,6 +78,9 @@ class Messagerie {
   // One of the program's modal windows, `nom` its object name: `montrer`
   // runs it and gives its result code.
   virtual int fenetre_modale(const std::string& nom, const std::function<int()>& montrer);
+  // Opens a web address or a folder (a path) with the desktop's program for
+  // it; a messenger without windows only notes it. Nothing is run otherwise.
+  virtual void ouvrir(const std::string& adresse);
 };
 
 // Installs a messenger and returns the previous one. When the environment
@@ -95,3 +98,5 @@ std::optional<FichierChoisi> choisir_fichier(const DemandeFichier& demande);
 std::optional<std::int32_t> choisir_couleur(std::int32_t initiale);
 // Shows a modal window through the messenger; fenetre_annulee when it did not show.
 int montrer_modal(const std::string& nom, const std::function<int()>& montrer);
+// Opens a web address or a folder through the messenger.
+void ouvrir_adresse(const std::string& adresse);

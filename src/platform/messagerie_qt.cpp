@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <QUrl>
 
 #include <array>
 #include <utility>
@@ -102,6 +104,12 @@ std::optional<std::int32_t> MessagerieQt::couleur(std::int32_t initiale) {
 }
 
 int MessagerieQt::fenetre_modale(const std::string&, const std::function<int()>& montrer) { return montrer(); }
+
+void MessagerieQt::ouvrir(const std::string& adresse) {
+  const QString texte = depuis_1252(adresse);
+  const bool web = texte.startsWith(QStringLiteral("http://")) || texte.startsWith(QStringLiteral("https://"));
+  QDesktopServices::openUrl(web ? QUrl(texte) : QUrl::fromLocalFile(texte));
+}
 
 QString filtres_qt(const std::string& filtre_1252) {
   const QStringList morceaux = depuis_1252(filtre_1252).split(QLatin1Char('|'));

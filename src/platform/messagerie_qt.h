@@ -17,6 +17,8 @@ class MessagerieQt : public Messagerie {
   std::optional<FichierChoisi> fichier(const DemandeFichier& demande) override;
   std::optional<std::int32_t> couleur(std::int32_t initiale) override;
   int fenetre_modale(const std::string& nom, const std::function<int()>& montrer) override;
+  // Web addresses go to the browser, anything else is a local path.
+  void ouvrir(const std::string& adresse) override;
 };
 
 // "Description|*.a;*.b|..." as Qt name filters "Description (*.a *.b);;...".

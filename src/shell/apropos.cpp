@@ -6,7 +6,10 @@
 
 #include "platform/texte_qt.h"
 #include "shell/composants.h"
+#include "shell/adresses_internet.h"
 #include "shell/version.h"
+#include "shell/vorel.h"
+#include "shell/vorel_internet.h"
 
 TFapropos* Fapropos = nullptr;
 
@@ -21,9 +24,18 @@ TFapropos::TFapropos(QWidget* parent) : QDialog(parent) {
   disposition->addWidget(Label1);
   disposition->addWidget(OKButton);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  Label1->setTextFormat(Qt::RichText);
+  Label1->setOpenExternalLinks(false);
+  connect(Label1, &QLabel::linkActivated, this, [this] { Label1Click(); });
   FormCreate();
 }
 
 void TFapropos::FormCreate() {
   JvGradientCaption1->setText(depuis_1252("PRALINORE   v " + version_programme()));
+  const QString adresse = depuis_1252(adresse_serveur(serveur_internet(), "/")).toHtmlEscaped();
+  Label1->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(adresse));
+}
+
+void TFapropos::Label1Click() {
+  if (Fvorel != nullptr) Fvorel->Apage_accueilExecute();
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The about box: the product's name and version.
+// The about box: the product's name and version and the address of its web
+// server, which opens the home page when clicked.
 
 #include <QDialog>
 
@@ -10,6 +11,8 @@ class TFapropos : public QDialog {
  public:
   explicit TFapropos(QWidget* parent = nullptr);
   void FormCreate();
+  // Opens the product's home page.
+  void Label1Click();
 
   QLabel* JvGradientCaption1;
   QLabel* Label1;

@@ -13,14 +13,11 @@ namespace parametres::defaut {
 // [generales]
 inline constexpr std::int32_t langue = 0;  // French
 inline constexpr Tdate_ini derniere_verif{2005, 1, 1};
-// The version check asks the user first...
+// The version check asks the user first; the start-up configuration dialog
+// shows the same, so that OK on an untouched dialog changes nothing.
 inline constexpr bool verifier_version_mise_a_jour = true;
-// ...while the start-up configuration dialog shows its box unticked.
-inline constexpr bool verifier_version_configuration = false;
-// Start-up shows the configuration dialog...
+// Start-up shows the configuration dialog (and the dialog shows its box so).
 inline constexpr bool masquer_configuration_demarrage = false;
-// ...while the dialog itself shows "do not show again" ticked.
-inline constexpr bool masquer_configuration_configuration = true;
 inline constexpr std::int32_t page_demarrage = 0;  // home page
 inline constexpr bool inscription = false;
 inline constexpr bool barre_outils = true;
@@ -52,7 +49,10 @@ inline constexpr bool utiliser_ie = true;
 inline constexpr std::string_view Proxyserver = "";
 inline constexpr std::string_view Proxyport = "0";
 inline constexpr std::string_view Proxyuser = "";
+// Kept in clear text: the settings file has always held it so.
 inline constexpr std::string_view Proxypassword = "";
+// A name that never resolves, so nothing is sent until a server is set.
+inline constexpr std::string_view serveur = "www.pralinore.invalid";
 
 // [Outils]
 inline constexpr bool activer_coloration = true;

@@ -58,6 +58,8 @@ inline constexpr std::string_view Proxyserver = "Proxyserver";
 inline constexpr std::string_view Proxyport = "Proxyport";
 inline constexpr std::string_view Proxyuser = "Proxyuser";
 inline constexpr std::string_view Proxypassword = "Proxypassword";
+// The product's web server: host, optionally ":port".
+inline constexpr std::string_view serveur = "serveur";
 
 // [Outils]
 inline constexpr std::string_view activer_coloration = "activer_coloration";

@@ -96,6 +96,7 @@ void page_internet(Fabrique& f, QWidget* page) {
   d->addRow(f.case_a_cocher(page, "CBie"));
   QGroupBox* authentification = f.groupe(page, "GroupBox2");
   auto* champs = new QFormLayout(authentification);
+  champs->addRow(f.case_a_cocher(authentification, "Cbauthentification"));
   champs->addRow(f.etiquette(authentification, "Label8"), f.zone_texte(authentification, "Tutilisateur"));
   champs->addRow(f.etiquette(authentification, "Tmot_de_passe"), f.zone_texte(authentification, "Tpwd_proxy"));
   d->addRow(authentification);
@@ -124,8 +125,16 @@ TFoptions_graphiques::TFoptions_graphiques(QWidget* parent) : QDialog(parent) {
   haut->addWidget(PCoptions, 1);
   disposition->addLayout(haut);
 
+  creer_page_exercices();
   page_graphiques(TSgraphiques);
   page_internet(f, TSinternet);
+  Tadresse = TSinternet->findChild<QLineEdit*>(QStringLiteral("Tadresse"));
+  Tport = TSinternet->findChild<QLineEdit*>(QStringLiteral("Tport"));
+  CBie = TSinternet->findChild<QCheckBox*>(QStringLiteral("CBie"));
+  Cbauthentification = TSinternet->findChild<QCheckBox*>(QStringLiteral("Cbauthentification"));
+  Tutilisateur = TSinternet->findChild<QLineEdit*>(QStringLiteral("Tutilisateur"));
+  Tpwd_proxy = TSinternet->findChild<QLineEdit*>(QStringLiteral("Tpwd_proxy"));
+  Tpwd_proxy->setEchoMode(QLineEdit::Password);
   auto* outils = new QFormLayout(TabSheet4);
   CBaction = f.creer<QComboBox>(TabSheet4, "CBaction");
   CBaction->hide();
@@ -144,6 +153,8 @@ TFoptions_graphiques::TFoptions_graphiques(QWidget* parent) : QDialog(parent) {
   CBcoloration = f.case_a_cocher(TSgenerales, "CBcoloration");
   generales->addRow(CBmultiplier);
   generales->addRow(CBcoloration);
+  Bconfigurer = f.bouton(TSgenerales, "Bconfigurer");
+  generales->addRow(Bconfigurer);
 
   auto* bas = new QHBoxLayout;
   Bok = f.bouton(this, "Bok");
@@ -154,7 +165,11 @@ TFoptions_graphiques::TFoptions_graphiques(QWidget* parent) : QDialog(parent) {
   disposition->addLayout(bas);
   connect(Bok, &QPushButton::clicked, this, [this] { BokClick(); });
   connect(Bappliquer, &QPushButton::clicked, this, [this] { BappliquerClick(Bappliquer); });
-  connect(BANNULER, &QPushButton::clicked, this, &QDialog::reject);
+  connect(BANNULER, &QPushButton::clicked, this, [this] { BANNULERClick(); });
+  connect(Bconfigurer, &QPushButton::clicked, this, [this] { BconfigurerClick(); });
+  connect(CBie, &QCheckBox::clicked, this, [this] { CBieClick(); });
+  connect(Cbauthentification, &QCheckBox::clicked, this, [this] { CbauthentificationClick(); });
+  connect(CBLangue, &QComboBox::activated, this, [this] { CBLangueChange(); });
   connect(LBcategorie, &QListWidget::itemClicked, this, [this] { LBcategorieClick(); });
   FormCreate();
 }
@@ -244,7 +259,9 @@ void TFoptions_graphiques::charger_graphiques() {
 }
 
 void TFoptions_graphiques::FormShow() {
+  charger_classes();
   charger_graphiques();
+  charger_internet();
   CBcoloration->setChecked(
       ini_principal->lire_booleen(section::outils, cle::activer_coloration, defaut::activer_coloration));
   CBmultiplier->setChecked(ini_principal->lire_booleen(section::outils, cle::auto_mutiplier, defaut::auto_mutiplier));
@@ -268,7 +285,11 @@ struct Tborne {
 
 }  // namespace
 
-void TFoptions_graphiques::BappliquerClick(QObject*) { appliquer_graphiques(); }
+void TFoptions_graphiques::BappliquerClick(QObject* sender) {
+  appliquer_classes(sender);
+  appliquer_graphiques();
+  appliquer_internet();
+}
 
 bool TFoptions_graphiques::appliquer_graphiques() {
   Tborne bornes[] = {{Tymin, &catalogue_textes.txt_impossible_calculer_ymin, {}},
@@ -332,7 +353,10 @@ bool TFoptions_graphiques::appliquer_graphiques() {
 }
 
 void TFoptions_graphiques::BokClick() {
-  if (appliquer_graphiques()) accept();
+  appliquer_classes(Bok);
+  const bool applique = appliquer_graphiques();
+  appliquer_internet();
+  if (applique && FormCloseQuery(Bok)) accept();
 }
 
 void TFoptions_graphiques::BdefautClick() {

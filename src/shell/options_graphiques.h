@@ -2,7 +2,8 @@
 // The options dialog. The calculator reads its calculator boxes and the
 // curve drawing reads the bound fields, all loaded from the settings and the
 // chart here; the Graphiques page applies the chart options and writes them.
-// The network and exercise pages are laid out only.
+// The Internet page sets the HTTP client's proxy; the calculator boxes and
+// the language are written at every apply.
 
 #include <QDialog>
 
@@ -34,6 +35,26 @@ class TFoptions_graphiques : public QDialog {
   void BappliquerClick(QObject* sender);
   // Applies, then hides unless the options were refused.
   void BokClick();
+  // Loads the fields again, then hides.
+  void BANNULERClick();
+  // User actions only: loading the dialog runs none of these.
+  void CBieClick();
+  void CbauthentificationClick();
+  void CBLangueChange();
+  // Shows the start-up configuration dialog.
+  void BconfigurerClick();
+  // The themes of the selected class, ticked when one of their entries is
+  // enabled.
+  void CLBclassesClick();
+  // Ticking or unticking a class (item `ligne`) does the same to its themes
+  // and to every entry of its level.
+  void CLBclassesClickCheck(int ligne);
+  // The class follows its themes; the entries follow their theme.
+  void CLBthemesClickCheck();
+  // Whether the dialog may close. `bouton` is the button that closes it, or
+  // nothing for the title bar, which unticks every class, reloads the
+  // account's selection and always closes.
+  bool FormCloseQuery(QObject* bouton);
   void BdefautClick();
   void CechelleClick();
   void Panel2Click();
@@ -43,6 +64,8 @@ class TFoptions_graphiques : public QDialog {
   void LBcategorieClick();
 
   QListWidget* LBcategorie;
+  QListWidget* CLBclasses;
+  QListWidget* CLBthemes;
   QTabWidget* PCoptions;
   QWidget* TSExercices;
   QWidget* TSgraphiques;
@@ -71,9 +94,17 @@ class TFoptions_graphiques : public QDialog {
   QPushButton* Bok;
   QPushButton* BANNULER;
   QPushButton* Bappliquer;
+  QLineEdit* Tadresse;
+  QLineEdit* Tport;
+  QCheckBox* CBie;
+  QCheckBox* Cbauthentification;
+  QLineEdit* Tutilisateur;
+  QLineEdit* Tpwd_proxy;
+  QPushButton* Bconfigurer;
 
  protected:
   bool eventFilter(QObject* objet, QEvent* evenement) override;
+  void closeEvent(QCloseEvent* evenement) override;
 
  private:
   void page_graphiques(QWidget* page);
@@ -81,6 +112,18 @@ class TFoptions_graphiques : public QDialog {
   void charger_graphiques();
   // BappliquerClick's Graphiques part; false when refused.
   bool appliquer_graphiques();
+  // FormShow's proxy part and the apply's proxy, calculator and language
+  // part (options_internet.cpp).
+  void charger_internet();
+  // FormShow's and the apply's class part (options_exercices.cpp); the
+  // apply's is false when no class is ticked for a logged-in user.
+  void charger_classes();
+  bool appliquer_classes(QObject* sender);
+  void creer_page_exercices();
+  bool classe_cochee() const;
+  // Item changes made by the code are no user action.
+  bool remplissage_ = false;
+  void appliquer_internet();
   std::int32_t couleur_fond_ = 0;
 };
 

@@ -37,7 +37,7 @@
 #include "shell/defauts_parametres.h"
 #include "shell/fichiers_objets.h"
 #include "shell/graphique_exercice.h"
-#include "shell/etapes_a_venir.h"
+#include "shell/vorel_internet.h"
 #include "shell/noms_parametres.h"
 #include "shell/nouvel_objet.h"
 #include "shell/options_graphiques.h"
@@ -89,6 +89,7 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
   relier_calculs();
   relier_comptes();
   relier_exercices();
+  relier_internet();
   definir_ecran_exercices(this);
   graphique_exercice_ = std::make_unique<GraphiqueTChart>(*Graph);
   installer_graphique_programme(graphique_exercice_.get());
@@ -145,7 +146,7 @@ bool TFvorel::FormCreate() {
   restaurer_courbes();
   restaurer_annotations();
   appliquer_options_graphiques();
-  configurer_proxy_demarrage();
+  configurer_proxy_demarrage(*IdHTTP1);
   return true;
 }
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "exercises/ecran_exercices.h"
+#include "platform/http/client_http.h"
 #include "shell/calculs.h"
 
 class BoiteDefilement;
@@ -37,6 +38,7 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPrinter;
+class QProgressDialog;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -186,6 +188,19 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void Anouvel_objetExecute();
   void Dfiniruneconstante1Click();
   void afficher_apercu(const std::string& texte);
+
+  // Web pages, the about box and the version check (vorel_internet.cpp).
+  void Apage_accueilExecute();
+  void Internet1Click();
+  void Apropos1Click();
+  void Vrifierversion1Click();
+  // Progress of the HTTP client's transfers; write mode is ignored.
+  void IdHTTP1WorkBegin(Tsens_transfert sens, qint64 attendus);
+  void IdHTTP1Work(Tsens_transfert sens, qint64 recus);
+  void IdHTTP1WorkEnd(Tsens_transfert sens);
+  // The program's one HTTP client and the download's progress dialog.
+  std::unique_ptr<Tclient_http> IdHTTP1;
+  QProgressDialog* JvProgressDlg1 = nullptr;
 
   // Accounts (vorel_comptes.cpp).
   void AconnexionExecute();
@@ -403,6 +418,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void relier_comptes();
   void relier_graphiques();
   void relier_exercices();
+  void relier_internet();
 
   // The graph module's saved state (vorel_graphiques.cpp).
   void restaurer_courbes();
@@ -430,6 +446,8 @@ class TFvorel : public QMainWindow, public EcranExercices {
 
   // The exercise chart as the generators and the presenter use it.
   std::unique_ptr<GraphiqueTChart> graphique_exercice_;
+  // Byte counts beyond an int are divided by this for the progress dialog.
+  qint64 echelle_progression_ = 1;
   bool cree_ = false;
   bool montre_ = false;
   bool en_montre_ = false;

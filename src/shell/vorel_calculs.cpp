@@ -23,7 +23,6 @@
 #include "platform/texte_qt.h"
 #include "shell/auto_pilote_fonction.h"
 #include "shell/calculs.h"
-#include "shell/etapes_a_venir.h"
 #include "shell/menu_fonctions.h"
 #include "shell/noms_parametres.h"
 #include "shell/nouvel_objet.h"

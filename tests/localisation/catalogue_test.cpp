@@ -185,7 +185,7 @@ TEST_F(Catalogue, HooksRunInOrder) {
 
 TEST(LibellesFenetres, EnglishCaptionsAndFrenchOverrides) {
   const auto& l = libelles_fenetres();
-  EXPECT_EQ(l.size(), 123u);
+  EXPECT_EQ(l.size(), 129u);
   int francais_ = 0;
   for (const auto& x : l) {
     EXPECT_FALSE(x.anglais.empty()) << x.fenetre << "." << x.composant;

@@ -74,6 +74,22 @@ TEST(Messages, FileMessengerCancelsDialogsAndModalWindowsUnseen) {
   std::filesystem::remove(chemin);
 }
 
+TEST(Messages, OpeningAnAddressIsLoggedAndLaunchesNothing) {
+  const auto chemin = std::filesystem::temp_directory_path() / "pralinore_messages_ouvrir_test.txt";
+  std::filesystem::remove(chemin);
+  MessagerieFichier(chemin.string()).ouvrir("/tmp/pralinore-abc");
+  std::ifstream lu(chemin);
+  std::stringstream tout;
+  tout << lu.rdbuf();
+  EXPECT_EQ(tout.str(), "ouvrir\t/tmp/pralinore-abc\t\n");
+  std::filesystem::remove(chemin);
+  MessagerieDeTest m;
+  ouvrir_adresse("http://www.pralinore.invalid/");
+  ASSERT_EQ(m->journal.size(), 1u);
+  EXPECT_EQ(m->journal[0].genre, "ouvrir");
+  EXPECT_EQ(m->journal[0].texte, "http://www.pralinore.invalid/");
+}
+
 TEST(Messages, RecorderPlaysTheUserOfAModalWindow) {
   MessagerieDeTest m;
   EXPECT_EQ(montrer_modal("TFauto_pilote", [] { return 1; }), fenetre_annulee);

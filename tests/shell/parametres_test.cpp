@@ -59,10 +59,7 @@ TEST_F(Parametres, HeadersOnlyGiveTheReadersDefaults) {
   EXPECT_EQ(ini.lire_entier(section::generales, cle::page_demarrage, defaut::page_demarrage), 0);
   EXPECT_FALSE(ini.lire_booleen(section::generales, cle::masquer_configuration,
                                 defaut::masquer_configuration_demarrage));
-  EXPECT_TRUE(ini.lire_booleen(section::generales, cle::masquer_configuration,
-                               defaut::masquer_configuration_configuration));
   EXPECT_TRUE(ini.lire_booleen(section::generales, cle::verifier_version, defaut::verifier_version_mise_a_jour));
-  EXPECT_FALSE(ini.lire_booleen(section::generales, cle::verifier_version, defaut::verifier_version_configuration));
   EXPECT_EQ(ini.lire_date(section::generales, cle::derniere_verif, defaut::derniere_verif), (Tdate_ini{2005, 1, 1}));
   EXPECT_TRUE(ini.lire_booleen(section::generales, cle::barre_outils, defaut::barre_outils));
 

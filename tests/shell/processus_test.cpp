@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QCoreApplication>
+#include <QDate>
+#include <QEventLoop>
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -17,16 +21,25 @@
 #include <unistd.h>
 
 #include "fichiers_temporaires.h"
+#include "http/serveur_local.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr int attente_maximale = 60000;
+
+// "derniere_verif=" the day `jours` days ago, as a settings line.
+std::string ligne_verification(int jours) {
+  return "derniere_verif=" + QDate::currentDate().addDays(-jours).toString(Qt::ISODate).toStdString() + "\r\n";
+}
 
 class Processus : public testing::Test {
  protected:
   void SetUp() override {
     dossier_ = dossier_temporaire("processus");
     ASSERT_FALSE(dossier_.empty());
+    fs::create_directories(temporaire());
   }
   void TearDown() override { fs::remove_all(dossier_); }
 
@@ -39,14 +52,28 @@ class Processus : public testing::Test {
     env.insert(QStringLiteral("PRALINORE_TEST_MESSAGES"), QString::fromStdString(journal().string()));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), plateforme);
     if (capture_) env.insert(QStringLiteral("PRALINORE_SCREENSHOT"), QString::fromStdString(image().string()));
+    // The system proxy is a closed local port: a check that runs reaches no network.
+    env.insert(QStringLiteral("http_proxy"), QStringLiteral("http://127.0.0.1:1"));
+    env.remove(QStringLiteral("HTTP_PROXY"));
+    env.insert(QStringLiteral("TMPDIR"), QString::fromStdString(temporaire().string()));
     p.setProcessEnvironment(env);
     p.start(programme, arguments);
-    if (!p.waitForFinished(60000)) {
+    if (!attendre(p)) {
       p.kill();
       p.waitForFinished();
       return -1;
     }
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+  }
+  // Waits for the end of the process; with an application object the
+  // thread's events (a test server's) are served meanwhile.
+  static bool attendre(QProcess& p) {
+    if (QCoreApplication::instance() == nullptr) return p.waitForFinished(attente_maximale);
+    QEventLoop boucle;
+    QObject::connect(&p, &QProcess::finished, &boucle, &QEventLoop::quit);
+    QTimer::singleShot(attente_maximale, &boucle, &QEventLoop::quit);
+    if (p.state() != QProcess::NotRunning) boucle.exec();
+    return p.state() == QProcess::NotRunning;
   }
   int lancer_pralinore(const QString& plateforme = QStringLiteral("offscreen")) {
     return lancer(QStringLiteral(PRALINORE_BINAIRE), {}, plateforme);
@@ -64,6 +91,7 @@ class Processus : public testing::Test {
     return static_cast<int>(std::distance(fs::directory_iterator(dossier_ / "parametres"), fs::directory_iterator()));
   }
   fs::path journal() const { return dossier_ / "messages.txt"; }
+  fs::path temporaire() const { return dossier_ / "tmp"; }
   fs::path image() const { return dossier_ / "fenetre.png"; }
   void verifier_image() {
     QImage png;
@@ -83,7 +111,7 @@ TEST_F(Processus, AnEmptyProgramFolderEndsWithExitCodeOne) {
 }
 
 TEST_F(Processus, TheScreenshotIsAPictureOfTheShownWindow) {
-  installer_parametres();
+  poser_parametres("[generales]\r\n" + ligne_verification(0));
   capture_ = true;
   ASSERT_EQ(lancer_pralinore(), 0);
   verifier_image();
@@ -143,10 +171,12 @@ const std::string parametres_utf8 =
     "0=sin(x);x\r\n";
 
 TEST_F(Processus, SettingsKeepEveryLineTheProgramDidNotWrite) {
-  poser_parametres(parametres_utf8);
+  std::string parametres = parametres_utf8;
+  parametres.insert(parametres.find("[Graphiques]"), ligne_verification(0));
+  poser_parametres(parametres);
   capture_ = true;  // starts, shows the window and closes it
   ASSERT_EQ(lancer_pralinore(), 0);
-  std::string attendu = parametres_utf8;
+  std::string attendu = parametres;
   attendu.replace(attendu.find("5=x^2;x"), 1, "0");
   attendu.replace(attendu.find("3=Sommet"), 1, "0");
   EXPECT_EQ(lire_octets(fichier_parametres()), attendu);
@@ -180,6 +210,37 @@ TEST_F(Processus, ATemporaryFileLeftByAnEndedProcessIsRemovedAtStart) {
   ASSERT_EQ(lancer_pralinore(), 0);
   EXPECT_FALSE(fs::exists(abandonne));
   EXPECT_TRUE(fs::exists(en_cours));  // its process is still writing
+}
+
+// The weekly check at start-up finds a newer version on the server: the
+// setup program is saved into a private folder, the user is told where and
+// the folder is opened; nothing is run and the program ends normally.
+TEST_F(Processus, ANewerVersionIsDownloadedAndItsFolderOpened) {
+  int argc = 1;
+  char nom[] = "test_processus";
+  char* argv[] = {nom, nullptr};
+  QCoreApplication application(argc, argv);
+  const QByteArray installation(50000, 'p');
+  Tserveur_local serveur([&installation](const QByteArray& tete) {
+    return tete.startsWith("GET /ap/version.php?") ? Tserveur_local::reponse(200, "9.9.9")
+                                                   : Tserveur_local::reponse(200, installation);
+  });
+  poser_parametres("[generales]\r\nmasquer_configuration=1\r\n" + ligne_verification(8) +
+                   "verifier_version=0\r\n[Internet]\r\nutiliser_ie=0\r\nserveur=" + serveur.hote().toStdString() +
+                   "\r\n");
+  capture_ = true;
+  ASSERT_EQ(lancer_pralinore(), 0);
+  std::vector<fs::path> dossiers;
+  for (const auto& entree : fs::directory_iterator(temporaire())) {
+    if (entree.path().filename().string().starts_with("pralinore-")) dossiers.push_back(entree.path());
+  }
+  ASSERT_EQ(dossiers.size(), 1u);
+  EXPECT_EQ(lire_octets(dossiers[0] / "setuppralinore.exe"), installation.toStdString());
+  EXPECT_EQ(lire_octets(journal()),
+            "question\tLa version 9.9.9 d'Pralinore est disponible, souhaitez vous l'installer ?\t6\n"
+            "message\tLa nouvelle version a \xC3\xA9t\xC3\xA9 t\xC3\xA9l\xC3\xA9" "charg\xC3\xA9" "e dans " +
+                dossiers[0].string() + ".\t1\nouvrir\t" + dossiers[0].string() + "\t\n");
+  EXPECT_EQ(serveur.requetes().size(), 2u);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "platform/texte_qt.h"
 #include "shell/programme.h"
 #include "shell/vorel.h"
+#include "shell/vorel_internet.h"
 
 namespace essai {
 
@@ -47,11 +48,13 @@ class Programme : public testing::Test {
     ASSERT_FALSE(dossier_.empty());
     fs::copy(PRALINORE_PARAMETRES_LIVRES, dossier_ / "parametres", fs::copy_options::recursive);
     ::setenv("PRALINORE_APPDIR", dossier_.c_str(), 1);
+    verification_au_demarrage = false;
   }
 
   void TearDown() override {
     programme_.reset();
     ::unsetenv("PRALINORE_APPDIR");
+    verification_au_demarrage = true;
     fs::remove_all(dossier_);
   }
 

@@ -1,0 +1,59 @@
+#pragma once
+// A web server inside the test process, on 127.0.0.1 only: it records each
+// request's head and answers with the bytes a function makes from it (no
+// bytes: it stays silent and keeps the connection open). It runs on the
+// events of the thread's loop, so a synchronous client's local loop serves it.
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <functional>
+#include <vector>
+
+class Tserveur_local {
+ public:
+  using Trepondeur = std::function<QByteArray(const QByteArray& tete)>;
+
+  explicit Tserveur_local(Trepondeur repondeur) : repondeur_(std::move(repondeur)) {
+    serveur_.listen(QHostAddress::LocalHost);
+    QObject::connect(&serveur_, &QTcpServer::newConnection, &serveur_, [this] { accepter(); });
+  }
+
+  quint16 port() const { return serveur_.serverPort(); }
+  QString hote() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
+  // The request heads received, in order.
+  const std::vector<QByteArray>& requetes() const { return requetes_; }
+
+  // "HTTP/1.1 <statut>" with a length header and the body.
+  static QByteArray reponse(int statut, const QByteArray& corps, const QByteArray& entetes = {}) {
+    return "HTTP/1.1 " + QByteArray::number(statut) + " X\r\nContent-Length: " + QByteArray::number(corps.size()) +
+           "\r\nConnection: close\r\n" + entetes + "\r\n" + corps;
+  }
+
+ private:
+  void accepter() {
+    while (QTcpSocket* client = serveur_.nextPendingConnection()) {
+      auto* tampon = new QByteArray;
+      QObject::connect(client, &QTcpSocket::readyRead, client, [this, client, tampon] {
+        *tampon += client->readAll();
+        const auto fin = tampon->indexOf("\r\n\r\n");
+        if (fin < 0) return;
+        requetes_.push_back(tampon->left(fin));
+        const QByteArray octets = repondeur_(requetes_.back());
+        tampon->clear();
+        if (octets.isEmpty()) return;
+        client->write(octets);
+        client->disconnectFromHost();
+      });
+      QObject::connect(client, &QTcpSocket::disconnected, client, [client, tampon] {
+        delete tampon;
+        client->deleteLater();
+      });
+    }
+  }
+
+  QTcpServer serveur_;
+  Trepondeur repondeur_;
+  std::vector<QByteArray> requetes_;
+};
