@@ -156,7 +156,9 @@ TEST_F(Niveau5, EverySeedKeepsTheDrawRulesAndExactAnswers) {
     const std::string facteurs = formule(produit.question);
     const std::size_t milieu = facteurs.find(")*(");
     ASSERT_NE(milieu, std::string::npos) << produit.question;
-    for (const std::string& facteur : {facteurs.substr(1, milieu - 1), facteurs.substr(milieu + 3, facteurs.size() - milieu - 4)}) {
+    const std::string premier = facteurs.substr(1, milieu - 1);
+    const std::string second = facteurs.substr(milieu + 3, facteurs.size() - milieu - 4);
+    for (const std::string& facteur : {premier, second}) {
       if (facteur.find('/') != std::string::npos) continue;
       const auto d = DecimalExact::lire(facteur);
       ASSERT_TRUE(d.has_value()) << produit.question;
