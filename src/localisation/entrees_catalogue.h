@@ -9,6 +9,8 @@
   X(txt_negatif) \
   X(txt_oui) \
   X(txt_non) \
+  X(txt_plus) \
+  X(txt_moins) \
   X(txt_nul) \
   X(txt_caractere_interdit) \
   X(txt_erreur_parenthese) \

@@ -6,6 +6,7 @@
 
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/niveau_6.h"
+#include "exercises/generateurs/niveau_5.h"
 #include "localisation/catalogue.h"
 #include "localisation/langue.h"
 #include "localisation/messages.h"
@@ -42,7 +43,10 @@ class MessagerieTemporaire {
 
 }  // namespace
 
-void enregistrer_generateurs() { enregistrer_niveau_6(); }
+void enregistrer_generateurs() {
+  enregistrer_niveau_6();
+  enregistrer_niveau_5();
+}
 
 void charger_langue_exercices(int langue) {
   definir_indice_langue(langue);
