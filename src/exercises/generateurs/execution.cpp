@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "exercises/catalogue_exercices.h"
+#include "exercises/generateurs/niveau_4.h"
 #include "exercises/generateurs/niveau_6.h"
 #include "localisation/catalogue.h"
 #include "localisation/langue.h"
@@ -42,7 +43,10 @@ class MessagerieTemporaire {
 
 }  // namespace
 
-void enregistrer_generateurs() { enregistrer_niveau_6(); }
+void enregistrer_generateurs() {
+  enregistrer_niveau_6();
+  enregistrer_niveau_4();
+}
 
 void charger_langue_exercices(int langue) {
   definir_indice_langue(langue);
