@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int graines = 400;
-const std::vector<int> codes = {1311, 1312, 1313, 1314, 1317, 1318, 1319, 1322, 1324, 1327, 1328, 1329, 1330, 3300};
+const std::vector<int> codes = {1311, 1312, 1313, 1314, 1315, 1316, 1317, 1318, 1319, 1322, 1324, 1325, 1326, 1327, 1328, 1329, 1330, 3300};
 
 class Niveau4 : public ::testing::Test {
  protected:
@@ -62,6 +62,7 @@ TEST_F(Niveau4, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
   const std::string notation = "Ecrire en utilisant la notation scientifique le nombre suivant : ";
   const std::string racine = "Donnez une valeur approch\xE9" "e \xE0 {10^-1} de ";
   const std::string encadrement = "Donnez un encadrement \xE0 {10^-";
+  const std::string irreductible = "Mettre sous la forme d'une fraction irr\xE9" "ductible : ";
   const std::string libelles = "T[Sup\xE9rieur \xE0];T[Inf\xE9rieur \xE0]";
   const std::vector<Cas> cas = {
       // 1311: 1 and -0 are drawn again, -1 is kept.
@@ -74,6 +75,14 @@ TEST_F(Niveau4, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
       {1313, {1, 1, 5, 0, 1, 0}, approchee + "{(-2.5)/(2)}.", "T", {"-1.3"}, "-1.3"},
       {1314, {0, 1, 3, 0}, "Simplifiez la fraction suivante {(2*5)/(3*5)}.", "T", {"2/3"}, "{2/3}"},
       {1314, {4, 4, 0, 0, 1}, "Simplifiez la fraction suivante {(2*6)/(2*2)}.", "T", {"3"}, "{3}"},
+      // A zero is drawn again.
+      {1315, {0, 2, 0, 3, 1, 0, 0, 0, 1, 9, 0, 4}, irreductible + "{(2*(-9))/(3*4)} .", "T", {"-3/2"}, "{-3/2}"},
+      {1316, {0, 1, 0, 2, 0, 3, 0, 4}, irreductible + "{(2/3)/(4/5)}.", "T", {"5/6"}, "{5/6}"},
+      // An empty polynomial, then a sum of 0, are drawn again.
+      {1325, {0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 2, 0, 0, 1, 1, 2, 0, 0, 1, 0, 1, 0, 0, 1, 0},
+       "Simplifier l'expression suivante {1+2*x-(x)+(x^2)}.", "T", {"1+x+x^2"}, "{1+x+x^2}"},
+      {1326, {0, 2, 0, 3, 1, 1, 0, 1}, "Developper l'expression suivante {(2*a+3*b)*(-a+b)}.", "T",
+       {"-a*b-2*a^2+3*b^2"}, "{-a*b-2*a^2+3*b^2}"},
       {1317, {0, 2, 1, 4}, produit_10 + "{10^(3)*10^(-5)}.", "T", {"10^(-2)"}, "{10^(-2)}"},
       {1318, {0, 1, 1, 2}, produit_10 + "{(10^(2))^(-3)}.", "T", {"10^-6"}, "{10^-6}"},
       {1319, {0.05, 2, 0, 17, 0, 0}, notation + "{0.05}.", "T", {"5*10^(-2)"}, "{5*10^(-2)}"},

@@ -1,5 +1,6 @@
 #include "exercises/generateurs/niveau_4.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/developpement.h"
+#include "engine/operation.h"
+#include "engine/regroupement.h"
 #include "exercises/contexte_generateur.h"
 #include "exercises/generateur.h"
 #include "exercises/generateurs/approximations.h"
@@ -86,6 +90,38 @@ std::int64_t dixiemes_arrondis(std::int64_t p, std::int64_t q) {
   return negatif ? -t : t;
 }
 
+// A non-zero relative integer of -9..9, as relatif_aleatoire(10) drawn
+// again while it is 0.
+int relatif_non_nul_10(ContexteGenerateur& contexte) { return relatif_hors(contexte, dix, {0}); }
+
+// The coefficients of 1325's polynomials (constant first), each 0..4.
+constexpr int degres = 3;
+constexpr int etendue_coefficients = 5;
+using Polynome = std::array<int, degres>;
+
+Polynome polynome_non_nul(ContexteGenerateur& contexte) {
+  Polynome p{};
+  do {
+    for (int& c : p) c = Random(contexte, etendue_coefficients);
+  } while (p == Polynome{});
+  return p;
+}
+
+std::string texte_polynome(const Polynome& p) {
+  return ecrire_polynome({static_cast<double>(p[0]), static_cast<double>(p[1]), static_cast<double>(p[2])}, "x");
+}
+
+// p*a + q*b as simplified text, drawn again while it is 0.
+std::string binome(ContexteGenerateur& contexte) {
+  std::string texte;
+  do {
+    const std::string p = relatif_aleatoire(contexte, dix);
+    const std::string q = relatif_aleatoire(contexte, dix);
+    texte = operation(operation(p, "a", "*"), operation(q, "b", "*"), "+");
+  } while (texte == "0");
+  return texte;
+}
+
 }  // namespace
 
 void exercice_1311(ContexteGenerateur& contexte) {
@@ -142,6 +178,30 @@ void exercice_1314(ContexteGenerateur& contexte) {
                                                       : "(" + sc + "*" + sa + ")/(" + sc + "*" + sb + ")";
   const std::string reponse = fraction_reduite(a, b);
   contexte.presentateur.poser_question_saisie(Format(contexte.textes.enonce_simplifiez_fraction, {texte}), reponse,
+                                              accolades(reponse));
+}
+
+void exercice_1315(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  const int p = relatif_non_nul_10(contexte);
+  const int q = relatif_non_nul_10(contexte);
+  const int r = relatif_non_nul_10(contexte);
+  const int t = relatif_non_nul_10(contexte);
+  const std::string texte = operation(operation(entier(p), entier(q), "/"), operation(entier(r), entier(t), "/"), "*");
+  const std::string reponse = fraction_reduite(static_cast<std::int64_t>(p) * r, static_cast<std::int64_t>(q) * t);
+  contexte.presentateur.poser_question_saisie(Format(contexte.textes.enonce_mettre_sous_forme_2, {texte}), reponse,
+                                              accolades(reponse));
+}
+
+void exercice_1316(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  int x[4] = {0, 0, 0, 0};
+  for (int& v : x) v = relatif_non_nul(contexte);
+  const std::string texte = operation(operation(entier(x[0]), entier(x[1]), "/"),
+                                      operation(entier(x[2]), entier(x[3]), "/"), "/");
+  const std::string reponse =
+      fraction_reduite(static_cast<std::int64_t>(x[0]) * x[3], static_cast<std::int64_t>(x[1]) * x[2]);
+  contexte.presentateur.poser_question_saisie(Format(contexte.textes.enonce_mettre_sous_forme_3, {texte}), reponse,
                                               accolades(reponse));
 }
 
@@ -229,6 +289,38 @@ void exercice_1324(ContexteGenerateur& contexte) {
   contexte.presentateur.poser_question_saisie(
       Format(contexte.textes.enonce_donnez_valeur_approchee_2, {"sqrt(" + x.texte() + ")"}), reponse,
       accolades(reponse));
+}
+
+void exercice_1325(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  std::string texte;
+  Polynome somme{};
+  do {
+    const Polynome premier = polynome_non_nul(contexte);
+    texte = texte_polynome(premier);
+    somme = premier;
+    for (int i = 0; i < 2; ++i) {
+      const Polynome suivant = polynome_non_nul(contexte);
+      const bool moins = Random(contexte, 2) == 1;
+      texte += std::string(moins ? "-" : "+") + "(" + texte_polynome(suivant) + ")";
+      for (int d = 0; d < degres; ++d) somme[d] += moins ? -suivant[d] : suivant[d];
+    }
+  } while (somme == Polynome{});
+  const std::string reponse = texte_polynome(somme);
+  contexte.presentateur.poser_question_saisie(Format(contexte.textes.enonce_simplifier_expression, {texte}), reponse,
+                                              accolades(reponse));
+}
+
+void exercice_1326(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  std::string produit;
+  do {
+    produit = "1";
+    for (int i = 0; i < 2; ++i) produit = operation(produit, binome(contexte), "*");
+  } while (produit == "0");
+  const std::string reponse = regroupe_somme(developper(produit));
+  contexte.presentateur.poser_question_saisie(Format(contexte.textes.enonce_developper_expression, {produit}),
+                                              reponse, accolades(reponse));
 }
 
 void exercice_1327(ContexteGenerateur& contexte) {
@@ -333,11 +425,15 @@ void enregistrer_niveau_4() {
   enregistrer_generateur("1312", &exercice_1312);
   enregistrer_generateur("1313", &exercice_1313);
   enregistrer_generateur("1314", &exercice_1314);
+  enregistrer_generateur("1315", &exercice_1315);
+  enregistrer_generateur("1316", &exercice_1316);
   enregistrer_generateur("1317", &exercice_1317);
   enregistrer_generateur("1318", &exercice_1318);
   enregistrer_generateur("1319", &exercice_1319);
   enregistrer_generateur("1322", &exercice_1322);
   enregistrer_generateur("1324", &exercice_1324);
+  enregistrer_generateur("1325", &exercice_1325);
+  enregistrer_generateur("1326", &exercice_1326);
   enregistrer_generateur("1327", &exercice_1327);
   enregistrer_generateur("1328", &exercice_1328);
   enregistrer_generateur("1329", &exercice_1329);
