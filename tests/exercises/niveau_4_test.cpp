@@ -12,12 +12,14 @@
 #include "exercises/generateurs/decimal_exact.h"
 #include "exercises/generateurs/execution.h"
 #include "exercises/verification.h"
+#include "engine/syntaxe.h"
 #include "localisation/catalogue.h"
 
 namespace {
 
 constexpr int graines = 400;
-const std::vector<int> codes = {1311, 1312, 1313, 1314, 1315, 1316, 1317, 1318, 1319, 1322, 1324, 1325, 1326, 1327, 1328, 1329, 1330, 3300};
+const std::vector<int> codes = {1311, 1312, 1313, 1314, 1315, 1316, 1317, 1318, 1319,
+                                1322, 1324, 1325, 1326, 1327, 1328, 1329, 1330, 3300};
 
 class Niveau4 : public ::testing::Test {
  protected:
@@ -46,6 +48,36 @@ std::string entre(const std::string& texte, const std::string& debut, const std:
   if (p == std::string::npos) return {};
   const std::size_t q = texte.find(fin, p + debut.size());
   return texte.substr(p + debut.size(), q == std::string::npos ? std::string::npos : q - p - debut.size());
+}
+
+// The pupil's typed answers, judged as the validate button judges them.
+bool juge_juste(const QuestionPosee& q, const std::vector<std::string>& saisies) {
+  const bool choix = q.format.starts_with("C");
+  std::vector<std::string> donnees;
+  for (const std::string& s : saisies) donnees.push_back(choix ? s : normalise_saisie(normaliser_reponse(s)));
+  std::vector<bool> trouvees;
+  return verifier_reponses(q.reponses, donnees, true, trouvees, "", std::vector<bool>(donnees.size(), choix));
+}
+
+// The last formula in braces of a statement.
+std::string derniere_formule(const std::string& enonce) {
+  const std::size_t fin = enonce.rfind('}');
+  const std::size_t debut = enonce.rfind('{', fin);
+  if (fin == std::string::npos || debut == std::string::npos) return {};
+  return enonce.substr(debut + 1, fin - debut - 1);
+}
+
+TEST_F(Niveau4, TheShownExpressionHasTheExpectedValueAndAWrongOneIsRefused) {
+  // The checker compares values: the expression shown, typed back, is right;
+  // twice the expected answer is wrong.
+  for (std::uint32_t graine = 0; graine < graines / 4; ++graine) {
+    for (const int code : {1312, 1315, 1316, 1317, 1318, 1319, 1325, 1326}) {
+      const QuestionPosee q = question(lancer(code, {}, graine));
+      const std::string formule = derniere_formule(q.question);
+      EXPECT_TRUE(juge_juste(q, {formule})) << q.question << " " << q.reponses.at(0);
+      EXPECT_FALSE(juge_juste(q, {"(" + q.reponses.at(0) + ")*2"})) << q.question;
+    }
+  }
 }
 
 TEST_F(Niveau4, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
@@ -160,6 +192,11 @@ TEST_F(Niveau4, EverySeedKeepsTheDrawRulesAndTheRoundingMode) {
     const auto t = DecimalExact::lire(racine.reponses.at(0));
     ASSERT_TRUE(x && t) << racine.question;
     EXPECT_LT(std::abs(t->valeur() - std::sqrt(x->valeur())), 0.05) << racine.question;
+
+    const QuestionPosee produit = question(lancer(1311, {}, graine));
+    for (const std::string operande : {"{0*", "{1*", "{(-0)", "*0}", "*1}"}) {
+      EXPECT_EQ(produit.question.find(operande), std::string::npos) << produit.question;
+    }
 
     const QuestionPosee triangle = question(lancer(3300, {}, graine));
     EXPECT_EQ(triangle.reponses.at(0).find_first_not_of("0123456789"), std::string::npos);

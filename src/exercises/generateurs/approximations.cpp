@@ -55,7 +55,8 @@ NotationScientifique notation_scientifique(const DecimalExact& valeur) {
   if (valeur.est_nul()) return {"0", 0};
   int exposant = valeur.exposant() + nombre_chiffres(valeur.mantisse()) - 1;
   // The mantissa as a decimal between 1 and 10 in magnitude.
-  std::optional<DecimalExact> m = DecimalExact(valeur.mantisse(), valeur.exposant() - exposant).arrondi(decimales_mantisse);
+  std::optional<DecimalExact> m =
+      DecimalExact(valeur.mantisse(), valeur.exposant() - exposant).arrondi(decimales_mantisse);
   if (m && std::llabs(m->mantisse()) == 1 && m->exposant() == 1) {
     // 9.9999999999 rounds up to 10: one more power of ten.
     m = DecimalExact(m->mantisse());

@@ -359,8 +359,9 @@ void exercice_1328(ContexteGenerateur& contexte) {
   const std::string premier = premier_decimal ? forme_decimale(a, b) : entier(a) + "/" + entier(b);
   const std::string second = second_decimal ? forme_decimale(c, m) : entier(c) + "/" + entier(m);
   const std::string signe = c * b > a * m ? "<" : ">";
-  contexte.presentateur.poser_question_choix(Format(contexte.textes.enonce_comparer_deux_expressions, {premier, second}),
-                                             {"<", ">"}, signe, accolades(premier) + signe + accolades(second));
+  const std::string question = Format(contexte.textes.enonce_comparer_deux_expressions, {premier, second});
+  contexte.presentateur.poser_question_choix(question, {"<", ">"}, signe,
+                                             accolades(premier) + signe + accolades(second));
 }
 
 void exercice_1329(ContexteGenerateur& contexte) {
