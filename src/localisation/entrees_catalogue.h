@@ -175,6 +175,7 @@
   X(enonce_comparer_deux_expressions) \
   X(enonce_donnez_encadrement_pres) \
   X(enonce_ai_nombre_je) \
+  X(enonce_triangle_rectangle_bc) \
   X(enonce_factoriser_expression) \
   X(enonce_utilisant_identite_remarquable) \
   X(enonce_utilisant_identite_remarquable_2) \

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "exercises/catalogue_exercices.h"
+#include "exercises/generateurs/niveau_4.h"
 #include "exercises/generateurs/niveau_6.h"
 #include "exercises/generateurs/niveau_5.h"
 #include "localisation/catalogue.h"
@@ -46,6 +47,7 @@ class MessagerieTemporaire {
 void enregistrer_generateurs() {
   enregistrer_niveau_6();
   enregistrer_niveau_5();
+  enregistrer_niveau_4();
 }
 
 void charger_langue_exercices(int langue) {
