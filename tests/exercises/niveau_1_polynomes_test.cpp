@@ -87,6 +87,8 @@ TEST_F(Niveau1Polynomes, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
       {1617, {1, 1, 1, 2, 3, 4}, "{sqrt(1+n)/(2+n)}", {"2/5", "sqrt(5)/6"}, "{2/5};{sqrt(5)/6}"},
       {1618, {2, 1, 1, 3, 1}, "{u_(0)= 1 } et {u_(n+1)} = {1+2*u_(n)}", {"3", "15"}, "{3};{15}"},
       {1618, {2, 1, 2, 3, 1}, "", {"7", "15"}, ""},
+      // The largest term 1619 can ask for stays a plain integer.
+      {1619, {2, 2, 2, 4, -3}, "{u_(0)= -3 } et {u_(n+1)} = {2+2*u_(n)^2}", {"802", "3309701376202"}, ""},
   };
   for (const CasScripte& c : cas) {
     const QuestionPosee q = question(c.code, c.script);
