@@ -4,8 +4,10 @@
 #include <memory>
 #include <utility>
 
+#include "engine/fonctions_usuelles.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/niveau_4.h"
+#include "exercises/generateurs/niveau_1_polynomes.h"
 #include "exercises/generateurs/niveau_6.h"
 #include "exercises/generateurs/niveau_5.h"
 #include "localisation/catalogue.h"
@@ -48,6 +50,7 @@ void enregistrer_generateurs() {
   enregistrer_niveau_6();
   enregistrer_niveau_5();
   enregistrer_niveau_4();
+  enregistrer_niveau_1_polynomes();
 }
 
 void charger_langue_exercices(int langue) {
@@ -61,6 +64,9 @@ ExerciceProduit executer_exercice(int indice, std::uint32_t graine, const Reglag
 }
 
 ExerciceProduit executer_generateur(Tgenerateur generateur, std::uint32_t graine, const ReglagesExecution& reglages) {
+  // The engine's function table, as the windowed program sets it up at
+  // start: substitution and derivation read it.
+  if (!fonctions_usuelles) initialise_fonctions_usuelles();
   ExerciceProduit produit;
   SourceScriptee source(reglages.script, graine, reglages.limite_tirages);
   ContexteGenerateur contexte{source,          produit.presentateur,  exercices, catalogue_textes,
