@@ -61,6 +61,8 @@ class TJvGIFFrame {
   std::int32_t Width() const { return item_ ? item_->Width : 0; }
   std::int32_t Height() const { return item_ ? item_->Height : 0; }
   const TGIFItem* Item() const { return item_.get(); }
+  // Replaces the picture: the frame is encoded again from this bitmap.
+  void SetBitmap(const TBitmap& bitmap);
 
   std::int32_t Left = 0, Top = 0;
   bool Interlaced = false;
@@ -75,6 +77,9 @@ class TJvGIFFrame {
 
  private:
   friend class LecteurGif;
+  friend class EcrivainGif;
+  void Encoder();
+  void RafraichirControle();
   TJvGIFImage* owner_;
   std::shared_ptr<const TGIFItem> item_;
   std::unique_ptr<TBitmap> bitmap_;
@@ -98,6 +103,14 @@ class TJvGIFImage {
   TGIFVersion Version() const { return version_; }
   const TGIFData& Header() const { return *donnees_; }
   const std::vector<std::string>& Comment() const { return donnees_->Comment; }
+  std::vector<std::string>& Comment() { return donnees_->Comment; }
+
+  // Appends a frame showing `bitmap` and makes it current; gives its index.
+  std::size_t AddFrame(const TBitmap& bitmap);
+  // The whole file; frames without encoded data are encoded first.
+  std::vector<std::uint8_t> SaveToStream();
+  [[noreturn]] void SetWidth(int);
+  [[noreturn]] void SetHeight(int);
 
   TColor BackgroundColor = clNone;
   int BackgroundIndex = -1;  // as read; -1 when none
@@ -107,6 +120,8 @@ class TJvGIFImage {
 
  private:
   friend class LecteurGif;
+  friend class EcrivainGif;
+  friend class TJvGIFFrame;
   void Clear();
 
   std::shared_ptr<TGIFData> donnees_;
@@ -118,6 +133,9 @@ class TJvGIFImage {
 
 // Decodes LZW data into a bitmap of `item`'s size; true when the data was damaged.
 bool decoder_lzw(const TGIFItem& item, bool entrelace, TBitmap& cible);
+
+// The LZW data of an indexed bitmap: minimum code size, sub-blocks, terminator.
+std::vector<std::uint8_t> encoder_lzw(const TBitmap& bitmap, bool entrelace);
 
 // Largest pixel count of one frame and of all the frames of a file.
 inline constexpr std::uint64_t kPixelsImageMax = std::uint64_t(1) << 28;
