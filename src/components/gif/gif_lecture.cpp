@@ -32,6 +32,26 @@ bool egal_sans_casse(const std::uint8_t* a, const char* b, std::size_t n) {
 
 TJvGIFImage::TJvGIFImage() : donnees_(std::make_shared<TGIFData>()) {}
 
+TJvGIFImage::TJvGIFImage(TJvGIFImage&& autre) noexcept { *this = std::move(autre); }
+
+TJvGIFImage& TJvGIFImage::operator=(TJvGIFImage&& autre) noexcept {
+  if (this == &autre) return *this;
+  BackgroundColor = autre.BackgroundColor;
+  BackgroundIndex = autre.BackgroundIndex;
+  Looping = autre.Looping;
+  RepeatCount = autre.RepeatCount;
+  Damaged = autre.Damaged;
+  donnees_ = std::move(autre.donnees_);
+  version_ = autre.version_;
+  frames_ = std::move(autre.frames_);
+  courante_ = autre.courante_;
+  largeur_ecran_ = autre.largeur_ecran_;
+  hauteur_ecran_ = autre.hauteur_ecran_;
+  for (auto& f : frames_) f->owner_ = this;
+  autre.Clear();
+  return *this;
+}
+
 void TJvGIFImage::Clear() {
   donnees_ = std::make_shared<TGIFData>();
   version_ = TGIFVersion::gvUnknown;

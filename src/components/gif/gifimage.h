@@ -78,6 +78,7 @@ class TJvGIFFrame {
  private:
   friend class LecteurGif;
   friend class EcrivainGif;
+  friend class TJvGIFImage;
   void Encoder();
   void RafraichirControle();
   TJvGIFImage* owner_;
@@ -91,6 +92,11 @@ enum class TGIFVersion { gvUnknown, gv87a, gv89a };
 class TJvGIFImage {
  public:
   TJvGIFImage();
+  TJvGIFImage(const TJvGIFImage&) = delete;
+  TJvGIFImage& operator=(const TJvGIFImage&) = delete;
+  // The frames move along and belong to the new image.
+  TJvGIFImage(TJvGIFImage&& autre) noexcept;
+  TJvGIFImage& operator=(TJvGIFImage&& autre) noexcept;
 
   // Reads a whole file; the first frame is decoded at once.
   void LoadFromStream(const std::vector<std::uint8_t>& octets, bool decoder = true);
