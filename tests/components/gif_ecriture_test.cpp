@@ -139,5 +139,29 @@ TEST(GifEcriture, Refus) {
   }
 }
 
+TEST(GifEcriture, Progression) {
+  std::vector<std::pair<int, int>> vus;  // stage, percent
+  std::string message;
+  auto suivre = [&](TProgressStage etape, int pourcent, const std::string& m) {
+    vus.emplace_back(int(etape), pourcent);
+    message = m;
+  };
+  std::mt19937 gen(3);
+  TJvGIFImage g;
+  g.AddFrame(aleatoire(gen, pf8bit, 4, 4));
+  const Octets o = g.SaveToStream();
+  TJvGIFImage r;
+  r.OnProgress = suivre;
+  r.LoadFromStream(o);
+  using E = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(vus, (E{{0, 0}, {1, 25}, {1, 50}, {1, 75}, {1, 100}, {2, 100}}));
+  vus.clear();
+  TJvGIFImage vide;
+  vide.OnProgress = suivre;
+  EXPECT_THROW(vide.SaveToStream(), EInvalidGraphicOperation);
+  EXPECT_EQ(vus, (E{{0, 0}, {2, 0}}));
+  EXPECT_EQ(message, "No GIF Data to write");
+}
+
 }  // namespace
 }  // namespace gif

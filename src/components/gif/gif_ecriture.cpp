@@ -122,10 +122,14 @@ class EcrivainGif {
   std::vector<std::uint8_t> ecrire() {
     if (image_.frames_.empty()) throw EInvalidGraphicOperation(kErrRienAEcrire);
     bool extensions = !image_.donnees_->Comment.empty() || boucle();
-    for (auto& f : image_.frames_) {
-      if (!f->item_ || f->item_->ZipData.empty()) f->Encoder();
-      f->RafraichirControle();
-      extensions = extensions || !f->Extensions.empty();
+    constexpr std::size_t kCent = 100;
+    for (std::size_t i = 0; i < image_.frames_.size(); ++i) {
+      TJvGIFFrame& f = *image_.frames_[i];
+      if (!f.item_ || f.item_->ZipData.empty()) f.Encoder();
+      f.RafraichirControle();
+      extensions = extensions || !f.Extensions.empty();
+      if (image_.OnProgress)
+        image_.OnProgress(TProgressStage::psRunning, int((i + 1) * kCent / image_.frames_.size()), std::string());
     }
     if (extensions) image_.version_ = TGIFVersion::gv89a;
     ecrire_entete();
@@ -229,6 +233,10 @@ class EcrivainGif {
   std::vector<std::uint8_t> o_;
 };
 
-std::vector<std::uint8_t> TJvGIFImage::SaveToStream() { return EcrivainGif(*this).ecrire(); }
+std::vector<std::uint8_t> TJvGIFImage::SaveToStream() {
+  std::vector<std::uint8_t> fichier;
+  avec_progression(OnProgress, [&] { fichier = EcrivainGif(*this).ecrire(); });
+  return fichier;
+}
 
 }  // namespace gif

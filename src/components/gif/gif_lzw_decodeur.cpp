@@ -52,7 +52,8 @@ class LecteurCodes {
 // Writes pixels from the top row down, in interlace order when asked.
 class EcrivainLignes {
  public:
-  EcrivainLignes(TBitmap& b, bool entrelace) : b_(b), entrelace_(entrelace) {}
+  EcrivainLignes(TBitmap& b, bool entrelace, const std::function<void(int)>& ligne)
+      : b_(b), entrelace_(entrelace), ligne_(ligne) {}
   bool fini() const { return y_ >= b_.Height(); }
   void ecrire(std::uint8_t pixel) {
     if (fini()) return;
@@ -60,6 +61,10 @@ class EcrivainLignes {
     if (++x_ < b_.Width()) return;
     x_ = 0;
     ligne_suivante();
+    ++faites_;
+    constexpr int kCent = 100;
+    const int pourcent = int(std::int64_t(faites_) * kCent / b_.Height());
+    if (ligne_ && pourcent != pourcent_) ligne_(pourcent_ = pourcent);
   }
 
  private:
@@ -76,14 +81,17 @@ class EcrivainLignes {
 
   TBitmap& b_;
   bool entrelace_;
+  const std::function<void(int)>& ligne_;
+  std::int32_t faites_ = 0;
+  int pourcent_ = 0;
   std::int32_t x_ = 0, y_ = 0;
   int passe_ = 0;
 };
 
 class DecodeurLzw {
  public:
-  DecodeurLzw(const TGIFItem& item, bool entrelace, TBitmap& cible)
-      : codes_(item.ZipData), sortie_(cible, entrelace), masque_((1 << item.BitsPerPixel) - 1) {
+  DecodeurLzw(const TGIFItem& item, bool entrelace, TBitmap& cible, const std::function<void(int)>& ligne)
+      : codes_(item.ZipData), sortie_(cible, entrelace, ligne), masque_((1 << item.BitsPerPixel) - 1) {
     int taille = item.ZipData.empty() ? 0 : item.ZipData[0];
     if (taille < kTailleCodeMin || taille > kTailleCodeMax) {
       if (!ChargementTolerant()) throw EInvalidGraphicOperation(kErrTailleCode);
@@ -178,8 +186,21 @@ TPixelFormat format_pour(int bits) {
 
 }  // namespace
 
-bool decoder_lzw(const TGIFItem& item, bool entrelace, TBitmap& cible) {
-  return DecodeurLzw(item, entrelace, cible).executer();
+bool decoder_lzw(const TGIFItem& item, bool entrelace, TBitmap& cible, const std::function<void(int)>& ligne) {
+  return DecodeurLzw(item, entrelace, cible, ligne).executer();
+}
+
+void avec_progression(const TProgressEvent& evenement, const std::function<void()>& travail) {
+  constexpr int kFini = 100;
+  if (!evenement) return travail();
+  evenement(TProgressStage::psStarting, 0, std::string());
+  try {
+    travail();
+  } catch (const std::exception& e) {
+    evenement(TProgressStage::psEnding, 0, e.what());
+    throw;
+  }
+  evenement(TProgressStage::psEnding, kFini, std::string());
 }
 
 const TBitmap& TJvGIFFrame::Bitmap() {
@@ -195,7 +216,12 @@ const TBitmap& TJvGIFFrame::Bitmap() {
     const auto& c = item_->ColorTable.Colors[i];
     b->Palette[i] = i < item_->ColorTable.Count ? RGBQUAD{c[2], c[1], c[0], 0} : RGBQUAD{0x80, 0x80, 0x80, 0};
   }
-  if (decoder_lzw(*item_, Interlaced, *b)) Damaged = true;
+  const TProgressEvent& evenement = owner_->OnProgress;
+  std::function<void(int)> ligne;
+  if (evenement) ligne = [&](int p) { evenement(TProgressStage::psRunning, p, std::string()); };
+  avec_progression(evenement, [&] {
+    if (decoder_lzw(*item_, Interlaced, *b, ligne)) Damaged = true;
+  });
   bitmap_ = std::move(b);
   return *bitmap_;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -89,6 +90,11 @@ class TJvGIFFrame {
 
 enum class TGIFVersion { gvUnknown, gv87a, gv89a };
 
+enum class TProgressStage { psStarting, psRunning, psEnding };
+// Progress of a decode or an encode: starting at 0 %, running, ending at
+// 100 %, or ending at 0 % with the error's message.
+using TProgressEvent = std::function<void(TProgressStage etape, int pourcent, const std::string& message)>;
+
 class TJvGIFImage {
  public:
   TJvGIFImage();
@@ -123,6 +129,7 @@ class TJvGIFImage {
   bool Looping = false;
   std::uint16_t RepeatCount = 1;
   bool Damaged = false;
+  TProgressEvent OnProgress;
 
  private:
   friend class LecteurGif;
@@ -138,7 +145,12 @@ class TJvGIFImage {
 };
 
 // Decodes LZW data into a bitmap of `item`'s size; true when the data was damaged.
-bool decoder_lzw(const TGIFItem& item, bool entrelace, TBitmap& cible);
+// `ligne` is called with the percentage of rows written whenever it changes.
+bool decoder_lzw(const TGIFItem& item, bool entrelace, TBitmap& cible,
+                 const std::function<void(int)>& ligne = nullptr);
+
+// Runs `travail` between the starting and ending progress events.
+void avec_progression(const TProgressEvent& evenement, const std::function<void()>& travail);
 
 // The LZW data of an indexed bitmap: minimum code size, sub-blocks, terminator.
 std::vector<std::uint8_t> encoder_lzw(const TBitmap& bitmap, bool entrelace);
