@@ -6,6 +6,8 @@
 
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/niveau_6.h"
+#include "exercises/generateurs/niveau_1_suites.h"
+#include "exercises/generateurs/terminale.h"
 #include "localisation/catalogue.h"
 #include "localisation/langue.h"
 #include "localisation/messages.h"
@@ -42,7 +44,11 @@ class MessagerieTemporaire {
 
 }  // namespace
 
-void enregistrer_generateurs() { enregistrer_niveau_6(); }
+void enregistrer_generateurs() {
+  enregistrer_niveau_6();
+  enregistrer_niveau_1_suites();
+  enregistrer_terminale();
+}
 
 void charger_langue_exercices(int langue) {
   definir_indice_langue(langue);

@@ -1,0 +1,12 @@
+#pragma once
+// The sequence exercises of level 1 (codes 1620 to 1635 in part): terms of
+// arithmetic and geometric sequences. The final level's codes 1720 to 1730
+// run the same generators.
+
+struct ContexteGenerateur;
+
+// Registers the generators of these codes.
+void enregistrer_niveau_1_suites();
+
+void exercice_1626(ContexteGenerateur& contexte);
+void exercice_1627(ContexteGenerateur& contexte);

@@ -1,0 +1,143 @@
+// The sequence exercises of level 1 and the complex-number exercises of the
+// final level: scripted draws, redraws of zero parts, exact answers checked
+// back through the engine, and the chart of the complex plane.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/complexe.h"
+#include "engine/operation.h"
+#include "exercises/catalogue_exercices.h"
+#include "exercises/generateurs/execution.h"
+#include "exercises/generateurs/niveau_1_suites.h"
+#include "exercises/generateurs/terminale.h"
+#include "localisation/catalogue.h"
+
+namespace {
+
+constexpr int graines = 300;
+constexpr const char* unite_i = "\xEE";
+
+class NiveauxUnTerminale : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    enregistrer_niveau_1_suites();
+    enregistrer_terminale();
+    charger_langue_exercices(0);
+  }
+
+  static ExerciceProduit lancer(int code, std::vector<double> script, std::uint32_t graine = 0) {
+    ReglagesExecution reglages;
+    reglages.script = std::move(script);
+    reglages.limite_tirages = 100000;
+    return executer_exercice(exercices.indice_du_code(code), graine, reglages);
+  }
+
+  static QuestionPosee question(const ExerciceProduit& p) {
+    EXPECT_FALSE(p.erreur) << p.erreur.value_or("");
+    EXPECT_EQ(p.presentateur.questions.size(), 1U);
+    return p.presentateur.questions.empty() ? QuestionPosee{} : p.presentateur.questions.front();
+  }
+};
+
+// The text between `debut` and the next `fin`.
+std::string entre(const std::string& texte, const std::string& debut, const std::string& fin) {
+  const std::size_t p = texte.find(debut);
+  if (p == std::string::npos) return {};
+  const std::size_t q = texte.find(fin, p + debut.size());
+  return texte.substr(p + debut.size(), q == std::string::npos ? std::string::npos : q - p - debut.size());
+}
+
+TEST_F(NiveauxUnTerminale, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
+  struct Cas {
+    int code;
+    std::vector<double> script;
+    std::string question;
+    std::vector<std::string> reponses;
+    std::string correction;
+  };
+  const std::string i = unite_i;
+  const std::vector<Cas> cas = {
+      {1626, {3, 2, 4},
+       "Soit ({u_(n)}) une suite arithm\xE9tique de raison 3 ,et de premier terme {u_(0)= 2 }.<BR><BR>1. Donnez "
+       "l'expression de {u_(n)} en fonction de n<BR>2. Calculez {u_(4)}",
+       {"3*n+2", "14"}, "{3*n+2;14}"},
+      // r drawn 0 first: drawn again.
+      {1626, {0, -4, -5, 1}, "", {"-4*n-5", "-9"}, "{-4*n-5;-9}"},
+      {1627, {-2, 3, 3}, "", {"3*(-2)^n", "-24"}, "{3*(-2)^n;-24}"},
+      // Both parts drawn again together while one is 0; only a and b show.
+      {1704, {2, 0, 1, 1, 2, 3, 1, 1},
+       "Calculez le conjugu\xE9 du nombre complexe Z = {2+3*" + i + "}", {"2-3*" + i}, "{2-3*" + i + "}"},
+      {1706, {-1, -4}, "", {"-4"}, "{-4}"},
+      {1707, {-1, -4}, "", {"-1"}, "{-1}"},
+  };
+  for (const Cas& c : cas) {
+    const QuestionPosee q = question(lancer(c.code, c.script));
+    if (!c.question.empty()) {
+      EXPECT_EQ(q.question, c.question) << c.code;
+    }
+    EXPECT_EQ(q.reponses, c.reponses) << c.code;
+    EXPECT_EQ(q.correction, c.correction) << c.code;
+  }
+}
+
+TEST_F(NiveauxUnTerminale, ComplexAnswersAgreeWithTheEngineAndNoDrawnPartIsZero) {
+  for (int g = 0; g < graines; ++g) {
+    const auto graine = static_cast<std::uint32_t>(g);
+    for (const int code : {1701, 1702, 1703, 1704, 1705, 1706, 1707}) {
+      // Parts are single digits: a 0 in the statement is a drawn 0.
+      const QuestionPosee q = question(lancer(code, {}, graine));
+      EXPECT_EQ(q.question.find('0'), std::string::npos) << q.question;
+    }
+    const QuestionPosee q = question(lancer(1701, {}, graine));
+    const std::string z = entre(q.question, "{", "}");
+    const std::size_t barre = z.rfind("/(");
+    ASSERT_NE(barre, std::string::npos) << z;
+    const std::string numerateur = z.substr(0, barre);
+    const std::string diviseur = z.substr(barre + 1);
+    // answer * z' - z is 0.
+    const std::string ecart = operation(operation(q.reponses.at(0), diviseur, "*"), numerateur, "-");
+    EXPECT_EQ(complexe(ecart).forme_algebrique(), "0") << z << " -> " << q.reponses.at(0);
+  }
+}
+
+TEST_F(NiveauxUnTerminale, ThePointOfTheComplexPlaneIsAnsweredOnTheChart) {
+  for (int g = 0; g < graines; ++g) {
+    const ExerciceProduit p = lancer(1708, {}, static_cast<std::uint32_t>(g));
+    const QuestionPosee q = question(p);
+    const GraphiqueEnregistre& c = p.graphique;
+    EXPECT_TRUE(c.visible && c.actif);
+    ASSERT_EQ(c.series.size(), 1U);
+    EXPECT_TRUE(c.series[0].points);
+    for (const auto* axe : {&c.gauche, &c.bas}) {
+      EXPECT_TRUE(axe->grille && axe->visible && !axe->automatique);
+      EXPECT_EQ(axe->position, 50);
+      EXPECT_EQ(axe->minimum, -5);
+      EXPECT_EQ(axe->maximum, 5);
+    }
+    EXPECT_FALSE(p.presentateur.saisie);
+    EXPECT_EQ(q.format, "T[abscisse];T[ordonn\xE9" "e]");
+    ASSERT_EQ(q.reponses.size(), 2U);
+    EXPECT_EQ(q.correction, q.reponses[0] + ";" + q.reponses[1]);
+  }
+  // A point on an axis stays possible.
+  EXPECT_EQ(question(lancer(1708, {0, -3})).reponses, (std::vector<std::string>{"0", "-3"}));
+}
+
+TEST_F(NiveauxUnTerminale, FinalLevelSequencesAskWhatLevelOneAsks) {
+  for (int g = 0; g < graines; ++g) {
+    const auto graine = static_cast<std::uint32_t>(g);
+    for (const int code : {1626, 1627}) {
+      const QuestionPosee seize = question(lancer(code, {}, graine));
+      const QuestionPosee dix_sept = question(lancer(code + 100, {}, graine));
+      EXPECT_EQ(seize.question, dix_sept.question);
+      EXPECT_EQ(seize.reponses, dix_sept.reponses);
+      EXPECT_EQ(seize.correction, dix_sept.correction);
+    }
+  }
+}
+
+}  // namespace
