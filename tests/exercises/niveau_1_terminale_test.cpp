@@ -15,6 +15,7 @@
 #include "exercises/generateurs/niveau_1_suites.h"
 #include "exercises/generateurs/terminale.h"
 #include "localisation/catalogue.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -127,10 +128,56 @@ TEST_F(NiveauxUnTerminale, ThePointOfTheComplexPlaneIsAnsweredOnTheChart) {
   EXPECT_EQ(question(lancer(1708, {0, -3})).reponses, (std::vector<std::string>{"0", "-3"}));
 }
 
+// The signed integers of a text, in order.
+std::vector<long long> entiers(const std::string& texte) {
+  std::vector<long long> liste;
+  for (std::size_t k = 0; k < texte.size(); ++k) {
+    if (texte[k] < '0' || texte[k] > '9') continue;
+    const bool negatif = k > 0 && texte[k - 1] == '-';
+    long long n = 0;
+    while (k < texte.size() && texte[k] >= '0' && texte[k] <= '9') n = n * 10 + (texte[k++] - '0');
+    liste.push_back(negatif ? -n : n);
+  }
+  return liste;
+}
+
+TEST_F(NiveauxUnTerminale, SumsCountTheirTermsAndAddThemOneByOne) {
+  for (int g = 0; g < graines; ++g) {
+    const auto graine = static_cast<std::uint32_t>(g);
+    // "raison r ... u_(0)= u0 }... u_(i) ... u_(j)": r, 0, u0, i, j, ...
+    const QuestionPosee a = question(lancer(1628, {}, graine));
+    const std::vector<long long> na = entiers(a.question);
+    ASSERT_GE(na.size(), 5U);
+    const long long r = na[0], u0 = na[2], i = na[3], j = na[4];
+    long long somme = 0;
+    for (long long k = i; k <= j; ++k) somme += r * k + u0;
+    EXPECT_EQ(a.reponses, (std::vector<std::string>{texte_entier(j - i + 1), texte_entier(somme)})) << a.question;
+
+    const QuestionPosee b = question(lancer(1630, {}, graine));
+    const std::vector<long long> nb = entiers(b.question);
+    ASSERT_GE(nb.size(), 5U);
+    const long long q = nb[0], v0 = nb[2], d = nb[3], f = nb[4];
+    EXPECT_NE(q, 1);
+    EXPECT_NE(v0, 0);
+    long long terme = v0, total = 0, u_d = 0;
+    for (long long k = 0; k <= f; ++k, terme *= q) {
+      if (k == d) u_d = terme;
+      if (k >= d) total += terme;
+    }
+    EXPECT_EQ(b.reponses,
+              (std::vector<std::string>{texte_entier(u_d), texte_entier(terme / q), texte_entier(total)}))
+        << b.question;
+  }
+  // 1629 writes a negative term as a subtraction: r -7, u_0 4, terms 1 to 7.
+  const QuestionPosee c = question(lancer(1629, {-7, 4, 1, 7}));
+  EXPECT_EQ(entre(c.question, "S = {", "}"), "-3-10-17+. . .-45");
+  EXPECT_EQ(c.reponses, (std::vector<std::string>{"7", "-168"}));
+}
+
 TEST_F(NiveauxUnTerminale, FinalLevelSequencesAskWhatLevelOneAsks) {
   for (int g = 0; g < graines; ++g) {
     const auto graine = static_cast<std::uint32_t>(g);
-    for (const int code : {1626, 1627}) {
+    for (const int code : {1626, 1627, 1628, 1629, 1630}) {
       const QuestionPosee seize = question(lancer(code, {}, graine));
       const QuestionPosee dix_sept = question(lancer(code + 100, {}, graine));
       EXPECT_EQ(seize.question, dix_sept.question);

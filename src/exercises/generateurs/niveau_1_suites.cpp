@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/operation.h"
 #include "exercises/contexte_generateur.h"
@@ -24,6 +25,16 @@ constexpr int ratio_min = -3;
 constexpr int ratio_max_exclu = 3;
 constexpr int premier_geometrique_min = -7;
 constexpr int premier_geometrique_max_exclu = 7;
+// The sums of 1628 and 1629 start at 0..4 and hold 7 terms at least, the
+// last index below 30; 1630's start at 1..4, the last index below 15.
+constexpr int debut_somme_max_exclu = 5;
+constexpr int termes_min = 6;
+constexpr int fin_somme_max_exclue = 30;
+constexpr int debut_geometrique_min = 1;
+constexpr int fin_geometrique_max_exclue = 15;
+constexpr int premier_somme_geometrique_min = -2;
+constexpr int premier_somme_geometrique_max_exclu = 2;
+constexpr const char* points_suspension = ". . .";
 // The asked index: 1..4.
 constexpr int indice_min = 1;
 constexpr int indice_max_exclu = 5;
@@ -47,6 +58,35 @@ void poser_terme(ContexteGenerateur& contexte, const std::string& question, cons
   const std::string terme = texte_entier(u_k);
   contexte.presentateur.poser_question(question, "T[1.];T[2.]", {u_n, terme},
                                        Format("{%s;%s}", {u_n, terme}), true);
+}
+
+std::string entier(std::int64_t n) { return texte_entier(n); }
+
+// An arithmetic sum from u_i to u_j: the draws, the count and the sum.
+struct SommeArithmetique {
+  int r = 0, u0 = 0, i = 0, j = 0;
+  std::int64_t terme(int k) const { return static_cast<std::int64_t>(r) * k + u0; }
+  std::int64_t nombre() const { return j - i + 1; }
+  std::int64_t somme() const { return (terme(i) + terme(j)) * nombre() / 2; }
+};
+
+// Drawn again while the sum equals the count: the two answers would be
+// judged alike in either slot.
+SommeArithmetique somme_arithmetique(ContexteGenerateur& contexte) {
+  SommeArithmetique s;
+  do {
+    s.r = non_nul(contexte, raison_min, raison_max_exclue);
+    s.u0 = RandomRange(contexte, premier_min, premier_max_exclu);
+    s.i = RandomRange(contexte, 0, debut_somme_max_exclu);
+    s.j = RandomRange(contexte, s.i + termes_min, fin_somme_max_exclue);
+  } while (s.somme() == s.nombre());
+  return s;
+}
+
+void poser_nombre_et_somme(ContexteGenerateur& contexte, const std::string& question, const SommeArithmetique& s) {
+  const std::string nombre = entier(s.nombre());
+  const std::string somme = entier(s.somme());
+  contexte.presentateur.poser_question(question, "T[1.];T[2.]", {nombre, somme}, nombre + ";" + somme, true);
 }
 
 }  // namespace
@@ -74,7 +114,45 @@ void exercice_1627(ContexteGenerateur& contexte) {
               u0 * puissance(q, k));
 }
 
+void exercice_1628(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  const SommeArithmetique s = somme_arithmetique(contexte);
+  const std::string question = Format(contexte.textes.enonce_suite_arithmetique_raison_2,
+                                      {s.r, s.u0, s.i, s.j, s.i, s.i + 1, s.i + 2, s.j});
+  poser_nombre_et_somme(contexte, question, s);
+}
+
+void exercice_1629(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  const SommeArithmetique s = somme_arithmetique(contexte);
+  std::string texte = operation(entier(s.terme(s.i)), entier(s.terme(s.i + 1)), "+");
+  texte = operation(texte, entier(s.terme(s.i + 2)), "+");
+  texte = operation(texte, points_suspension, "+");
+  texte = operation(texte, entier(s.terme(s.j)), "+");
+  poser_nombre_et_somme(contexte, Format(contexte.textes.enonce_somme_definie_calculer, {texte}), s);
+}
+
+void exercice_1630(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  int q = 0;
+  while (q == 0 || q == 1) q = RandomRange(contexte, ratio_min, ratio_max_exclu);
+  int u0 = 0;
+  while (u0 == 0) u0 = RandomRange(contexte, premier_somme_geometrique_min, premier_somme_geometrique_max_exclu);
+  const int i = RandomRange(contexte, debut_geometrique_min, debut_somme_max_exclu);
+  const int j = RandomRange(contexte, i + termes_min, fin_geometrique_max_exclue);
+  const std::int64_t u_i = u0 * puissance(q, i);
+  const std::int64_t u_j = u0 * puissance(q, j);
+  const std::int64_t somme = (u_i - u_j * q) / (1 - q);
+  const std::vector<std::string> reponses = {entier(u_i), entier(u_j), entier(somme)};
+  contexte.presentateur.poser_question(
+      Format(contexte.textes.enonce_suite_geometrique_raison_2, {q, u0, i, j, i, i + 1, i + 2, j, i, j}),
+      "T[1.];T[2.];T[3.]", reponses, reponses[0] + ";" + reponses[1] + ";" + reponses[2], true);
+}
+
 void enregistrer_niveau_1_suites() {
   enregistrer_generateur("1626", &exercice_1626);
   enregistrer_generateur("1627", &exercice_1627);
+  enregistrer_generateur("1628", &exercice_1628);
+  enregistrer_generateur("1629", &exercice_1629);
+  enregistrer_generateur("1630", &exercice_1630);
 }

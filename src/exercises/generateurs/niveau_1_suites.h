@@ -1,6 +1,6 @@
 #pragma once
-// The sequence exercises of level 1 (codes 1620 to 1635 in part): terms of
-// arithmetic and geometric sequences. The final level's codes 1720 to 1730
+// The sequence exercises of level 1 (codes 1620 to 1635 in part): terms and
+// sums of arithmetic and geometric sequences. The final level's codes 1720 to 1730
 // run the same generators.
 
 struct ContexteGenerateur;
@@ -10,3 +10,6 @@ void enregistrer_niveau_1_suites();
 
 void exercice_1626(ContexteGenerateur& contexte);
 void exercice_1627(ContexteGenerateur& contexte);
+void exercice_1628(ContexteGenerateur& contexte);
+void exercice_1629(ContexteGenerateur& contexte);
+void exercice_1630(ContexteGenerateur& contexte);
