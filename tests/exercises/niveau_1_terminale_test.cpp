@@ -70,6 +70,20 @@ TEST_F(NiveauxUnTerminale, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
       {1626, {0, -4, -5, 1}, "", {"-4*n-5", "-9"}, "{-4*n-5;-9}"},
       {1627, {-2, 3, 3}, "", {"3*(-2)^n", "-24"}, "{3*(-2)^n;-24}"},
       // Both parts drawn again together while one is 0; only a and b show.
+      {1622, {0, -2, 0}, "", {"d\xE9" "croissante"}, "d\xE9" "croissante"},
+      {1622, {3, -1}, "", {"croissante"}, "croissante"},
+      // p = q drawn again; 2/4 is below 1.
+      {1623, {3, 3, 2, 4, 1}, "", {"d\xE9" "croissante"}, "d\xE9" "croissante"},
+      {1624, {-9, 1},
+       "Soit la suite ({u_(n)}) d\xE9" "finie pour tout naturel n par {u_(0)= 1 } et {u_(n+1)} = {u_(n)-9}.<BR><BR>1. "
+       "({u_(n)}) est une suite arithm\xE9tique ou g\xE9om\xE9trique ?<BR>2. Quelle est la raison de ({u_(n)})<BR>3. "
+       "Donnez l'expression de {u_(n)} en fonction de n",
+       {"arithm\xE9tique", "-9", "-9*n+1"},
+       ":<BR>1. {u_(n)} est une suite arithm\xE9tique<BR>2. {u_(n)} est une suite de raison -9 <BR>3. {u_(n)}={-9*n+1}"},
+      // A ratio of 0 or 1 and a first term of 0 are drawn again.
+      {1625, {0, 1, -8, 0, -2}, "", {"g\xE9om\xE9trique", "-8", "-2*(-8)^n"},
+       ":<BR>1. {u_(n)} est une suite g\xE9om\xE9trique<BR>2. {u_(n)} est une suite de raison -8 <BR>3. "
+       "{u_(n)}={-2*(-8)^n}"},
       {1704, {2, 0, 1, 1, 2, 3, 1, 1},
        "Calculez le conjugu\xE9 du nombre complexe Z = {2+3*" + i + "}", {"2-3*" + i}, "{2-3*" + i + "}"},
       {1706, {-1, -4}, "", {"-4"}, "{-4}"},
@@ -177,7 +191,7 @@ TEST_F(NiveauxUnTerminale, SumsCountTheirTermsAndAddThemOneByOne) {
 TEST_F(NiveauxUnTerminale, FinalLevelSequencesAskWhatLevelOneAsks) {
   for (int g = 0; g < graines; ++g) {
     const auto graine = static_cast<std::uint32_t>(g);
-    for (const int code : {1626, 1627, 1628, 1629, 1630}) {
+    for (const int code : {1622, 1623, 1624, 1625, 1626, 1627, 1628, 1629, 1630}) {
       const QuestionPosee seize = question(lancer(code, {}, graine));
       const QuestionPosee dix_sept = question(lancer(code + 100, {}, graine));
       EXPECT_EQ(seize.question, dix_sept.question);
@@ -185,6 +199,33 @@ TEST_F(NiveauxUnTerminale, FinalLevelSequencesAskWhatLevelOneAsks) {
       EXPECT_EQ(seize.correction, dix_sept.correction);
     }
   }
+}
+
+TEST_F(NiveauxUnTerminale, TheDirectionFollowsTheStepOrTheRatio) {
+  for (int g = 0; g < graines; ++g) {
+    const auto graine = static_cast<std::uint32_t>(g);
+    const QuestionPosee pas = question(lancer(1622, {}, graine));
+    const bool monte = entre(pas.question, "= {u_(n)", "}").starts_with("+");
+    EXPECT_EQ(pas.reponses.at(0), monte ? "croissante" : "d\xE9" "croissante") << pas.question;
+    const QuestionPosee rapport = question(lancer(1623, {}, graine));
+    // "(p*u_(n))/q", "u_(n)/q" or "p*u_(n)".
+    const std::string r = entre(rapport.question, "{u_(n+1)} = {", "}.");
+    const std::size_t barre = r.find('/');
+    const std::size_t fois = r.find("*u_(n)");
+    const long long p = fois == std::string::npos ? 1 : entiers(r.substr(0, fois)).at(0);
+    const long long diviseur = barre == std::string::npos ? 1 : entiers(r.substr(barre)).at(0);
+    EXPECT_EQ(rapport.reponses.at(0), p > diviseur ? "croissante" : "d\xE9" "croissante") << rapport.question;
+  }
+}
+
+TEST_F(NiveauxUnTerminale, ChoiceWordsAndCorrectionsFollowTheLanguage) {
+  charger_langue_exercices(1);
+  const QuestionPosee q = question(lancer(1625, {-8, -2}));
+  charger_langue_exercices(0);
+  EXPECT_EQ(q.format, "C[1.](arithmetic;geometric);T[2.];T[3.]");
+  EXPECT_EQ(q.reponses.at(0), "geometric");
+  EXPECT_EQ(q.question.find("Soit"), std::string::npos);
+  EXPECT_NE(q.correction.find("sequence: geometric"), std::string::npos);
 }
 
 }  // namespace

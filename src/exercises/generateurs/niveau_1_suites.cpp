@@ -35,6 +35,12 @@ constexpr int fin_geometrique_max_exclue = 15;
 constexpr int premier_somme_geometrique_min = -2;
 constexpr int premier_somme_geometrique_max_exclu = 2;
 constexpr const char* points_suspension = ". . .";
+constexpr const char* terme_courant = "u_(n)";
+// 1622's steps and first terms: -5..4; 1623's numbers: 1..4.
+constexpr int pas_min = -5;
+constexpr int pas_max_exclu = 5;
+constexpr int rapport_min = 1;
+constexpr int rapport_max_exclu = 5;
 // The asked index: 1..4.
 constexpr int indice_min = 1;
 constexpr int indice_max_exclu = 5;
@@ -89,7 +95,64 @@ void poser_nombre_et_somme(ContexteGenerateur& contexte, const std::string& ques
   contexte.presentateur.poser_question(question, "T[1.];T[2.]", {nombre, somme}, nombre + ";" + somme, true);
 }
 
+// The two sequences of 1624 and 1625: the choice of the kind first, then
+// the ratio and the general term.
+void poser_nature(ContexteGenerateur& contexte, bool arithmetique, int premier, const std::string& recurrence,
+                  int raison, const std::string& u_n) {
+  const auto& t = contexte.textes;
+  const std::string& nature = arithmetique ? t.txt_suite_arithmetique : t.txt_suite_geometrique;
+  const std::string format = "C[1.](" + t.txt_suite_arithmetique + ";" + t.txt_suite_geometrique + ");T[2.];T[3.]";
+  contexte.presentateur.poser_question(Format(t.enonce_suite_definie_tout_4, {premier, recurrence}), format,
+                                       {nature, entier(raison), u_n},
+                                       Format(t.txt_correction_nature_suite, {nature, raison, u_n}), true);
+}
+
+void poser_sens(ContexteGenerateur& contexte, bool croissante, int premier, const std::string& recurrence) {
+  const auto& t = contexte.textes;
+  const std::string& sens = croissante ? t.txt_croissante : t.txt_decroissante;
+  contexte.presentateur.poser_question_choix(Format(t.enonce_suite_definie_tout_3, {premier, recurrence}),
+                                             {t.txt_croissante, t.txt_decroissante}, sens, sens);
+}
+
 }  // namespace
+
+void exercice_1622(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  const int a = non_nul(contexte, pas_min, pas_max_exclu);
+  const int u0 = RandomRange(contexte, pas_min, pas_max_exclu);
+  poser_sens(contexte, a > 0, u0, operation(terme_courant, entier(a), "+"));
+}
+
+void exercice_1623(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  int p = 0;
+  int q = 0;
+  while (p == q) {
+    p = RandomRange(contexte, rapport_min, rapport_max_exclu);
+    q = RandomRange(contexte, rapport_min, rapport_max_exclu);
+  }
+  const int u0 = RandomRange(contexte, rapport_min, rapport_max_exclu);
+  const std::string rapport = operation_ordonnee(entier(p), entier(q), "/");
+  poser_sens(contexte, p > q, u0, operation_ordonnee(rapport, terme_courant, "*"));
+}
+
+void exercice_1624(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  const int r = non_nul(contexte, raison_min, raison_max_exclue);
+  const int b = RandomRange(contexte, premier_min, premier_max_exclu);
+  const std::string u_n = operation_ordonnee(operation_ordonnee(variable, entier(r), "*"), entier(b), "+");
+  poser_nature(contexte, true, b, operation(terme_courant, entier(r), "+"), r, u_n);
+}
+
+// A ratio of 1 or a first term of 0 makes the sequence arithmetic too.
+void exercice_1625(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  int q = 0;
+  while (q == 0 || q == 1) q = RandomRange(contexte, raison_min, raison_max_exclue);
+  const int b = non_nul(contexte, premier_min, premier_max_exclu);
+  const std::string u_n = operation_ordonnee(entier(b), operation_ordonnee(entier(q), variable, "^"), "*");
+  poser_nature(contexte, false, b, operation_ordonnee(entier(q), terme_courant, "*"), q, u_n);
+}
 
 void exercice_1626(ContexteGenerateur& contexte) {
   contexte.presentateur.preparer_exercice();
@@ -150,6 +213,10 @@ void exercice_1630(ContexteGenerateur& contexte) {
 }
 
 void enregistrer_niveau_1_suites() {
+  enregistrer_generateur("1622", &exercice_1622);
+  enregistrer_generateur("1623", &exercice_1623);
+  enregistrer_generateur("1624", &exercice_1624);
+  enregistrer_generateur("1625", &exercice_1625);
   enregistrer_generateur("1626", &exercice_1626);
   enregistrer_generateur("1627", &exercice_1627);
   enregistrer_generateur("1628", &exercice_1628);
