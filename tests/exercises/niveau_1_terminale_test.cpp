@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "engine/complexe.h"
+#include "engine/fonction.h"
+#include "engine/fonctions_usuelles.h"
 #include "engine/operation.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/execution.h"
+#include "exercises/generateurs/niveau_1_polynomes_produits.h"
 #include "exercises/generateurs/niveau_1_suites.h"
 #include "exercises/generateurs/terminale.h"
 #include "localisation/catalogue.h"
@@ -25,7 +28,9 @@ constexpr const char* unite_i = "\xEE";
 class NiveauxUnTerminale : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
+    if (!fonctions_usuelles) initialise_fonctions_usuelles();
     enregistrer_niveau_1_suites();
+    enregistrer_niveau_1_produits();
     enregistrer_terminale();
     charger_langue_exercices(0);
   }
@@ -216,6 +221,28 @@ TEST_F(NiveauxUnTerminale, TheDirectionFollowsTheStepOrTheRatio) {
     const long long diviseur = barre == std::string::npos ? 1 : entiers(r.substr(barre)).at(0);
     EXPECT_EQ(rapport.reponses.at(0), p > diviseur ? "croissante" : "d\xE9" "croissante") << rapport.question;
   }
+}
+
+TEST_F(NiveauxUnTerminale, ExpansionsAgreeWithTheShownProductAndGiveTheirDegree) {
+  for (int g = 0; g < graines; ++g) {
+    for (const int code : {1631, 1632}) {
+      const QuestionPosee q = question(lancer(code, {}, static_cast<std::uint32_t>(g)));
+      const std::string affiche = entre(q.question, ":{", "}.");
+      EXPECT_EQ(affiche.find("()"), std::string::npos) << affiche;
+      const std::string e = q.reponses.at(0);
+      for (const double x : {-2.0, 0.5, 3.0}) {
+        EXPECT_EQ(fonction(e).numeriser("x", true, x), fonction(affiche).numeriser("x", true, x)) << affiche;
+      }
+      // The degree is the highest power written in E.
+      std::string plus_haut = e.find('x') == std::string::npos ? "0" : "1";
+      for (const char* d : {"2", "3", "4", "5"})
+        if (e.find(std::string("x^") + d) != std::string::npos) plus_haut = d;
+      EXPECT_EQ(q.reponses.at(1), plus_haut) << e;
+    }
+  }
+  // An operand drawn all zero is drawn again: 1631's cubic 0, 0, 0, 0 first.
+  const QuestionPosee q = question(lancer(1631, {0, 0, 0, 0, 0, 0, 1, 2, 1, 0, 0}));
+  EXPECT_EQ(entre(q.question, ":{", "}."), "(2+x)*x^2");
 }
 
 TEST_F(NiveauxUnTerminale, ChoiceWordsAndCorrectionsFollowTheLanguage) {
