@@ -14,7 +14,6 @@
 #include "engine/operation.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/execution.h"
-#include "exercises/generateurs/niveau_1_polynomes_produits.h"
 #include "exercises/generateurs/niveau_1_suites.h"
 #include "exercises/generateurs/terminale.h"
 #include "localisation/catalogue.h"
@@ -30,7 +29,6 @@ class NiveauxUnTerminale : public ::testing::Test {
   static void SetUpTestSuite() {
     if (!fonctions_usuelles) initialise_fonctions_usuelles();
     enregistrer_niveau_1_suites();
-    enregistrer_niveau_1_produits();
     enregistrer_terminale();
     charger_langue_exercices(0);
   }

@@ -7,7 +7,6 @@
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/niveau_6.h"
 #include "exercises/generateurs/niveau_1_suites.h"
-#include "exercises/generateurs/niveau_1_polynomes_produits.h"
 #include "exercises/generateurs/terminale.h"
 #include "localisation/catalogue.h"
 #include "localisation/langue.h"
@@ -48,7 +47,6 @@ class MessagerieTemporaire {
 void enregistrer_generateurs() {
   enregistrer_niveau_6();
   enregistrer_niveau_1_suites();
-  enregistrer_niveau_1_produits();
   enregistrer_terminale();
 }
 

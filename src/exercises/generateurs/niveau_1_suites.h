@@ -1,7 +1,8 @@
 #pragma once
-// The sequence exercises of level 1 (codes 1620 to 1635 in part): direction
-// of a sequence, arithmetic or geometric sequences, their terms and sums. The final level's codes 1720 to 1730
-// run the same generators.
+// Exercises of level 1 (codes 1622 to 1632): the direction of a sequence,
+// arithmetic and geometric sequences, their terms and sums, and products of
+// polynomials to expand and reduce, with their degree. The final level's
+// codes 1722 to 1730 run the same generators.
 
 struct ContexteGenerateur;
 
@@ -17,3 +18,5 @@ void exercice_1627(ContexteGenerateur& contexte);
 void exercice_1628(ContexteGenerateur& contexte);
 void exercice_1629(ContexteGenerateur& contexte);
 void exercice_1630(ContexteGenerateur& contexte);
+void exercice_1631(ContexteGenerateur& contexte);
+void exercice_1632(ContexteGenerateur& contexte);
