@@ -4,7 +4,9 @@
 #include <memory>
 #include <utility>
 
+#include "engine/fonctions_usuelles.h"
 #include "exercises/catalogue_exercices.h"
+#include "exercises/generateurs/niveau_1_polynomes.h"
 #include "exercises/generateurs/niveau_6.h"
 #include "exercises/generateurs/niveau_1_suites.h"
 #include "exercises/generateurs/terminale.h"
@@ -46,6 +48,7 @@ class MessagerieTemporaire {
 
 void enregistrer_generateurs() {
   enregistrer_niveau_6();
+  enregistrer_niveau_1_polynomes();
   enregistrer_niveau_1_suites();
   enregistrer_terminale();
 }
@@ -61,6 +64,9 @@ ExerciceProduit executer_exercice(int indice, std::uint32_t graine, const Reglag
 }
 
 ExerciceProduit executer_generateur(Tgenerateur generateur, std::uint32_t graine, const ReglagesExecution& reglages) {
+  // The engine's function table, as the windowed program sets it up at
+  // start: substitution and derivation read it.
+  if (!fonctions_usuelles) initialise_fonctions_usuelles();
   ExerciceProduit produit;
   SourceScriptee source(reglages.script, graine, reglages.limite_tirages);
   ContexteGenerateur contexte{source,          produit.presentateur,  exercices, catalogue_textes,
