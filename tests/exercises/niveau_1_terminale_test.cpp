@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -241,6 +242,37 @@ TEST_F(NiveauxUnTerminale, ExpansionsAgreeWithTheShownProductAndGiveTheirDegree)
   // An operand drawn all zero is drawn again: 1631's cubic 0, 0, 0, 0 first.
   const QuestionPosee q = question(lancer(1631, {0, 0, 0, 0, 0, 0, 1, 2, 1, 0, 0}));
   EXPECT_EQ(entre(q.question, ":{", "}."), "(2+x)*x^2");
+}
+
+TEST_F(NiveauxUnTerminale, CubicsFactorByTheirKnownRoot) {
+  for (int g = 0; g < graines; ++g) {
+    const auto graine = static_cast<std::uint32_t>(g);
+    const QuestionPosee f = question(lancer(1633, {}, graine));
+    const std::string p = entre(f.question, "P(x)={", "}");
+    const std::string x_moins_r = entre(f.question, "P(x)=(", ")Q(x)");
+    EXPECT_EQ(f.reponses.at(0), "0") << f.question;
+    const std::string produit = operation(operation(x_moins_r, f.reponses.at(1), "*"), p, "-");
+    for (const double x : {-3.0, 0.5, 4.0}) EXPECT_EQ(fonction(produit).numeriser("x", true, x), "0") << f.question;
+
+    const QuestionPosee r = question(lancer(1634, {}, graine));
+    const std::string cubique = entre(r.question, "P(x)={", "}");
+    ASSERT_EQ(r.reponses.size(), 3U);
+    EXPECT_NE(r.reponses[0], r.reponses[1]);
+    EXPECT_NE(r.reponses[0], r.reponses[2]);
+    EXPECT_NE(r.reponses[1], r.reponses[2]);
+    constexpr double tolerance = 1e-9;
+    for (const std::string& racine : r.reponses) {
+      const std::optional<double> x = lire_nombre(numeriser_texte(racine, false));
+      ASSERT_TRUE(x) << racine;
+      const std::optional<double> y = lire_nombre(fonction(cubique).numeriser("x", false, *x));
+      ASSERT_TRUE(y) << r.question << " " << racine;
+      EXPECT_NEAR(*y, 0, tolerance) << r.question << " " << racine;
+    }
+  }
+  // x^2-1 and a third root drawn 1 first: drawn again.
+  const QuestionPosee q = question(lancer(1634, {1, 0, -1, 2, 3}));
+  EXPECT_EQ(q.reponses.at(0), "2");
+  EXPECT_FALSE(lancer(1634, {1, 0, -1, 2, 3}).presentateur.ordonnees);
 }
 
 TEST_F(NiveauxUnTerminale, ChoiceWordsAndCorrectionsFollowTheLanguage) {

@@ -5,12 +5,15 @@
 #include <vector>
 
 #include "engine/developpement.h"
+#include "engine/fonction.h"
 #include "engine/operation.h"
 #include "engine/polynome.h"
 #include "engine/reduction.h"
+#include "engine/resoudre.h"
 #include "exercises/contexte_generateur.h"
 #include "exercises/generateur.h"
 #include "exercises/generateurs/outils.h"
+#include "exercises/generateurs/outils_niveau_1.h"
 #include "localisation/format.h"
 #include "localisation/nombres.h"
 
@@ -174,6 +177,35 @@ void poser_developpement(ContexteGenerateur& contexte, const std::string& affich
                                        "T[1.];T[2.]", {e, degre}, "{" + e + "};{" + degre + "}", true);
 }
 
+// a*x^2 + b*x + c through operation, a not 0 and two distinct real roots.
+struct Quadratique {
+  int a = 0, b = 0, c = 0;
+  constexpr static int quatre = 4;
+  int discriminant() const { return b * b - quatre * a * c; }
+  int valeur(int x) const { return a * x * x + b * x + c; }
+  std::string texte() const {
+    const std::string carre = operation(entier(a), "x^2", "*");
+    return operation(operation(carre, operation(entier(b), variable_x, "*"), "+"), entier(c), "+");
+  }
+};
+
+Quadratique quadratique_deux_racines(ContexteGenerateur& contexte) {
+  Quadratique q;
+  while (q.a == 0 || q.discriminant() <= 0) {
+    q.a = RandomRange(contexte, coefficient_min, coefficient_max_exclu);
+    q.b = RandomRange(contexte, coefficient_min, coefficient_max_exclu);
+    q.c = RandomRange(contexte, coefficient_min, coefficient_max_exclu);
+  }
+  return q;
+}
+
+int racine_choisie(ContexteGenerateur& contexte) { return RandomFrom(contexte, {-2, -1, 1, 2}); }
+
+// (x - r)*Q expanded and reduced, with x - r written by operation.
+std::string produit_developpe(const std::string& x_moins_r, const Quadratique& q) {
+  return reduire(developper(operation_ordonnee(x_moins_r, q.texte(), "*")));
+}
+
 }  // namespace
 
 void exercice_1622(ContexteGenerateur& contexte) {
@@ -298,6 +330,33 @@ void exercice_1632(ContexteGenerateur& contexte) {
 }
 
 
+void exercice_1633(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  const Quadratique q = quadratique_deux_racines(contexte);
+  const int r = racine_choisie(contexte);
+  const std::string x_moins_r = operation(variable_x, entier(r), "-");
+  const std::string p = produit_developpe(x_moins_r, q);
+  const std::string valeur = fonction(p).numeriser(variable_x, true, r);
+  contexte.presentateur.poser_question(Format(contexte.textes.enonce_polynome_defini_calculer, {p, r, x_moins_r}),
+                                       "T[1.];T[2.]", {valeur, q.texte()},
+                                       Format("{%s};{%s}", {valeur, q.texte()}), true);
+}
+
+// r3 is drawn again while it is a root of Q: a double root leaves three
+// fields for two roots.
+void exercice_1634(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  const Quadratique q = quadratique_deux_racines(contexte);
+  int r3 = racine_choisie(contexte);
+  while (q.valeur(r3) == 0) r3 = racine_choisie(contexte);
+  const std::vector<std::string> racines = racines_liste(resoudre(q.texte() + "=0", variable_x, false));
+  const std::string p = produit_developpe(operation(variable_x, entier(r3), "-"), q);
+  const std::vector<std::string> reponses = {entier(r3), racines.at(0), racines.at(1)};
+  contexte.presentateur.definir_reponses_ordonnees(false);
+  contexte.presentateur.poser_question(Format(contexte.textes.enonce_calculez_racines, {p}), "T;T;T", reponses,
+                                       Format("{%s};{%s};{%s}", {reponses[0], reponses[1], reponses[2]}), true);
+}
+
 void enregistrer_niveau_1_suites() {
   enregistrer_generateur("1622", &exercice_1622);
   enregistrer_generateur("1623", &exercice_1623);
@@ -310,4 +369,6 @@ void enregistrer_niveau_1_suites() {
   enregistrer_generateur("1630", &exercice_1630);
   enregistrer_generateur("1631", &exercice_1631);
   enregistrer_generateur("1632", &exercice_1632);
+  enregistrer_generateur("1633", &exercice_1633);
+  enregistrer_generateur("1634", &exercice_1634);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Exercises of level 1 (codes 1622 to 1632): the direction of a sequence,
-// arithmetic and geometric sequences, their terms and sums, and products of
-// polynomials to expand and reduce, with their degree. The final level's
+// Exercises of level 1 (codes 1622 to 1634): the direction of a sequence,
+// arithmetic and geometric sequences, their terms and sums, products of
+// polynomials to expand and reduce with their degree, and a cubic factored
+// by a known root. The final level's
 // codes 1722 to 1730 run the same generators.
 
 struct ContexteGenerateur;
@@ -20,3 +21,5 @@ void exercice_1629(ContexteGenerateur& contexte);
 void exercice_1630(ContexteGenerateur& contexte);
 void exercice_1631(ContexteGenerateur& contexte);
 void exercice_1632(ContexteGenerateur& contexte);
+void exercice_1633(ContexteGenerateur& contexte);
+void exercice_1634(ContexteGenerateur& contexte);
