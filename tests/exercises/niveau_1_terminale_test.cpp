@@ -195,7 +195,7 @@ TEST_F(NiveauxUnTerminale, SumsCountTheirTermsAndAddThemOneByOne) {
 TEST_F(NiveauxUnTerminale, FinalLevelSequencesAskWhatLevelOneAsks) {
   for (int g = 0; g < graines; ++g) {
     const auto graine = static_cast<std::uint32_t>(g);
-    for (const int code : {1622, 1623, 1624, 1625, 1626, 1627, 1628, 1629, 1630}) {
+    for (const int code : {1620, 1621, 1622, 1623, 1624, 1625, 1626, 1627, 1628, 1629, 1630}) {
       const QuestionPosee seize = question(lancer(code, {}, graine));
       const QuestionPosee dix_sept = question(lancer(code + 100, {}, graine));
       EXPECT_EQ(seize.question, dix_sept.question);
@@ -273,6 +273,27 @@ TEST_F(NiveauxUnTerminale, CubicsFactorByTheirKnownRoot) {
   const QuestionPosee q = question(lancer(1634, {1, 0, -1, 2, 3}));
   EXPECT_EQ(q.reponses.at(0), "2");
   EXPECT_FALSE(lancer(1634, {1, 0, -1, 2, 3}).presentateur.ordonnees);
+}
+
+TEST_F(NiveauxUnTerminale, ShiftedTermsAreTheSequenceAtTheShiftedIndex) {
+  for (int g = 0; g < graines; ++g) {
+    for (const int code : {1620, 1621}) {
+      const QuestionPosee q = question(lancer(code, {}, static_cast<std::uint32_t>(g)));
+      const std::string u = entre(q.question, "= {", "}.");
+      const std::string s = entre(q.question, "n les termes de {u_(", ")}.");
+      EXPECT_NE(s, "n");
+      if (code == 1621) {
+        EXPECT_NE(s, "0");
+        EXPECT_NE(s, "-n");
+      }
+      for (const int n : {3, 7, 12}) {
+        const std::string indice = fonction(s).numeriser("n", true, n);
+        EXPECT_EQ(fonction(q.reponses.at(0)).numeriser("n", true, n),
+                  fonction(u).numeriser_substitution("n", "(" + indice + ")", true))
+            << q.question;
+      }
+    }
+  }
 }
 
 TEST_F(NiveauxUnTerminale, ChoiceWordsAndCorrectionsFollowTheLanguage) {

@@ -1,10 +1,12 @@
 #include "exercises/generateurs/niveau_1_suites.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "engine/developpement.h"
+#include "engine/fractions.h"
 #include "engine/fonction.h"
 #include "engine/operation.h"
 #include "engine/polynome.h"
@@ -206,7 +208,58 @@ std::string produit_developpe(const std::string& x_moins_r, const Quadratique& q
   return reduire(developper(operation_ordonnee(x_moins_r, q.texte(), "*")));
 }
 
+// a*n + b in ascending powers.
+std::string affine_n(int a, int b) { return ecrire_polynome({double(b), double(a)}, variable); }
+
+// u_n with n replaced by the term s, as a fraction.
+std::string terme_decale(const std::string& u_n, const std::string& s) {
+  return fraction(fonction(u_n).numeriser_substitution(variable, s, true));
+}
+
+void poser_decalage(ContexteGenerateur& contexte, const std::string& u_n, const std::string& s) {
+  const std::string reponse = terme_decale(u_n, s);
+  contexte.presentateur.poser_question_saisie(Format(contexte.textes.enonce_suite_definie_exprimez, {u_n, s}),
+                                              reponse, "{" + reponse + "}");
+}
+
+// The shift k of 1620 and 1621: -1..2.
+constexpr int decalage_min = -1;
+constexpr int decalage_max_exclu = 3;
+constexpr int positif_min = 1;
+constexpr int positif_max_exclu = 5;
+
 }  // namespace
+
+void exercice_1620(ContexteGenerateur& contexte) {
+  contexte.presentateur.preparer_exercice();
+  int a = 0, b = 0, c = 0, d = 0;
+  while (a * b * c * d == 0) {
+    a = RandomRange(contexte, premier_min, premier_max_exclu);
+    b = RandomRange(contexte, premier_min, premier_max_exclu);
+    c = RandomRange(contexte, positif_min, positif_max_exclu);
+    d = RandomRange(contexte, positif_min, positif_max_exclu);
+  }
+  std::string s = variable;
+  while (s == variable) s = operation_ordonnee(variable, entier(RandomRange(contexte, decalage_min, decalage_max_exclu)), "+");
+  poser_decalage(contexte, operation_ordonnee(affine_n(a, b), affine_n(c, d), "/"), s);
+}
+
+void exercice_1621(ContexteGenerateur& contexte) {
+  constexpr std::array<const char*, 2> operateurs = {"+", "*"};
+  contexte.presentateur.preparer_exercice();
+  int a = 0, b = 0;
+  while (a * b == 0) {
+    a = RandomRange(contexte, premier_min, premier_max_exclu);
+    b = RandomRange(contexte, premier_min, premier_max_exclu);
+  }
+  std::string s = variable;
+  while (s == variable || s == "0" || s == "-n") {
+    const int k = RandomRange(contexte, decalage_min, decalage_max_exclu);
+    const char* op = operateurs[static_cast<std::size_t>(Random(contexte, static_cast<int>(operateurs.size())))];
+    s = operation_ordonnee(variable, entier(k), op);
+  }
+  poser_decalage(contexte, affine_n(a, b), s);
+}
 
 void exercice_1622(ContexteGenerateur& contexte) {
   contexte.presentateur.preparer_exercice();
@@ -358,6 +411,8 @@ void exercice_1634(ContexteGenerateur& contexte) {
 }
 
 void enregistrer_niveau_1_suites() {
+  enregistrer_generateur("1620", &exercice_1620);
+  enregistrer_generateur("1621", &exercice_1621);
   enregistrer_generateur("1622", &exercice_1622);
   enregistrer_generateur("1623", &exercice_1623);
   enregistrer_generateur("1624", &exercice_1624);

@@ -1,15 +1,17 @@
 #pragma once
-// Exercises of level 1 (codes 1622 to 1634): the direction of a sequence,
+// Exercises of level 1 (codes 1620 to 1634): shifted terms, the direction of a sequence,
 // arithmetic and geometric sequences, their terms and sums, products of
 // polynomials to expand and reduce with their degree, and a cubic factored
 // by a known root. The final level's
-// codes 1722 to 1730 run the same generators.
+// codes 1720 to 1730 run the same generators.
 
 struct ContexteGenerateur;
 
 // Registers the generators of these codes.
 void enregistrer_niveau_1_suites();
 
+void exercice_1620(ContexteGenerateur& contexte);
+void exercice_1621(ContexteGenerateur& contexte);
 void exercice_1622(ContexteGenerateur& contexte);
 void exercice_1623(ContexteGenerateur& contexte);
 void exercice_1624(ContexteGenerateur& contexte);
