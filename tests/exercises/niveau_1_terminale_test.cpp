@@ -296,6 +296,25 @@ TEST_F(NiveauxUnTerminale, ShiftedTermsAreTheSequenceAtTheShiftedIndex) {
   }
 }
 
+TEST_F(NiveauxUnTerminale, TheLettersRebuildTheRationalFunction) {
+  for (int g = 0; g < graines; ++g) {
+    const QuestionPosee q = question(lancer(1635, {}, static_cast<std::uint32_t>(g)));
+    const std::string f = entre(q.question, "f(x) = {", "}");
+    std::string forme = entre(q.question, ", f(x) = {", "}");
+    for (std::size_t k = 0; k < q.reponses.size(); ++k) {
+      const std::string lettre(1, static_cast<char>('a' + k));
+      forme = fonction(forme).numeriser_substitution(lettre, "(" + q.reponses[k] + ")", true);
+    }
+    // D's root is p/q with |p| <= 5 and |q| <= 5: none of these points.
+    for (const double x : {-7.5, 0.3, 9.0}) {
+      const std::optional<double> attendu = lire_nombre(fonction(f).numeriser("x", false, x));
+      const std::optional<double> obtenu = lire_nombre(fonction(forme).numeriser("x", false, x));
+      ASSERT_TRUE(attendu && obtenu) << q.question;
+      EXPECT_NEAR(*obtenu, *attendu, 1e-9) << q.question;
+    }
+  }
+}
+
 TEST_F(NiveauxUnTerminale, ChoiceWordsAndCorrectionsFollowTheLanguage) {
   charger_langue_exercices(1);
   const QuestionPosee q = question(lancer(1625, {-8, -2}));

@@ -410,6 +410,47 @@ void exercice_1634(ContexteGenerateur& contexte) {
                                        Format("{%s};{%s};{%s}", {reponses[0], reponses[1], reponses[2]}), true);
 }
 
+// The polynomial part has degree m - 1 (m = 1 or 2) and takes the letters
+// from "a" up the powers; the remainder over D takes the next letter.
+void exercice_1635(ContexteGenerateur& contexte) {
+  constexpr int m_min = 1;
+  constexpr int m_max_exclu = 3;
+  contexte.presentateur.preparer_exercice();
+  const int m = RandomRange(contexte, m_min, m_max_exclu);
+  std::vector<double> partie;
+  for (int k = 0; k < m; ++k) partie.push_back(non_nul(contexte, coefficient_min, coefficient_max_exclu));
+  const int reste = non_nul(contexte, coefficient_min, coefficient_max_exclu);
+  const int d1 = non_nul(contexte, coefficient_min, coefficient_max_exclu);
+  const int d0 = RandomRange(contexte, coefficient_min, coefficient_max_exclu);
+  const std::string d = ecrire_polynome({double(d0), double(d1)}, variable_x);
+  const std::string r = racines_liste(resoudre(d + "=0", variable_x, false)).at(0);
+  const std::string p =
+      reduire(developper(operation(operation_ordonnee(d, ecrire_polynome(partie, variable_x), "*"), entier(reste), "+")));
+  std::vector<std::string> lettres;
+  std::vector<std::string> reponses;
+  std::string forme;
+  for (int k = 0; k <= m; ++k) {
+    const std::string lettre(1, static_cast<char>('a' + k));
+    lettres.push_back(lettre);
+    reponses.push_back(entier(k < m ? static_cast<int>(partie[static_cast<std::size_t>(k)]) : reste));
+    std::string terme = lettre;
+    if (k == m) terme = operation(lettre, d, "/");
+    else if (k == 1) terme = operation(lettre, variable_x, "*");
+    forme = forme.empty() ? terme : operation(forme, terme, "+");
+  }
+  std::string liste, format, correction;
+  for (std::size_t k = 0; k < lettres.size(); ++k) {
+    const std::string separateur = k == 0 ? "" : ";";
+    liste += (k == 0 ? "" : ",") + lettres[k];
+    format += separateur + Format("T[%s]", {lettres[k]});
+    correction += separateur + "{" + reponses[k] + "}";
+  }
+  const std::string f = operation(p, d, "/");
+  contexte.presentateur.poser_question(
+      Format(contexte.textes.enonce_fonction_rationnelle_definie, {f, r, liste, r, forme}), format, reponses,
+      correction, true);
+}
+
 void enregistrer_niveau_1_suites() {
   enregistrer_generateur("1620", &exercice_1620);
   enregistrer_generateur("1621", &exercice_1621);
@@ -426,4 +467,5 @@ void enregistrer_niveau_1_suites() {
   enregistrer_generateur("1632", &exercice_1632);
   enregistrer_generateur("1633", &exercice_1633);
   enregistrer_generateur("1634", &exercice_1634);
+  enregistrer_generateur("1635", &exercice_1635);
 }

@@ -25,3 +25,4 @@ void exercice_1631(ContexteGenerateur& contexte);
 void exercice_1632(ContexteGenerateur& contexte);
 void exercice_1633(ContexteGenerateur& contexte);
 void exercice_1634(ContexteGenerateur& contexte);
+void exercice_1635(ContexteGenerateur& contexte);
