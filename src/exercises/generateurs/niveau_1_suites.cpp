@@ -240,7 +240,9 @@ void exercice_1620(ContexteGenerateur& contexte) {
     d = RandomRange(contexte, positif_min, positif_max_exclu);
   }
   std::string s = variable;
-  while (s == variable) s = operation_ordonnee(variable, entier(RandomRange(contexte, decalage_min, decalage_max_exclu)), "+");
+  while (s == variable) {
+    s = operation_ordonnee(variable, entier(RandomRange(contexte, decalage_min, decalage_max_exclu)), "+");
+  }
   poser_decalage(contexte, operation_ordonnee(affine_n(a, b), affine_n(c, d), "/"), s);
 }
 
@@ -424,8 +426,8 @@ void exercice_1635(ContexteGenerateur& contexte) {
   const int d0 = RandomRange(contexte, coefficient_min, coefficient_max_exclu);
   const std::string d = ecrire_polynome({double(d0), double(d1)}, variable_x);
   const std::string r = racines_liste(resoudre(d + "=0", variable_x, false)).at(0);
-  const std::string p =
-      reduire(developper(operation(operation_ordonnee(d, ecrire_polynome(partie, variable_x), "*"), entier(reste), "+")));
+  const std::string produit = operation_ordonnee(d, ecrire_polynome(partie, variable_x), "*");
+  const std::string p = reduire(developper(operation(produit, entier(reste), "+")));
   std::vector<std::string> lettres;
   std::vector<std::string> reponses;
   std::string forme;
