@@ -217,6 +217,11 @@
   X(enonce_suite_definie_exprimez) \
   X(enonce_suite_definie_tout_3) \
   X(enonce_suite_definie_tout_4) \
+  X(txt_croissante) \
+  X(txt_decroissante) \
+  X(txt_suite_arithmetique) \
+  X(txt_suite_geometrique) \
+  X(txt_correction_nature_suite) \
   X(enonce_suite_arithmetique_raison) \
   X(enonce_suite_geometrique_raison) \
   X(enonce_suite_arithmetique_raison_2) \

@@ -6,10 +6,12 @@
 
 #include "engine/fonctions_usuelles.h"
 #include "exercises/catalogue_exercices.h"
-#include "exercises/generateurs/niveau_4.h"
 #include "exercises/generateurs/niveau_1_polynomes.h"
-#include "exercises/generateurs/niveau_6.h"
+#include "exercises/generateurs/niveau_1_suites.h"
+#include "exercises/generateurs/niveau_4.h"
 #include "exercises/generateurs/niveau_5.h"
+#include "exercises/generateurs/niveau_6.h"
+#include "exercises/generateurs/terminale.h"
 #include "localisation/catalogue.h"
 #include "localisation/langue.h"
 #include "localisation/messages.h"
@@ -51,6 +53,8 @@ void enregistrer_generateurs() {
   enregistrer_niveau_5();
   enregistrer_niveau_4();
   enregistrer_niveau_1_polynomes();
+  enregistrer_niveau_1_suites();
+  enregistrer_terminale();
 }
 
 void charger_langue_exercices(int langue) {
