@@ -16,6 +16,7 @@
 #include "exercises/generateurs/execution.h"
 #include "exercises/generateurs/niveau_6.h"
 #include "exercises/generateurs/sources.h"
+#include "exercises/generateurs/terminale.h"
 #include "exercises/presentateur.h"
 #include "platform/chart/chart.h"
 #include "platform/chart/chart_series.h"
@@ -91,6 +92,26 @@ TEST_F(GrapheExercice, GreenPointToReadOnAGrid) {
   const QPoint centre = chart.Map().pixel(3, 7).toPoint();
   EXPECT_EQ(image.pixelColor(centre), QColor(0, 0x80, 0));
   capturer("exercice_1121.png");
+}
+
+// The complex plane: an old series is gone, one empty point series waits for
+// the pupil's click, both axes cross in the middle and run from -5 to 5.
+TEST_F(GrapheExercice, ComplexPlaneReadyForAClick) {
+  chart.NewLineSeries();
+  lancer(&exercice_1708, {});
+  EXPECT_FALSE(chart.isHidden());
+  EXPECT_TRUE(chart.isEnabled());
+  ASSERT_EQ(chart.SeriesCount(), 1);
+  EXPECT_NE(dynamic_cast<TPointSeries*>(chart.Series(0).get()), nullptr);
+  EXPECT_TRUE(chart.LeftAxis().Visible());
+  for (const TChartAxis* axe : {&chart.LeftAxis(), &chart.BottomAxis()}) {
+    EXPECT_TRUE(axe->GridVisible());
+    EXPECT_FALSE(axe->Automatic());
+    EXPECT_EQ(axe->PositionPercent(), 50);
+    EXPECT_EQ(axe->Minimum(), -5);
+    EXPECT_EQ(axe->Maximum(), 5);
+  }
+  capturer("exercice_1708.png");
 }
 
 TEST_F(GrapheExercice, PreparationHidesAndDisablesTheChart) {
