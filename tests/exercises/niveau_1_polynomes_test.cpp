@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/fonction.h"
+#include "exercice_de_test.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/execution.h"
 #include "localisation/nombres.h"
@@ -35,12 +36,8 @@ class Niveau1Polynomes : public ::testing::Test {
   }
 
   static QuestionPosee question(int code, std::vector<double> script, std::uint32_t graine = 0) {
-    ReglagesExecution reglages;
-    reglages.script = std::move(script);
-    const ExerciceProduit p = executer_exercice(exercices.indice_du_code(code), graine, reglages);
-    EXPECT_FALSE(p.erreur) << code << ": " << p.erreur.value_or("");
-    EXPECT_EQ(p.presentateur.questions.size(), 1U) << code;
-    return p.presentateur.questions.empty() ? QuestionPosee{} : p.presentateur.questions.front();
+    SCOPED_TRACE(code);
+    return question_posee(lancer_code(code, std::move(script), graine));
   }
 
   static ExerciceProduit graine(int code, std::uint32_t g) {
@@ -50,14 +47,6 @@ class Niveau1Polynomes : public ::testing::Test {
 
 std::optional<double> valeur(const std::string& texte, double x) {
   return lire_nombre(fonction(texte).numeriser("x", false, x));
-}
-
-// The text between `avant` and the next `apres` in `texte`.
-std::string entre(const std::string& texte, const std::string& avant, const std::string& apres) {
-  const std::size_t debut = texte.find(avant);
-  if (debut == std::string::npos) return {};
-  const std::size_t fin = texte.find(apres, debut + avant.size());
-  return texte.substr(debut + avant.size(), fin - debut - avant.size());
 }
 
 struct CasScripte {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "exercice_de_test.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/decimal_exact.h"
 #include "exercises/generateurs/execution.h"
@@ -29,26 +30,11 @@ class Niveau4 : public ::testing::Test {
   }
 
   static ExerciceProduit lancer(int code, std::vector<double> script, std::uint32_t graine = 0) {
-    ReglagesExecution reglages;
-    reglages.script = std::move(script);
-    reglages.limite_tirages = 100000;
-    return executer_exercice(exercices.indice_du_code(code), graine, reglages);
+    return lancer_code(code, std::move(script), graine);
   }
 
-  static QuestionPosee question(const ExerciceProduit& p) {
-    EXPECT_FALSE(p.erreur) << p.erreur.value_or("");
-    EXPECT_EQ(p.presentateur.questions.size(), 1U);
-    return p.presentateur.questions.empty() ? QuestionPosee{} : p.presentateur.questions.front();
-  }
+  static QuestionPosee question(const ExerciceProduit& p) { return question_posee(p); }
 };
-
-// The text between `debut` and `fin`.
-std::string entre(const std::string& texte, const std::string& debut, const std::string& fin) {
-  const std::size_t p = texte.find(debut);
-  if (p == std::string::npos) return {};
-  const std::size_t q = texte.find(fin, p + debut.size());
-  return texte.substr(p + debut.size(), q == std::string::npos ? std::string::npos : q - p - debut.size());
-}
 
 // The pupil's typed answers, judged as the validate button judges them.
 bool juge_juste(const QuestionPosee& q, const std::vector<std::string>& saisies) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/syntaxe.h"
+#include "exercice_de_test.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/decimal_exact.h"
 #include "exercises/generateurs/execution.h"
@@ -30,18 +31,8 @@ class Niveau5 : public ::testing::Test {
     charger_langue_exercices(0);
   }
 
-  static ExerciceProduit lancer_indice(int indice, std::vector<double> script, std::uint32_t graine = 0) {
-    ReglagesExecution reglages;
-    reglages.script = std::move(script);
-    reglages.limite_tirages = 100000;
-    return executer_exercice(indice, graine, reglages);
-  }
 
-  static QuestionPosee question(const ExerciceProduit& p) {
-    EXPECT_FALSE(p.erreur) << p.erreur.value_or("");
-    EXPECT_EQ(p.presentateur.questions.size(), 1U);
-    return p.presentateur.questions.empty() ? QuestionPosee{} : p.presentateur.questions.front();
-  }
+  static QuestionPosee question(const ExerciceProduit& p) { return question_posee(p); }
 
   static QuestionPosee tirer(int indice, std::vector<double> script, std::uint32_t graine = 0) {
     return question(lancer_indice(indice, std::move(script), graine));
