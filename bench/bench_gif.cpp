@@ -17,38 +17,13 @@
 #include <string>
 
 #include "components/gif_qt.h"
+#include "graphique_de_bench.h"
 #include "localisation/nombres.h"
-#include "platform/chart/chart.h"
 
 namespace {
 
-constexpr int kLargeur = 800;
-constexpr int kHauteur = 600;
-constexpr int kCourbes = 10;
-constexpr int kPoints = 2000;
 constexpr int kCadres = 20;
 constexpr int kCote = 256;
-
-const QImage& graphique() {
-  static const QImage image = [] {
-    TChart chart;
-    chart.resize(kLargeur, kHauteur);
-    chart.BottomAxis().SetMinMax(-10, 10);
-    chart.LeftAxis().SetMinMax(-6, 6);
-    chart.BottomAxis().SetPositionPercent(50);
-    chart.LeftAxis().SetPositionPercent(50);
-    chart.SetLegendVisible(true);
-    for (int k = 0; k < kCourbes; ++k) {
-      auto serie = chart.NewLineSeries();
-      for (int i = 0; i < kPoints; ++i) {
-        const double x = -10 + 20.0 * i / (kPoints - 1);
-        serie->AddXY(x, 5 * std::sin((k + 1) * x / 3) + (k - 5) * 0.3);
-      }
-    }
-    return chart.image_sur_fond_blanc();
-  }();
-  return image;
-}
 
 // Moving rings over a 256-colour palette, one frame per step.
 const std::vector<std::uint8_t>& animation() {
@@ -105,7 +80,7 @@ void reduction_encodage_graphique(benchmark::State& etat) {
   std::size_t taille = 0;
   for (auto _ : etat) {
     gif::TJvGIFImage g;
-    gif::AddFrame(g, graphique());
+    gif::AddFrame(g, graphique_de_bench());
     taille = g.SaveToStream().size();
     benchmark::DoNotOptimize(taille);
   }

@@ -14,40 +14,15 @@
 #include <string>
 
 #include "components/png_qt.h"
+#include "graphique_de_bench.h"
 #include "localisation/nombres.h"
-#include "platform/chart/chart.h"
 
 namespace {
 
-constexpr int largeur = 800;
-constexpr int hauteur = 600;
-constexpr int courbes = 10;
-constexpr int points = 2000;
-
-const QImage& graphique() {
-  static const QImage image = [] {
-    TChart chart;
-    chart.resize(largeur, hauteur);
-    chart.BottomAxis().SetMinMax(-10, 10);
-    chart.LeftAxis().SetMinMax(-6, 6);
-    chart.BottomAxis().SetPositionPercent(50);
-    chart.LeftAxis().SetPositionPercent(50);
-    chart.SetLegendVisible(true);
-    for (int k = 0; k < courbes; ++k) {
-      auto serie = chart.NewLineSeries();
-      for (int i = 0; i < points; ++i) {
-        const double x = -10 + 20.0 * i / (points - 1);
-        serie->AddXY(x, 5 * std::sin((k + 1) * x / 3) + (k - 5) * 0.3);
-      }
-    }
-    return chart.image_sur_fond_blanc();
-  }();
-  return image;
-}
 
 std::vector<std::uint8_t> fichier_nous() {
   png::TPNGObject image;
-  png::Assign(image, graphique());
+  png::Assign(image, graphique_de_bench());
   png::TFluxMemoire flux;
   image.SaveToStream(flux);
   return flux.octets();
@@ -57,7 +32,7 @@ QByteArray fichier_qt() {
   QByteArray octets;
   QBuffer tampon(&octets);
   tampon.open(QIODevice::WriteOnly);
-  graphique().save(&tampon, "PNG");
+  graphique_de_bench().save(&tampon, "PNG");
   return octets;
 }
 
