@@ -18,6 +18,7 @@
 
 #include "components/gif_qt.h"
 #include "graphique_de_bench.h"
+#include "rapporteur_temps.h"
 #include "localisation/nombres.h"
 
 namespace {
@@ -88,23 +89,13 @@ void reduction_encodage_graphique(benchmark::State& etat) {
 }
 BENCHMARK(reduction_encodage_graphique)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration for the ratio.
-class Rapporteur : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) temps[run.benchmark_name()] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> temps;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);
-  Rapporteur rapporteur;
+  RapporteurTemps rapporteur;
   benchmark::RunSpecifiedBenchmarks(&rapporteur);
   benchmark::Shutdown();
   auto& t = rapporteur.temps;

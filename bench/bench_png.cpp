@@ -15,6 +15,7 @@
 
 #include "components/png_qt.h"
 #include "graphique_de_bench.h"
+#include "rapporteur_temps.h"
 #include "localisation/nombres.h"
 
 namespace {
@@ -69,16 +70,6 @@ void decodage_qt(benchmark::State& etat) {
 }
 BENCHMARK(decodage_qt)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration for the ratios.
-class Rapporteur : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) temps[run.benchmark_name()] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> temps;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,7 +77,7 @@ int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);
-  Rapporteur rapporteur;
+  RapporteurTemps rapporteur;
   benchmark::RunSpecifiedBenchmarks(&rapporteur);
   benchmark::Shutdown();
   auto& t = rapporteur.temps;
