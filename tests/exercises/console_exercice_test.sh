@@ -24,6 +24,15 @@ echoue --langue de 1116 1
 echoue --index 135 1
 echoue --index -1 1
 
+# A code of the next level that reruns a generator prints, seed for seed,
+# what the generator's own code prints.
+for graine in 0 7 31; do
+  "$outil" 1522 $graine >/tmp/console_exercice_r_$$
+  "$outil" 1422 $graine >/tmp/console_exercice_o_$$
+  cmp -s /tmp/console_exercice_r_$$ /tmp/console_exercice_o_$$ || { echo "1522 and 1422 differ for seed $graine" >&2; exit 1; }
+done
+rm -f /tmp/console_exercice_r_$$ /tmp/console_exercice_o_$$
+
 # The first entry without a generator, if any, is refused.
 index=0
 while [ $index -lt 135 ]; do
