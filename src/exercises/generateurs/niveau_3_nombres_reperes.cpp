@@ -50,12 +50,12 @@ int produit_tirages(ContexteGenerateur& contexte, int facteurs, int n) {
   return produit;
 }
 
-// c*x written by the engine: "x" for 1, "-x" for -1, "" for 0 is "0".
+// coefficient*variable as the engine writes it: "x" for 1, "-x" for -1, "0" for 0.
 std::string monome(const std::string& coefficient, const std::string& variable) {
   return operation(coefficient, variable, "*");
 }
 
-// ---- 1423: a system of two equations a*x+b*y = c.
+// 1423: a system of two equations a*x+b*y = c.
 
 struct Equation {
   int a = 0, b = 0, c = 0;
@@ -80,7 +80,7 @@ std::string texte_equation(const Equation& e) {
 // p/q reduced by the engine.
 std::string quotient(std::int64_t p, std::int64_t q) { return fraction(operation(entier(p), entier(q), "/")); }
 
-// ---- 1434, 1435: sums of drawn terms.
+// 1434, 1435: expressions joined from drawn terms.
 
 // 1434's fractions are p/q with p and q in 2..8.
 constexpr int etendue_fraction = 7;
@@ -120,7 +120,7 @@ std::string tirer_terme_1435(ContexteGenerateur& contexte) {
   return Format("%d*(%d*x%s%d)^2", {k, a, signe, b});
 }
 
-// ---- 1430, 1431: a*x and c of 1..10.
+// 1430, 1431: a square or a difference of squares to factorise.
 
 void poser_factorisation(ContexteGenerateur& contexte, const std::string& expression) {
   const std::string reponse = reduire(regroupe_factorise(expression));
@@ -129,7 +129,7 @@ void poser_factorisation(ContexteGenerateur& contexte, const std::string& expres
       Format(contexte.textes.enonce_factoriser_expression_2, {accolades(expression)}), reponse, accolades(reponse));
 }
 
-// ---- 3441 to 3443: two named points with coordinates 0..14.
+// 3441 to 3443: two named points with coordinates 0..14.
 
 constexpr int etendue_coordonnee = 15;
 
