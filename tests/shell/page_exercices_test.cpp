@@ -135,12 +135,6 @@ class PageExercices : public essai::Programme {
     FAIL() << "no link " << cible << " on " << vue->source;
   }
 
-  // Shows a page with one link of each target on the exercise view.
-  void page_de_liens(const std::vector<std::string>& cibles) {
-    std::string page;
-    for (const std::string& c : cibles) page += "<A HREF=" + c + ">lien " + c + "</A><BR>";
-    f().afficher_page(page);
-  }
 
   std::vector<std::string> messages() {
     std::vector<std::string> textes;
@@ -148,8 +142,7 @@ class PageExercices : public essai::Programme {
     return textes;
   }
 
-  std::string champ(int creneau) const { return f_const().texte_controle(creneau); }
-  const TFvorel& f_const() const { return *Fvorel; }
+  std::string champ(int creneau) { return f().texte_controle(creneau); }
   QToolButton* bouton(const char* nom) { return f().findChild<QToolButton*>(QLatin1String(nom)); }
   QLineEdit* zone(const char* nom) { return f().findChild<QLineEdit*>(QLatin1String(nom)); }
 
@@ -266,7 +259,7 @@ TEST_F(PageExercices, ExerciseLinksStartLoginShowTheHintAndRepeat) {
     exercice_courant = entree;
     entrees_posees.clear();
     messages_->journal.clear();
-    page_de_liens({c.lien});
+    f().afficher_page("<A HREF=" + c.lien + ">lien</A>");
     EXPECT_EQ(f().Image1->curseur(), Curseur::defaut);
     ASSERT_NO_FATAL_FAILURE(cliquer_lien(f().Image1, Emplacement::exercice, c.lien));
     EXPECT_EQ(entrees_posees.size(), c.questions);
@@ -313,17 +306,10 @@ TEST_F(PageExercices, HintLinksWalkThePagesOfTheHelpFiles) {
   ASSERT_NO_FATAL_FAILURE(cliquer_lien(f().Image7, Emplacement::aide, "-1"));
   EXPECT_TRUE(f().Caide1->isHidden());
   EXPECT_EQ(f().page_active(), f().TabSheet1);
-  EXPECT_TRUE(demandes_.empty());
-}
-
-TEST_F(PageExercices, ContextHelpOffTheExercisesPageOpensTheContents) {
-  f().TBcalculsClick();
-  f().Aaide_contextuelleExecute();
   f().montrer_page(f().TSaide);
   bouton("TBaide2")->click();
-  ASSERT_EQ(demandes_.size(), 1u);
-  EXPECT_EQ(demandes_[0].commande, HH_DISPLAY_TOC);
   EXPECT_EQ(f().page_active(), f().TabSheet1);
+  EXPECT_TRUE(demandes_.empty());
 }
 
 // ---- Chart ----
@@ -392,17 +378,22 @@ TEST_F(PageExercices, ClickingPlacesThePointOf1118ThroughTheBackgroundAndTheAxis
 
 // ---- Help and the test page ----
 
+// Context help off the Exercices page is the contents, as the menu item.
 TEST_F(PageExercices, HelpAsksForTheContentsAndForASearch) {
+  f().TBcalculsClick();
+  f().Aaide_contextuelleExecute();
   f().findChild<QAction*>(QStringLiteral("AidedPralinore1"))->trigger();
   f().findChild<QAction*>(QStringLiteral("Rechercher2"))->trigger();
-  ASSERT_EQ(demandes_.size(), 2u);
-  EXPECT_EQ(demandes_[0].fichier, fichier_aide);
-  EXPECT_EQ(demandes_[0].commande, HH_DISPLAY_TOC);
-  EXPECT_EQ(demandes_[0].donnees, 0);
-  EXPECT_FALSE(demandes_[0].recherche.has_value());
-  EXPECT_EQ(demandes_[1].commande, HH_DISPLAY_SEARCH);
-  ASSERT_TRUE(demandes_[1].recherche.has_value());
-  const HH_FTS_QUERY& r = *demandes_[1].recherche;
+  ASSERT_EQ(demandes_.size(), 3u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(demandes_[i].fichier, fichier_aide);
+    EXPECT_EQ(demandes_[i].commande, HH_DISPLAY_TOC);
+    EXPECT_EQ(demandes_[i].donnees, 0);
+    EXPECT_FALSE(demandes_[i].recherche.has_value());
+  }
+  EXPECT_EQ(demandes_[2].commande, HH_DISPLAY_SEARCH);
+  ASSERT_TRUE(demandes_[2].recherche.has_value());
+  const HH_FTS_QUERY& r = *demandes_[2].recherche;
   EXPECT_EQ(r.cbStruct, 32);
   EXPECT_TRUE(r.pszSearchQuery.empty());
   EXPECT_EQ(r.iProximity, -1);
