@@ -1,0 +1,133 @@
+// The help viewer on a small help set written by the test.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <fstream>
+
+#include "fichiers_temporaires.h"
+#include "localisation/choix_langue.h"
+#include "platform/aide/fenetre_aide.h"
+#include "platform/aide/jeu_aide.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void ecrire(const fs::path& chemin, const std::string& texte) { std::ofstream(chemin, std::ios::binary) << texte; }
+
+class Aide : public testing::Test {
+ protected:
+  void SetUp() override {
+    choisir_langue(0);
+    racine_ = dossier_temporaire("aide");
+    ecrire(racine_ / "sommaire.json",
+           R"([{"titre": "Accueil", "page": "accueil.html", "contextes": [1411],
+                "enfants": [{"titre": "Calculs", "page": "calculs.html", "contextes": [20]},
+                            {"titre": "Perdue", "page": "absente.html", "contextes": [30]}]},
+               {"titre": "Graphiques", "page": "graphiques.html"}])");
+    ecrire(racine_ / "accueil.html", "<html><head><title>A</title></head><body>Bienvenue</body></html>");
+    ecrire(racine_ / "calculs.html", "<p>Une <b>int\xC3\xA9grale</b> se calcule</p>");
+    ecrire(racine_ / "graphiques.html", "<p>INTEGRALE sous la courbe</p>");
+    dossier_ = QString::fromStdString(racine_.string());
+  }
+  void TearDown() override {
+    delete FenetreAide::existante();
+    fs::remove_all(racine_);
+    choisir_langue(0);
+  }
+  QString page(const char* nom) const { return QString::fromStdString((racine_ / nom).string()); }
+
+  fs::path racine_;
+  QString dossier_;
+};
+
+TEST_F(Aide, HelpSetAnswersContextsAndSearches) {
+  const JeuAide jeu = JeuAide::charger(dossier_);
+  ASSERT_TRUE(jeu.valide());
+  EXPECT_EQ(jeu.page_de_contexte(1411), page("accueil.html"));
+  EXPECT_EQ(jeu.page_de_contexte(20), page("calculs.html"));
+  EXPECT_EQ(jeu.page_de_contexte(30), "");  // listed, but its page is missing
+  EXPECT_EQ(jeu.page_de_contexte(9999), "");
+  const auto trouves = jeu.rechercher(QStringLiteral("integrale"));
+  ASSERT_EQ(trouves.size(), 2u);
+  EXPECT_EQ(trouves[0].titre, "Calculs");  // contents order, accents and case ignored
+  EXPECT_EQ(trouves[1].titre, "Graphiques");
+  EXPECT_TRUE(jeu.rechercher(QStringLiteral("<b>")).empty());  // the visible text only
+  EXPECT_FALSE(JeuAide::charger(dossier_ + "/absent").valide());
+}
+
+TEST_F(Aide, OneWindowServesEveryRequest) {
+  FenetreAide& fenetre = FenetreAide::instance();
+  fenetre.afficher_sommaire(dossier_);
+  EXPECT_TRUE(fenetre.isVisible());
+  EXPECT_EQ(fenetre.onglets()->currentIndex(), FenetreAide::onglet_sommaire);
+  EXPECT_EQ(fenetre.page_affichee(), page("accueil.html"));
+  EXPECT_EQ(fenetre.arbre()->topLevelItemCount(), 2);
+
+  fenetre.afficher_contexte(dossier_, 20);
+  EXPECT_EQ(fenetre.page_affichee(), page("calculs.html"));
+  EXPECT_TRUE(fenetre.bouton_precedent()->isEnabled());
+  fenetre.bouton_precedent()->click();
+  EXPECT_EQ(fenetre.page_affichee(), page("accueil.html"));
+
+  for (const int sans_page : {9999, 30}) {
+    fenetre.afficher_contexte(dossier_, sans_page);
+    EXPECT_TRUE(fenetre.navigateur()->toPlainText().contains(QStringLiteral("Aucune aide"))) << sans_page;
+  }
+  FenetreAide::instance().afficher_contexte(dossier_ + "/absent", 1411);  // no help set at all
+  EXPECT_TRUE(fenetre.navigateur()->toPlainText().contains(QStringLiteral("Aucune aide")));
+  EXPECT_EQ(&FenetreAide::instance(), &fenetre);
+}
+
+TEST_F(Aide, SearchTab) {
+  FenetreAide& fenetre = FenetreAide::instance();
+  fenetre.afficher_recherche(dossier_, QString(), true);
+  EXPECT_EQ(fenetre.onglets()->currentIndex(), FenetreAide::onglet_recherche);
+  EXPECT_TRUE(fenetre.champ_recherche()->text().isEmpty());
+  EXPECT_EQ(fenetre.resultats()->count(), 0);
+
+  fenetre.afficher_recherche(dossier_, QStringLiteral("Int\u00e9grale"), true);
+  ASSERT_EQ(fenetre.resultats()->count(), 2);
+  fenetre.resultats()->itemClicked(fenetre.resultats()->item(1));
+  EXPECT_EQ(fenetre.page_affichee(), page("graphiques.html"));
+}
+
+TEST_F(Aide, CaptionsFollowTheLanguage) {
+  FenetreAide& fenetre = FenetreAide::instance();
+  fenetre.afficher_sommaire(dossier_);
+  EXPECT_EQ(fenetre.onglets()->tabText(FenetreAide::onglet_sommaire), "Sommaire");
+  choisir_langue(1);
+  fenetre.afficher_contexte(dossier_, 9999);
+  EXPECT_EQ(fenetre.onglets()->tabText(FenetreAide::onglet_sommaire), "Contents");
+  EXPECT_EQ(fenetre.onglets()->tabText(FenetreAide::onglet_recherche), "Search");
+  EXPECT_TRUE(fenetre.navigateur()->toPlainText().contains(QStringLiteral("No help")));
+}
+
+// Help asked from inside a modal dialog must not be blocked by it: a click
+// through the window system reaches the contents tree.
+TEST_F(Aide, WindowTakesClicksBesideAModalDialog) {
+  QDialog dialogue;
+  dialogue.setModal(true);
+  dialogue.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialogue));
+  FenetreAide& fenetre = FenetreAide::instance();
+  fenetre.afficher_sommaire(dossier_);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+  QTreeWidgetItem* graphiques = fenetre.arbre()->topLevelItem(1);
+  const QPoint dans_arbre = fenetre.arbre()->visualItemRect(graphiques).center();
+  const QPoint dans_fenetre = fenetre.arbre()->viewport()->mapTo(&fenetre, dans_arbre);
+  QTest::mouseClick(fenetre.windowHandle(), Qt::LeftButton, {}, dans_fenetre);
+  EXPECT_EQ(fenetre.page_affichee(), page("graphiques.html"));
+  dialogue.close();
+}
+
+}  // namespace
