@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringDecoder>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -128,6 +132,67 @@ TEST_F(Aide, WindowTakesClicksBesideAModalDialog) {
   QTest::mouseClick(fenetre.windowHandle(), Qt::LeftButton, {}, dans_fenetre);
   EXPECT_EQ(fenetre.page_affichee(), page("graphiques.html"));
   dialogue.close();
+}
+
+}  // namespace
+
+namespace {
+
+// The help sets the program ships, in both languages.
+QString dossier_livre(const char* langue) {
+  return QString::fromUtf8(PRALINORE_DONNEES) + QStringLiteral("/parametres/") + QString::fromUtf8(langue) +
+         QStringLiteral("/Pralinore");
+}
+
+// The tree as pages and context numbers only: the titles are translated.
+QStringList forme(const std::vector<EntreeSommaire>& entrees) {
+  QStringList lignes;
+  for (const auto& e : entrees) {
+    QString ligne = e.page;
+    for (const int c : e.contextes) ligne += QStringLiteral(" ") + QString::number(c);
+    lignes << ligne << QStringLiteral("(") << forme(e.enfants) << QStringLiteral(")");
+  }
+  return lignes;
+}
+
+QStringList pages(const std::vector<EntreeSommaire>& entrees) {
+  QStringList liste;
+  for (const auto& e : entrees) liste << e.page << pages(e.enfants);
+  return liste;
+}
+
+TEST(JeuxLivres, BothLanguagesShareOneCompleteTree) {
+  const JeuAide francais = JeuAide::charger(dossier_livre("Fran\xC3\xA7" "ais"));
+  const JeuAide anglais = JeuAide::charger(dossier_livre("English"));
+  ASSERT_TRUE(francais.valide());
+  ASSERT_TRUE(anglais.valide());
+  EXPECT_EQ(forme(francais.sommaire()), forme(anglais.sommaire()));
+  EXPECT_EQ(QFileInfo(francais.page_de_contexte(1411)).fileName(), "accueil.html");
+  const QStringList attendues = {"accueil.html", "exercices.html", "calculs.html", "graphiques.html",
+                                 "editeur.html", "compte.html", "options.html", "editeur_formule.html",
+                                 "courbe.html", "tangente_integrale.html", "nouvel_objet.html",
+                                 "configuration.html", "a_propos.html"};
+  for (const auto& jeu : {francais, anglais}) {
+    const QStringList listees = pages(jeu.sommaire());
+    for (const auto& page : attendues) EXPECT_TRUE(listees.contains(page)) << page.toStdString();
+    const QStringList fichiers = QDir(jeu.dossier()).entryList({QStringLiteral("*.html")}, QDir::Files);
+    for (const auto& fichier : fichiers) {
+      EXPECT_TRUE(listees.contains(fichier)) << "not in the contents: " << fichier.toStdString();
+      QFile f(QDir(jeu.dossier()).filePath(fichier));
+      ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+      const QByteArray octets = f.readAll();
+      QStringDecoder decodeur(QStringDecoder::Utf8);
+      const QString texte = decodeur(octets);
+      EXPECT_FALSE(decodeur.hasError()) << fichier.toStdString();
+      const auto titre = QRegularExpression(QStringLiteral("<title>([^<]+)</title>")).match(texte);
+      EXPECT_TRUE(titre.hasMatch()) << fichier.toStdString();
+      for (auto liens = QRegularExpression(QStringLiteral("href=\"([^\"#]+)")).globalMatch(texte); liens.hasNext();) {
+        const QString cible = liens.next().captured(1);
+        EXPECT_FALSE(jeu.chemin_page(cible).isEmpty()) << fichier.toStdString() << " -> " << cible.toStdString();
+      }
+    }
+    for (const auto& page : listees) EXPECT_FALSE(jeu.chemin_page(page).isEmpty()) << page.toStdString();
+  }
 }
 
 }  // namespace
