@@ -46,12 +46,14 @@ class QStatusBar;
 class QTabWidget;
 class QToolButton;
 class TChart;
+class TChartAxis;
 class TChartSeries;
 class TChartShape;
 class TCustomSeries;
 class QFrame;
 class QPainter;
 class TChartMap;
+enum class BoutonSouris;
 
 // Globals of the main window, alive from start-up to exit.
 // The chart's text annotations, in chart order.
@@ -251,6 +253,38 @@ class TFvorel : public QMainWindow, public EcranExercices {
   // Places the answer controls' right edges on the answer panel's.
   void ajuster_controles_reponse();
 
+  // The Exercices page's commands, its links and its chart, the hint pages
+  // (vorel_page_exercices.cpp). Starting, the links and the validation
+  // ignore a second call that comes while the first runs (a dialog's loop).
+  void BcontinuerClick();
+  void BRecommencerClick();
+  void TBprecedentClick();
+  // A key in the answer control of a slot; true when it is used up. Enter
+  // on the last control starts or validates.
+  bool T_reponse2KeyPress(int creneau, char touche);
+  void Aaide_contextuelleExecute();
+  void TBaide2Click();
+  // The exercise view's renderer takes the presses itself; this is the press
+  // as the view gets it.
+  void Image1MouseDown(BoutonSouris bouton, unsigned etat, int x, int y);
+  void Image1MouseUp();
+  void Image1MouseMove();
+  void Image7MouseUp();
+  void Image7MouseMove();
+  void Image6Click();
+  void GraphClickSeries(TChartSeries* serie, int indice, Qt::MouseButton bouton, QPoint pixel);
+  void GraphClickBackground(Qt::MouseButton bouton, QPoint pixel);
+  void GraphClickAxis(TChartAxis* axe, Qt::MouseButton bouton, QPoint pixel);
+  void GraphMouseMove(QPoint pixel);
+  // Help contents and search.
+  void AaideExecute();
+  void ArechercherExecute();
+  // The test page: render, print, scramble.
+  void Button6Click();
+  void Button8Click();
+  void Button7Click();
+  void Edit6Change();
+
   // Which page is shown; switching by code keeps it even when its tab is
   // hidden (Qt moves the current page when tabs are hidden or shown).
   void montrer_page(QWidget* page);
@@ -419,6 +453,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void relier_graphiques();
   void relier_exercices();
   void relier_internet();
+  void relier_page_exercices();
 
   // The graph module's saved state (vorel_graphiques.cpp).
   void restaurer_courbes();

@@ -53,7 +53,7 @@ class DelegueHauteurFixe final : public QStyledItemDelegate {
   }
 };
 
-// Enter and Ctrl+G in an answer control go to the presenter; the answer
+// Enter and Ctrl+G in an answer control go to the window; the answer
 // panel's resizes move the controls' right edges with it.
 class FiltreReponses final : public QObject {
  public:
@@ -66,7 +66,7 @@ class FiltreReponses final : public QObject {
     } else if (evenement->type() == QEvent::KeyPress) {
       const QVariant creneau = objet->property(propriete_creneau);
       const char touche = touche_de(*static_cast<QKeyEvent*>(evenement));
-      if (creneau.isValid() && touche != 0) return touche_reponse(creneau.toInt(), touche);
+      if (creneau.isValid() && touche != 0) return fenetre_->T_reponse2KeyPress(creneau.toInt(), touche);
     }
     return QObject::eventFilter(objet, evenement);
   }
@@ -123,6 +123,7 @@ void TFvorel::relier_exercices() {
   connect(Commencer1, &QAction::triggered, this, &TFvorel::AcommencerExecute);
   PBbonne_reponse->setTextVisible(true);
   afficher_barre_score(0, 0);
+  relier_page_exercices();
 }
 
 void TFvorel::creer_controle_reponse(int creneau, const Tcreneau_reponse& description) {
@@ -219,17 +220,3 @@ void TFvorel::afficher_barre_score(int bonnes, int total) {
   PBbonne_reponse->setValue(total > 0 ? std::clamp(bonnes, 0, total) : 0);
   PBbonne_reponse->setFormat(QStringLiteral("%v ") + depuis_1252(legende_score(total)));
 }
-
-// Stand-ins for the full start and repeat actions: the answer panel shown,
-// then the run's own.
-void TFvorel::AcommencerExecute() {
-  P_reponse->show();
-  EcranExercices::AcommencerExecute();
-}
-
-void TFvorel::TBrecommencerClick() {
-  P_reponse->show();
-  EcranExercices::TBrecommencerClick();
-}
-
-void TFvorel::B_ValiderClick() { valider_reponses(); }

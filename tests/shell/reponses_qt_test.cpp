@@ -88,6 +88,9 @@ class ControlesReponse : public essai::Programme {
   // Starts the fake entry with this question.
   void poser(const Question& q) {
     question = q;
+    // Starting while a question waits only reminds the pupil: each question
+    // starts as after a verdict.
+    exercice_en_cours = false;
     f().AcommencerExecute();
     ASSERT_EQ(static_cast<int>(controles_reponse.size()), static_cast<int>(creneaux_reponse.size()));
   }
