@@ -21,6 +21,8 @@
 #include "localisation/choix_langue.h"
 #include "platform/aide/fenetre_aide.h"
 #include "platform/aide/jeu_aide.h"
+#include "platform/aide/visionneuse_aide.h"
+#include "platform/aide_contextuelle_qt.h"
 
 namespace {
 
@@ -134,6 +136,57 @@ TEST_F(Aide, WindowTakesClicksBesideAModalDialog) {
   dialogue.close();
 }
 
+// The program's requests, through the receiver the program installs.
+TEST_F(Aide, RequestsReachTheViewer) {
+  installer_visionneuse_aide();
+  const std::string fichier = racine_.string() + ".chm";
+  HtmlHelp(fichier, HH_DISPLAY_TOC, 0);
+  FenetreAide* fenetre = FenetreAide::existante();
+  ASSERT_NE(fenetre, nullptr);
+  EXPECT_EQ(fenetre->page_affichee(), page("accueil.html"));
+  HH_FTS_QUERY requete;
+  requete.cbStruct = taille_hh_fts_query;
+  requete.iProximity = proximite_quelconque;
+  requete.fExecute = true;
+  HtmlHelp(fichier, HH_DISPLAY_SEARCH, reinterpret_cast<std::intptr_t>(&requete));
+  EXPECT_EQ(fenetre->onglets()->currentIndex(), FenetreAide::onglet_recherche);
+  EXPECT_TRUE(fenetre->champ_recherche()->text().isEmpty());
+  HtmlHelp(fichier, HH_HELP_CONTEXT, 1411);
+  EXPECT_EQ(fenetre->page_affichee(), page("accueil.html"));
+  HtmlHelp(fichier, HH_HELP_CONTEXT, 9999);
+  EXPECT_TRUE(fenetre->navigateur()->toPlainText().contains(QStringLiteral("Aucune aide")));
+  const char mot[] = "integrale";
+  HtmlHelp(fichier, HH_KEYWORD_LOOKUP, reinterpret_cast<std::intptr_t>(mot));
+  EXPECT_EQ(fenetre->resultats()->count(), 2);
+  EXPECT_EQ(FenetreAide::existante(), fenetre);
+  installer_recepteur_aide(nullptr);
+}
+
+// F1 asks for the first context up the chain, within the control's window;
+// with none, the contents.
+TEST(F1, ContextWithinTheWindowElseContents) {
+  std::vector<std::pair<int, std::intptr_t>> demandes;
+  installer_crochet_aide([&](int commande, std::intptr_t donnees) {
+    demandes.emplace_back(commande, donnees);
+    return true;
+  });
+  QWidget principale;
+  definir_contexte_aide(&principale, 1411);
+  QWidget cadre(&principale);
+  definir_contexte_aide(&cadre, 1234);
+  QWidget enfant(&cadre);
+  QDialog dialogue(&principale);
+  QWidget dans_dialogue(&dialogue);
+  EXPECT_TRUE(demander_aide(&enfant));
+  EXPECT_TRUE(demander_aide(&principale));
+  EXPECT_TRUE(demander_aide(&dans_dialogue));
+  const std::vector<std::pair<int, std::intptr_t>> attendues = {
+      {HELP_CONTEXT, 1234}, {HELP_CONTEXT, 1411}, {HELP_CONTENTS, 0}};
+  EXPECT_EQ(demandes, attendues);
+  retirer_crochet_aide();
+  EXPECT_FALSE(demander_aide(&enfant));
+}
+
 }  // namespace
 
 namespace {
@@ -193,6 +246,33 @@ TEST(JeuxLivres, BothLanguagesShareOneCompleteTree) {
     }
     for (const auto& page : listees) EXPECT_FALSE(jeu.chemin_page(page).isEmpty()) << page.toStdString();
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Pictures of the viewer on the shipped pages, for the eye.
+TEST(Captures, ShippedPagesInBothLanguages) {
+  const QString captures = QString::fromUtf8(PRALINORE_CAPTURES);
+  QDir().mkpath(captures);
+  choisir_langue(0);
+  FenetreAide& fenetre = FenetreAide::instance();
+  fenetre.afficher_sommaire(dossier_livre("Fran\xC3\xA7" "ais"));
+  const auto calculs = fenetre.arbre()->findItems(QStringLiteral("Le module Calculs"), Qt::MatchRecursive);
+  ASSERT_EQ(calculs.size(), 1);
+  fenetre.arbre()->setCurrentItem(calculs.front());
+  fenetre.arbre()->itemClicked(calculs.front(), 0);
+  EXPECT_TRUE(fenetre.page_affichee().endsWith(QStringLiteral("calculs.html")));
+  EXPECT_TRUE(fenetre.grab().save(captures + QStringLiteral("/aide_fr_calculs.png")));
+
+  choisir_langue(1);
+  fenetre.afficher_recherche(dossier_livre("English"), QStringLiteral("derivative"), true);
+  ASSERT_GE(fenetre.resultats()->count(), 1);
+  fenetre.resultats()->itemClicked(fenetre.resultats()->item(0));
+  EXPECT_TRUE(fenetre.grab().save(captures + QStringLiteral("/aide_en_recherche.png")));
+  delete &fenetre;
+  choisir_langue(0);
 }
 
 }  // namespace
