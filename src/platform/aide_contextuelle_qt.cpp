@@ -57,12 +57,13 @@ int contexte_aide(const QWidget* controle) {
 int contexte_aide_effectif(const QWidget* controle) {
   for (const QWidget* w = controle; w != nullptr; w = w->parentWidget()) {
     if (const int contexte = contexte_aide(w); contexte != 0) return contexte;
+    if (w->isWindow()) break;
   }
   return 0;
 }
 
 bool demander_aide(const QWidget* controle) {
+  if (!crochet()) return false;
   const int contexte = contexte_aide_effectif(controle);
-  if (contexte == 0 || !crochet()) return false;
-  return crochet()(HELP_CONTEXT, contexte);
+  return contexte == 0 ? crochet()(HELP_CONTENTS, 0) : crochet()(HELP_CONTEXT, contexte);
 }

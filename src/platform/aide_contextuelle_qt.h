@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <functional>
 
-// The command of a request for one context.
+// The commands of a request: one context, or the contents when no control
+// up the chain has a context.
 inline constexpr int HELP_CONTEXT = 1;
+inline constexpr int HELP_CONTENTS = 3;
 
 // Answers a request; true when it was handled (the application then shows
 // nothing of its own).
@@ -23,9 +25,10 @@ void retirer_crochet_aide();
 void definir_contexte_aide(QWidget* controle, int contexte);
 // The control's own context, 0 when it has none.
 int contexte_aide(const QWidget* controle);
-// The first non-zero context from the control up through its parents.
+// The first non-zero context from the control up through its parents, within
+// its own window: a dialog does not take its owner's help.
 int contexte_aide_effectif(const QWidget* controle);
 
-// What F1 does: hands the effective context of `controle` to the hook.
-// False when nobody handled it.
+// What F1 does: hands the effective context of `controle` to the hook, or
+// asks it for the contents when there is none. False when nobody handled it.
 bool demander_aide(const QWidget* controle);

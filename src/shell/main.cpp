@@ -15,8 +15,11 @@
 
 #include "localisation/messagerie_console.h"
 #include "localisation/messages.h"
+#include "platform/aide/demarrage_aide.h"
+#include "platform/aide/visionneuse_aide.h"
 #include "platform/messagerie_qt.h"
 #include "shell/programme.h"
+#include "shell/version.h"
 #include "shell/vorel.h"
 
 namespace {
@@ -37,6 +40,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Pralinore"));
   // Qt sets the C locale from the environment; number text must not follow it.
   std::setlocale(LC_NUMERIC, "C");
+  demarrer_rapport_aide(argc, argv, version_programme());
+  installer_visionneuse_aide();
   const char* capture = std::getenv("PRALINORE_SCREENSHOT");
   const bool capture_demandee = capture != nullptr && *capture != '\0';
   if (capture_demandee) {

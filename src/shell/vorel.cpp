@@ -227,6 +227,10 @@ void TFvorel::resizeEvent(QResizeEvent* evenement) {
 }
 
 bool TFvorel::aide_contextuelle(int commande, std::intptr_t donnees) {
+  if (commande == HELP_CONTENTS) {
+    HtmlHelp(fichier_aide, HH_DISPLAY_TOC, 0);
+    return true;
+  }
   if (commande != HELP_CONTEXT) return false;
   HtmlHelp(fichier_aide, HH_HELP_CONTEXT, donnees);
   return true;

@@ -14,6 +14,7 @@
 #include "localisation/messages.h"
 #include "localisation/nombres.h"
 #include "platform/http/client_http.h"
+#include "platform/systeme/fichiers_systeme.h"
 #include "platform/texte_qt.h"
 #include "shell/adresses_internet.h"
 #include "shell/apropos.h"
@@ -127,7 +128,7 @@ void configurer_proxy_demarrage(Tclient_http& client) {
 }
 
 std::optional<std::string> telecharger_installation(Tclient_http& client, const std::string& serveur) {
-  QByteArray modele = QFile::encodeName(QDir::tempPath() + QLatin1Char('/') + QLatin1String(modele_dossier));
+  QByteArray modele = QByteArray::fromStdString(dossier_temporaire_systeme() + "/" + modele_dossier);
   if (mkdtemp(modele.data()) == nullptr) return std::nullopt;
   const QString dossier = QFile::decodeName(modele);
   QFile fichier(dossier + QLatin1Char('/') + QLatin1String(nom_installation));

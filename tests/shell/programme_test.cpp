@@ -14,6 +14,7 @@
 #include "exercises/catalogue_exercices.h"
 #include "localisation/catalogue.h"
 #include "platform/aide_contextuelle_qt.h"
+#include "platform/systeme/aide_html.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
 #include "programme_de_test.h"
@@ -352,8 +353,16 @@ TEST_F(Programme, F1AsksForTheMainWindowsHelpContext) {
   ASSERT_TRUE(demarrer());
   EXPECT_EQ(contexte_aide_effectif(f().Edit1), contexte_aide_principal);
   EXPECT_TRUE(demander_aide(f().Edit1));
+  std::vector<DemandeAide> demandes;
+  installer_recepteur_aide([&](const DemandeAide& d) { demandes.push_back(d); });
   EXPECT_TRUE(f().aide_contextuelle(HELP_CONTEXT, 1411));
-  EXPECT_FALSE(f().aide_contextuelle(3, 0));  // any other request is the application's
+  EXPECT_TRUE(f().aide_contextuelle(HELP_CONTENTS, 0));  // F1 where no control has a context
+  EXPECT_FALSE(f().aide_contextuelle(2, 0));  // any other request is the application's
+  installer_recepteur_aide(nullptr);
+  ASSERT_EQ(demandes.size(), 2u);
+  EXPECT_EQ(demandes[0].commande, HH_HELP_CONTEXT);
+  EXPECT_EQ(demandes[0].donnees, 1411);
+  EXPECT_EQ(demandes[1].commande, HH_DISPLAY_TOC);
 }
 
 }  // namespace

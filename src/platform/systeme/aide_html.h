@@ -12,6 +12,9 @@
 inline constexpr int HH_DISPLAY_TOC = 1;
 inline constexpr int HH_DISPLAY_SEARCH = 3;
 inline constexpr int HH_HELP_CONTEXT = 15;
+// The data is the address of a NUL-terminated keyword (Windows-1252): it is
+// searched for.
+inline constexpr int HH_KEYWORD_LOOKUP = 13;
 
 // The full-text search record given with HH_DISPLAY_SEARCH (its address as
 // the request's data).
