@@ -8,6 +8,8 @@
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/niveau_1_polynomes.h"
 #include "exercises/generateurs/niveau_1_suites.h"
+#include "exercises/generateurs/niveau_2.h"
+#include "exercises/generateurs/niveau_3_fonctions_statistiques.h"
 #include "exercises/generateurs/niveau_4.h"
 #include "exercises/generateurs/niveau_5.h"
 #include "exercises/generateurs/niveau_6.h"
@@ -55,6 +57,8 @@ void enregistrer_generateurs() {
   enregistrer_niveau_1_polynomes();
   enregistrer_niveau_1_suites();
   enregistrer_terminale();
+  enregistrer_niveau_2();
+  enregistrer_niveau_3_fonctions_statistiques();
 }
 
 void charger_langue_exercices(int langue) {
