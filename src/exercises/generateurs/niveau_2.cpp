@@ -44,7 +44,7 @@ std::string carre(const std::string& a) { return fraction(operation_ordonnee(a, 
 std::string terme_carre(const std::string& a, const std::string& v) { return carre(a) + "*" + v + "^2"; }
 
 // The roots the solver gives for the equation in `v`, when it gives exactly
-// `nombre` of them.
+// `nombre` of them; nothing otherwise, and the exercise is drawn again.
 std::optional<std::vector<std::string>> racines(const std::string& equation, const std::string& v,
                                                 std::size_t nombre) {
   return valeurs_solveur(resoudre(equation, v, false), nombre);
@@ -74,8 +74,12 @@ void exercice_1501(ContexteGenerateur& contexte) {
     const std::string v = variable_tiree(contexte);
     const std::string p = fraction_aleatoire(contexte, etendue_1501);
     const std::string q = fraction_aleatoire(contexte, etendue_1501);
-    const std::string equation = operation_ordonnee(q + "*" + v, p, signe_tire(contexte)) + "=0";
-    if (const auto r = racines(equation, v, 1)) return poser_une_racine(contexte, equation, r->front());
+    const std::string signe = signe_tire(contexte);
+    const std::string equation = operation_ordonnee(q + "*" + v, p, signe) + "=0";
+    if (const auto r = racines(equation, v, 1)) {
+      poser_une_racine(contexte, equation, r->front());
+      return;
+    }
   }
 }
 
@@ -93,7 +97,10 @@ void exercice_1502(ContexteGenerateur& contexte) {
     const std::string membre = operation_ordonnee(operation_ordonnee(terme_carre(a, v), carre(b), "+"),
                                                   double_produit, signe);
     const std::string equation = membre + "=0";
-    if (const auto r = racines(equation, v, 1)) return poser_une_racine(contexte, equation, r->front());
+    if (const auto r = racines(equation, v, 1)) {
+      poser_une_racine(contexte, equation, r->front());
+      return;
+    }
   }
 }
 
@@ -105,7 +112,10 @@ void exercice_1503(ContexteGenerateur& contexte) {
     const std::string a = h(contexte, etendue_coefficients);
     const std::string b = h(contexte, etendue_coefficients);
     const std::string equation = operation_ordonnee(terme_carre(a, v), carre(b), "-") + "=0";
-    if (const auto r = racines(equation, v, 2)) return poser_deux_racines(contexte, equation, *r);
+    if (const auto r = racines(equation, v, 2)) {
+      poser_deux_racines(contexte, equation, *r);
+      return;
+    }
   }
 }
 
@@ -122,9 +132,15 @@ void exercice_1504(ContexteGenerateur& contexte) {
     const std::string f2 = operation_ordonnee(operation_ordonnee(q2, v, "*"), p2, "+");
     const std::string equation = operation_ordonnee(f1, f2, "*") + "=0";
     const std::string solution = resoudre(equation, v, false);
-    if (const auto r = valeurs_solveur(solution, 2)) return poser_deux_racines(contexte, equation, *r);
+    if (const auto r = valeurs_solveur(solution, 2)) {
+      poser_deux_racines(contexte, equation, *r);
+      return;
+    }
     // Proportional factors: one double root, asked once.
-    if (const auto r = valeurs_solveur(solution, 1)) return poser_une_racine(contexte, equation, r->front());
+    if (const auto r = valeurs_solveur(solution, 1)) {
+      poser_une_racine(contexte, equation, r->front());
+      return;
+    }
   }
 }
 
