@@ -96,14 +96,6 @@ TEST_F(Niveau2, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
   }
 }
 
-TEST_F(Niveau2, TheEquationOfALineIsAnsweredInThePanel) {
-  for (const int code : {2411, 2413}) {
-    const ExerciceProduit p = lancer_code(code, {});
-    EXPECT_TRUE(p.presentateur.saisie) << code;
-    EXPECT_TRUE(p.graphique.appels.empty()) << code;
-  }
-}
-
 TEST_F(Niveau2, TheLineOf2412IsDrawnOnAReadOnlyChart) {
   const ExerciceProduit p = lancer_code(2412, {-2, 3, 1, 3, -1, 1, 1, 3, 1});
   const GraphiqueEnregistre& g = p.graphique;
