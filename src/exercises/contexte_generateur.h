@@ -4,9 +4,11 @@
 // give seeded sources and recording presenters.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/serie_courbe.h"
 #include "localisation/catalogue.h"
 #include "localisation/chrono.h"
 
@@ -99,6 +101,10 @@ class GraphiqueExercice {
   virtual int SeriesCount() const = 0;
   // The points of a series (0 for an index with no series).
   virtual int Count(int serie) const = 0;
+  // A series seen as a curve series, for a curve to plot itself into (title,
+  // markers, points); nothing for an index with no series, or on a chart
+  // that keeps no series.
+  virtual std::unique_ptr<Tserie_courbe> SerieCourbe(int /*serie*/) { return nullptr; }
 
   virtual void SetVisible(Axe axe, bool visible) = 0;
   virtual void SetGridVisible(Axe axe, bool visible) = 0;

@@ -4,6 +4,7 @@
 
 #include "platform/chart/chart.h"
 #include "platform/chart/chart_series.h"
+#include "shell/serie_chart.h"
 
 namespace {
 
@@ -46,6 +47,12 @@ int GraphiqueTChart::SeriesCount() const { return chart_.SeriesCount(); }
 int GraphiqueTChart::Count(int indice) const {
   const TCustomSeries* s = serie(indice);
   return s != nullptr ? s->Count() : 0;
+}
+
+std::unique_ptr<Tserie_courbe> GraphiqueTChart::SerieCourbe(int indice) {
+  TCustomSeries* s = serie(indice);
+  if (s == nullptr) return nullptr;
+  return std::make_unique<Tserie_chart>(*s);
 }
 
 void GraphiqueTChart::SetVisible(Axe axe, bool visible) { axe_de(chart_, axe).SetVisible(visible); }

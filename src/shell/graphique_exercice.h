@@ -20,6 +20,8 @@ class GraphiqueTChart final : public GraphiqueExercice {
   void SetPenWidth(int serie, int largeur) override;
   int SeriesCount() const override;
   int Count(int serie) const override;
+  // Forwards to the chart's series (Tserie_chart).
+  std::unique_ptr<Tserie_courbe> SerieCourbe(int serie) override;
 
   void SetVisible(Axe axe, bool visible) override;
   void SetGridVisible(Axe axe, bool visible) override;

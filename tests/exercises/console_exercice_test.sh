@@ -24,6 +24,7 @@ echoue --langue de 1116 1
 echoue --index 135 1
 echoue --index -1 1
 
+<<<<<<< HEAD
 # A code of the next level that reruns a generator prints, seed for seed,
 # what the generator's own code prints.
 for graine in 0 7 31; do
@@ -32,6 +33,26 @@ for graine in 0 7 31; do
   cmp -s /tmp/console_exercice_r_$$ /tmp/console_exercice_o_$$ || { echo "1522 and 1422 differ for seed $graine" >&2; exit 1; }
 done
 rm -f /tmp/console_exercice_r_$$ /tmp/console_exercice_o_$$
+=======
+# Fields of the linear functions, the equations and the English statements.
+sortie_de() {
+  sortie=$("$outil" "$@" 2>&1 | tr -d '\r')
+}
+ligne_attendue() {
+  echo "$sortie" | grep -q -- "$1" || { echo "pralinore-exercice: no line $1" >&2; exit 1; }
+}
+sortie_de 2412 3
+for l in '^graphique: RemoveAllSeries$' '^graphique: gauche SetGridVisible 0$' '^graphique: bas SetGridVisible 1$' \
+  '^graphique: gauche SetMinMax -6 6$' '^graphique: NewLineSeries 0$' '^graphique: SetTitle 0 .*\*x+(.*)$' \
+  '^graphique: SetEnabled 0$'; do
+  ligne_attendue "$l"
+done
+[ "$(echo "$sortie" | grep -c '^graphique: AddXY 0 ')" = 101 ] || { echo "2412: not 101 points" >&2; exit 1; }
+sortie_de 1503 3
+ligne_attendue '^ordonnees=0$'
+sortie_de --langue en 4401 3
+ligne_attendue '^enonce=In a library open from Tuesday to Saturday'
+>>>>>>> niveau2
 
 # The first entry without a generator, if any, is refused.
 index=0

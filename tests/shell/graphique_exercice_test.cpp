@@ -14,6 +14,7 @@
 
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/execution.h"
+#include "exercises/generateurs/niveau_3_fonctions_statistiques.h"
 #include "exercises/generateurs/niveau_6.h"
 #include "exercises/generateurs/sources.h"
 #include "exercises/generateurs/terminale.h"
@@ -112,6 +113,33 @@ TEST_F(GrapheExercice, ComplexPlaneReadyForAClick) {
     EXPECT_EQ(axe->Maximum(), 5);
   }
   capturer("exercice_1708.png");
+}
+
+// A line to read: an earlier exercise's series and left grid are gone, the
+// curve y = x+2 runs over both axes from -6 to 6, the chart takes no click.
+TEST_F(GrapheExercice, LineToReadOnAReadOnlyChart) {
+  chart.NewPointSeries();
+  chart.LeftAxis().SetGridVisible(true);
+  lancer(&exercice_2412, {-1, 1, 1, 3, 1});
+  EXPECT_FALSE(chart.isHidden());
+  EXPECT_FALSE(chart.isEnabled());
+  ASSERT_EQ(chart.SeriesCount(), 1);
+  const auto* ligne = dynamic_cast<TLineSeries*>(chart.Series(0).get());
+  ASSERT_NE(ligne, nullptr);
+  EXPECT_EQ(ligne->Title(), "1*x+(2)");
+  ASSERT_EQ(ligne->Count(), 101);
+  EXPECT_EQ(ligne->XValue(0), -6);
+  EXPECT_EQ(ligne->YValue(0), -4);
+  EXPECT_TRUE(chart.LeftAxis().Visible());
+  EXPECT_FALSE(chart.LeftAxis().GridVisible());
+  EXPECT_TRUE(chart.BottomAxis().GridVisible());
+  for (const TChartAxis* axe : {&chart.LeftAxis(), &chart.BottomAxis()}) {
+    EXPECT_FALSE(axe->Automatic());
+    EXPECT_EQ(axe->PositionPercent(), 50);
+    EXPECT_EQ(axe->Minimum(), -6);
+    EXPECT_EQ(axe->Maximum(), 6);
+  }
+  capturer("exercice_2412.png");
 }
 
 TEST_F(GrapheExercice, PreparationHidesAndDisablesTheChart) {

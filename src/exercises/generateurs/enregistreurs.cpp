@@ -1,5 +1,7 @@
 #include "exercises/generateurs/enregistreurs.h"
 
+#include <utility>
+
 #include "localisation/nombres.h"
 
 namespace {
@@ -13,6 +15,38 @@ std::string texte_couleur(std::uint32_t couleur) {
   for (int i = chiffres - 1; i >= 0; --i) texte += hexa[(couleur >> (4 * i)) & 0xF];
   return texte;
 }
+
+// One series of the recording chart as a curve series: the title and the
+// points go through the chart, which records them.
+class SerieCourbeEnregistree final : public Tserie_courbe {
+ public:
+  SerieCourbeEnregistree(GraphiqueEnregistre& graphique, int indice) : graphique_(graphique), indice_(indice) {}
+
+  void SetTitle(const std::string& titre) override {
+    graphique_.appels.push_back("SetTitle " + texte_entier(indice_) + " " + titre);
+    serie().titre = titre;
+  }
+  void SetPointer(Tpointeur_courbe, int, int) override {}
+  int AddXY(double x, double y) override {
+    graphique_.AddXY(indice_, x, y);
+    return Count() - 1;
+  }
+  int Count() const override { return graphique_.Count(indice_); }
+  double XValue(int i) const override { return dans(i) ? serie().x[static_cast<std::size_t>(i)] : 0; }
+  double YValue(int i) const override { return dans(i) ? serie().y[static_cast<std::size_t>(i)] : 0; }
+  void SwapValueIndex(int a, int b) override {
+    if (!dans(a) || !dans(b)) return;
+    std::swap(serie().x[static_cast<std::size_t>(a)], serie().x[static_cast<std::size_t>(b)]);
+    std::swap(serie().y[static_cast<std::size_t>(a)], serie().y[static_cast<std::size_t>(b)]);
+  }
+
+ private:
+  GraphiqueEnregistre::Serie& serie() const { return graphique_.series[static_cast<std::size_t>(indice_)]; }
+  bool dans(int i) const { return i >= 0 && i < Count(); }
+
+  GraphiqueEnregistre& graphique_;
+  int indice_;
+};
 
 }  // namespace
 
@@ -95,6 +129,11 @@ int GraphiqueEnregistre::SeriesCount() const { return static_cast<int>(series.si
 int GraphiqueEnregistre::Count(int indice) const {
   if (indice < 0 || indice >= static_cast<int>(series.size())) return 0;
   return static_cast<int>(series[static_cast<std::size_t>(indice)].x.size());
+}
+
+std::unique_ptr<Tserie_courbe> GraphiqueEnregistre::SerieCourbe(int indice) {
+  if (serie(indice) == nullptr) return nullptr;
+  return std::make_unique<SerieCourbeEnregistree>(*this, indice);
 }
 
 void GraphiqueEnregistre::SetVisible(Axe a, bool visible_axe) {

@@ -1,10 +1,11 @@
 #pragma once
 // A presenter, a chart and a calculator input that keep what a generator
 // does with them, for runs without a window (tests, the console tool, the
-// benchmark). Each chart call leaves one line, such as "AddXY 0 3 4" or
-// "gauche SetMinMax 0 10".
+// benchmark). Each chart call leaves one line, such as "AddXY 0 3 4",
+// "gauche SetMinMax 0 10" or "SetTitle 0 2*x+(1)".
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,7 @@ class GraphiqueEnregistre final : public GraphiqueExercice {
     bool points = false;  // a point series, else a line series
     std::uint32_t couleur = 0;
     int largeur = 1;
+    std::string titre;
     std::vector<double> x, y;
   };
   struct EtatAxe {
@@ -69,6 +71,8 @@ class GraphiqueEnregistre final : public GraphiqueExercice {
   void SetPenWidth(int serie, int largeur) override;
   int SeriesCount() const override;
   int Count(int serie) const override;
+  // Records a title and the points through this chart; markers are not kept.
+  std::unique_ptr<Tserie_courbe> SerieCourbe(int serie) override;
   void SetVisible(Axe axe, bool visible_axe) override;
   void SetGridVisible(Axe axe, bool visible_grille) override;
   void SetPositionPercent(Axe axe, double pourcentage) override;

@@ -9,6 +9,8 @@
 #include "exercises/generateurs/niveau_1_polynomes.h"
 #include "exercises/generateurs/niveau_1_suites.h"
 #include "exercises/generateurs/niveau_3_nombres_reperes.h"
+#include "exercises/generateurs/niveau_2.h"
+#include "exercises/generateurs/niveau_3_fonctions_statistiques.h"
 #include "exercises/generateurs/niveau_4.h"
 #include "exercises/generateurs/niveau_5.h"
 #include "exercises/generateurs/niveau_6.h"
@@ -57,6 +59,8 @@ void enregistrer_generateurs() {
   enregistrer_niveau_1_suites();
   enregistrer_terminale();
   enregistrer_niveau_3_nombres_reperes();
+  enregistrer_niveau_2();
+  enregistrer_niveau_3_fonctions_statistiques();
 }
 
 void charger_langue_exercices(int langue) {

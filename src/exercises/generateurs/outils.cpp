@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/appel_fonction.h"
+#include "engine/decoupage.h"
 #include "engine/fractions.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
@@ -89,4 +91,27 @@ std::string ecrire_polynome(const std::vector<double>& coefficients, const std::
     texte += terme(coefficients[i], static_cast<int>(i), variable, texte.empty());
   }
   return texte;
+}
+
+std::vector<std::string> racines_liste(const std::string& liste) {
+  std::vector<std::string> racines;
+  for (const std::string& element : decoupe(enleve_delimiteurs(liste, "[]"), ';')) {
+    const std::size_t egal = element.find('=');
+    racines.push_back(egal == std::string::npos ? element : element.substr(egal + 1));
+  }
+  return racines;
+}
+
+std::optional<std::vector<std::string>> valeurs_solveur(const std::string& liste, std::size_t nombre) {
+  if (est_erreur(liste)) return std::nullopt;
+  const std::vector<std::string> elements = decoupe(enleve_delimiteurs(liste, "[]"), ';');
+  if (elements.size() != nombre) return std::nullopt;
+  std::vector<std::string> valeurs;
+  for (const std::string& element : elements) {
+    const std::size_t egal = element.find('=');
+    if (egal == std::string::npos) return std::nullopt;
+    valeurs.push_back(element.substr(egal + 1));
+    if (valeurs.back().empty() || est_erreur(valeurs.back())) return std::nullopt;
+  }
+  return valeurs;
 }

@@ -2,6 +2,7 @@
 // The random routines every generator shares. Numbers come back as number
 // text (the engine's "-3", "2/5", "3*x-2").
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,3 +38,14 @@ std::string affine_aleatoire(ContexteGenerateur& contexte, int n);
 // (coefficient i for the power i), zero terms left out: (3, -1, 2) in x
 // gives "3-x+2*x^2"; all zero gives "".
 std::string ecrire_polynome(const std::vector<double>& coefficients, const std::string& variable);
+
+// The roots of a solver answer "[v=r1;v=r2]" ("[v=r]" for one root): the
+// brackets dropped, the items cut at ";", each root the part after "=". An
+// item without "=" is kept whole, so an error text comes back as one item.
+std::vector<std::string> racines_liste(const std::string& liste);
+
+// The values of a solver answer ("[x=-3/4]", "[a=2;b=-1]") when it is sound:
+// no error value, exactly `nombre` items, each "name=value" with a value
+// that is no error value. Nothing otherwise: the generator draws again
+// rather than unpack a failure.
+std::optional<std::vector<std::string>> valeurs_solveur(const std::string& liste, std::size_t nombre);
