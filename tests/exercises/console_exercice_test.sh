@@ -24,7 +24,6 @@ echoue --langue de 1116 1
 echoue --index 135 1
 echoue --index -1 1
 
-<<<<<<< HEAD
 # A code of the next level that reruns a generator prints, seed for seed,
 # what the generator's own code prints.
 for graine in 0 7 31; do
@@ -33,7 +32,7 @@ for graine in 0 7 31; do
   cmp -s /tmp/console_exercice_r_$$ /tmp/console_exercice_o_$$ || { echo "1522 and 1422 differ for seed $graine" >&2; exit 1; }
 done
 rm -f /tmp/console_exercice_r_$$ /tmp/console_exercice_o_$$
-=======
+
 # Fields of the linear functions, the equations and the English statements.
 sortie_de() {
   sortie=$("$outil" "$@" 2>&1 | tr -d '\r')
@@ -52,7 +51,6 @@ sortie_de 1503 3
 ligne_attendue '^ordonnees=0$'
 sortie_de --langue en 4401 3
 ligne_attendue '^enonce=In a library open from Tuesday to Saturday'
->>>>>>> niveau2
 
 # The first entry without a generator, if any, is refused.
 index=0
