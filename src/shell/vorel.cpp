@@ -42,6 +42,7 @@
 #include "shell/nouvel_objet.h"
 #include "shell/options_graphiques.h"
 #include "shell/parametres_principaux.h"
+#include "shell/saisie_calculatrice.h"
 #include "shell/textes_shell.h"
 #include "shell/version.h"
 
@@ -93,6 +94,8 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
   definir_ecran_exercices(this);
   graphique_exercice_ = std::make_unique<GraphiqueTChart>(*Graph);
   installer_graphique_programme(graphique_exercice_.get());
+  saisie_calculatrice_ = std::make_unique<SaisieLigneCalcul>(*Edit1);
+  installer_calculatrice_programme(saisie_calculatrice_.get());
   pages_presentation = {Graph, Pvalider, Image3, [] {
                           return !ini_principal || ini_principal->lire_booleen(section::outils, cle::activer_coloration,
                                                                                defaut::activer_coloration);
@@ -103,6 +106,7 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
 TFvorel::~TFvorel() {
   if (&ecran_exercices() == this) definir_ecran_exercices(nullptr);
   if (&graphique_programme() == graphique_exercice_.get()) installer_graphique_programme(nullptr);
+  if (&calculatrice_programme() == saisie_calculatrice_.get()) installer_calculatrice_programme(nullptr);
   installer_sortie_trace(nullptr);
   retirer_crochet_aide();
   pages_presentation = {};

@@ -27,6 +27,7 @@
 
 class BoiteDefilement;
 class GraphiqueTChart;
+class SaisieLigneCalcul;
 class ImageHote;
 class QAction;
 class QCheckBox;
@@ -481,6 +482,8 @@ class TFvorel : public QMainWindow, public EcranExercices {
 
   // The exercise chart as the generators and the presenter use it.
   std::unique_ptr<GraphiqueTChart> graphique_exercice_;
+  // The calculator's input line as the generators use it.
+  std::unique_ptr<SaisieLigneCalcul> saisie_calculatrice_;
   // Byte counts beyond an int are divided by this for the progress dialog.
   qint64 echelle_progression_ = 1;
   bool cree_ = false;

@@ -62,6 +62,13 @@ while [ $index -lt 135 ]; do
   index=$((index + 1))
 done
 
+# The factorising exercise asks for a product and leaves its expression in
+# the calculator's input line.
+"$outil" 1411 7 >/tmp/console_exercice_f_$$
+grep -qx 'forme=factoriser' /tmp/console_exercice_f_$$ || { echo "1411: no forme=factoriser" >&2; exit 1; }
+grep -q '^calculatrice: .' /tmp/console_exercice_f_$$ || { echo "1411: no calculator input" >&2; exit 1; }
+rm -f /tmp/console_exercice_f_$$
+
 # An entry with a generator: its fields in order, stable for a seed.
 index=0
 while [ $index -lt 135 ]; do

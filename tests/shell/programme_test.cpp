@@ -12,6 +12,7 @@
 
 #include "engine/fonctions_usuelles.h"
 #include "exercises/catalogue_exercices.h"
+#include "exercises/contexte_generateur.h"
 #include "localisation/catalogue.h"
 #include "platform/aide_contextuelle_qt.h"
 #include "platform/systeme/aide_html.h"
@@ -313,6 +314,16 @@ TEST_F(Programme, TheToolBarChoiceIsKeptAndTheLastInputComesBack) {
   ASSERT_TRUE(demarrer());
   EXPECT_FALSE(f().Barredoutils1->isChecked());
   EXPECT_TRUE(f().Panel1->isHidden());
+}
+
+TEST_F(Programme, AnExerciseWritesItsExpressionIntoTheCalculatorsInputLine) {
+  parametres("[generales]\nmasquer_configuration=1\n");
+  ASSERT_TRUE(demarrer());
+  calculatrice_programme().definir_texte("(x+1)*(2*x+3)-(x+1)*(x-4) \xE9");
+  EXPECT_EQ(f().Edit1->text(), QString::fromUtf8("(x+1)*(2*x+3)-(x+1)*(x-4) \u00E9"));
+  arreter();
+  // The window gone, a text goes nowhere.
+  calculatrice_programme().definir_texte("x");
 }
 
 TEST_F(Programme, LanguageCaptionsReachTheControlsByName) {

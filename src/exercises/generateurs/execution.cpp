@@ -11,6 +11,7 @@
 #include "exercises/generateurs/niveau_3_nombres_reperes.h"
 #include "exercises/generateurs/niveau_2.h"
 #include "exercises/generateurs/niveau_3_fonctions_statistiques.h"
+#include "exercises/generateurs/niveau_3_calcul_litteral.h"
 #include "exercises/generateurs/niveau_4.h"
 #include "exercises/generateurs/niveau_5.h"
 #include "exercises/generateurs/niveau_6.h"
@@ -55,6 +56,7 @@ void enregistrer_generateurs() {
   enregistrer_niveau_6();
   enregistrer_niveau_5();
   enregistrer_niveau_4();
+  enregistrer_niveau_3_calcul_litteral();
   enregistrer_niveau_1_polynomes();
   enregistrer_niveau_1_suites();
   enregistrer_terminale();
