@@ -34,12 +34,12 @@ int gentillesse(TThreadPriority priorite) {
   return 0;
 }
 
+}  // namespace
+
 bool sur_le_thread_gui() {
   const QCoreApplication* application = QCoreApplication::instance();
   return application == nullptr || QThread::currentThread() == application->thread();
 }
-
-}  // namespace
 
 const char* EAbort::what() const noexcept { return kTexteAbandon; }
 
@@ -127,7 +127,7 @@ bool TJvTimerThread::Declencher() {
   if (!en_marche_ || termine_) return false;
   const std::uint64_t demande = ++demandes_;
   reveil_.notify_all();
-  tour_fini_.wait(verrou, [&] { return servis_ >= demande || !en_marche_ || termine_; });
+  tour_fini_.wait(verrou, [&] { return servis_ >= demande || termine_; });
   return servis_ >= demande;
 }
 

@@ -62,8 +62,9 @@ class TJvTimerThread {
   void SetPriority(TThreadPriority priorite);
 
   // The controllable clock: ends the current wait as if the interval had run
-  // out and returns once that turn's tick is delivered (posted, or run when
-  // the handler runs on this thread). False when the thread is not running.
+  // out and returns once that turn has ended: its tick posted, or run when the
+  // handler runs on this thread (none when paused meanwhile). False when the
+  // thread is not running.
   bool Declencher();
 
  private:
@@ -142,6 +143,9 @@ class TJvTimer : public QObject {
   int id_qt_ = 0;
   std::unique_ptr<TJvTimerThread> thread_;
 };
+
+// True on the thread of the application object (or when there is none).
+bool sur_le_thread_gui();
 
 // Shows an exception's message through the message facade on the GUI thread
 // (queued when called from another thread); EAbort shows nothing.
