@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -345,4 +346,18 @@ TEST(AnimateurGif, CaptureDesCadresComposes) {
   p.end();
   ASSERT_TRUE(QDir().mkpath(PRALINORE_CAPTURES));
   EXPECT_TRUE(planche.save(QStringLiteral(PRALINORE_CAPTURES "/animation.png"), "PNG"));
+}
+
+TEST(AnimateurGif, DetruitAvantLaLivraisonDesEvenementsEnAttente) {
+  auto livres = std::make_shared<std::atomic<int>>(0);
+  for (int tour = 0; tour < 20; ++tour) {
+    auto s = std::make_unique<Scene>(gif_lent(3));
+    s->animateur->SetOnFrameChanged([livres](QObject*) { ++*livres; });
+    s->animateur->SetAsyncDrawing(true);
+    s->animateur->SetJvxAnimate(true);
+    for (int tick = 0; tick < 2; ++tick) ASSERT_TRUE(s->animateur->Timer().Thread().Declencher());
+    s.reset();
+    QCoreApplication::processEvents();
+  }
+  EXPECT_EQ(*livres, 0);
 }
