@@ -246,6 +246,23 @@ TEST(AnimateurGif, LaRepriseCommenceAuCadrePleinEcranOpaqueOuRestaurantLeFond) {
   }
 }
 
+TEST(AnimateurGif, DispositionsQuatreASeptCommeUn) {
+  const std::vector<std::uint8_t> plein(kLargeur * kHauteur, 2);
+  for (int disposition = 4; disposition <= 7; ++disposition) {
+    gif::TJvGIFImage image;
+    charger(image, fichier({cadre(0, 0, kLargeur, kHauteur, plein, disposition, kSansTransparence, 0),
+                            cadre(1, 1, 1, 1, {3}, 1, kSansTransparence, 0)}));
+    ImageComposee suite, seule;
+    composer(image, 0, true, kFenetre, suite);
+    composer(image, 1, true, kFenetre, suite);
+    composer(image, 1, true, kFenetre, seule);
+    for (const ImageComposee* c : {&suite, &seule}) {
+      EXPECT_EQ(c->bitmap.pixel(0, 0), couleur(2)) << disposition;
+      EXPECT_EQ(c->bitmap.pixel(1, 1), couleur(3)) << disposition;
+    }
+  }
+}
+
 TEST(AnimateurGif, SansBoucleLArretAuRetourACadreZero) {
   for (bool boucle : {false, true}) {
     Scene s(gif_lent(3));

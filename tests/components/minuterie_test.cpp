@@ -9,6 +9,8 @@
 
 #include <atomic>
 #include <memory>
+#include <string>
+#include <thread>
 
 #include "components/animation/minuterie.h"
 #include "localisation/messagerie_enregistreuse.h"
@@ -169,4 +171,22 @@ TEST(Minuterie, DetruireEnMarcheMilleFoisSansTickApres) {
     traiter_evenements();
   }
   EXPECT_EQ(apres, 0);
+}
+
+TEST(Minuterie, SansTimerQtPossibleEOutOfResources) {
+  // A thread without an event loop cannot have Qt timers.
+  std::string message;
+  std::thread sans_boucle([&message] {
+    TJvTimer t;
+    t.SetThreaded(false);
+    t.SetInterval(5);
+    try {
+      t.SetOnTimer([](QObject*) {});
+    } catch (const EOutOfResources& e) {
+      message = e.what();
+    }
+    EXPECT_EQ(t.WindowTimer(), 0);
+  });
+  sans_boucle.join();
+  EXPECT_EQ(message, "Pas assez de timers disponibles");
 }
