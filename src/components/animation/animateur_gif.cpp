@@ -21,7 +21,9 @@ TJvGIFAnimator::~TJvGIFAnimator() {
   }
   MarquerDestruction();
   SetJvxAnimate(false);
-  timer_.reset();
+  // A tick under way on the timer's thread still reaches the timer: it is
+  // closed (and its thread joined) before it goes.
+  timer_->Fermer();
 }
 
 void TJvGIFAnimator::Lever(const TNotifyEvent& evenement) {

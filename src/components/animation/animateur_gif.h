@@ -21,8 +21,8 @@ enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom
 class TJvGIFAnimator : public TJvImageControl {
  public:
   explicit TJvGIFAnimator(QWidget* parent = nullptr);
-  // Clears the events, stops the animation and joins the timer before the
-  // image and the composed picture go.
+  // Clears the events, stops the animation and closes the timer (joining its
+  // thread) before the image and the composed picture go.
   ~TJvGIFAnimator() override;
 
   bool AsyncDrawing() const { return async_; }

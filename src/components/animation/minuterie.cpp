@@ -68,14 +68,16 @@ void montrer_exception(std::exception_ptr erreur) {
 
 TJvTimerThread::TJvTimerThread(TJvTimer* owner) : owner_(owner), thread_([this] { Boucle(); }) {}
 
-TJvTimerThread::~TJvTimerThread() {
+TJvTimerThread::~TJvTimerThread() { Terminer(); }
+
+void TJvTimerThread::Terminer() {
   {
     std::lock_guard verrou(mutex_);
     termine_ = true;
   }
   reveil_.notify_all();
   tour_fini_.notify_all();
-  thread_.join();
+  if (thread_.joinable()) thread_.join();
 }
 
 void TJvTimerThread::Pause() {
@@ -169,7 +171,9 @@ void TJvTimerThread::Boucle() {
 
 TJvTimer::TJvTimer(QObject* owner) : QObject(owner), thread_(std::make_unique<TJvTimerThread>(this)) {}
 
-TJvTimer::~TJvTimer() {
+TJvTimer::~TJvTimer() { Fermer(); }
+
+void TJvTimer::Fermer() {
   detruit_ = true;
   enabled_ = false;
   {
@@ -177,7 +181,7 @@ TJvTimer::~TJvTimer() {
     on_timer_ = nullptr;
     ++generation_;
   }
-  thread_.reset();
+  thread_->Terminer();
   if (id_qt_ != 0) killTimer(id_qt_);
   id_qt_ = 0;
 }

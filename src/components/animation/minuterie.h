@@ -48,11 +48,12 @@ enum class TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHi
 class TJvTimerThread {
  public:
   explicit TJvTimerThread(TJvTimer* owner);
-  // Signals the thread and joins it.
   ~TJvTimerThread();
   TJvTimerThread(const TJvTimerThread&) = delete;
   TJvTimerThread& operator=(const TJvTimerThread&) = delete;
 
+  // Signals the thread and joins it (a turn under way ends first).
+  void Terminer();
   void Pause();
   void Resume();
   bool Running() const;
@@ -91,9 +92,13 @@ class TJvTimerThread {
 class TJvTimer : public QObject {
  public:
   explicit TJvTimer(QObject* owner = nullptr);
-  // Disables the timer, removes the handler, stops and joins the thread and
-  // kills the Qt timer: no tick reaches the handler afterwards.
   ~TJvTimer() override;
+
+  // Closes the timer for good, as its destruction does: disables it, removes
+  // the handler, stops and joins the thread and kills the Qt timer. No tick
+  // reaches the handler afterwards. An owner whose handler the worker may be
+  // running calls it while the timer is still reachable.
+  void Fermer();
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool valeur);
