@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <mutex>
 #include <new>
 #include <stdexcept>
 
@@ -31,6 +32,7 @@ class EManqueMemoire : public std::bad_alloc {
 };
 
 std::atomic<bool> g_enregistre{false};
+std::mutex g_depart;  // two threads starting at once make one state
 Etat* g_etat = nullptr;
 std::exception_ptr* g_manque_memoire = nullptr;
 std::exception_ptr* g_tas_corrompu = nullptr;
@@ -150,6 +152,7 @@ Pile pile_courante() {
 void arreter_l_enregistrement() { g_enregistre.store(false, std::memory_order_release); }
 
 void StartMemCheck() {
+  std::lock_guard verrou(g_depart);
   if (demarre()) return;
   t_dans_le_controleur = true;
   // backtrace() loads its unwinder on first use: done now, not while recording.
