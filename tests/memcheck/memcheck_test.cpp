@@ -116,6 +116,13 @@ TEST_F(Scenarios, EcritureDansUnBlocLibere) {
                          "Routine main", "*** MEMCHK: End of blocks written to after destruction ***"});
 }
 
+TEST_F(Scenarios, PasseMaxLeakLeTotalEstUnMinimum) {
+  ASSERT_EQ(lancer("beaucoup"), 0);
+  dans_l_ordre(lire_octets(journal()),
+               {"Leak #0", "Size: 8", "10000 Occurences",
+                "Total leak not accurate due to MaxLeak constant reached, but at least 80000 bytes"});
+}
+
 TEST_F(Scenarios, DossierNonInscriptibleDonneLeDossierUtilisateur) {
   fs::permissions(dossier_ / "bin", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
