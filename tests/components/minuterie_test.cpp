@@ -7,6 +7,9 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <memory>
 #include <string>
@@ -189,4 +192,19 @@ TEST(Minuterie, SansTimerQtPossibleEOutOfResources) {
   });
   sans_boucle.join();
   EXPECT_EQ(message, "Pas assez de timers disponibles");
+}
+
+TEST(Minuterie, LaPrioriteBaisseeSAppliqueAuThread) {
+  constexpr int kGentillessePlusBasse = 10;
+  const int initiale = getpriority(PRIO_PROCESS, id_t(gettid()));
+  if (initiale >= kGentillessePlusBasse) GTEST_SKIP() << "the tests already run at a lower priority";
+  std::atomic<int> gentillesse{0};
+  TJvTimer t;
+  t.SetSyncEvent(false);
+  t.SetInterval(kJamais);
+  t.SetThreadPriority(TThreadPriority::tpLowest);
+  t.SetOnTimer([&gentillesse](QObject*) { gentillesse = getpriority(PRIO_PROCESS, id_t(gettid())); });
+  ASSERT_TRUE(t.Thread().Declencher());
+  EXPECT_EQ(gentillesse, kGentillessePlusBasse);
+  EXPECT_EQ(getpriority(PRIO_PROCESS, id_t(gettid())), initiale);  // the GUI thread keeps its own
 }

@@ -137,7 +137,7 @@ void TJvTimerThread::AppliquerPriorite() {
   if (priorite_voulue_ == priorite_appliquee_) return;
   priorite_appliquee_ = priorite_voulue_;
   // Linux gives each thread its own nice value; a refusal keeps the old one.
-  (void)setpriority(PRIO_PROCESS, 0, gentillesse(priorite_appliquee_));
+  (void)setpriority(PRIO_PROCESS, id_t(gettid()), gentillesse(priorite_appliquee_));
 }
 
 bool TJvTimerThread::Attendre(std::unique_lock<std::mutex>& verrou) {
