@@ -2,6 +2,7 @@
 // temporary copies of the help files, the memo and the preview kept in step,
 // the tag buttons and symbol items, with the scripted messenger.
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 
 #include <algorithm>
@@ -238,6 +239,23 @@ TEST_F(EditeurAide, SymbolItemsInsertTheirEscapeWithBracesOutsideAFormula) {
   int relies = 0;
   for (const auto& s : symboles_editeur) relies += element(s.element) != nullptr;
   EXPECT_EQ(relies, 9);
+}
+
+// The editor page as a teacher sees it: a hint page in the memo, its
+// preview with a word selected from the memo, the keys of the last file.
+TEST_F(EditeurAide, CaptureOfThePageThePreviewAndASelection) {
+  f().resize(1100, 700);
+  montrer_editeur();
+  f().CBAffichage_auto->setChecked(true);
+  choisir_cle("1311");
+  const QString texte = memo().toPlainText();
+  const int debut = static_cast<int>(texte.indexOf(QStringLiteral("distances")));
+  ASSERT_GE(debut, 0);
+  selectionner_memo(debut, debut + 9);
+  EXPECT_EQ(apercu().source_selectionnee, "distances");
+  QApplication::processEvents();
+  fs::create_directories(PRALINORE_CAPTURES);
+  EXPECT_TRUE(f().grab().save(QStringLiteral(PRALINORE_CAPTURES "/editeur.png")));
 }
 
 }  // namespace
