@@ -13,14 +13,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTextBlock>
+#include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
 
 #include <algorithm>
-#include <functional>
 #include <string_view>
 #include <utility>
 
@@ -43,6 +41,8 @@ constexpr std::string_view page_absente = "vide";
 constexpr std::string_view nom_numero_invalide = "numero_invalide";
 // The preview's page starts at the image's corner.
 constexpr int origine_apercu = 0;
+// The colour swatch, in pixels.
+constexpr int cote_nuancier = 20;
 
 // The editor's events that are no signals: the page shown, a click on the
 // memo (mouse released on its text), its keys, and the clicks of the colour
@@ -108,12 +108,9 @@ int position_de_indice(const QString& texte, int indice) {
 }
 
 QString lignes_qt(const std::vector<std::string>& lignes) {
-  QString texte;
-  for (const std::string& ligne : lignes) {
-    if (!texte.isEmpty()) texte += QLatin1Char('\n');
-    texte += depuis_1252(ligne);
-  }
-  return texte;
+  QStringList texte;
+  for (const std::string& ligne : lignes) texte << depuis_1252(ligne);
+  return texte.join(QLatin1Char('\n'));
 }
 
 Tfichier_ini* fichier_de_cle(const std::string& cle) {
@@ -156,7 +153,7 @@ void TFvorel::relier_editeur() {
   CBnumero->setInsertPolicy(QComboBox::NoInsert);
   Panel10->setAutoFillBackground(true);
   Panel10->setFrameShape(QFrame::Box);
-  Panel10->setMinimumSize(20, 20);
+  Panel10->setMinimumSize(cote_nuancier, cote_nuancier);
   definir_couleur_texte_editeur(couleur_noire);
 
   auto* filtre = new FiltreEditeur(this);
