@@ -459,7 +459,8 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void relier_comptes();
   void relier_graphiques();
   void relier_editeur();
-  // The editor's symbol items and preview selection (vorel_editeur.cpp).
+  // The editor (vorel_editeur.cpp): a symbol item's escape put in place of
+  // the memo's selection; the memo set to a page, its caret at a page index.
   void inserer_symbole(std::string_view element);
   void memo_prend_source(const std::string& source, int curseur);
   void relier_exercices();
