@@ -322,9 +322,12 @@ void TFvorel::ToolButton4Click(QObject* sender) { ToolButton1Click(sender); }
 void TFvorel::TBentreeClick(QObject* sender) { ToolButton1Click(sender); }
 void TFvorel::Lcouleur_texteClick(QObject* sender) { ToolButton1Click(sender); }
 
+// One edit of the whole text, so the memo's Undo gives the page back.
 void TFvorel::memo_prend_source(const std::string& source, int curseur) {
   memo_editeur_par_code_ = true;
-  MCodeSource->setPlainText(depuis_1252(memo_de_page(source)));
+  QTextCursor tout(MCodeSource->document());
+  tout.select(QTextCursor::Document);
+  tout.insertText(depuis_1252(memo_de_page(source)));
   memo_editeur_par_code_ = false;
   const QString texte = texte_memo_brut(*MCodeSource);
   QTextCursor c = MCodeSource->textCursor();

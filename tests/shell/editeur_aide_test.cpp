@@ -160,6 +160,8 @@ TEST_F(EditeurAide, TagButtonsWrapThePreviewSelectionAndTheMemoTakesTheSource) {
   selectionner_memo(0, 3);
   bouton("ToolButton4")->click();
   EXPECT_EQ(texte_memo(), "<U>mot</U>");
+  memo().undo();  // the tag is one edit of the memo
+  EXPECT_EQ(texte_memo(), "mot");
   // Nothing selected in the preview: nothing happens.
   afficher("mot");
   f().ToolButton1Click(bouton("ToolButton2"));
