@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
+#include <QMouseEvent>
 
 #include <algorithm>
 #include <filesystem>
@@ -162,6 +163,17 @@ TEST_F(EditeurAide, TagButtonsWrapThePreviewSelectionAndTheMemoTakesTheSource) {
   EXPECT_EQ(texte_memo(), "<U>mot</U>");
   memo().undo();  // the tag is one edit of the memo
   EXPECT_EQ(texte_memo(), "mot");
+  // The caption "A" and the swatch are no buttons: their mouse events count.
+  const auto souris = [](QWidget* cible, QEvent::Type type) {
+    QMouseEvent evenement(type, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(cible, &evenement);
+  };
+  messages_->couleurs.push_back(0x008000);
+  souris(f().Panel10, QEvent::MouseButtonDblClick);
+  afficher("mot");
+  selectionner_memo(0, 3);
+  souris(f().TabSheet4->findChild<QWidget*>(QStringLiteral("Lcouleur_texte")), QEvent::MouseButtonRelease);
+  EXPECT_EQ(texte_memo(), "<FONT COLOR=green>mot</FONT>");
   // Nothing selected in the preview: nothing happens.
   afficher("mot");
   f().ToolButton1Click(bouton("ToolButton2"));
