@@ -225,8 +225,14 @@ TEST_F(EditeurAide, APreviewSelectionSelectsTheMatchingMemoRange) {
   EXPECT_EQ(c.selectionStart(), 6);
   EXPECT_EQ(c.selectionEnd(), 9);
   EXPECT_EQ(vers_1252(c.selectedText()), "mot");
-  // And back: the memo's selection selects those cells.
-  selectionner_memo(0, 2);
+  // And back: a click on the memo makes the preview select its selection.
+  QTextCursor deux = memo().textCursor();
+  deux.setPosition(0);
+  deux.setPosition(2, QTextCursor::KeepAnchor);
+  memo().setTextCursor(deux);
+  QMouseEvent relache(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(memo().viewport(), &relache);
   EXPECT_EQ(apercu().source_selectionnee, "un");
 }
 
