@@ -153,6 +153,8 @@ void Tformule::effacer_surbrillance() {
 
 void Tformule::placer_curseur(int l, int c) {
   effacer_surbrillance();
+  ancre = {l, c};
+  fin = ancre;
   if (const auto r = rectangle_curseur(lignes, {l, c})) surligner(*r);
   texte_selectionne.clear();
   source_selectionnee.clear();

@@ -49,6 +49,7 @@ class Tformule {
   Tposition position_cellule(int index) const;
   int indice_source(int ligne, int cellule) const;
 
+  // The caret before a cell; the anchor and the end both become that place.
   void placer_curseur(int ligne, int cellule);
   void selectionner(Tposition ancre, Tposition fin, bool avec_balises);
   void selectionner_ligne(int ligne, bool avec_balises);

@@ -124,6 +124,7 @@
   X(txt_supprimer_gestionnaire) \
   X(txt_compte_va_supprime) \
   X(txt_compte_non_enregistre) \
+  X(txt_page_non_enregistree) \
   X(txt_fonctions_usuelles) \
   X(txt_calcul_formel) \
   X(txt_calcul_matriciel) \

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "formula/balises.h"
+#include "formula/couleurs_html.h"
 #include "localisation/format.h"
 
 namespace {
@@ -90,6 +92,13 @@ bool dans_formule(std::string_view texte, std::size_t position) {
 
 }  // namespace
 
+std::string echappement_symbole(std::string_view element) {
+  for (const SymboleEditeur& s : symboles_editeur) {
+    if (element == s.element) return {'\\', s.caractere};
+  }
+  return {};
+}
+
 TexteEtCurseur baliser_symbole(std::string_view echappement, std::string_view texte, std::size_t debut,
                                std::size_t longueur) {
   debut = std::min(debut, texte.size());
@@ -100,4 +109,16 @@ TexteEtCurseur baliser_symbole(std::string_view echappement, std::string_view te
   resultat += insertion;
   resultat += texte.substr(debut + longueur);
   return {resultat, debut + insertion.size()};
+}
+
+std::optional<BalisesBouton> balises_bouton(std::string_view legende, TColor couleur) {
+  if (legende == "LEFT" || legende == "CENTER" || legende == "RIGHT") {
+    return BalisesBouton{Format("<P ALIGN=%s>", {legende}), "</P>", {balise_paragraphe, balise_fin_paragraphe}};
+  }
+  if (legende == "SOULIGNE") return BalisesBouton{"<U>", "</U>", {balise_souligne, balise_fin_souligne}};
+  if (legende == "A") {
+    return BalisesBouton{Format("<FONT COLOR=%s>", {ColorToHtml(couleur)}), "</FONT>", {balise_font, balise_fin_font}};
+  }
+  if (legende == "RETOUR") return BalisesBouton{"<BR>", "", {}};
+  return std::nullopt;
 }

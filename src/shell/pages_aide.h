@@ -4,9 +4,12 @@
 // breaks are the mark-up's 0xA8) shows in the editor's memo, one line per
 // break.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/couleur.h"
 
 inline constexpr int nombre_fichiers_aide = 7;
 // The mark-up's line break inside a page.
@@ -42,6 +45,9 @@ inline constexpr SymboleEditeur symboles_editeur[] = {
     {"intgrale1", '\xF2'},      {"Delta1", 'D'},            {"tendvers1", '\xAE'},
     {"pi1", 'p'},               {"diffrent1", '\xB9'},      {"infini1", '\xA5'}};
 
+// "\" and the item's character; empty for a name that is no symbol item.
+std::string echappement_symbole(std::string_view element);
+
 struct TexteEtCurseur {
   std::string texte;
   std::size_t curseur;  // just after the inserted text
@@ -53,3 +59,15 @@ struct TexteEtCurseur {
 // clamped to it.
 TexteEtCurseur baliser_symbole(std::string_view echappement, std::string_view texte, std::size_t debut,
                                std::size_t longueur = 0);
+
+// The tags a tool button of the editor puts around the preview's selection,
+// by the button's caption: "LEFT", "CENTER", "RIGHT" (a paragraph alignment),
+// "SOULIGNE", "A" (the colour tag, `couleur` written as HTML writes it) and
+// "RETOUR" (a break, nothing closing). The tags of the kinds listed are
+// dropped from the selection first. None for another caption.
+struct BalisesBouton {
+  std::string ouvrante;
+  std::string fermante;
+  std::vector<int> types_retires;
+};
+std::optional<BalisesBouton> balises_bouton(std::string_view legende, TColor couleur);

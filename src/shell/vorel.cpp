@@ -89,6 +89,7 @@ TFvorel::TFvorel(QWidget* parent) : QMainWindow(parent) {
   relier();
   relier_calculs();
   relier_comptes();
+  relier_editeur();
   relier_exercices();
   relier_internet();
   definir_ecran_exercices(this);

@@ -53,6 +53,7 @@ class TChartShape;
 class TCustomSeries;
 class QFrame;
 class QPainter;
+enum class BoutonSouris;
 class TChartMap;
 enum class BoutonSouris;
 
@@ -212,6 +213,46 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void Gestionnaire_de_compteClick();
   // The session item: closes the open session, then offers the login.
   void Connexion1Click();
+
+  // The hint-page editor (vorel_editeur.cpp). The memo shows a page with one
+  // line per mark-up break (pages_aide.h); the preview Image2 renders it.
+  void TabSheet4Show();
+  void CBnumeroClick();
+  void BenregistrerClick();
+  void BAfficherClick();
+  void MCodeSourceChange();
+  void MCodeSourceClick();
+  void MCodeSourceKeyUp(int touche);
+  // True when the key is swallowed.
+  bool MCodeSourceKeyPress(int touche);
+  void Image2MouseUp(BoutonSouris bouton, unsigned etat, int x, int y);
+  // The tag buttons: the sender's caption names the tag.
+  void ToolButton1Click(QObject* sender);
+  void ToolButton2Click(QObject* sender);
+  void ToolButton3Click(QObject* sender);
+  void ToolButton4Click(QObject* sender);
+  void TBentreeClick(QObject* sender);
+  void Lcouleur_texteClick(QObject* sender);
+  void Panel10DblClick();
+  // The symbol items: each inserts its escape into the memo.
+  void suprieurougal1Click();
+  void infrieurougal1Click();
+  void environ1Click();
+  void intgrale1Click();
+  void Delta1Click();
+  void tendvers1Click();
+  void pi1Click();
+  void diffrent1Click();
+  void infini1Click();
+  // The memo's text as a page: its line breaks become mark-up breaks.
+  std::string page_editeur() const;
+  // Panel10's colour, the one the colour tag writes.
+  std::int32_t couleur_texte_editeur() const { return couleur_texte_editeur_; }
+  void definir_couleur_texte_editeur(std::int32_t couleur);
+  QComboBox* CBnumero = nullptr;
+  QPlainTextEdit* Msection = nullptr;
+  QCheckBox* CBAffichage_auto = nullptr;
+  QFrame* Panel10 = nullptr;
 
   // The exercise page as the account routines see it.
   void libelle_session(const std::string& nom) override;
@@ -452,6 +493,11 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void relier_calculs();
   void relier_comptes();
   void relier_graphiques();
+  void relier_editeur();
+  // The editor (vorel_editeur.cpp): a symbol item's escape put in place of
+  // the memo's selection; the memo set to a page, its caret at a page index.
+  void inserer_symbole(std::string_view element);
+  void memo_prend_source(const std::string& source, int curseur);
   void relier_exercices();
   void relier_internet();
   void relier_page_exercices();
@@ -495,6 +541,9 @@ class TFvorel : public QMainWindow, public EcranExercices {
   QWidget* page_choisie_ = nullptr;
   // Hands the answer controls' keys and the answer panel's resizes on.
   QObject* filtre_reponses_ = nullptr;
+  // The editor: Panel10's colour; true while the memo is set from code.
+  std::int32_t couleur_texte_editeur_ = 0;
+  bool memo_editeur_par_code_ = false;
 };
 
 extern TFvorel* Fvorel;

@@ -59,6 +59,8 @@ TEST(Curseur, InvertsATwoPixelBarAndASecondCaretRemovesTheFirst) {
   page->afficher();
   const QImage avant = page.image.bitmap().copy();
   page->placer_curseur(1, 2);
+  EXPECT_EQ(page->ancre, (Tposition{1, 2}));  // the editor acts at the caret
+  EXPECT_EQ(page->fin, page->ancre);
   const Tcellule& c = page.cellule(1, 2);
   const Tligne& l = page.ligne(1);
   EXPECT_EQ(page->rectangle_inverse, (Trectangle{c.gauche, l.haut, c.gauche + 2, l.bas - 1}));

@@ -78,6 +78,31 @@ TEST(BaliserSymbole, NineItemsNineDistinctEscapes) {
     vus += s.caractere;
   }
   EXPECT_EQ(vus.size(), 9u);
+  EXPECT_EQ(echappement_symbole("pi1"), "\\p");
+  EXPECT_EQ(echappement_symbole("suprieurougal1"), "\\\xB3");
+  EXPECT_EQ(echappement_symbole("Caractresspciaux1"), "");
+}
+
+TEST(BalisesBouton, EachCaptionItsTagsAndTheKindsItDrops) {
+  const TColor rouge = 0x0000FF;
+  const struct {
+    std::string legende, ouvrante, fermante;
+    std::vector<int> types;
+  } cas[] = {
+      {"LEFT", "<P ALIGN=LEFT>", "</P>", {11, 12}}, {"CENTER", "<P ALIGN=CENTER>", "</P>", {11, 12}},
+      {"RIGHT", "<P ALIGN=RIGHT>", "</P>", {11, 12}}, {"SOULIGNE", "<U>", "</U>", {1, 2}},
+      {"A", "<FONT COLOR=red>", "</FONT>", {9, 10}},  {"RETOUR", "<BR>", "", {}},
+  };
+  for (const auto& c : cas) {
+    const auto b = balises_bouton(c.legende, rouge);
+    ASSERT_TRUE(b) << c.legende;
+    EXPECT_EQ(b->ouvrante, c.ouvrante);
+    EXPECT_EQ(b->fermante, c.fermante);
+    EXPECT_EQ(b->types_retires, c.types);
+  }
+  EXPECT_EQ(balises_bouton("A", 0x123456)->ouvrante, "<FONT COLOR=#563412>");
+  EXPECT_FALSE(balises_bouton("center", rouge));
+  EXPECT_FALSE(balises_bouton("", rouge));
 }
 
 }  // namespace
