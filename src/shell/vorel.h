@@ -49,6 +49,7 @@ class TChart;
 class TChartSeries;
 class TChartShape;
 class TCustomSeries;
+class TJvSpecialProgress;
 class QFrame;
 class QPainter;
 class TChartMap;
@@ -346,7 +347,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
   QWidget* Pchamps_saisie;
   QPushButton* B_valider;
   // The score: right answers out of the answers judged, its caption as its text.
-  QProgressBar* PBbonne_reponse;
+  TJvSpecialProgress* PBbonne_reponse;
   QWidget* Caide1;
   ImageHote* Image7;
 

@@ -20,8 +20,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "components/controles/JvSpecialProgress.h"
 #include "exercises/presentation.h"
 #include "platform/chart/chart.h"
+#include "platform/couleur_qt.h"
 #include "platform/image_hote.h"
 #include "shell/composants.h"
 #include "shell/vorel.h"
@@ -70,6 +72,20 @@ QPlainTextEdit* memo(QWidget* parent, const char* nom, bool lecture_seule) {
   auto* m = fabrique.creer<QPlainTextEdit>(parent, nom);
   m->setReadOnly(lecture_seule);
   return m;
+}
+
+// The share of right answers, in per cent, over a red to sky-blue gradient.
+TJvSpecialProgress* barre_score(QWidget* parent) {
+  auto* barre = fabrique.creer<TJvSpecialProgress>(parent, "PBbonne_reponse");
+  barre->SetStartColor(couleur_rouge);
+  barre->SetEndColor(couleur_bleu_ciel);
+  barre->SetColor(couleur_blanche);
+  barre->SetSolid(true);
+  barre->SetGradientBlocks(true);
+  barre->SetTextCentered(true);
+  barre->SetTextOption(TJvTextOption::toPercent);
+  barre->SetStep(1);
+  return barre;
 }
 
 void elements(QMenu* menu, std::initializer_list<const char*> noms) {
@@ -247,7 +263,7 @@ void TFvorel::creer_exercices() {
   (new QHBoxLayout(Pvalider))->addWidget(B_valider);
   champs->addWidget(Pvalider);
   disposition->addWidget(P_reponse);
-  PBbonne_reponse = fabrique.creer<QProgressBar>(TabSheet1, "PBbonne_reponse");
+  PBbonne_reponse = barre_score(TabSheet1);
   disposition->addWidget(PBbonne_reponse);
 
   auto* aide = new QVBoxLayout(TSaide);
