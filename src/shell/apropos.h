@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLabel;
+class TJvGradientCaption;
 class QPushButton;
 
 class TFapropos : public QDialog {
@@ -14,7 +15,7 @@ class TFapropos : public QDialog {
   // Opens the product's home page.
   void Label1Click();
 
-  QLabel* JvGradientCaption1;
+  TJvGradientCaption* JvGradientCaption1;
   QLabel* Label1;
   QPushButton* OKButton;
 };

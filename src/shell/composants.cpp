@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QVariant>
 
+#include "components/controles/JvGradientCaption.h"
+#include "platform/couleur_qt.h"
 #include "platform/texte_qt.h"
 #include "shell/textes_shell.h"
 
@@ -153,15 +155,16 @@ QAction* Fabrique::element(QMenu* menu, const char* nom) {
 
 QAction* Fabrique::action(QObject* parent, const char* nom) { return creer_decore<QAction>(parent, nom); }
 
-QLabel* Fabrique::barre_titre(QWidget* parent, const char* nom) {
-  auto* l = new QLabel(parent);
-  nommer(l, nom);
-  QFont police = l->font();
+TJvGradientCaption* Fabrique::barre_titre(QWidget* parent, const char* nom, int pixels_texte) {
+  auto* barre = new TJvGradientCaption(parent);
+  nommer(barre, nom);
+  QFont police = barre->LabelFont();
   police.setBold(true);
-  police.setPointSize(police.pointSize() + 4);
-  l->setFont(police);
-  l->setStyleSheet(QStringLiteral("color: #0000c0; padding: 4px;"));
-  return l;
+  police.setPixelSize(pixels_texte);
+  barre->SetLabelFont(police);
+  barre->SetLabelFontColor(couleur_bleue);
+  barre->SetLabelAlignment(Qt::AlignHCenter);
+  return barre;
 }
 
 void Fabrique::titrer(QWidget* fenetre) {

@@ -22,6 +22,7 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+class TJvGradientCaption;
 
 // The caption of a control of any kind (button, label, menu, menu item,
 // action, group box, tab page, window).
@@ -59,8 +60,9 @@ class Fabrique {
   QMenu* sous_menu(QMenu* parent, const char* nom);
   QAction* element(QMenu* menu, const char* nom);
   QAction* action(QObject* parent, const char* nom);
-  // The caption bar: bold blue text on the window's top.
-  QLabel* barre_titre(QWidget* parent, const char* nom);
+  // The caption bar: a gradient under a bold blue centred text, whose
+  // height in pixels is given.
+  TJvGradientCaption* barre_titre(QWidget* parent, const char* nom, int pixels_texte);
   // Names the window after its class and gives it its designed caption.
   void titrer(QWidget* fenetre);
 

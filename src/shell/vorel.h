@@ -49,6 +49,7 @@ class TChart;
 class TChartSeries;
 class TChartShape;
 class TCustomSeries;
+class TJvGradientCaption;
 class TJvSpecialProgress;
 class QFrame;
 class QPainter;
@@ -263,7 +264,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
 
   // Frame.
   QMenuBar* MainMenu1;
-  QLabel* JvGradientCaption1;
+  TJvGradientCaption* JvGradientCaption1;
   QTabWidget* Classeur;
   QWidget* TabSheet5;
   QWidget* TabSheet1;

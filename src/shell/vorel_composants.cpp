@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "components/controles/JvGradientCaption.h"
 #include "components/controles/JvSpecialProgress.h"
 #include "exercises/presentation.h"
 #include "platform/chart/chart.h"
@@ -31,6 +32,11 @@
 namespace {
 
 Fabrique fabrique("TFvorel");
+
+// The caption bar over the pages.
+constexpr int hauteur_titre = 41;
+constexpr int pas_titre = 16;
+constexpr int pixels_titre = 24;
 
 // A tool bar: a row of controls. Each control's own visibility counts, as
 // the modules show and hide their buttons one by one.
@@ -183,7 +189,14 @@ void TFvorel::creer_cadre() {
   setCentralWidget(centre);
   auto* disposition = new QVBoxLayout(centre);
   disposition->setContentsMargins(0, 0, 0, 0);
-  JvGradientCaption1 = fabrique.barre_titre(centre, "JvGradientCaption1");
+  JvGradientCaption1 = fabrique.barre_titre(centre, "JvGradientCaption1", pixels_titre);
+  JvGradientCaption1->setFixedHeight(hauteur_titre);
+  JvGradientCaption1->SetGradientStyle(TGradStyle::grEllipse);
+  JvGradientCaption1->SetGradientStartColor(couleur_face_bouton);
+  JvGradientCaption1->SetGradientEndColor(couleur_bleu_ciel);
+  JvGradientCaption1->SetGradientSteps(pas_titre);
+  // Start-up writes the title and shows it.
+  JvGradientCaption1->Label()->hide();
   disposition->addWidget(JvGradientCaption1);
 
   Classeur = fabrique.creer<QTabWidget>(centre, "Classeur");
