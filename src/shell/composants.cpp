@@ -17,6 +17,7 @@
 #include <QVariant>
 
 #include "components/controles/JvGradientCaption.h"
+#include "components/controles/JvTransBtn.h"
 #include "platform/couleur_qt.h"
 #include "platform/texte_qt.h"
 #include "shell/textes_shell.h"
@@ -110,6 +111,10 @@ QToolButton* Fabrique::bouton_outil(QWidget* parent, const char* nom) {
   auto* b = creer_decore<QToolButton>(parent, nom);
   b->setToolButtonStyle(Qt::ToolButtonTextOnly);
   return b;
+}
+
+TJvTransparentButton* Fabrique::bouton_transparent(QWidget* parent, const char* nom) {
+  return creer_decore<TJvTransparentButton>(parent, nom);
 }
 
 QCheckBox* Fabrique::case_a_cocher(QWidget* parent, const char* nom) { return creer_decore<QCheckBox>(parent, nom); }

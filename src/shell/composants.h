@@ -23,6 +23,7 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class TJvGradientCaption;
+class TJvTransparentButton;
 
 // The caption of a control of any kind (button, label, menu, menu item,
 // action, group box, tab page, window).
@@ -46,6 +47,8 @@ class Fabrique {
 
   QPushButton* bouton(QWidget* parent, const char* nom);
   QToolButton* bouton_outil(QWidget* parent, const char* nom);
+  // A caption over its parent, framed while the pointer is over it.
+  TJvTransparentButton* bouton_transparent(QWidget* parent, const char* nom);
   // Two buttons at the bottom right of a dialog, added to its layout.
   std::pair<QPushButton*, QPushButton*> ligne_ok_annuler(QWidget* fenetre, QBoxLayout* disposition, const char* ok,
                                                          const char* annuler);

@@ -28,6 +28,7 @@
 class BoiteDefilement;
 class GraphiqueTChart;
 class ImageHote;
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -388,7 +389,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
   QScrollBar* ScrollBar1;
   QProgressBar* PBtracer;
   QFrame* Curseur;
-  QPushButton* Bintersection;
+  QAbstractButton* Bintersection;
   QLineEdit* Tx;
   QLineEdit* Ty;
   QAction* Masquergestionnairedecourbe1;

@@ -22,6 +22,7 @@
 
 #include "components/controles/JvGradientCaption.h"
 #include "components/controles/JvSpecialProgress.h"
+#include "components/controles/JvTransBtn.h"
 #include "exercises/presentation.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
@@ -37,6 +38,8 @@ Fabrique fabrique("TFvorel");
 constexpr int hauteur_titre = 41;
 constexpr int pas_titre = 16;
 constexpr int pixels_titre = 24;
+constexpr int largeur_intersection = 185;
+constexpr int hauteur_intersection = 32;
 
 // A tool bar: a row of controls. Each control's own visibility counts, as
 // the modules show and hide their buttons one by one.
@@ -92,6 +95,17 @@ TJvSpecialProgress* barre_score(QWidget* parent) {
   barre->SetTextOption(TJvTextOption::toPercent);
   barre->SetStep(1);
   return barre;
+}
+
+// Shown while two curves cross, red over the curve manager.
+TJvTransparentButton* bouton_intersection(QWidget* parent) {
+  auto* bouton = fabrique.bouton_transparent(parent, "Bintersection");
+  bouton->setFixedSize(largeur_intersection, hauteur_intersection);
+  QPalette rouge = bouton->palette();
+  rouge.setColor(QPalette::ButtonText, couleur_qt(couleur_rouge));
+  bouton->setPalette(rouge);
+  bouton->hide();
+  return bouton;
 }
 
 void elements(QMenu* menu, std::initializer_list<const char*> noms) {
@@ -351,11 +365,11 @@ void TFvorel::creer_graphiques() {
   CLBcourbe = fabrique.creer<QListWidget>(Panel3, "CLBcourbe");
   gestionnaire->addWidget(CLBcourbe, 1);
   gestionnaire->addWidget(fabrique.case_a_cocher(Panel3, "CBcocher"));
-  for (const char* nom : {"Bajouter", "Bmodifier", "Bsupprimer", "Btracer", "Bintersection"}) {
+  for (const char* nom : {"Bajouter", "Bmodifier", "Bsupprimer", "Btracer"}) {
     gestionnaire->addWidget(fabrique.bouton(Panel3, nom));
   }
   Panel3->findChild<QPushButton*>(QStringLiteral("Btracer"))->hide();
-  Panel3->findChild<QPushButton*>(QStringLiteral("Bintersection"))->hide();
+  gestionnaire->addWidget(bouton_intersection(Panel3));
   BoiteDefilement* formule = boite(Panel3, "ScrollBox_courbe");
   formule->setFixedHeight(60);
   Image8 = image(formule, "Image8", Emplacement::graphe);
