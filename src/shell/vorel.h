@@ -39,7 +39,6 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPrinter;
-class QProgressDialog;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -51,6 +50,7 @@ class TChartSeries;
 class TChartShape;
 class TCustomSeries;
 class TJvGradientCaption;
+class TJvProgressDlg;
 class TJvSpecialProgress;
 class QFrame;
 class QPainter;
@@ -203,7 +203,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void IdHTTP1WorkEnd(Tsens_transfert sens);
   // The program's one HTTP client and the download's progress dialog.
   std::unique_ptr<Tclient_http> IdHTTP1;
-  QProgressDialog* JvProgressDlg1 = nullptr;
+  TJvProgressDlg* JvProgressDlg1 = nullptr;
 
   // Accounts (vorel_comptes.cpp).
   void AconnexionExecute();
