@@ -23,6 +23,7 @@
 #include "components/controles/JvGradientCaption.h"
 #include "components/controles/JvSpecialProgress.h"
 #include "components/controles/JvTransBtn.h"
+#include "components/controles/disposition_fluide.h"
 #include "exercises/presentation.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
@@ -41,20 +42,23 @@ constexpr int pixels_titre = 24;
 constexpr int largeur_intersection = 185;
 constexpr int hauteur_intersection = 32;
 
-// A tool bar: a row of controls. Each control's own visibility counts, as
-// the modules show and hide their buttons one by one.
+// A tool bar: a row of controls, wrapping onto more rows when the window is
+// too narrow for one, so that every caption stays whole. Each control's own
+// visibility counts, as the modules show and hide their buttons one by one.
 QWidget* barre_outils(QWidget* parent, const char* nom) {
   auto* barre = fabrique.creer<QWidget>(parent, nom);
-  auto* rangee = new QHBoxLayout(barre);
-  rangee->setContentsMargins(2, 2, 2, 2);
-  rangee->addStretch();
+  (new DispositionFluide(barre))->setContentsMargins(2, 2, 2, 2);
   return barre;
 }
 
+// Added last, before a row's closing stretch.
 template <class W>
 W* sur_barre(QWidget* barre, W* controle) {
-  auto* rangee = static_cast<QHBoxLayout*>(barre->layout());
-  rangee->insertWidget(rangee->count() - 1, controle);
+  if (auto* rangee = qobject_cast<QHBoxLayout*>(barre->layout())) {
+    rangee->insertWidget(rangee->count() - 1, controle);
+  } else {
+    barre->layout()->addWidget(controle);
+  }
   return controle;
 }
 
