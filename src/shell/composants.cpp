@@ -18,6 +18,8 @@
 
 #include "components/controles/JvGradientCaption.h"
 #include "components/controles/JvTransBtn.h"
+#include "components/controles/dxButtons.h"
+#include "components/controles/dxCheckCtrls.h"
 #include "platform/couleur_qt.h"
 #include "platform/texte_qt.h"
 #include "shell/textes_shell.h"
@@ -93,7 +95,7 @@ void Fabrique::decorer(QObject* objet, const char* nom) {
   if (auto* action = qobject_cast<QAction*>(objet)) action->setToolTip(depuis_1252(conception->conseil));
 }
 
-QPushButton* Fabrique::bouton(QWidget* parent, const char* nom) { return creer_decore<QPushButton>(parent, nom); }
+QPushButton* Fabrique::bouton(QWidget* parent, const char* nom) { return creer_decore<TdxButton>(parent, nom); }
 
 std::pair<QPushButton*, QPushButton*> Fabrique::ligne_ok_annuler(QWidget* fenetre, QBoxLayout* disposition,
                                                                 const char* ok, const char* annuler) {
@@ -117,7 +119,7 @@ TJvTransparentButton* Fabrique::bouton_transparent(QWidget* parent, const char* 
   return creer_decore<TJvTransparentButton>(parent, nom);
 }
 
-QCheckBox* Fabrique::case_a_cocher(QWidget* parent, const char* nom) { return creer_decore<QCheckBox>(parent, nom); }
+QCheckBox* Fabrique::case_a_cocher(QWidget* parent, const char* nom) { return creer_decore<TdxCheckbox>(parent, nom); }
 
 QRadioButton* Fabrique::bouton_radio(QWidget* parent, const char* nom) {
   return creer_decore<QRadioButton>(parent, nom);

@@ -1,7 +1,8 @@
 #pragma once
-// The controls the windows are built from: plain Qt widgets, each carrying
-// its component name as object name (the language switch and the tests find
-// it by that name) and the caption and hint it is designed with.
+// The controls the windows are built from: our flat buttons and check boxes
+// (Qt buttons underneath) and plain Qt widgets, each carrying its component
+// name as object name (the language switch and the tests find it by that
+// name) and the caption and hint it is designed with.
 
 #include <QString>
 

@@ -24,6 +24,7 @@
 #include "components/controles/JvSpecialProgress.h"
 #include "components/controles/JvTransBtn.h"
 #include "components/controles/disposition_fluide.h"
+#include "components/controles/dxContainer.h"
 #include "exercises/presentation.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
@@ -77,6 +78,21 @@ ImageHote* image(BoiteDefilement* boite, const char* nom, Emplacement emplacemen
   boite->setWidgetResizable(false);
   definir_emplacement(i, emplacement);
   return i;
+}
+
+// A flat container filling a page of the tool bar's modules; the page's
+// controls are laid out in it.
+void remplir_de_conteneur(QWidget* page, const char* nom) {
+  auto* conteneur = fabrique.creer<TdxContainer>(page, nom);
+  auto* disposition = new QVBoxLayout(page);
+  disposition->setContentsMargins(0, 0, 0, 0);
+  disposition->addWidget(conteneur);
+}
+
+// Where a page's controls go: its container when it has one.
+QWidget* interieur(QWidget* page) {
+  auto* conteneur = page->findChild<TdxContainer*>(QString(), Qt::FindDirectChildrenOnly);
+  return conteneur != nullptr ? conteneur : page;
 }
 
 BoiteDefilement* boite(QWidget* parent, const char* nom) { return fabrique.creer<BoiteDefilement>(parent, nom); }
@@ -227,6 +243,10 @@ void TFvorel::creer_cadre() {
   TabSheet6 = fabrique.page(Classeur, "TabSheet6");
   TSStatistiques = fabrique.page(Classeur, "TSStatistiques");
   TSaide = fabrique.page(Classeur, "TSaide");
+  remplir_de_conteneur(TabSheet5, "dxContainer1");
+  remplir_de_conteneur(TabSheet1, "dxContainer2");
+  remplir_de_conteneur(TabSheet2, "dxContainer3");
+  remplir_de_conteneur(TabSheet3, "dxContainer4");
   disposition->addWidget(Classeur, 1);
 
   Panel1 = fabrique.creer<QWidget>(centre, "Panel1");
@@ -253,7 +273,7 @@ void TFvorel::creer_cadre() {
 }
 
 void TFvorel::creer_accueil() {
-  auto* disposition = new QHBoxLayout(TabSheet5);
+  auto* disposition = new QHBoxLayout(interieur(TabSheet5));
   auto* barre = fabrique.creer<QWidget>(TabSheet5, "dxWinXPBar2");
   auto* elements_barre = new QVBoxLayout(barre);
   dxWinXPBar2Items0 = fabrique.bouton_outil(barre, "dxWinXPBar2Items0");
@@ -267,7 +287,7 @@ void TFvorel::creer_accueil() {
 }
 
 void TFvorel::creer_exercices() {
-  auto* disposition = new QVBoxLayout(TabSheet1);
+  auto* disposition = new QVBoxLayout(interieur(TabSheet1));
   QWidget* barre = barre_outils(TabSheet1, "ToolBar1");
   TBcommencer = sur_barre(barre, "TBcommencer");
   TBrecommencer = sur_barre(barre, "TBrecommencer");
@@ -311,7 +331,7 @@ void TFvorel::creer_exercices() {
 }
 
 void TFvorel::creer_calculs() {
-  auto* disposition = new QVBoxLayout(TabSheet2);
+  auto* disposition = new QVBoxLayout(interieur(TabSheet2));
   QWidget* barre = barre_outils(TabSheet2, "ToolBar_calculs");
   const auto bouton = [&](const char* nom) {
     return sur_barre(barre, fabrique.bouton(barre, nom));
@@ -350,7 +370,7 @@ void TFvorel::creer_calculs() {
 }
 
 void TFvorel::creer_graphiques() {
-  auto* disposition = new QVBoxLayout(TabSheet3);
+  auto* disposition = new QVBoxLayout(interieur(TabSheet3));
   QWidget* barre = barre_outils(TabSheet3, "ToolBar_graphiques");
   TBaccueil2 = sur_barre(barre, "TBaccueil2");
   for (const char* nom : {"TBzoom_plus", "TBzoom_moins", "TBtexte_graphique"}) sur_barre(barre, nom);

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "components/controles/dxButtons.h"
+#include "components/controles/dxContainer.h"
 #include "engine/evaluateur.h"
 #include "engine/syntaxe.h"
 #include "exercises/presentation.h"
@@ -298,6 +300,9 @@ TEST_F(Calculs, EveryCommandCaptionIsWholeInTheSmallestWindow) {
   ASSERT_EQ(f().size(), QSize(500, 470));
   const auto* barre = f().TabSheet2->findChild<QWidget*>(QStringLiteral("ToolBar_calculs"));
   ASSERT_NE(barre, nullptr);
+  // The page's flat container holds the bar, the commands are flat buttons.
+  EXPECT_NE(qobject_cast<const TdxContainer*>(barre->parentWidget()), nullptr);
+  EXPECT_NE(qobject_cast<TdxButton*>(f().Breduire), nullptr);
   EXPECT_LE(barre->geometry().right(), f().TabSheet2->width());
   std::vector<QRect> places;
   for (const QAbstractButton* b : barre->findChildren<QAbstractButton*>()) {
