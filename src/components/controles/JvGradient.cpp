@@ -95,6 +95,7 @@ void TJvGradient::change() {
 }
 
 QImage TJvGradient::Dessin(QSize taille) const {
+  if (taille.isEmpty()) return {};
   QImage image(taille, QImage::Format_RGB32);
   const QColor debut = couleur_qt(start_color_);
   image.fill(debut);

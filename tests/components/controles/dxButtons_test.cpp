@@ -129,6 +129,14 @@ TEST(TdxButton, DefaultFocusAndUpdateBrackets) {
   t.b->SetDefault(true);
   EXPECT_TRUE(t.b->Surligne());
   t.b->SetDefault(false);
+  t.fenetre.show();
+  QApplication::setActiveWindow(&t.fenetre);
+  t.b->setFocus();
+  ASSERT_TRUE(t.b->hasFocus());
+  EXPECT_TRUE(t.b->Surligne());
+  EXPECT_TRUE(bleute(pixel(image_de(*t.b), 1, 10)));
+  t.b->clearFocus();
+  EXPECT_FALSE(t.b->Surligne());
   t.b->BeginUpdate();
   t.b->BeginUpdate();
   t.b->EndUpdate();

@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the control tests: a control's picture as the screen shows it,
-// colour comparisons, and pictures kept for review under the folder named by
-// PRALINORE_CAPTURES.
+// colour comparisons, and pictures kept for review in the build's captures
+// folder.
 
 #include <QColor>
 #include <QDir>
@@ -20,8 +20,7 @@ inline bool proches(const QColor& a, const QColor& b, int ecart = 2) {
 }
 
 inline void garder_capture(const QImage& image, const std::string& nom) {
-  const char* dossier = std::getenv("PRALINORE_CAPTURES");
-  if (dossier == nullptr) return;
-  QDir().mkpath(QString::fromLocal8Bit(dossier));
-  image.save(QString::fromLocal8Bit(dossier) + QLatin1Char('/') + QString::fromStdString(nom), "PNG");
+  const QString dossier = QString::fromLocal8Bit(PRALINORE_CAPTURES);
+  QDir().mkpath(dossier);
+  image.save(dossier + QLatin1Char('/') + QString::fromStdString(nom), "PNG");
 }
