@@ -222,6 +222,18 @@ TEST_F(ControlesReponse, EnterMovesOnThenValidatesThenStartsTheNextExerciseAndCt
   EXPECT_TRUE(f().P_reponse->isVisible());
 }
 
+// Two right answers of three: 66%, truncated, over a red to sky-blue fill.
+TEST_F(ControlesReponse, ScoreBarShowsTheShareOfRightAnswers) {
+  f().afficher_barre_score(2, 3);
+  TJvSpecialProgress& barre = *f().PBbonne_reponse;
+  EXPECT_EQ(barre.Texte(), QStringLiteral("66%"));
+  EXPECT_EQ(barre.Rempli(), (barre.width() - 2) * 2 / 3);
+  capturer("barre_score_66_page.png");
+  const QImage image = barre.grab().toImage();
+  EXPECT_EQ(QColor(image.pixel(1, 1)), QColor(255, 0, 0));
+  EXPECT_EQ(QColor(image.pixel(barre.width() - 2, 1)), QColor(255, 255, 255));
+}
+
 TEST_F(ControlesReponse, VerdictsColourTheFieldsAndFillTheScoreBar) {
   const TJvSpecialProgress& barre = *f().PBbonne_reponse;
   EXPECT_EQ(barre.Position(), 0);
