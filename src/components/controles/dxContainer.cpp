@@ -9,6 +9,7 @@ TdxContainer::TdxContainer(QWidget* parent)
     : QWidget(parent), TdxCustomControl(this), bound_color_(couleur_grise), color_(couleur_face_bouton) {
   resize(largeur_initiale, hauteur_initiale);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
 }
 
 #define PRALINORE_PROPRIETE(Setter, champ, Type) \
@@ -52,6 +53,16 @@ void TdxContainer::SetEnabled(bool valeur) {
   }
   Repeindre();
   emit EnabledChanged();
+}
+
+void TdxContainer::mouseDoubleClickEvent(QMouseEvent* evenement) {
+  emit DblClick();
+  QWidget::mouseDoubleClickEvent(evenement);
+}
+
+void TdxContainer::resizeEvent(QResizeEvent* evenement) {
+  QWidget::resizeEvent(evenement);
+  emit Resize();
 }
 
 void TdxContainer::paintEvent(QPaintEvent*) {

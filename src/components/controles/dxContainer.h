@@ -57,18 +57,25 @@ class TdxContainer : public QWidget, public TdxCustomControl {
   // the container itself under emNormal.
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool valeur);
+  // Whether the container itself takes the focus (not by default).
+  bool Focusable() const { return focusPolicy() != Qt::NoFocus; }
+  void SetFocusable(bool valeur) { setFocusPolicy(valeur ? Qt::StrongFocus : Qt::NoFocus); }
 
   // The client less the border and the shown bound lines.
   QRect InnerRect() const;
 
  signals:
   void EnabledChanged();
+  void DblClick();
+  void Resize();
   // Inside each paint, after the lines: the inner rectangle, the painter and
   // the container's font.
   void Paint(const QRect& rect, QPainter* peintre, const QFont& police);
 
  protected:
   void paintEvent(QPaintEvent* evenement) override;
+  void mouseDoubleClickEvent(QMouseEvent* evenement) override;
+  void resizeEvent(QResizeEvent* evenement) override;
 
  private:
   void ajuster();

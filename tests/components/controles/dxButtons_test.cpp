@@ -165,6 +165,39 @@ TEST(TdxButton, FollowsItsAction) {
   EXPECT_EQ(declenchee, 1);
 }
 
+// The leftmost and rightmost columns holding a red pixel.
+std::pair<int, int> rouges(const QImage& image) {
+  int gauche = image.width(), droite = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (QColor(image.pixel(x, y)) == QColor(255, 0, 0)) {
+        gauche = std::min(gauche, x);
+        droite = std::max(droite, x);
+      }
+    }
+  }
+  return {gauche, droite};
+}
+
+TEST(TdxButton, GlyphBesideTheCaptionAndGreyWhenDisabled) {
+  QWidget fenetre;
+  auto* b = new TdxButton(&fenetre);
+  b->setText(QStringLiteral("Ok"));
+  b->resize(100, 30);
+  QImage glyphe(8, 8, QImage::Format_ARGB32);
+  glyphe.fill(Qt::red);
+  b->SetGlyph(glyphe);
+  const auto [g_gauche, d_gauche] = rouges(image_de(*b));
+  b->SetLayout(TdxLayout::blGlyphRight);
+  const auto [g_droite, d_droite] = rouges(image_de(*b));
+  EXPECT_EQ(d_gauche - g_gauche, 7);
+  EXPECT_GT(g_droite, d_gauche + 8);  // the caption now lies left of it
+  b->SetLayout(TdxLayout::blGlyphTop);
+  EXPECT_GE(b->sizeHint().height(), 8 + 3 + b->fontMetrics().height());
+  b->setEnabled(false);
+  EXPECT_EQ(rouges(image_de(*b)).second, -1);  // grey
+}
+
 TEST(TdxStyleManager, LinkedControlsTakeItsTheme) {
   QWidget fenetre;
   auto* b = new TdxButton(&fenetre);

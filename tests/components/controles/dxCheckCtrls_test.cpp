@@ -77,6 +77,18 @@ TEST(TdxCheckbox, HoverShowsTheHotFrame) {
   EXPECT_EQ(pixel(image, 5, c->RectCase().top() + 2), QColor(255, 255, 255));
 }
 
+TEST(TdxCheckbox, OfficeThemeFillsTheBoxUnderThePointer) {
+  QWidget fenetre;
+  auto* c = new TdxCheckbox(&fenetre);
+  c->SetStyle({TdxTheme::OfficeXP, false});
+  QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(c, &e);
+  const QRect boite = c->RectCase();
+  const QImage image = image_de(*c);
+  EXPECT_EQ(pixel(image, boite.left() + 5, boite.top() + 5), QColor(181, 190, 214));
+  EXPECT_EQ(pixel(image, boite.left(), boite.top() + 5), QColor(0, 51, 102));
+}
+
 TEST(TdxContainer, EnabledModeDecidesWhetherChildrenFollow) {
   TdxContainer conteneur;
   auto* zone = new QLineEdit(&conteneur);
