@@ -119,9 +119,9 @@ void TdxButton::paintEvent(QPaintEvent*) {
   const int w = width(), h = height();
   const int k = Surligne() ? 1 : 0;
   const bool enfonce = isDown();
-  const QWidget* parent = parentWidget();
-  peintre.fillRect(rect(), parent != nullptr ? parent->palette().color(parent->backgroundRole())
-                                             : couleur_qt(couleur_face_bouton));
+  // Under a parent, the parent's background shows through (its colour, or
+  // whatever its style paints there); alone, the button face.
+  if (parentWidget() == nullptr) peintre.fillRect(rect(), couleur_qt(couleur_face_bouton));
   if (k == 1) peintre.drawImage(1, 1, corps(w - 2, h - 2, debut_surligne, fin_surligne));
   if (enfonce) {
     peintre.drawImage(1, 1, corps(w - 2, h - 2, debut_enfonce, fin_enfonce));

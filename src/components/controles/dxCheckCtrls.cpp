@@ -112,9 +112,9 @@ void TdxCheckbox::dessiner_case(QPainter& peintre) const {
 
 void TdxCheckbox::paintEvent(QPaintEvent*) {
   QPainter peintre(this);
-  const QWidget* parent = parentWidget();
-  peintre.fillRect(rect(), parent != nullptr ? parent->palette().color(parent->backgroundRole())
-                                             : couleur_qt(couleur_face_bouton));
+  // Under a parent, the parent's background shows through (its colour, or
+  // whatever its style paints there); alone, the button face.
+  if (parentWidget() == nullptr) peintre.fillRect(rect(), couleur_qt(couleur_face_bouton));
   DrawBoundLines(peintre, bound_lines_, ThemeEffectif() == TdxTheme::WindowsXP ? lignes_xp : lignes_office, rect());
   if (hasFocus()) {
     QStyleOptionFocusRect option;
