@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -66,6 +67,10 @@ void TJvProgressDlg::Show() {
   appliquer_style();
   form_->Label1->setText(text_);
   form_->fermeture_demandee = false;
+  // Centred on the screen.
+  if (const QScreen* ecran = form_->screen()) {
+    form_->move(ecran->availableGeometry().center() - form_->rect().center());
+  }
   form_->show();
   form_->repaint();
 }

@@ -6,10 +6,12 @@
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
-#include <array>
 
 #include "components/controles/dessin_gdi.h"
 #include "platform/couleur_qt.h"
+
+// The resources of a static library are registered by hand, once.
+static void charger_ressources_controles() { Q_INIT_RESOURCE(controles); }
 
 namespace {
 
@@ -29,16 +31,14 @@ const QColor office_survol(181, 190, 214);
 const QColor office_enfonce(153, 153, 204);
 const QColor coche_xp(33, 166, 33);
 
-// The check mark, black on nothing.
-constexpr std::array<const char*, 7> coche = {
-    "......#",
-    ".....##",
-    "#...###",
-    "##.###.",
-    "#####..",
-    ".###...",
-    "..#....",
-};
+// The check mark, black on nothing: the library's "CHECKBOX" picture.
+const QImage& coche() {
+  static const QImage image = [] {
+    charger_ressources_controles();
+    return QImage(QStringLiteral(":/controles/CHECKBOX.png")).convertToFormat(QImage::Format_ARGB32);
+  }();
+  return image;
+}
 
 QImage corps_case(const QColor& a, const QColor& b, bool dither) {
   const int cote = TdxCheckbox::cote_case - 2;
@@ -101,11 +101,13 @@ void TdxCheckbox::dessiner_case(QPainter& peintre) const {
   cadre_gdi(peintre, boite, !xp && dessus ? cadre_office_survol : cadre_xp);
   if (!isChecked()) return;
   const QColor marque = xp ? coche_xp : (tenu ? QColor(Qt::white) : QColor(Qt::black));
-  const int cote = static_cast<int>(coche.size());
-  const QPoint origine = boite.topLeft() + QPoint((cote_case - cote) / 2, (cote_case - cote) / 2);
-  for (int y = 0; y < cote; ++y) {
-    for (int x = 0; x < cote; ++x) {
-      if (coche[y][x] == '#') peintre.fillRect(QRect(origine + QPoint(x, y), QSize(1, 1)), marque);
+  const QImage& dessin = coche();
+  const QPoint origine =
+      boite.topLeft() + QPoint((cote_case - dessin.width()) / 2, (cote_case - dessin.height()) / 2);
+  // The mark's black pixels in the mark's colour.
+  for (int y = 0; y < dessin.height(); ++y) {
+    for (int x = 0; x < dessin.width(); ++x) {
+      if (qAlpha(dessin.pixel(x, y)) > 0) peintre.fillRect(QRect(origine + QPoint(x, y), QSize(1, 1)), marque);
     }
   }
 }

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 
 #include "components/controles/outils_controles.h"
 
@@ -91,6 +92,8 @@ TEST(JvProgressDlg, OnlyCloseHidesTheWindow) {
   EXPECT_FALSE(d.dlg.Form()->isVisible());
   EXPECT_EQ(d.dlg.Form()->size(), QSize(314, 60));
   EXPECT_EQ(d.dlg.Form()->ProgressBar1->geometry(), QRect(16, 28, 279, 15));
+  const QRect ecran = d.dlg.Form()->screen()->availableGeometry();
+  EXPECT_LE((d.dlg.Form()->geometry().center() - ecran.center()).manhattanLength(), 2);
 }
 
 TEST(JvProgressDlg, TimeLeftTexts) {
