@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QPalette>
 #include <optional>
 
@@ -154,6 +156,25 @@ TEST(JvTransparentButton, SameCaptionDoesNotRepaint) {
   s.bouton->setText(QStringLiteral("Oui"));
   QApplication::processEvents();
   EXPECT_GT(compteur.peintures, 0);
+}
+
+TEST(JvTransparentButton, DropDownMenuPopsUpUnderTheButton) {
+  Scene s;
+  s.parent.show();
+  QMenu menu;
+  menu.addAction(QStringLiteral("Un"));
+  s.bouton->SetDropDownMenu(&menu);
+  bool montre = false;
+  QPoint place;
+  QTimer::singleShot(0, &menu, [&] {
+    montre = menu.isVisible();
+    place = menu.pos();
+    menu.close();
+  });
+  s.presser();
+  EXPECT_TRUE(montre);
+  EXPECT_EQ(place.y(), s.bouton->mapToGlobal(QPoint(0, s.bouton->height())).y());
+  EXPECT_FALSE(s.bouton->Enfonce());  // the release is handled at once
 }
 
 TEST(JvTransparentButton, GlyphCountFollowsItsShape) {
