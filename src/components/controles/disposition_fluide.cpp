@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <vector>
 
 DispositionFluide::DispositionFluide(QWidget* parent, int espacement) : QLayout(parent), espacement_(espacement) {}
 
@@ -52,21 +53,34 @@ void DispositionFluide::setGeometry(const QRect& rect) {
 
 int DispositionFluide::disposer(const QRect& rect, bool placer) const {
   const QRect zone = rect.marginsRemoved(contentsMargins());
-  int x = zone.x();
   int y = zone.y();
+  // One row at a time: its controls, then their places, centred on the
+  // row's height.
+  std::vector<QLayoutItem*> rangee;
+  int largeur_rangee = 0;
   int hauteur_rangee = 0;
+  const auto fermer_rangee = [&] {
+    int x = zone.x();
+    for (QLayoutItem* element : rangee) {
+      const QSize taille = element->sizeHint();
+      if (placer) element->setGeometry(QRect(QPoint(x, y + (hauteur_rangee - taille.height()) / 2), taille));
+      x += taille.width() + espacement_;
+    }
+    y += hauteur_rangee + espacement_;
+    rangee.clear();
+    largeur_rangee = 0;
+    hauteur_rangee = 0;
+  };
   for (QLayoutItem* element : elements_) {
     if (element->isEmpty()) continue;
     const QSize taille = element->sizeHint();
-    if (x > zone.x() && x + taille.width() > zone.right() + 1) {
-      x = zone.x();
-      y += hauteur_rangee + espacement_;
-      hauteur_rangee = 0;
-    }
-    if (placer) element->setGeometry(QRect(QPoint(x, y), taille));
-    x += taille.width() + espacement_;
+    if (!rangee.empty() && largeur_rangee + espacement_ + taille.width() > zone.width()) fermer_rangee();
+    largeur_rangee += (rangee.empty() ? 0 : espacement_) + taille.width();
     hauteur_rangee = std::max(hauteur_rangee, taille.height());
+    rangee.push_back(element);
   }
-  const QMargins marges = contentsMargins();
-  return y + hauteur_rangee - rect.y() + marges.bottom();
+  const bool vide = y == zone.y() && rangee.empty();
+  if (!rangee.empty()) fermer_rangee();
+  const int bas = vide ? y : y - espacement_;
+  return bas - rect.y() + contentsMargins().bottom();
 }

@@ -26,6 +26,9 @@ TEST(DispositionFluide, ControlsWrapAtTheirPreferredWidth) {
   boutons[1]->hide();  // hidden controls take no room
   EXPECT_EQ(disposition->heightForWidth(250), 20);
   EXPECT_EQ(disposition->minimumSize(), QSize(100, 20));
+  boutons[0]->setFixedSize(100, 30);  // a taller neighbour centres the others on its row
+  disposition->setGeometry(QRect(0, 0, 250, 42));
+  EXPECT_EQ(boutons[2]->geometry(), QRect(102, 5, 100, 20));
 }
 
 }  // namespace
