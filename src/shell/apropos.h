@@ -5,8 +5,8 @@
 #include <QDialog>
 
 class QLabel;
-class TJvGradientCaption;
 class QPushButton;
+class TJvGradientCaption;
 
 class TFapropos : public QDialog {
  public:

@@ -348,7 +348,8 @@ class TFvorel : public QMainWindow, public EcranExercices {
   QWidget* P_saisie;
   QWidget* Pchamps_saisie;
   QPushButton* B_valider;
-  // The score: right answers out of the answers judged, its caption as its text.
+  // The score: right answers out of the answers judged, shown in per cent;
+  // its caption holds the count and its legend.
   TJvSpecialProgress* PBbonne_reponse;
   QWidget* Caide1;
   ImageHote* Image7;

@@ -52,7 +52,7 @@ QWidget* barre_outils(QWidget* parent, const char* nom) {
   return barre;
 }
 
-// Added last, before a row's closing stretch.
+// Added last (before the closing stretch of a plain row).
 template <class W>
 W* sur_barre(QWidget* barre, W* controle) {
   if (auto* rangee = qobject_cast<QHBoxLayout*>(barre->layout())) {
