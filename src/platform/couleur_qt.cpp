@@ -46,6 +46,7 @@ constexpr std::array<Trvb, 31> couleurs_systeme{{
 }  // namespace
 
 QColor couleur_qt(std::int32_t valeur) {
+  if (valeur == couleur_aucune) return QColor(Qt::transparent);
   const auto bits = static_cast<std::uint32_t>(valeur);
   if ((bits >> 24) == 0xFF) {
     const std::uint32_t indice = bits & 0xFFFFFF;

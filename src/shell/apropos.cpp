@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "components/controles/JvGradientCaption.h"
+#include "platform/couleur_qt.h"
 #include "platform/texte_qt.h"
 #include "shell/composants.h"
 #include "shell/adresses_internet.h"
@@ -13,11 +15,19 @@
 
 TFapropos* Fapropos = nullptr;
 
+namespace {
+
+constexpr int pixels_titre = 19;
+
+}  // namespace
+
 TFapropos::TFapropos(QWidget* parent) : QDialog(parent) {
   Fabrique f("TFapropos");
   f.titrer(this);
   auto* disposition = new QVBoxLayout(this);
-  JvGradientCaption1 = f.barre_titre(this, "JvGradientCaption1");
+  JvGradientCaption1 = f.barre_titre(this, "JvGradientCaption1", pixels_titre);
+  JvGradientCaption1->SetGradientStyle(TGradStyle::grHorizontal);
+  JvGradientCaption1->SetGradientStartColor(couleur_bleu_ciel);
   Label1 = f.etiquette(this, "Label1");
   OKButton = f.bouton(this, "OKButton");
   disposition->addWidget(JvGradientCaption1);

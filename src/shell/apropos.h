@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPushButton;
+class TJvGradientCaption;
 
 class TFapropos : public QDialog {
  public:
@@ -14,7 +15,7 @@ class TFapropos : public QDialog {
   // Opens the product's home page.
   void Label1Click();
 
-  QLabel* JvGradientCaption1;
+  TJvGradientCaption* JvGradientCaption1;
   QLabel* Label1;
   QPushButton* OKButton;
 };

@@ -16,6 +16,11 @@
 #include <QToolButton>
 #include <QVariant>
 
+#include "components/controles/JvGradientCaption.h"
+#include "components/controles/JvTransBtn.h"
+#include "components/controles/dxButtons.h"
+#include "components/controles/dxCheckCtrls.h"
+#include "platform/couleur_qt.h"
 #include "platform/texte_qt.h"
 #include "shell/textes_shell.h"
 
@@ -90,7 +95,7 @@ void Fabrique::decorer(QObject* objet, const char* nom) {
   if (auto* action = qobject_cast<QAction*>(objet)) action->setToolTip(depuis_1252(conception->conseil));
 }
 
-QPushButton* Fabrique::bouton(QWidget* parent, const char* nom) { return creer_decore<QPushButton>(parent, nom); }
+QPushButton* Fabrique::bouton(QWidget* parent, const char* nom) { return creer_decore<TdxButton>(parent, nom); }
 
 std::pair<QPushButton*, QPushButton*> Fabrique::ligne_ok_annuler(QWidget* fenetre, QBoxLayout* disposition,
                                                                 const char* ok, const char* annuler) {
@@ -110,7 +115,11 @@ QToolButton* Fabrique::bouton_outil(QWidget* parent, const char* nom) {
   return b;
 }
 
-QCheckBox* Fabrique::case_a_cocher(QWidget* parent, const char* nom) { return creer_decore<QCheckBox>(parent, nom); }
+TJvTransparentButton* Fabrique::bouton_transparent(QWidget* parent, const char* nom) {
+  return creer_decore<TJvTransparentButton>(parent, nom);
+}
+
+QCheckBox* Fabrique::case_a_cocher(QWidget* parent, const char* nom) { return creer_decore<TdxCheckbox>(parent, nom); }
 
 QRadioButton* Fabrique::bouton_radio(QWidget* parent, const char* nom) {
   return creer_decore<QRadioButton>(parent, nom);
@@ -153,15 +162,16 @@ QAction* Fabrique::element(QMenu* menu, const char* nom) {
 
 QAction* Fabrique::action(QObject* parent, const char* nom) { return creer_decore<QAction>(parent, nom); }
 
-QLabel* Fabrique::barre_titre(QWidget* parent, const char* nom) {
-  auto* l = new QLabel(parent);
-  nommer(l, nom);
-  QFont police = l->font();
+TJvGradientCaption* Fabrique::barre_titre(QWidget* parent, const char* nom, int pixels_texte) {
+  auto* barre = new TJvGradientCaption(parent);
+  nommer(barre, nom);
+  QFont police = barre->LabelFont();
   police.setBold(true);
-  police.setPointSize(police.pointSize() + 4);
-  l->setFont(police);
-  l->setStyleSheet(QStringLiteral("color: #0000c0; padding: 4px;"));
-  return l;
+  police.setPixelSize(pixels_texte);
+  barre->SetLabelFont(police);
+  barre->SetLabelFontColor(couleur_bleue);
+  barre->SetLabelAlignment(Qt::AlignHCenter);
+  return barre;
 }
 
 void Fabrique::titrer(QWidget* fenetre) {

@@ -1,7 +1,8 @@
 #pragma once
-// The controls the windows are built from: plain Qt widgets, each carrying
-// its component name as object name (the language switch and the tests find
-// it by that name) and the caption and hint it is designed with.
+// The controls the windows are built from: our flat buttons and check boxes
+// (Qt buttons underneath) and plain Qt widgets, each carrying its component
+// name as object name (the language switch and the tests find it by that
+// name) and the caption and hint it is designed with.
 
 #include <QString>
 
@@ -22,6 +23,8 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+class TJvGradientCaption;
+class TJvTransparentButton;
 
 // The caption of a control of any kind (button, label, menu, menu item,
 // action, group box, tab page, window).
@@ -45,6 +48,8 @@ class Fabrique {
 
   QPushButton* bouton(QWidget* parent, const char* nom);
   QToolButton* bouton_outil(QWidget* parent, const char* nom);
+  // A caption over its parent, framed while the pointer is over it.
+  TJvTransparentButton* bouton_transparent(QWidget* parent, const char* nom);
   // Two buttons at the bottom right of a dialog, added to its layout.
   std::pair<QPushButton*, QPushButton*> ligne_ok_annuler(QWidget* fenetre, QBoxLayout* disposition, const char* ok,
                                                          const char* annuler);
@@ -59,8 +64,9 @@ class Fabrique {
   QMenu* sous_menu(QMenu* parent, const char* nom);
   QAction* element(QMenu* menu, const char* nom);
   QAction* action(QObject* parent, const char* nom);
-  // The caption bar: bold blue text on the window's top.
-  QLabel* barre_titre(QWidget* parent, const char* nom);
+  // The caption bar: a gradient under a bold blue centred text, whose
+  // height in pixels is given.
+  TJvGradientCaption* barre_titre(QWidget* parent, const char* nom, int pixels_texte);
   // Names the window after its class and gives it its designed caption.
   void titrer(QWidget* fenetre);
 

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "components/controles/JvGradientCaption.h"
 #include "engine/fonctions_usuelles.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/execution.h"
@@ -130,6 +131,7 @@ bool TFvorel::FormCreate() {
   // The help viewer is built in, so the warning about a missing or old
   // viewer never applies.
   JvGradientCaption1->setText(depuis_1252(en_majuscules(titre_application()) + " v" + version_programme()));
+  JvGradientCaption1->Label()->show();
   exercice_en_cours = false;
 
   const std::string donnees = dossier_donnees();

@@ -29,6 +29,7 @@ class BoiteDefilement;
 class GraphiqueTChart;
 class SaisieLigneCalcul;
 class ImageHote;
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -39,7 +40,6 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPrinter;
-class QProgressDialog;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -51,6 +51,9 @@ class TChartAxis;
 class TChartSeries;
 class TChartShape;
 class TCustomSeries;
+class TJvGradientCaption;
+class TJvProgressDlg;
+class TJvSpecialProgress;
 class QFrame;
 class QPainter;
 enum class BoutonSouris;
@@ -204,7 +207,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void IdHTTP1WorkEnd(Tsens_transfert sens);
   // The program's one HTTP client and the download's progress dialog.
   std::unique_ptr<Tclient_http> IdHTTP1;
-  QProgressDialog* JvProgressDlg1 = nullptr;
+  TJvProgressDlg* JvProgressDlg1 = nullptr;
 
   // Accounts (vorel_comptes.cpp).
   void AconnexionExecute();
@@ -338,7 +341,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
 
   // Frame.
   QMenuBar* MainMenu1;
-  QLabel* JvGradientCaption1;
+  TJvGradientCaption* JvGradientCaption1;
   QTabWidget* Classeur;
   QWidget* TabSheet5;
   QWidget* TabSheet1;
@@ -421,8 +424,9 @@ class TFvorel : public QMainWindow, public EcranExercices {
   QWidget* P_saisie;
   QWidget* Pchamps_saisie;
   QPushButton* B_valider;
-  // The score: right answers out of the answers judged, its caption as its text.
-  QProgressBar* PBbonne_reponse;
+  // The score: right answers out of the answers judged, shown in per cent;
+  // its caption holds the count and its legend.
+  TJvSpecialProgress* PBbonne_reponse;
   QWidget* Caide1;
   ImageHote* Image7;
 
@@ -462,7 +466,7 @@ class TFvorel : public QMainWindow, public EcranExercices {
   QScrollBar* ScrollBar1;
   QProgressBar* PBtracer;
   QFrame* Curseur;
-  QPushButton* Bintersection;
+  QAbstractButton* Bintersection;
   QLineEdit* Tx;
   QLineEdit* Ty;
   QAction* Masquergestionnairedecourbe1;

@@ -194,7 +194,7 @@ bool TFvorel::ScrollBar1KeyPress(int touche) {
 void TFvorel::relier_graphiques() {
   CLBcourbe->installEventFilter(new FiltreTouches(CLBcourbe, [this](int t) { return CLBcourbeKeyDown(t); }));
   CBcocher = Panel3->findChild<QCheckBox*>(QStringLiteral("CBcocher"));
-  Bintersection = Panel3->findChild<QPushButton*>(QStringLiteral("Bintersection"));
+  Bintersection = Panel3->findChild<QAbstractButton*>(QStringLiteral("Bintersection"));
   Tx = Panel3->findChild<QLineEdit*>(QStringLiteral("Tx"));
   Ty = Panel3->findChild<QLineEdit*>(QStringLiteral("Ty"));
   ScrollBar1 = TabSheet3->findChild<QScrollBar*>(QStringLiteral("ScrollBar1"));

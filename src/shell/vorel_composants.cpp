@@ -20,8 +20,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "components/controles/JvGradientCaption.h"
+#include "components/controles/JvSpecialProgress.h"
+#include "components/controles/JvTransBtn.h"
+#include "components/controles/disposition_fluide.h"
+#include "components/controles/dxContainer.h"
 #include "exercises/presentation.h"
 #include "platform/chart/chart.h"
+#include "platform/couleur_qt.h"
 #include "platform/image_hote.h"
 #include "shell/composants.h"
 #include "shell/vorel.h"
@@ -30,20 +36,30 @@ namespace {
 
 Fabrique fabrique("TFvorel");
 
-// A tool bar: a row of controls. Each control's own visibility counts, as
-// the modules show and hide their buttons one by one.
+// The caption bar over the pages.
+constexpr int hauteur_titre = 41;
+constexpr int pas_titre = 16;
+constexpr int pixels_titre = 24;
+constexpr int largeur_intersection = 185;
+constexpr int hauteur_intersection = 32;
+
+// A tool bar: a row of controls, wrapping onto more rows when the window is
+// too narrow for one, so that every caption stays whole. Each control's own
+// visibility counts, as the modules show and hide their buttons one by one.
 QWidget* barre_outils(QWidget* parent, const char* nom) {
   auto* barre = fabrique.creer<QWidget>(parent, nom);
-  auto* rangee = new QHBoxLayout(barre);
-  rangee->setContentsMargins(2, 2, 2, 2);
-  rangee->addStretch();
+  (new DispositionFluide(barre))->setContentsMargins(2, 2, 2, 2);
   return barre;
 }
 
+// Added last (before the closing stretch of a plain row).
 template <class W>
 W* sur_barre(QWidget* barre, W* controle) {
-  auto* rangee = static_cast<QHBoxLayout*>(barre->layout());
-  rangee->insertWidget(rangee->count() - 1, controle);
+  if (auto* rangee = qobject_cast<QHBoxLayout*>(barre->layout())) {
+    rangee->insertWidget(rangee->count() - 1, controle);
+  } else {
+    barre->layout()->addWidget(controle);
+  }
   return controle;
 }
 
@@ -64,12 +80,52 @@ ImageHote* image(BoiteDefilement* boite, const char* nom, Emplacement emplacemen
   return i;
 }
 
+// A flat container filling a page of the tool bar's modules; the page's
+// controls are laid out in it.
+void remplir_de_conteneur(QWidget* page, const char* nom) {
+  auto* conteneur = fabrique.creer<TdxContainer>(page, nom);
+  auto* disposition = new QVBoxLayout(page);
+  disposition->setContentsMargins(0, 0, 0, 0);
+  disposition->addWidget(conteneur);
+}
+
+// Where a page's controls go: its container when it has one.
+QWidget* interieur(QWidget* page) {
+  auto* conteneur = page->findChild<TdxContainer*>(QString(), Qt::FindDirectChildrenOnly);
+  return conteneur != nullptr ? conteneur : page;
+}
+
 BoiteDefilement* boite(QWidget* parent, const char* nom) { return fabrique.creer<BoiteDefilement>(parent, nom); }
 
 QPlainTextEdit* memo(QWidget* parent, const char* nom, bool lecture_seule) {
   auto* m = fabrique.creer<QPlainTextEdit>(parent, nom);
   m->setReadOnly(lecture_seule);
   return m;
+}
+
+// The share of right answers, in per cent, over a red to sky-blue gradient.
+TJvSpecialProgress* barre_score(QWidget* parent) {
+  auto* barre = fabrique.creer<TJvSpecialProgress>(parent, "PBbonne_reponse");
+  barre->SetStartColor(couleur_rouge);
+  barre->SetEndColor(couleur_bleu_ciel);
+  barre->SetColor(couleur_blanche);
+  barre->SetSolid(true);
+  barre->SetGradientBlocks(true);
+  barre->SetTextCentered(true);
+  barre->SetTextOption(TJvTextOption::toPercent);
+  barre->SetStep(1);
+  return barre;
+}
+
+// Shown while two curves cross, red over the curve manager.
+TJvTransparentButton* bouton_intersection(QWidget* parent) {
+  auto* bouton = fabrique.bouton_transparent(parent, "Bintersection");
+  bouton->setFixedSize(largeur_intersection, hauteur_intersection);
+  QPalette rouge = bouton->palette();
+  rouge.setColor(QPalette::ButtonText, couleur_qt(couleur_rouge));
+  bouton->setPalette(rouge);
+  bouton->hide();
+  return bouton;
 }
 
 void elements(QMenu* menu, std::initializer_list<const char*> noms) {
@@ -167,7 +223,14 @@ void TFvorel::creer_cadre() {
   setCentralWidget(centre);
   auto* disposition = new QVBoxLayout(centre);
   disposition->setContentsMargins(0, 0, 0, 0);
-  JvGradientCaption1 = fabrique.barre_titre(centre, "JvGradientCaption1");
+  JvGradientCaption1 = fabrique.barre_titre(centre, "JvGradientCaption1", pixels_titre);
+  JvGradientCaption1->setFixedHeight(hauteur_titre);
+  JvGradientCaption1->SetGradientStyle(TGradStyle::grEllipse);
+  JvGradientCaption1->SetGradientStartColor(couleur_face_bouton);
+  JvGradientCaption1->SetGradientEndColor(couleur_bleu_ciel);
+  JvGradientCaption1->SetGradientSteps(pas_titre);
+  // Start-up writes the title and shows it.
+  JvGradientCaption1->Label()->hide();
   disposition->addWidget(JvGradientCaption1);
 
   Classeur = fabrique.creer<QTabWidget>(centre, "Classeur");
@@ -180,6 +243,10 @@ void TFvorel::creer_cadre() {
   TabSheet6 = fabrique.page(Classeur, "TabSheet6");
   TSStatistiques = fabrique.page(Classeur, "TSStatistiques");
   TSaide = fabrique.page(Classeur, "TSaide");
+  remplir_de_conteneur(TabSheet5, "dxContainer1");
+  remplir_de_conteneur(TabSheet1, "dxContainer2");
+  remplir_de_conteneur(TabSheet2, "dxContainer3");
+  remplir_de_conteneur(TabSheet3, "dxContainer4");
   disposition->addWidget(Classeur, 1);
 
   Panel1 = fabrique.creer<QWidget>(centre, "Panel1");
@@ -206,7 +273,7 @@ void TFvorel::creer_cadre() {
 }
 
 void TFvorel::creer_accueil() {
-  auto* disposition = new QHBoxLayout(TabSheet5);
+  auto* disposition = new QHBoxLayout(interieur(TabSheet5));
   auto* barre = fabrique.creer<QWidget>(TabSheet5, "dxWinXPBar2");
   auto* elements_barre = new QVBoxLayout(barre);
   dxWinXPBar2Items0 = fabrique.bouton_outil(barre, "dxWinXPBar2Items0");
@@ -220,7 +287,7 @@ void TFvorel::creer_accueil() {
 }
 
 void TFvorel::creer_exercices() {
-  auto* disposition = new QVBoxLayout(TabSheet1);
+  auto* disposition = new QVBoxLayout(interieur(TabSheet1));
   QWidget* barre = barre_outils(TabSheet1, "ToolBar1");
   TBcommencer = sur_barre(barre, "TBcommencer");
   TBrecommencer = sur_barre(barre, "TBrecommencer");
@@ -247,7 +314,7 @@ void TFvorel::creer_exercices() {
   (new QHBoxLayout(Pvalider))->addWidget(B_valider);
   champs->addWidget(Pvalider);
   disposition->addWidget(P_reponse);
-  PBbonne_reponse = fabrique.creer<QProgressBar>(TabSheet1, "PBbonne_reponse");
+  PBbonne_reponse = barre_score(TabSheet1);
   disposition->addWidget(PBbonne_reponse);
 
   auto* aide = new QVBoxLayout(TSaide);
@@ -264,7 +331,7 @@ void TFvorel::creer_exercices() {
 }
 
 void TFvorel::creer_calculs() {
-  auto* disposition = new QVBoxLayout(TabSheet2);
+  auto* disposition = new QVBoxLayout(interieur(TabSheet2));
   QWidget* barre = barre_outils(TabSheet2, "ToolBar_calculs");
   const auto bouton = [&](const char* nom) {
     return sur_barre(barre, fabrique.bouton(barre, nom));
@@ -303,7 +370,7 @@ void TFvorel::creer_calculs() {
 }
 
 void TFvorel::creer_graphiques() {
-  auto* disposition = new QVBoxLayout(TabSheet3);
+  auto* disposition = new QVBoxLayout(interieur(TabSheet3));
   QWidget* barre = barre_outils(TabSheet3, "ToolBar_graphiques");
   TBaccueil2 = sur_barre(barre, "TBaccueil2");
   for (const char* nom : {"TBzoom_plus", "TBzoom_moins", "TBtexte_graphique"}) sur_barre(barre, nom);
@@ -322,11 +389,11 @@ void TFvorel::creer_graphiques() {
   CLBcourbe = fabrique.creer<QListWidget>(Panel3, "CLBcourbe");
   gestionnaire->addWidget(CLBcourbe, 1);
   gestionnaire->addWidget(fabrique.case_a_cocher(Panel3, "CBcocher"));
-  for (const char* nom : {"Bajouter", "Bmodifier", "Bsupprimer", "Btracer", "Bintersection"}) {
+  for (const char* nom : {"Bajouter", "Bmodifier", "Bsupprimer", "Btracer"}) {
     gestionnaire->addWidget(fabrique.bouton(Panel3, nom));
   }
   Panel3->findChild<QPushButton*>(QStringLiteral("Btracer"))->hide();
-  Panel3->findChild<QPushButton*>(QStringLiteral("Bintersection"))->hide();
+  gestionnaire->addWidget(bouton_intersection(Panel3));
   BoiteDefilement* formule = boite(Panel3, "ScrollBox_courbe");
   formule->setFixedHeight(60);
   Image8 = image(formule, "Image8", Emplacement::graphe);

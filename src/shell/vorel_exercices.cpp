@@ -18,8 +18,10 @@
 
 #include <algorithm>
 
+#include "components/controles/JvSpecialProgress.h"
 #include "exercises/presentation.h"
 #include "exercises/verification.h"
+#include "localisation/format.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
 #include "platform/image_hote.h"
@@ -121,7 +123,6 @@ void TFvorel::relier_exercices() {
   connect(TBcommencer, &QToolButton::clicked, this, &TFvorel::AcommencerExecute);
   connect(TBrecommencer, &QToolButton::clicked, this, &TFvorel::TBrecommencerClick);
   connect(Commencer1, &QAction::triggered, this, &TFvorel::AcommencerExecute);
-  PBbonne_reponse->setTextVisible(true);
   afficher_barre_score(0, 0);
   relier_page_exercices();
 }
@@ -213,10 +214,10 @@ void TFvorel::dessiner_aide(const std::string& page) { afficher_formule(Image7, 
 
 void TFvorel::copier_presse_papiers(const std::string& texte) { QApplication::clipboard()->setText(depuis_1252(texte)); }
 
-// An empty range would make the bar a busy indicator: no answer judged
-// shows an empty bar. A count read beyond the total fills it.
+// No answer judged shows an empty bar over a range of one. A count read
+// beyond the total fills it. The caption keeps the count and its legend.
 void TFvorel::afficher_barre_score(int bonnes, int total) {
-  PBbonne_reponse->setRange(0, std::max(total, 1));
-  PBbonne_reponse->setValue(total > 0 ? std::clamp(bonnes, 0, total) : 0);
-  PBbonne_reponse->setFormat(QStringLiteral("%v ") + depuis_1252(legende_score(total)));
+  PBbonne_reponse->SetMaximum(std::max(total, 1));
+  PBbonne_reponse->SetPosition(total > 0 ? std::clamp(bonnes, 0, total) : 0);
+  PBbonne_reponse->SetCaption(depuis_1252(Format("%d ", {PBbonne_reponse->Position()}) + legende_score(total)));
 }

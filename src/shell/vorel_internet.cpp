@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QProgressDialog>
 #include <climits>
 #include <cstdlib>
 
+#include "components/controles/JvProgressDlg.h"
 #include "localisation/catalogue.h"
 #include "localisation/format.h"
 #include "localisation/messages.h"
@@ -148,14 +148,9 @@ void TFvorel::relier_internet() {
   IdHTTP1->debut_travail = [this](Tsens_transfert sens, qint64 attendus) { IdHTTP1WorkBegin(sens, attendus); };
   IdHTTP1->travail = [this](Tsens_transfert sens, qint64 recus) { IdHTTP1Work(sens, recus); };
   IdHTTP1->fin_travail = [this](Tsens_transfert sens) { IdHTTP1WorkEnd(sens); };
-  JvProgressDlg1 = new QProgressDialog(this);
+  JvProgressDlg1 = new TJvProgressDlg(this);
   JvProgressDlg1->setObjectName(QStringLiteral("JvProgressDlg1"));
-  JvProgressDlg1->setCancelButton(nullptr);
-  JvProgressDlg1->setAutoClose(false);
-  JvProgressDlg1->setAutoReset(false);
-  JvProgressDlg1->setMinimumDuration(0);
-  JvProgressDlg1->reset();
-  JvProgressDlg1->hide();
+  JvProgressDlg1->SetText(QStringLiteral("Progress"));
   const auto relier_element = [this](const char* nom, void (TFvorel::*gestionnaire)()) {
     if (auto* element = findChild<QAction*>(QLatin1String(nom))) {
       connect(element, &QAction::triggered, this, gestionnaire);
@@ -181,19 +176,19 @@ void TFvorel::Vrifierversion1Click() { verifier_mise_a_jour(true); }
 void TFvorel::IdHTTP1WorkBegin(Tsens_transfert sens, qint64 attendus) {
   if (sens != Tsens_transfert::lecture) return;
   echelle_progression_ = attendus > INT_MAX ? attendus / INT_MAX + 1 : 1;
-  JvProgressDlg1->setLabelText(QString());
-  JvProgressDlg1->setRange(0, attendus > 0 ? static_cast<int>(attendus / echelle_progression_) : 0);
-  JvProgressDlg1->setValue(0);
-  JvProgressDlg1->show();
+  JvProgressDlg1->SetText(QString());
+  JvProgressDlg1->SetMaximum(attendus > 0 ? static_cast<int>(attendus / echelle_progression_) : 0);
+  JvProgressDlg1->SetValue(0);
+  JvProgressDlg1->Show();
 }
 
 void TFvorel::IdHTTP1Work(Tsens_transfert sens, qint64 recus) {
   if (sens != Tsens_transfert::lecture) return;
-  JvProgressDlg1->setValue(static_cast<int>(recus / echelle_progression_));
+  JvProgressDlg1->SetValue(static_cast<int>(recus / echelle_progression_));
 }
 
 void TFvorel::IdHTTP1WorkEnd(Tsens_transfert sens) {
   if (sens != Tsens_transfert::lecture) return;
-  JvProgressDlg1->hide();
-  JvProgressDlg1->setValue(0);
+  JvProgressDlg1->Close();
+  JvProgressDlg1->SetValue(0);
 }

@@ -1,5 +1,6 @@
 // The Calculs page at work: keys, command buttons, history, definitions,
 // function menus and the input helpers.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -8,7 +9,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <filesystem>
+#include <vector>
 
+#include "components/controles/dxButtons.h"
+#include "components/controles/dxContainer.h"
 #include "engine/evaluateur.h"
 #include "engine/syntaxe.h"
 #include "exercises/presentation.h"
@@ -283,6 +288,34 @@ TEST_F(Calculs, TheFormulaEditorNeedsAnEditBoxOffTheCalculPage) {
   ASSERT_EQ(messages_->journal.size(), 1u);
   EXPECT_EQ(messages_->journal[0].genre, "modale");
   EXPECT_EQ(messages_->journal[0].texte, "TFauto_pilote");
+}
+
+// At the window's smallest size the command bar wraps: every control at its
+// full width, inside the page, none over another.
+TEST_F(Calculs, EveryCommandCaptionIsWholeInTheSmallestWindow) {
+  f().TBcalculsClick();
+  f().showNormal();
+  f().resize(f().minimumSize());
+  for (int niveau = 0; niveau < 4; ++niveau) QCoreApplication::processEvents();
+  ASSERT_EQ(f().size(), QSize(500, 470));
+  const auto* barre = f().TabSheet2->findChild<QWidget*>(QStringLiteral("ToolBar_calculs"));
+  ASSERT_NE(barre, nullptr);
+  // The page's flat container holds the bar, the commands are flat buttons.
+  EXPECT_NE(qobject_cast<const TdxContainer*>(barre->parentWidget()), nullptr);
+  EXPECT_NE(qobject_cast<TdxButton*>(f().Breduire), nullptr);
+  EXPECT_LE(barre->geometry().right(), f().TabSheet2->width());
+  std::vector<QRect> places;
+  for (const QAbstractButton* b : barre->findChildren<QAbstractButton*>()) {
+    if (b->isHidden()) continue;
+    const QString nom = b->objectName();
+    EXPECT_GE(b->width(), b->sizeHint().width()) << nom.toStdString();
+    EXPECT_TRUE(barre->rect().contains(b->geometry())) << nom.toStdString();
+    for (const QRect& autre : places) EXPECT_FALSE(autre.intersects(b->geometry())) << nom.toStdString();
+    places.push_back(b->geometry());
+  }
+  EXPECT_GE(places.size(), 14u);
+  std::filesystem::create_directories(PRALINORE_CAPTURES);
+  EXPECT_TRUE(f().grab().save(QString::fromStdString(std::string(PRALINORE_CAPTURES) + "/calcul_500x470.png")));
 }
 
 class CalculsReduits : public Calculs {

@@ -17,6 +17,7 @@
 
 #include <cmath>
 
+#include "components/controles/JvTransBtn.h"
 #include "engine/reduction.h"
 #include "localisation/catalogue.h"
 #include "platform/chart/chart.h"
@@ -487,6 +488,24 @@ TEST_F(Graphiques, EnterOnTheTraceBarSearchesTheIntersection) {
   QApplication::sendEvent(f().ScrollBar1, &entree);
   ASSERT_EQ(messages_->journal.size(), 1u);
   EXPECT_NE(messages_->journal[0].texte.find("(0;0)"), std::string::npos);
+}
+
+TEST_F(Graphiques, TheIntersectionCommandIsARedTransparentButton) {
+  demarrer_avec({"x;x"});
+  f().TBgraphiquesClick();
+  f().showNormal();
+  f().resize(800, 600);
+  liste().setCurrentRow(0);
+  f().ScrollBar1->setValue(50);
+  for (int niveau = 0; niveau < 4; ++niveau) QCoreApplication::processEvents();
+  const auto* bouton = qobject_cast<const TJvTransparentButton*>(f().Bintersection);
+  ASSERT_NE(bouton, nullptr);
+  EXPECT_TRUE(bouton->isVisible());
+  EXPECT_EQ(bouton->size(), QSize(185, 32));
+  EXPECT_EQ(bouton->text(), QStringLiteral("CALCULER INTERSECTION"));
+  EXPECT_EQ(bouton->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+  fs::create_directories(PRALINORE_CAPTURES);
+  f().TabSheet3->grab().save(QString::fromStdString(std::string(PRALINORE_CAPTURES) + "/graphiques_intersection.png"));
 }
 
 TEST_F(Graphiques, AMouseZoomAppliesTheOptions) {

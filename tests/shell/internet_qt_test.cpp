@@ -2,9 +2,9 @@
 // version check and the setup download, the start-up proxy, the progress
 // dialog.
 #include <QDate>
-#include <QProgressDialog>
 #include <sys/stat.h>
 
+#include "components/controles/JvProgressDlg.h"
 #include "http/serveur_local.h"
 #include "localisation/catalogue.h"
 #include "localisation/format.h"
@@ -163,24 +163,25 @@ TEST_F(VersionEnLigne, StartUpProxyFromTheSettingsOrTheSystem) {
 
 TEST_F(VersionEnLigne, ProgressDialogFollowsTheReadEvents) {
   demarrer_avec(0, false);
-  QProgressDialog& dialogue = *f().JvProgressDlg1;
+  TJvProgressDlg& dialogue = *f().JvProgressDlg1;
   f().IdHTTP1WorkBegin(Tsens_transfert::lecture, 1000);
-  EXPECT_TRUE(dialogue.isVisible());
-  EXPECT_EQ(dialogue.maximum(), 1000);
-  EXPECT_EQ(dialogue.value(), 0);
+  EXPECT_TRUE(dialogue.Form()->isVisible());
+  EXPECT_EQ(dialogue.Maximum(), 1000);
+  EXPECT_EQ(dialogue.Value(), 0);
+  EXPECT_TRUE(dialogue.Text().isEmpty());
   f().IdHTTP1Work(Tsens_transfert::lecture, 400);
   f().IdHTTP1Work(Tsens_transfert::ecriture, 900);
-  EXPECT_EQ(dialogue.value(), 400);
+  EXPECT_EQ(dialogue.Value(), 400);
   f().IdHTTP1WorkEnd(Tsens_transfert::lecture);
-  EXPECT_FALSE(dialogue.isVisible());
-  EXPECT_EQ(dialogue.value(), 0);
+  EXPECT_FALSE(dialogue.Form()->isVisible());
+  EXPECT_EQ(dialogue.Value(), 0);
   // Counts beyond an int are scaled; no length gives a busy bar.
   f().IdHTTP1WorkBegin(Tsens_transfert::lecture, 10'000'000'000);
   f().IdHTTP1Work(Tsens_transfert::lecture, 5'000'000'000);
-  EXPECT_GT(dialogue.maximum(), 0);
-  EXPECT_EQ(dialogue.value() * 2 / 100, dialogue.maximum() / 100);
+  EXPECT_GT(dialogue.Maximum(), 0);
+  EXPECT_EQ(dialogue.Value() * 2 / 100, dialogue.Maximum() / 100);
   f().IdHTTP1WorkBegin(Tsens_transfert::lecture, -1);
-  EXPECT_EQ(dialogue.maximum(), 0);
+  EXPECT_EQ(dialogue.Maximum(), 0);
   f().IdHTTP1WorkEnd(Tsens_transfert::lecture);
 }
 

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "components/controles/JvGradientCaption.h"
 #include "engine/fonctions_usuelles.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/contexte_generateur.h"
@@ -57,6 +58,7 @@ TEST_F(Programme, WindowsComeInTheirOrderAndTheCaptionBarShowsTheVersion) {
                                             "TFgraphique", "TFoptions_graphiques", "TFcalcul_graphique",
                                             "TFnouvel_objet", "TFconfiguration"}));
   EXPECT_EQ(vers_1252(f().JvGradientCaption1->text()), "PRALINORE v" + version_sans_build(version_fichier()));
+  EXPECT_FALSE(f().JvGradientCaption1->Label()->isHidden());
   EXPECT_TRUE(f().isMaximized());
   EXPECT_EQ(f().minimumSize(), QSize(500, 470));
   EXPECT_EQ(Fconfiguration->windowTitle(), "Configuration  Pralinore");

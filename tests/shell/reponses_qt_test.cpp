@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "components/controles/JvSpecialProgress.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/comptes.h"
 #include "exercises/contexte_generateur.h"
@@ -227,18 +228,30 @@ TEST_F(ControlesReponse, EnterMovesOnThenValidatesThenStartsTheNextExerciseAndCt
   EXPECT_TRUE(f().P_reponse->isVisible());
 }
 
+// Two right answers of three: 66%, truncated, over a red to sky-blue fill.
+TEST_F(ControlesReponse, ScoreBarShowsTheShareOfRightAnswers) {
+  f().afficher_barre_score(2, 3);
+  TJvSpecialProgress& barre = *f().PBbonne_reponse;
+  EXPECT_EQ(barre.Texte(), QStringLiteral("66%"));
+  EXPECT_EQ(barre.Rempli(), (barre.width() - 2) * 2 / 3);
+  capturer("barre_score_66_page.png");
+  const QImage image = barre.grab().toImage();
+  EXPECT_EQ(QColor(image.pixel(1, 1)), QColor(255, 0, 0));
+  EXPECT_EQ(QColor(image.pixel(barre.width() - 2, 1)), QColor(255, 255, 255));
+}
+
 TEST_F(ControlesReponse, VerdictsColourTheFieldsAndFillTheScoreBar) {
-  const QProgressBar& barre = *f().PBbonne_reponse;
-  EXPECT_EQ(barre.value(), 0);
-  EXPECT_GT(barre.maximum(), 0);  // an empty bar, never the busy indicator
+  const TJvSpecialProgress& barre = *f().PBbonne_reponse;
+  EXPECT_EQ(barre.Position(), 0);
+  EXPECT_GT(barre.Maximum(), 0);  // an empty bar, never the busy indicator
 
   ASSERT_NO_FATAL_FAILURE(poser({"Calculer 3+1.", "T", {"4"}, "4"}));
   zone(0)->setText("2+2");
   f().B_valider->click();
   EXPECT_EQ(fond(zone(0)), teinte(couleur_simplifiable));
   EXPECT_NE(page().find("simplifi\xE9 en : 4"), std::string::npos);
-  EXPECT_EQ(barre.maximum(), 1);
-  EXPECT_EQ(barre.value(), 1);
+  EXPECT_EQ(barre.Maximum(), 1);
+  EXPECT_EQ(barre.Position(), 1);
   capturer("verdict_juste.png");
 
   ASSERT_NO_FATAL_FAILURE(poser({"Les deux racines ?", "T[1.];T[2.]", {"2", "2"}, "2 et 2", false}));
@@ -247,9 +260,10 @@ TEST_F(ControlesReponse, VerdictsColourTheFieldsAndFillTheScoreBar) {
   f().B_valider->click();
   EXPECT_EQ(fond(zone(0)), teinte(couleur_juste));
   EXPECT_EQ(fond(zone(1)), teinte(couleur_fausse));
-  EXPECT_EQ(barre.maximum(), 2);
-  EXPECT_EQ(barre.value(), 1);
-  EXPECT_EQ(vers_1252(barre.text()), "1 " + legende_score(2));
+  EXPECT_EQ(barre.Maximum(), 2);
+  EXPECT_EQ(barre.Position(), 1);
+  EXPECT_EQ(vers_1252(barre.Caption()), "1 " + legende_score(2));
+  EXPECT_EQ(barre.Texte(), QStringLiteral("50%"));
   capturer("verdict_faux.png");
   f().B_valider->click();  // already judged: nothing more
   EXPECT_EQ(score("nb_bonne_reponse"), 1);
