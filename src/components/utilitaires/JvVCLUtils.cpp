@@ -1,13 +1,18 @@
 #include "components/utilitaires/JvVCLUtils.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QPalette>
 
 namespace {
 
 const QString points_de_suite = QStringLiteral("...");
+
+std::function<void()>& bip_installe() {
+  static std::function<void()> bip;
+  return bip;
+}
 
 // The bitmap as 32-bit pixels with the transparent colour made clear.
 QImage sans_couleur(const QImage& bitmap, QColor transparente) {
@@ -78,3 +83,17 @@ QString ShortenString(const QFontMetrics& mesure, const QString& texte, int larg
 }
 
 bool IsForegroundTask() { return QGuiApplication::applicationState() == Qt::ApplicationActive; }
+
+void MessageBeep() {
+  if (bip_installe()) {
+    bip_installe()();
+  } else {
+    QApplication::beep();
+  }
+}
+
+std::function<void()> InstallerBip(std::function<void()> bip) {
+  std::function<void()> ancien = std::move(bip_installe());
+  bip_installe() = std::move(bip);
+  return ancien;
+}

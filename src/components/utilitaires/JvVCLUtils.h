@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QFontMetrics;
@@ -40,3 +41,9 @@ QString ShortenString(const QFontMetrics& mesure, const QString& texte, int larg
 
 // True while one of the program's windows is the active window.
 bool IsForegroundTask();
+
+// The beep of refused input and calculator errors: QApplication::beep()
+// unless a test installed its own hook (an empty hook restores it). Returns
+// the previous hook.
+void MessageBeep();
+std::function<void()> InstallerBip(std::function<void()> bip);
