@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -18,7 +17,7 @@ constexpr int cote_touche = 21;
 constexpr int touche_haute = 44;
 constexpr int touche_large = 31;
 constexpr int touche_double = 44;
-constexpr int taille_police_secours = 8;
+constexpr int taille_police = 8;
 // The characters of the keys, in the order of their kinds from "0".
 constexpr std::string_view caracteres_touches = "0123456789_./*-+Q%R=";
 
@@ -31,12 +30,10 @@ const QColor bordeaux = depuis_bgr(0x000080);
 
 QRect carre(int x, int y) { return {x, y, cote_touche, cote_touche}; }
 
+// The system message font of the keys, "MS Sans Serif" 8 points, in bold,
+// drawn by the family the renderer maps it to.
 QFont police_touches() {
-  QFont police = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-  if (police.family().isEmpty()) {
-    police = QFont(famille_installee("MS Sans Serif"));
-    police.setPointSize(taille_police_secours);
-  }
+  QFont police(famille_installee("MS Sans Serif"), taille_police);
   police.setBold(true);
   return police;
 }

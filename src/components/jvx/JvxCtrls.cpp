@@ -14,7 +14,7 @@ namespace {
 // The drop-down mark: rows of 7, 5 and 3 pixels and a one-pixel tip.
 constexpr int rangees_marque[] = {7, 5, 3, 1};
 constexpr int largeur_marque = 9;
-constexpr int marge_texte = 2;
+constexpr int marge_texte = 1;
 constexpr int espacement = 4;
 
 bool est_enfonce(TJvButtonState etat) { return etat == TJvButtonState::bsDown || etat == TJvButtonState::bsExclusive; }
