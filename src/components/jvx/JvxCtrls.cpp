@@ -129,6 +129,7 @@ void TJvxSpeedButton::mousePressEvent(QMouseEvent* evenement) {
     QWidget::mousePressEvent(evenement);
     return;
   }
+  menu_tracking_ = false;
   if (!down_) DefinirEtat(TJvButtonState::bsDown);
   dragging_ = true;
   if (drop_down_menu_ != nullptr) {

@@ -227,6 +227,19 @@ TEST(TJvCustomNumEdit, ValueRangeRoundAndTexts) {
   EXPECT_DOUBLE_EQ(edit.Value(), -2.35);
 }
 
+TEST(TJvCustomNumEdit, FormatOnEditingGroupsThousandsAsTyped) {
+  TJvCalcEdit edit;
+  edit.SetFormatOnEditing(true);
+  edit.show();
+  QTest::keyClicks(&edit, QStringLiteral("-1234567.5"));
+  EXPECT_EQ(edit.text(), QStringLiteral("-1 234 567.5"));
+  EXPECT_EQ(edit.Value(), -1234567.5);
+  edit.setCursorPosition(3);
+  QTest::keyClick(&edit, Qt::Key_9);
+  EXPECT_EQ(edit.text(), QStringLiteral("-19 234 567.5"));
+  EXPECT_EQ(edit.text().size() - edit.cursorPosition(), 9);
+}
+
 TEST(TJvCustomNumEdit, PasteTakesNumbersOnly) {
   Bips bips;
   TJvCalcEdit edit;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -251,6 +252,38 @@ TEST(TJvCustomComboEdit, PressOutsideCancelsAndPressOnTheButtonAccepts) {
   QTest::mousePress(edit.popup, Qt::LeftButton, {}, bouton);
   EXPECT_FALSE(edit.PopupVisible());
   EXPECT_EQ(edit.text(), QStringLiteral("nouveau"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TJvxSpeedButton, DropDownMenuOpensBelowOrRightWithoutAClick) {
+  const struct {
+    TJvDropDownMenuPos position;
+    QPoint coin;
+  } cas[] = {{TJvDropDownMenuPos::dmpBottom, {0, 25}}, {TJvDropDownMenuPos::dmpRight, {25, 0}}};
+  for (const auto& c : cas) {
+    QWidget parent;
+    auto* bouton = new TJvxSpeedButton(&parent);
+    QMenu menu;
+    menu.addAction(QStringLiteral("un"));
+    bouton->SetDropDownMenu(&menu);
+    bouton->SetMenuPosition(c.position);
+    parent.show();
+    QSignalSpy clics(bouton, &TJvxSpeedButton::Click);
+    QTest::mousePress(bouton, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_EQ(menu.pos(), bouton->mapToGlobal(c.coin));
+    EXPECT_EQ(bouton->State(), TJvButtonState::bsUp);
+    QTest::mouseRelease(bouton, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clics.count(), 0);
+    menu.hide();
+    // The next click is a click again.
+    bouton->SetDropDownMenu(nullptr);
+    QTest::mouseClick(bouton, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clics.count(), 1);
+  }
 }
 
 }  // namespace
