@@ -153,6 +153,24 @@ TEST(TJvButtonGlyph, StripCountAndStateImages) {
   const int g = gris_de(qRgb(200, 100, 50));
   EXPECT_EQ(g, (200 * 77 + 100 * 150 + 50 * 29) >> 8);
   EXPECT_EQ(glyphe.Image(TJvButtonState::bsInactive).pixelColor(1, 1), QColor(g, g, g));
+  QPalette palette;
+  palette.setColor(QPalette::Dark, Qt::darkGray);
+  glyphe.SetPalette(palette);
+  EXPECT_EQ(glyphe.Image(TJvButtonState::bsDisabled).pixelColor(1, 1), QColor(200, 100, 50));
+  TJvButtonGlyph seul;
+  seul.SetPalette(palette);
+  seul.SetGlyph(bande(1, 8));
+  EXPECT_EQ(seul.Image(TJvButtonState::bsDisabled).pixelColor(1, 1), QColor(Qt::darkGray));
+  EXPECT_EQ(seul.Image(TJvButtonState::bsDown).pixelColor(1, 1), QColor(200, 100, 50));
+
+  QImage action(4, 4, QImage::Format_ARGB32);
+  action.fill(Qt::transparent);
+  action.setPixelColor(2, 2, Qt::blue);
+  TJvButtonGlyph depuis_action;
+  depuis_action.SetGlyphFromAction(action);
+  EXPECT_EQ(depuis_action.TransparentColor(), QColor(255, 0, 255));
+  EXPECT_EQ(qAlpha(depuis_action.Image(TJvButtonState::bsUp).pixel(0, 0)), 0);
+  EXPECT_EQ(depuis_action.Image(TJvButtonState::bsUp).pixelColor(2, 2), QColor(Qt::blue));
 }
 
 TEST(TJvGlyphCache, ListsAreSharedBySizeAndFreedWithTheLastGlyph) {
@@ -252,6 +270,13 @@ TEST(TJvCustomComboEdit, PressOutsideCancelsAndPressOnTheButtonAccepts) {
   QTest::mousePress(edit.popup, Qt::LeftButton, {}, bouton);
   EXPECT_FALSE(edit.PopupVisible());
   EXPECT_EQ(edit.text(), QStringLiteral("nouveau"));
+  // The release that ends that press does not open it again.
+  QTest::mouseRelease(edit.Button(), Qt::LeftButton, {}, edit.Button()->rect().center());
+  EXPECT_FALSE(edit.PopupVisible());
+  // Pressed on the button itself while open (without the pop-up's grab).
+  edit.DoClick();
+  QTest::mouseClick(edit.Button(), Qt::LeftButton, {}, edit.Button()->rect().center());
+  EXPECT_FALSE(edit.PopupVisible());
 }
 
 }  // namespace
