@@ -86,7 +86,11 @@ void TJvxSpeedButton::SetAllowTimer(bool valeur) {
 
 void TJvxSpeedButton::SetGroupIndex(int valeur) {
   group_index_ = valeur;
-  if (valeur == 0) SetDown(false);
+  // Outside a group a button is never down.
+  if (valeur == 0 && down_) {
+    down_ = false;
+    DefinirEtat(EtatRelache());
+  }
 }
 
 void TJvxSpeedButton::DefinirEtat(TJvButtonState etat) {

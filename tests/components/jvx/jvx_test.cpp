@@ -103,7 +103,9 @@ TEST(TJvxSpeedButton, GroupsKeepOneButtonDown) {
   EXPECT_TRUE(a->Down());
   EXPECT_FALSE(b->Down());
   EXPECT_EQ(clics.count(), 1);
-  b->SetAllowAllUp(true);
+  a->SetGroupIndex(0);
+  EXPECT_FALSE(a->Down());
+  EXPECT_EQ(a->State(), TJvButtonState::bsUp);
 }
 
 TEST(TJvxSpeedButton, ClickByCodeShowsDownFor20Ms) {
