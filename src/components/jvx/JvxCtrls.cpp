@@ -15,7 +15,6 @@ namespace {
 constexpr int rangees_marque[] = {7, 5, 3, 1};
 constexpr int largeur_marque = 9;
 constexpr int marge_texte = 1;
-constexpr int espacement = 4;
 
 bool est_enfonce(TJvButtonState etat) { return etat == TJvButtonState::bsDown || etat == TJvButtonState::bsExclusive; }
 
@@ -71,6 +70,26 @@ void TJvxSpeedButton::SetGrayedInactive(bool valeur) {
 
 void TJvxSpeedButton::SetGrayNewStyle(bool valeur) {
   glyph_.SetGrayNewStyle(valeur);
+  update();
+}
+
+void TJvxSpeedButton::SetLayout(TButtonLayout valeur) {
+  layout_ = valeur;
+  update();
+}
+
+void TJvxSpeedButton::SetMargin(int valeur) {
+  margin_ = valeur;
+  update();
+}
+
+void TJvxSpeedButton::SetSpacing(int valeur) {
+  spacing_ = valeur;
+  update();
+}
+
+void TJvxSpeedButton::SetAlignment(Qt::Alignment valeur) {
+  alignment_ = valeur;
   update();
 }
 
@@ -229,7 +248,8 @@ void TJvxSpeedButton::changeEvent(QEvent* evenement) {
 
 QString TJvxSpeedButton::CaptionAffichee() const {
   int place = width() - 2 * (marge_texte + 1);
-  if (!glyph_.Glyph().isNull()) place -= glyph_.TailleImage().width() + espacement;
+  const bool horizontal = layout_ == TButtonLayout::blGlyphLeft || layout_ == TButtonLayout::blGlyphRight;
+  if (!glyph_.Glyph().isNull() && horizontal) place -= glyph_.TailleImage().width() + spacing_;
   if (mark_drop_down_) place -= largeur_marque;
   if (word_wrap_) return caption_;
   QStringList lignes = caption_.split(QLatin1Char('\n'));
@@ -283,25 +303,55 @@ void TJvxSpeedButton::PeindreMarque(QPainter& peintre, QRect zone, QPoint decala
   }
 }
 
+TJvxSpeedButton::Disposition TJvxSpeedButton::Disposer(QRect place, QSize glyphe, QSize texte) const {
+  const bool horizontal = layout_ == TButtonLayout::blGlyphLeft || layout_ == TButtonLayout::blGlyphRight;
+  const bool glyphe_apres = layout_ == TButtonLayout::blGlyphRight || layout_ == TButtonLayout::blGlyphBottom;
+  const int ecart = (glyphe.isEmpty() || texte.isEmpty()) ? 0 : spacing_;
+  // Lengths along the layout's axis, and the room there.
+  const int long_glyphe = horizontal ? glyphe.width() : glyphe.height();
+  const int long_texte = horizontal ? texte.width() : texte.height();
+  const int place_axe = horizontal ? place.width() : place.height();
+  const int bloc = long_glyphe + ecart + long_texte;
+  int debut = margin_ < 0 ? (place_axe - bloc) / 2 : margin_;
+  if (margin_ >= 0 && glyphe_apres) debut = place_axe - margin_ - bloc;
+  const int pos_glyphe = glyphe_apres ? debut + long_texte + ecart : debut;
+  const int pos_texte = glyphe_apres ? debut : debut + long_glyphe + ecart;
+  Disposition d;
+  if (horizontal) {
+    d.glyphe = QPoint(place.left() + pos_glyphe, place.top() + (place.height() - glyphe.height()) / 2);
+    d.texte = QRect(place.left() + pos_texte, place.top(), texte.width(), place.height());
+  } else {
+    d.glyphe = QPoint(place.left() + (place.width() - glyphe.width()) / 2, place.top() + pos_glyphe);
+    d.texte = QRect(place.left(), place.top() + pos_texte, place.width(), texte.height());
+  }
+  return d;
+}
+
+QPoint TJvxSpeedButton::PositionGlyphe() const {
+  const QRect zone = rect().adjusted(1, 1, -2, -2);
+  const QRect place = zone.adjusted(0, 0, mark_drop_down_ ? -largeur_marque : 0, 0);
+  const QString texte = CaptionAffichee();
+  const QSize taille_texte = texte.isEmpty() ? QSize(0, 0) : fontMetrics().size(0, texte);
+  return Disposer(place, glyph_.Glyph().isNull() ? QSize(0, 0) : glyph_.TailleImage(), taille_texte).glyphe;
+}
+
 void TJvxSpeedButton::PeindreContenu(QPainter& peintre, QRect zone) {
   const QPoint decalage = est_enfonce(state_) ? QPoint(1, 1) : QPoint();
   const QString texte = CaptionAffichee();
-  const QSize glyphe = glyph_.Glyph().isNull() ? QSize() : glyph_.TailleImage();
+  const QSize glyphe = glyph_.Glyph().isNull() ? QSize(0, 0) : glyph_.TailleImage();
   const QRect place = zone.adjusted(0, 0, mark_drop_down_ ? -largeur_marque : 0, 0);
-  const QRect rect_texte =
-      fontMetrics().boundingRect(place, Qt::AlignCenter | (word_wrap_ ? Qt::TextWordWrap : 0), texte);
-  const int ecart = (glyphe.isEmpty() || texte.isEmpty()) ? 0 : espacement;
-  const int largeur_bloc = glyphe.width() + ecart + (texte.isEmpty() ? 0 : rect_texte.width());
-  int x = place.left() + (place.width() - largeur_bloc) / 2 + decalage.x();
+  const int retour = word_wrap_ ? Qt::TextWordWrap : 0;
+  const QSize taille_texte =
+      texte.isEmpty() ? QSize(0, 0) : fontMetrics().boundingRect(place, Qt::AlignCenter | retour, texte).size();
+  const Disposition d = Disposer(place, glyphe, taille_texte);
   if (!glyphe.isEmpty()) {
     TJvButtonState etat = state_;
     if (grayed_inactive_ && flat_ && !mouse_inside_ && isEnabled()) etat = TJvButtonState::bsInactive;
-    glyph_.Draw(peintre, QPoint(x, place.top() + (place.height() - glyphe.height()) / 2 + decalage.y()), etat);
-    x += glyphe.width() + ecart;
+    glyph_.Draw(peintre, d.glyphe + decalage, etat);
   }
   if (!texte.isEmpty()) {
-    const QRect cible(x, place.top() + decalage.y(), rect_texte.width(), place.height());
-    const int drapeaux = Qt::AlignLeft | Qt::AlignVCenter | (word_wrap_ ? Qt::TextWordWrap : 0);
+    const QRect cible = d.texte.translated(decalage);
+    const int drapeaux = static_cast<int>(alignment_) | Qt::AlignVCenter | retour;
     if (isEnabled()) {
       peintre.setPen(palette().color(QPalette::ButtonText));
       peintre.drawText(cible, drapeaux, texte);

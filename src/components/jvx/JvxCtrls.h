@@ -13,6 +13,7 @@ class MinuterieJv;
 class QMenu;
 
 enum class TJvDropDownMenuPos { dmpBottom, dmpRight };
+enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 class TJvxSpeedButton : public QWidget {
   Q_OBJECT
@@ -23,6 +24,7 @@ class TJvxSpeedButton : public QWidget {
   static constexpr int intervalle_repetition = 100;
   // How long a click by code shows the button down.
   static constexpr int duree_clic_code = 20;
+  static constexpr int espacement_initial = 4;
 
   explicit TJvxSpeedButton(QWidget* parent = nullptr);
   ~TJvxSpeedButton() override;
@@ -66,6 +68,18 @@ class TJvxSpeedButton : public QWidget {
   void SetGrayNewStyle(bool valeur);
   bool WordWrap() const { return word_wrap_; }
   void SetWordWrap(bool valeur);
+  // Glyph and caption: the glyph on the side `Layout` names, `Spacing`
+  // pixels from the caption, the block `Margin` pixels from that side's edge
+  // (-1 centres it).
+  TButtonLayout Layout() const { return layout_; }
+  void SetLayout(TButtonLayout valeur);
+  int Margin() const { return margin_; }
+  void SetMargin(int valeur);
+  int Spacing() const { return spacing_; }
+  void SetSpacing(int valeur);
+  // Of the caption's lines within its room.
+  Qt::Alignment Alignment() const { return alignment_; }
+  void SetAlignment(Qt::Alignment valeur);
 
   TJvButtonState State() const { return state_; }
   bool MouseInside() const { return mouse_inside_; }
@@ -74,6 +88,8 @@ class TJvxSpeedButton : public QWidget {
   void ButtonClick();
   // The caption as painted: shortened with "..." to the room it has.
   QString CaptionAffichee() const;
+  // Where the glyph is drawn while the button is up.
+  QPoint PositionGlyphe() const;
 
   QSize sizeHint() const override { return {taille_initiale, taille_initiale}; }
 
@@ -100,6 +116,11 @@ class TJvxSpeedButton : public QWidget {
   TJvButtonState EtatRelache() const;
 
  private:
+  struct Disposition {
+    QPoint glyphe;
+    QRect texte;
+  };
+  Disposition Disposer(QRect place, QSize glyphe, QSize texte) const;
   void TicRepetition();
   void MontrerMenu();
   void PeindreCadre(QPainter& peintre, QRect& zone);
@@ -124,6 +145,10 @@ class TJvxSpeedButton : public QWidget {
   bool mark_drop_down_ = false;
   bool grayed_inactive_ = false;
   bool word_wrap_ = false;
+  TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
+  int margin_ = -1;
+  int spacing_ = espacement_initial;
+  Qt::Alignment alignment_ = Qt::AlignHCenter;
   bool dragging_ = false;
   bool mouse_inside_ = false;
   bool menu_tracking_ = false;

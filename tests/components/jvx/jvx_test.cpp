@@ -314,3 +314,34 @@ TEST(TJvxSpeedButton, DropDownMenuOpensBelowOrRightWithoutAClick) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TJvxSpeedButton, GlyphSitsByLayoutMarginAndSpacing) {
+  const struct {
+    TButtonLayout layout;
+    int margin;
+    QPoint attendu;
+  } cas[] = {
+      {TButtonLayout::blGlyphLeft, -1, {15, 15}},  {TButtonLayout::blGlyphLeft, 2, {3, 15}},
+      {TButtonLayout::blGlyphRight, 2, {28, 15}},  {TButtonLayout::blGlyphTop, 2, {15, 3}},
+      {TButtonLayout::blGlyphBottom, 2, {15, 28}}, {TButtonLayout::blGlyphBottom, -1, {15, 15}},
+  };
+  for (const auto& c : cas) {
+    TJvxSpeedButton bouton;
+    bouton.resize(40, 40);
+    bouton.SetGlyph(bande(1, 8));
+    bouton.SetLayout(c.layout);
+    bouton.SetMargin(c.margin);
+    EXPECT_EQ(bouton.PositionGlyphe(), c.attendu) << static_cast<int>(c.layout) << " " << c.margin;
+  }
+  // A caption moves a centred glyph aside by half its width and the spacing.
+  TJvxSpeedButton bouton;
+  bouton.resize(80, 40);
+  bouton.SetGlyph(bande(1, 8));
+  bouton.SetCaption(QStringLiteral("Ok"));
+  const int texte = bouton.fontMetrics().horizontalAdvance(QStringLiteral("Ok"));
+  EXPECT_EQ(bouton.PositionGlyphe().x(), 1 + (77 - (8 + TJvxSpeedButton::espacement_initial + texte)) / 2);
+}
+
+}  // namespace
