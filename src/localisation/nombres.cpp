@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int precision_generale = 15;
 // Digits a double needs at most to be written exactly: 767 significant
 // digits, 1074 after the point.
 constexpr int chiffres_exacts_scientifique = 780;
@@ -94,15 +93,15 @@ std::string special(double valeur) {
   return valeur > 0 ? "INF" : "-INF";
 }
 
-std::string general(double valeur, int chiffres_exposant) {
+std::string general(double valeur, int precision, int chiffres_exposant) {
   if (!std::isfinite(valeur)) return special(valeur);
   if (valeur == 0) return "0";
-  Chiffres c = arrondi_demi_haut(std::fabs(valeur), precision_generale);
+  Chiffres c = arrondi_demi_haut(std::fabs(valeur), precision);
   while (c.chiffres.size() > 1 && c.chiffres.back() == '0') c.chiffres.pop_back();
   const int n = static_cast<int>(c.chiffres.size());
   const int x = c.exposant;
   std::string texte = valeur < 0 ? "-" : "";
-  if (x >= -4 && x <= 14) {
+  if (x >= -4 && x < precision) {
     if (x >= 0) {
       texte += c.chiffres.substr(0, std::min(n, x + 1));
       if (n < x + 1) texte.append(x + 1 - n, '0');
@@ -184,9 +183,11 @@ std::optional<Entier> lire_entier(std::string_view texte) {
 
 }  // namespace
 
-std::string texte_nombre(double valeur) { return general(valeur, 1); }
+std::string texte_nombre(double valeur, int chiffres) {
+  return general(valeur, std::clamp(chiffres, 1, chiffres_significatifs_standard), 1);
+}
 
-std::string texte_nombre_g(double valeur) { return general(valeur, 3); }
+std::string texte_nombre_g(double valeur) { return general(valeur, chiffres_significatifs_standard, 3); }
 
 std::string texte_nombre_fixe(double valeur, int decimales) {
   if (!std::isfinite(valeur)) return special(valeur);

@@ -7,11 +7,13 @@
 #include <string>
 #include <string_view>
 
-// General format with 15 significant digits, "." as decimal point, rounded
-// half up on the exact binary value. Fixed notation while the value written
-// as 0.d1d2... x 10^E has -3 <= E <= 15, otherwise mantissa "E" exponent
-// (1E-5, 1.5E20). Never "-0"; infinities and NaN are "INF", "-INF", "NAN".
-std::string texte_nombre(double valeur);
+// General format with `chiffres` significant digits (clamped to 1..15), "."
+// as decimal point, rounded half up on the exact binary value. Fixed notation
+// while the value written as 0.d1d2... x 10^E has -3 <= E <= `chiffres`,
+// otherwise mantissa "E" exponent (1E-5, 1.5E20). Never "-0"; infinities and
+// NaN are "INF", "-INF", "NAN".
+inline constexpr int chiffres_significatifs_standard = 15;
+std::string texte_nombre(double valeur, int chiffres = chiffres_significatifs_standard);
 
 // The same text as Format's "%g": the exponent has at least three digits
 // (1E020, 1E-005).

@@ -59,6 +59,7 @@ class QPainter;
 enum class BoutonSouris;
 class TChartMap;
 enum class BoutonSouris;
+class TJvCalcEdit;
 
 // Globals of the main window, alive from start-up to exit.
 // The chart's text annotations, in chart order.
@@ -452,6 +453,8 @@ class TFvorel : public QMainWindow, public EcranExercices {
   QToolButton* TBracine;
   QToolButton* Bi;
   QToolButton* TBoptions_graphiques;
+  // A number field with a pop-up pocket calculator, at the end of the row.
+  TJvCalcEdit* JvCalcEdit1;
 
   // Graphiques page.
   TChart* Chart1;

@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "components/calculatrice/JvCurrEdit.h"
 #include "components/controles/JvGradientCaption.h"
 #include "components/controles/JvSpecialProgress.h"
 #include "components/controles/JvTransBtn.h"
@@ -130,6 +131,17 @@ TJvTransparentButton* bouton_intersection(QWidget* parent) {
 
 void elements(QMenu* menu, std::initializer_list<const char*> noms) {
   for (const char* nom : noms) fabrique.element(menu, nom);
+}
+
+// The number field of the Calcul page: eight decimals typed, four shown.
+TJvCalcEdit* champ_calculatrice(QWidget* parent) {
+  constexpr int decimales = 8;
+  constexpr int images = 2;
+  auto* champ = fabrique.creer<TJvCalcEdit>(parent, "JvCalcEdit1");
+  champ->SetDecimalPlaces(decimales);
+  champ->SetDisplayFormat(QStringLiteral(",0.####"));
+  champ->SetNumGlyphs(images);
+  return champ;
 }
 
 }  // namespace
@@ -353,6 +365,7 @@ void TFvorel::creer_calculs() {
   TBracine = sur_barre(barre, "TBracine");
   Bi = sur_barre(barre, "Bi");
   TBoptions_graphiques = sur_barre(barre, "TBoptions_graphiques");
+  JvCalcEdit1 = sur_barre(barre, champ_calculatrice(barre));
   disposition->addWidget(barre);
 
   Edit1 = fabrique.zone_texte(TabSheet2, "Edit1");

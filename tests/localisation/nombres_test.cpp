@@ -45,6 +45,18 @@ void verifie_ecritures() {
 
 TEST(TexteNombre, GeneralFormatWith15SignificantDigits) { verifie_ecritures(); }
 
+TEST(TexteNombre, FewerSignificantDigitsMoveTheExponentForm) {
+  const struct {
+    double valeur;
+    int chiffres;
+    const char* attendu;
+  } cas[] = {
+      {2.0 / 3, 2, "0.67"},     {123.456, 2, "1.2E2"},  {99.5, 2, "1E2"},      {12345678, 8, "12345678"},
+      {123456789, 8, "1.2345679E8"}, {0.00012345, 3, "0.000123"}, {1E20, 40, "1E20"}, {2.5, 0, "3"},
+  };
+  for (const auto& c : cas) EXPECT_EQ(texte_nombre(c.valeur, c.chiffres), c.attendu) << c.attendu;
+}
+
 TEST(TexteNombre, GFormPadsTheExponentToThreeDigits) {
   EXPECT_EQ(texte_nombre_g(1E20), "1E020");
   EXPECT_EQ(texte_nombre_g(0.00001), "1E-005");
