@@ -16,6 +16,7 @@
 
 #include "engine/fonctions_usuelles.h"
 #include "engine/traduction_fonctions.h"
+#include "executer_benchmarks.h"
 #include "exercises/presentation.h"
 #include "formula/formule.h"
 #include "localisation/catalogue.h"
@@ -100,9 +101,5 @@ int main(int argc, char** argv) {
   // Formulas read calls and constants in the tables, as in the program.
   demarrer_moteur(0);
   remplir_textes(0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return executer_benchmarks(argc, argv);
 }

@@ -14,6 +14,7 @@
 
 #include "engine/fonctions_usuelles.h"
 #include "engine/traduction_fonctions.h"
+#include "executer_benchmarks.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/controle.h"
 #include "exercises/generateurs/execution.h"
@@ -70,9 +71,5 @@ int main(int argc, char** argv) {
     const std::string nom = "exercice/" + texte_entier(i) + "/" + texte_entier(exercices.code[static_cast<std::size_t>(i)]);
     benchmark::RegisterBenchmark(nom.c_str(), exercice, i)->Unit(benchmark::kMillisecond);
   }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return executer_benchmarks(argc, argv);
 }

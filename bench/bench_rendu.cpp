@@ -14,6 +14,7 @@
 
 #include "engine/fonctions_usuelles.h"
 #include "engine/traduction_fonctions.h"
+#include "executer_benchmarks.h"
 #include "formula/formule.h"
 #include "formula/mise_en_page.h"
 #include "platform/canevas.h"
@@ -163,9 +164,5 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   // Formulas read calls and constants in the tables, as in the program.
   demarrer_moteur(0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return executer_benchmarks(argc, argv);
 }
