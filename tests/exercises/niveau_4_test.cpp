@@ -45,14 +45,6 @@ bool juge_juste(const QuestionPosee& q, const std::vector<std::string>& saisies)
   return verifier_reponses(q.reponses, donnees, true, trouvees, "", std::vector<bool>(donnees.size(), choix));
 }
 
-// The last formula in braces of a statement.
-std::string derniere_formule(const std::string& enonce) {
-  const std::size_t fin = enonce.rfind('}');
-  const std::size_t debut = enonce.rfind('{', fin);
-  if (fin == std::string::npos || debut == std::string::npos) return {};
-  return enonce.substr(debut + 1, fin - debut - 1);
-}
-
 TEST_F(Niveau4, TheShownExpressionHasTheExpectedValueAndAWrongOneIsRefused) {
   // The checker compares values: the expression shown, typed back, is right;
   // twice the expected answer is wrong.
