@@ -10,7 +10,6 @@
 #include <QLineEdit>
 
 #include <array>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -96,10 +95,9 @@ BENCHMARK(echo_d_une_touche)
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
   // Formulas read calls and constants in the tables, as in the program.
-  demarrer_moteur(0);
-  remplir_textes(0);
-  return executer_benchmarks(argc, argv);
+  return executer_benchmarks_qt(argc, argv, [] {
+    demarrer_moteur(0);
+    remplir_textes(0);
+  });
 }

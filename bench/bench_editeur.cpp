@@ -13,7 +13,6 @@
 #include <QTextCursor>
 
 #include <array>
-#include <cstdlib>
 #include <string>
 
 #include "engine/fonctions_usuelles.h"
@@ -91,10 +90,9 @@ BENCHMARK(apercu_d_une_touche)->Unit(benchmark::kMillisecond)->Repetitions(10)->
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
   // Formulas read calls and constants in the tables, as in the program.
-  demarrer_moteur(0);
-  remplir_textes(0);
-  return executer_benchmarks(argc, argv);
+  return executer_benchmarks_qt(argc, argv, [] {
+    demarrer_moteur(0);
+    remplir_textes(0);
+  });
 }

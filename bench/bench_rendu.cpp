@@ -7,9 +7,7 @@
 
 #include <sys/resource.h>
 
-#include <QApplication>
 #include <array>
-#include <cstdlib>
 #include <string>
 
 #include "engine/fonctions_usuelles.h"
@@ -160,9 +158,6 @@ BENCHMARK(formule_seule_d_un_mo)->Unit(benchmark::kMillisecond)->Iterations(2);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
   // Formulas read calls and constants in the tables, as in the program.
-  demarrer_moteur(0);
-  return executer_benchmarks(argc, argv);
+  return executer_benchmarks_qt(argc, argv, [] { demarrer_moteur(0); });
 }
