@@ -13,11 +13,11 @@
 #include <QTextCursor>
 
 #include <array>
-#include <cstdlib>
 #include <string>
 
 #include "engine/fonctions_usuelles.h"
 #include "engine/traduction_fonctions.h"
+#include "executer_benchmarks.h"
 #include "exercises/presentation.h"
 #include "formula/formule.h"
 #include "localisation/catalogue.h"
@@ -90,14 +90,9 @@ BENCHMARK(apercu_d_une_touche)->Unit(benchmark::kMillisecond)->Repetitions(10)->
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
   // Formulas read calls and constants in the tables, as in the program.
-  demarrer_moteur(0);
-  remplir_textes(0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return executer_benchmarks_qt(argc, argv, [] {
+    demarrer_moteur(0);
+    remplir_textes(0);
+  });
 }

@@ -5,15 +5,14 @@
 // per entry ("mediane_ms").
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "engine/fonctions_usuelles.h"
 #include "engine/traduction_fonctions.h"
+#include "executer_benchmarks.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/generateurs/controle.h"
 #include "exercises/generateurs/execution.h"
@@ -60,19 +59,15 @@ void exercice(benchmark::State& etat, int indice) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
-  demarrer_moteur(0);
-  enregistrer_generateurs();
-  charger_exercices();
-  for (int i = 0; i < exercices.taille(); ++i) {
-    if (exercices.generateur[static_cast<std::size_t>(i)] == nullptr) continue;
-    const std::string nom = "exercice/" + texte_entier(i) + "/" + texte_entier(exercices.code[static_cast<std::size_t>(i)]);
-    benchmark::RegisterBenchmark(nom.c_str(), exercice, i)->Unit(benchmark::kMillisecond);
-  }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return executer_benchmarks_qt(argc, argv, [] {
+    demarrer_moteur(0);
+    enregistrer_generateurs();
+    charger_exercices();
+    for (int i = 0; i < exercices.taille(); ++i) {
+      if (exercices.generateur[static_cast<std::size_t>(i)] == nullptr) continue;
+      const std::string nom =
+          "exercice/" + texte_entier(i) + "/" + texte_entier(exercices.code[static_cast<std::size_t>(i)]);
+      benchmark::RegisterBenchmark(nom.c_str(), exercice, i)->Unit(benchmark::kMillisecond);
+    }
+  });
 }

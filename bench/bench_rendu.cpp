@@ -7,13 +7,12 @@
 
 #include <sys/resource.h>
 
-#include <QApplication>
 #include <array>
-#include <cstdlib>
 #include <string>
 
 #include "engine/fonctions_usuelles.h"
 #include "engine/traduction_fonctions.h"
+#include "executer_benchmarks.h"
 #include "formula/formule.h"
 #include "formula/mise_en_page.h"
 #include "platform/canevas.h"
@@ -159,13 +158,6 @@ BENCHMARK(formule_seule_d_un_mo)->Unit(benchmark::kMillisecond)->Iterations(2);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
   // Formulas read calls and constants in the tables, as in the program.
-  demarrer_moteur(0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return executer_benchmarks_qt(argc, argv, [] { demarrer_moteur(0); });
 }

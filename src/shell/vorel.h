@@ -497,6 +497,10 @@ class TFvorel : public QMainWindow, public EcranExercices {
   void creer_editeur();
   void creer_pages_outils();
   void relier();
+  // Connects the action, or the button, named `nom` below `racine` (the
+  // window itself by default) to `gestionnaire`; nothing when there is none.
+  void relier_action(const char* nom, void (TFvorel::*gestionnaire)(), const QObject* racine = nullptr);
+  void relier_bouton(const char* nom, void (TFvorel::*gestionnaire)(), const QObject* racine = nullptr);
   void relier_calculs();
   void relier_comptes();
   void relier_graphiques();

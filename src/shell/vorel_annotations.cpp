@@ -214,35 +214,29 @@ void TFvorel::relier_graphiques() {
     }
   }
 
-  const auto bouton = [this](const char* nom, void (TFvorel::*gestionnaire)()) {
-    if (auto* b = findChild<QAbstractButton*>(QLatin1String(nom))) connect(b, &QAbstractButton::clicked, this, gestionnaire);
-  };
-  const auto element = [this](const char* nom, void (TFvorel::*gestionnaire)()) {
-    if (auto* a = findChild<QAction*>(QLatin1String(nom))) connect(a, &QAction::triggered, this, gestionnaire);
-  };
-  bouton("Bajouter", &TFvorel::BajouterClick);
-  bouton("Bmodifier", &TFvorel::BmodifierClick);
-  bouton("Btracer", &TFvorel::AtracerExecute);
-  bouton("Bintersection", &TFvorel::BintersectionClick);
-  bouton("TBzoom_plus", &TFvorel::TBzoom_plusClick);
-  bouton("TBzoom_moins", &TFvorel::TBzoom_moinsClick);
-  bouton("TBtexte_graphique", &TFvorel::TBtexte_graphiqueClick);
-  bouton("TBequation_tangente", &TFvorel::CalculTangente1Click);
-  bouton("TBintegrale", &TFvorel::Calculintgral1Click);
-  bouton("TBimprimer", &TFvorel::Imprimer1Click);
+  relier_bouton("Bajouter", &TFvorel::BajouterClick);
+  relier_bouton("Bmodifier", &TFvorel::BmodifierClick);
+  relier_bouton("Btracer", &TFvorel::AtracerExecute);
+  relier_bouton("Bintersection", &TFvorel::BintersectionClick);
+  relier_bouton("TBzoom_plus", &TFvorel::TBzoom_plusClick);
+  relier_bouton("TBzoom_moins", &TFvorel::TBzoom_moinsClick);
+  relier_bouton("TBtexte_graphique", &TFvorel::TBtexte_graphiqueClick);
+  relier_bouton("TBequation_tangente", &TFvorel::CalculTangente1Click);
+  relier_bouton("TBintegrale", &TFvorel::Calculintgral1Click);
+  relier_bouton("TBimprimer", &TFvorel::Imprimer1Click);
   if (auto* b = findChild<QToolButton*>(QStringLiteral("Tbgestionnaire_courbe"))) {
     connect(b, &QToolButton::clicked, this, [this, b] {
       b->setChecked(!b->isChecked());
       if (Masquergestionnairedecourbe1 != nullptr) Masquergestionnairedecourbe1Click();
     });
   }
-  bouton("ToolButton11", &TFvorel::Imprimer1Click);
-  element("Ajoutercourbe1", &TFvorel::BajouterClick);
-  element("Ajoutertexte1", &TFvorel::TBtexte_graphiqueClick);
-  element("CalculTangente1", &TFvorel::CalculTangente1Click);
-  element("Calculintgral1", &TFvorel::Calculintgral1Click);
-  element("Effacertouteslescourbes1", &TFvorel::Effacertouteslescourbes1Click);
-  element("Effacertouteslesannotations1", &TFvorel::Effacertouteslesannotations1Click);
+  relier_bouton("ToolButton11", &TFvorel::Imprimer1Click);
+  relier_action("Ajoutercourbe1", &TFvorel::BajouterClick);
+  relier_action("Ajoutertexte1", &TFvorel::TBtexte_graphiqueClick);
+  relier_action("CalculTangente1", &TFvorel::CalculTangente1Click);
+  relier_action("Calculintgral1", &TFvorel::Calculintgral1Click);
+  relier_action("Effacertouteslescourbes1", &TFvorel::Effacertouteslescourbes1Click);
+  relier_action("Effacertouteslesannotations1", &TFvorel::Effacertouteslesannotations1Click);
   connect(Enregistrer1, &QAction::triggered, this, &TFvorel::Enregistrer1Click);
   connect(Imprimer1, &QAction::triggered, this, &TFvorel::Imprimer1Click);
   if (auto* b = findChild<QAbstractButton*>(QStringLiteral("Bsupprimer"))) {

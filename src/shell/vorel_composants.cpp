@@ -471,6 +471,18 @@ void TFvorel::creer_pages_outils() {
   (new QVBoxLayout(TSStatistiques))->addWidget(Mstatisiques);
 }
 
+void TFvorel::relier_action(const char* nom, void (TFvorel::*gestionnaire)(), const QObject* racine) {
+  if (auto* a = (racine != nullptr ? racine : this)->findChild<QAction*>(QLatin1String(nom))) {
+    connect(a, &QAction::triggered, this, gestionnaire);
+  }
+}
+
+void TFvorel::relier_bouton(const char* nom, void (TFvorel::*gestionnaire)(), const QObject* racine) {
+  if (auto* b = (racine != nullptr ? racine : this)->findChild<QAbstractButton*>(QLatin1String(nom))) {
+    connect(b, &QAbstractButton::clicked, this, gestionnaire);
+  }
+}
+
 void TFvorel::relier() {
   const auto clic = [this](QAbstractButton* b, void (TFvorel::*gestionnaire)()) {
     connect(b, &QAbstractButton::clicked, this, gestionnaire);

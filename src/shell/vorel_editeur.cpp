@@ -166,13 +166,8 @@ void TFvorel::relier_editeur() {
   // The page's "show": every time the editor page becomes visible.
   TabSheet4->installEventFilter(filtre);
   connect(CBnumero, &QComboBox::activated, this, &TFvorel::CBnumeroClick);
-  const auto clic = [this](const char* nom, void (TFvorel::*gestionnaire)()) {
-    if (auto* b = TabSheet4->findChild<QAbstractButton*>(QLatin1String(nom))) {
-      connect(b, &QAbstractButton::clicked, this, gestionnaire);
-    }
-  };
-  clic("Benregistrer", &TFvorel::BenregistrerClick);
-  clic("BAfficher", &TFvorel::BAfficherClick);
+  relier_bouton("Benregistrer", &TFvorel::BenregistrerClick, TabSheet4);
+  relier_bouton("BAfficher", &TFvorel::BAfficherClick, TabSheet4);
   const std::pair<const char*, void (TFvorel::*)(QObject*)> balises[] = {
       {"ToolButton1", &TFvorel::ToolButton1Click}, {"ToolButton2", &TFvorel::ToolButton2Click},
       {"ToolButton3", &TFvorel::ToolButton3Click}, {"ToolButton4", &TFvorel::ToolButton4Click},
@@ -193,11 +188,7 @@ void TFvorel::relier_editeur() {
       {"Delta1", &TFvorel::Delta1Click},                 {"tendvers1", &TFvorel::tendvers1Click},
       {"pi1", &TFvorel::pi1Click},                       {"diffrent1", &TFvorel::diffrent1Click},
       {"infini1", &TFvorel::infini1Click}};
-  for (const auto& [nom, gestionnaire] : symboles) {
-    if (auto* element = Insertion1->findChild<QAction*>(QLatin1String(nom))) {
-      connect(element, &QAction::triggered, this, gestionnaire);
-    }
-  }
+  for (const auto& [nom, gestionnaire] : symboles) relier_action(nom, gestionnaire, Insertion1);
 }
 
 void TFvorel::TabSheet4Show() {

@@ -151,16 +151,11 @@ void TFvorel::relier_internet() {
   JvProgressDlg1 = new TJvProgressDlg(this);
   JvProgressDlg1->setObjectName(QStringLiteral("JvProgressDlg1"));
   JvProgressDlg1->SetText(QStringLiteral("Progress"));
-  const auto relier_element = [this](const char* nom, void (TFvorel::*gestionnaire)()) {
-    if (auto* element = findChild<QAction*>(QLatin1String(nom))) {
-      connect(element, &QAction::triggered, this, gestionnaire);
-    }
-  };
-  relier_element("Apage_accueil", &TFvorel::Apage_accueilExecute);
-  relier_element("PagedaccueilPralinore1", &TFvorel::Apage_accueilExecute);
-  relier_element("Internet1", &TFvorel::Internet1Click);
-  relier_element("Apropos1", &TFvorel::Apropos1Click);
-  relier_element("Vrifierversion1", &TFvorel::Vrifierversion1Click);
+  relier_action("Apage_accueil", &TFvorel::Apage_accueilExecute);
+  relier_action("PagedaccueilPralinore1", &TFvorel::Apage_accueilExecute);
+  relier_action("Internet1", &TFvorel::Internet1Click);
+  relier_action("Apropos1", &TFvorel::Apropos1Click);
+  relier_action("Vrifierversion1", &TFvorel::Vrifierversion1Click);
 }
 
 void TFvorel::Apage_accueilExecute() { ouvrir_adresse(adresse_serveur(serveur_internet(), page_accueil)); }

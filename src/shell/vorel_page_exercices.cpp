@@ -127,25 +127,17 @@ void ecrire_clic(int creneau, double valeur) {
 }  // namespace
 
 void TFvorel::relier_page_exercices() {
-  const auto action = [this](const char* nom, void (TFvorel::*gestionnaire)()) {
-    if (auto* a = findChild<QAction*>(QLatin1String(nom))) connect(a, &QAction::triggered, this, gestionnaire);
-  };
-  const auto bouton = [this](const char* nom, void (TFvorel::*gestionnaire)()) {
-    if (auto* b = findChild<QAbstractButton*>(QLatin1String(nom))) {
-      connect(b, &QAbstractButton::clicked, this, gestionnaire);
-    }
-  };
-  action("Acommencer", &TFvorel::AcommencerExecute);
-  action("Aaide_contextuelle", &TFvorel::Aaide_contextuelleExecute);
-  action("Aaide", &TFvorel::AaideExecute);
-  action("AidedPralinore1", &TFvorel::AaideExecute);
-  action("Arechercher", &TFvorel::ArechercherExecute);
-  action("Rechercher2", &TFvorel::ArechercherExecute);
-  bouton("TBprecedent", &TFvorel::TBprecedentClick);
-  bouton("TBaide2", &TFvorel::TBaide2Click);
-  bouton("Button6", &TFvorel::Button6Click);
-  bouton("Button7", &TFvorel::Button7Click);
-  bouton("Button8", &TFvorel::Button8Click);
+  relier_action("Acommencer", &TFvorel::AcommencerExecute);
+  relier_action("Aaide_contextuelle", &TFvorel::Aaide_contextuelleExecute);
+  relier_action("Aaide", &TFvorel::AaideExecute);
+  relier_action("AidedPralinore1", &TFvorel::AaideExecute);
+  relier_action("Arechercher", &TFvorel::ArechercherExecute);
+  relier_action("Rechercher2", &TFvorel::ArechercherExecute);
+  relier_bouton("TBprecedent", &TFvorel::TBprecedentClick);
+  relier_bouton("TBaide2", &TFvorel::TBaide2Click);
+  relier_bouton("Button6", &TFvorel::Button6Click);
+  relier_bouton("Button7", &TFvorel::Button7Click);
+  relier_bouton("Button8", &TFvorel::Button8Click);
   if (auto* edit6 = findChild<QLineEdit*>(QStringLiteral("Edit6"))) {
     connect(edit6, &QLineEdit::textChanged, this, &TFvorel::Edit6Change);
   }

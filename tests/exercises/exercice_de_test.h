@@ -1,6 +1,8 @@
 #pragma once
 // What the tests of the exercise levels share: one catalogue entry run with
-// scripted draws, the one question it presents, a piece of its statement.
+// scripted draws, the one question it presents, a piece of its statement or
+// its last formula, and a scripted run checked against the question it must
+// present.
 
 #include <gtest/gtest.h>
 
@@ -37,4 +39,32 @@ inline std::string entre(const std::string& texte, const std::string& debut, con
   if (p == std::string::npos) return {};
   const std::size_t q = texte.find(fin, p + debut.size());
   return texte.substr(p + debut.size(), q == std::string::npos ? std::string::npos : q - p - debut.size());
+}
+
+// The last formula in braces of a statement.
+inline std::string derniere_formule(const std::string& enonce) {
+  const std::size_t fin = enonce.rfind('}');
+  const std::size_t debut = enonce.rfind('{', fin);
+  if (fin == std::string::npos || debut == std::string::npos) return {};
+  return enonce.substr(debut + 1, fin - debut - 1);
+}
+
+// A catalogue entry's scripted draws and the question they must present.
+struct QuestionScriptee {
+  int code;
+  std::vector<double> script;
+  std::string question;
+  std::string format;
+  std::vector<std::string> reponses;
+  std::string correction;
+};
+
+// The question the case's run presents, checked against the case.
+inline QuestionPosee verifier_question(const QuestionScriptee& c) {
+  const QuestionPosee q = question_posee(lancer_code(c.code, c.script));
+  EXPECT_EQ(q.question, c.question) << c.code;
+  EXPECT_EQ(q.format, c.format) << c.code;
+  EXPECT_EQ(q.reponses, c.reponses) << c.code;
+  EXPECT_EQ(q.correction, c.correction) << c.code;
+  return q;
 }

@@ -38,14 +38,6 @@ std::size_t nombre_termes(const std::string& texte) {
   return termes.size();
 }
 
-// The last formula in braces of a statement.
-std::string derniere_formule(const std::string& enonce) {
-  const std::size_t fin = enonce.rfind('}');
-  const std::size_t debut = enonce.rfind('{', fin);
-  if (fin == std::string::npos || debut == std::string::npos) return {};
-  return enonce.substr(debut + 1, fin - debut - 1);
-}
-
 std::optional<double> valeur(const std::string& texte) { return lire_nombre(numeriser_texte(texte, false)); }
 
 // Both texts have the same numeric value.

@@ -54,14 +54,6 @@ std::vector<std::string> formules(const std::string& enonce) {
 }
 
 TEST_F(Niveau3NombresReperes, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
-  struct Cas {
-    int code;
-    std::vector<double> script;
-    std::string question;
-    std::string format;
-    std::vector<std::string> reponses;
-    std::string correction;
-  };
   const std::string inequation = "Pour quelle valeur de x, l'expression  suivante ";
   const std::string systeme = "R\xE9soudre le syst\xE8me suivant: \xA8";
   const std::string repere = "Soit(O,{vecteur( i )},{vecteur( j )}) un rep\xE8re du plan. Soient A et B deux points de "
@@ -69,7 +61,7 @@ TEST_F(Niveau3NombresReperes, ScriptedDrawsGiveTheStatementAnswersAndCorrection)
   const std::string libelles = "T[abscisse];T[ordonn\xE9" "e]";
   // Points: the name A again and the point (1;2) again are drawn again.
   const std::vector<double> points_ab = {0, 0, 1, 1, 2, 1, 2, 4, 6};
-  const std::vector<Cas> cas = {
+  const std::vector<QuestionScriptee> cas = {
       // a = 0 and then j = i are drawn again; a < 0 turns "<" into ">".
       {1422, {0, 0, 1, 2, 0, 1, 0, 5, 0, 0, 1}, inequation + "{-2*x+1<5} est-elle vraie?", "T", {"x>-2"}, "x>{-2}"},
       {1422, {0, 3, 1, 1, 0, 2, 1, 1, 0}, inequation + "{3*x-1>2} est-elle vraie?", "T", {"x>1"}, "x>{1}"},
@@ -102,13 +94,7 @@ TEST_F(Niveau3NombresReperes, ScriptedDrawsGiveTheStatementAnswersAndCorrection)
        "T", {"5"}, "{5}"},
       {3443, points_ab, repere + "du milieu du segment [AB].", libelles, {"5/2", "4"}, "({5/2};{4})"},
   };
-  for (const Cas& c : cas) {
-    const QuestionPosee q = tirer(c.code, c.script);
-    EXPECT_EQ(q.question, c.question) << c.code;
-    EXPECT_EQ(q.format, c.format) << c.code;
-    EXPECT_EQ(q.reponses, c.reponses) << c.code;
-    EXPECT_EQ(q.correction, c.correction) << c.code;
-  }
+  for (const QuestionScriptee& c : cas) verifier_question(c);
 }
 
 TEST_F(Niveau3NombresReperes, FactorisingAcceptsTheProductOnlyNotTheExpandedForm) {

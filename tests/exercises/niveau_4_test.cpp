@@ -45,14 +45,6 @@ bool juge_juste(const QuestionPosee& q, const std::vector<std::string>& saisies)
   return verifier_reponses(q.reponses, donnees, true, trouvees, "", std::vector<bool>(donnees.size(), choix));
 }
 
-// The last formula in braces of a statement.
-std::string derniere_formule(const std::string& enonce) {
-  const std::size_t fin = enonce.rfind('}');
-  const std::size_t debut = enonce.rfind('{', fin);
-  if (fin == std::string::npos || debut == std::string::npos) return {};
-  return enonce.substr(debut + 1, fin - debut - 1);
-}
-
 TEST_F(Niveau4, TheShownExpressionHasTheExpectedValueAndAWrongOneIsRefused) {
   // The checker compares values: the expression shown, typed back, is right;
   // twice the expected answer is wrong.
@@ -67,14 +59,6 @@ TEST_F(Niveau4, TheShownExpressionHasTheExpectedValueAndAWrongOneIsRefused) {
 }
 
 TEST_F(Niveau4, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
-  struct Cas {
-    int code;
-    std::vector<double> script;
-    std::string question;
-    std::string format;
-    std::vector<std::string> reponses;
-    std::string correction;
-  };
   const std::string approchee = "Donnez une valeur approch\xE9" "e \xE0 0,1 pr\xE9s de la fraction suivante ";
   const std::string produit_10 = "Mettre sous la forme d'une puissance de 10 le produit suivant : ";
   const std::string notation = "Ecrire en utilisant la notation scientifique le nombre suivant : ";
@@ -82,7 +66,7 @@ TEST_F(Niveau4, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
   const std::string encadrement = "Donnez un encadrement \xE0 {10^-";
   const std::string irreductible = "Mettre sous la forme d'une fraction irr\xE9" "ductible : ";
   const std::string libelles = "T[Sup\xE9rieur \xE0];T[Inf\xE9rieur \xE0]";
-  const std::vector<Cas> cas = {
+  const std::vector<QuestionScriptee> cas = {
       // 1311: 1 and -0 are drawn again, -1 is kept.
       {1311, {0, 1, 1, 0, 1, 1, 0, 3}, "Calculer le produit suivant : {(-1)*3}.", "T", {"-3"}, "-3"},
       {1312, {1, 2}, "Mettre sous la forme {a*1/b} la fraction suivante {3/4}.", "T", {"3*1/4"}, "{3*1/4}"},
@@ -138,13 +122,7 @@ TEST_F(Niveau4, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
       {3300, {0, 0, 2, 3}, "Dans le triangle ABC rectangle en A, on donne AB=3 et AC=4.<BR>Calculer BC.", "T", {"5"},
        "5"},
   };
-  for (const Cas& c : cas) {
-    const QuestionPosee q = question(lancer(c.code, c.script));
-    EXPECT_EQ(q.question, c.question) << c.code;
-    EXPECT_EQ(q.format, c.format) << c.code;
-    EXPECT_EQ(q.reponses, c.reponses) << c.code;
-    EXPECT_EQ(q.correction, c.correction) << c.code;
-  }
+  for (const QuestionScriptee& c : cas) verifier_question(c);
 }
 
 TEST_F(Niveau4, EverySeedKeepsTheDrawRulesAndTheRoundingMode) {

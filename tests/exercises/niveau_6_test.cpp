@@ -60,15 +60,7 @@ std::vector<long long> entiers(const std::string& texte) {
 }
 
 TEST_F(Niveau6, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
-  struct Cas {
-    int code;
-    std::vector<double> script;
-    std::string question;
-    std::string format;
-    std::vector<std::string> reponses;
-    std::string correction;
-  };
-  const std::vector<Cas> cas = {
+  const std::vector<QuestionScriptee> cas = {
       {1111, {12, 85}, "Comparez les nombres suivants: 12 ... 85.", "C(<;>)", {"<"}, "12<85"},
       {1112, {3, 7, 1}, "Quel est le signe manquant dans l'expression:  7 ... 3=4.", "C(+;-;*;:)", {"-"}, "{7-3}=4"},
       {1112, {3, 4, 3}, "Quel est le signe manquant dans l'expression:  12 ... 4=3.", "C(+;-;*;:)", {":"}, "{12:4}=3"},
@@ -92,13 +84,8 @@ TEST_F(Niveau6, ScriptedDrawsGiveTheStatementAnswersAndCorrection) {
        {"0.000003"}, "0.000003"},
       {1122, {9, 1, 0, 1}, "Convertir en Millim\xE8tres, 10 D\xE9" "cim\xE8tres.", "T", {"1000"}, "1000"},
   };
-  for (const Cas& c : cas) {
-    const ExerciceProduit p = lancer(c.code, c.script);
-    const QuestionPosee q = question(p);
-    EXPECT_EQ(q.question, c.question) << c.code;
-    EXPECT_EQ(q.format, c.format) << c.code;
-    EXPECT_EQ(q.reponses, c.reponses) << c.code;
-    EXPECT_EQ(q.correction, c.correction) << c.code;
+  for (const QuestionScriptee& c : cas) {
+    const QuestionPosee q = verifier_question(c);
     EXPECT_TRUE(juge_juste(q, c.reponses)) << c.code;
   }
 }

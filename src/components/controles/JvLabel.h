@@ -2,11 +2,12 @@
 // A label that can change its font while the pointer is over it and that
 // gives tooltips its own background colour meanwhile.
 
-#include <QColor>
 #include <QFont>
 #include <QLabel>
 
 #include <cstdint>
+
+#include "components/controles/conseils_colores.h"
 
 class TJvLabel : public QLabel {
   Q_OBJECT
@@ -36,8 +37,7 @@ class TJvLabel : public QLabel {
   QFont hot_track_font_;
   QFont police_normale_;
   std::int32_t hint_color_;
-  QColor conseil_sauve_;
-  bool souris_dedans_ = false;
+  ConseilsColores conseils_;
 };
 
 // The screen's two extra cursors: a hand, and a hand that drags.

@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QToolTip>
 
 #include <algorithm>
 #include <cstdint>
@@ -268,24 +267,13 @@ void TJvSpecialProgress::changeEvent(QEvent* evenement) {
 }
 
 void TJvSpecialProgress::enterEvent(QEnterEvent* evenement) {
-  if (!souris_dedans_) {
-    souris_dedans_ = true;
-    QPalette conseils = QToolTip::palette();
-    conseil_sauve_ = conseils.color(QPalette::ToolTipBase);
-    conseils.setColor(QPalette::ToolTipBase, couleur_qt(hint_color_));
-    QToolTip::setPalette(conseils);
-  }
+  conseils_.entrer(hint_color_);
   emit MouseEnter();
   QWidget::enterEvent(evenement);
 }
 
 void TJvSpecialProgress::leaveEvent(QEvent* evenement) {
-  if (souris_dedans_) {
-    souris_dedans_ = false;
-    QPalette conseils = QToolTip::palette();
-    conseils.setColor(QPalette::ToolTipBase, conseil_sauve_);
-    QToolTip::setPalette(conseils);
-  }
+  conseils_.sortir();
   emit MouseLeave();
   QWidget::leaveEvent(evenement);
 }

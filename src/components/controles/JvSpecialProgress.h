@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "components/controles/conseils_colores.h"
+
 enum class TJvTextOption { toCaption, toFormat, toNoText, toPercent };
 enum class TJvBorderStyle { bsNone, bsSingle };
 
@@ -110,6 +112,5 @@ class TJvSpecialProgress : public QWidget {
   int largeur_partielle_ = 0;
   bool bloc_partiel_ = false;
   QImage image_;
-  QColor conseil_sauve_;
-  bool souris_dedans_ = false;
+  ConseilsColores conseils_;
 };

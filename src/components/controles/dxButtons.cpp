@@ -200,16 +200,12 @@ void TdxButton::enterEvent(QEnterEvent* evenement) {
 }
 
 void TdxButton::leaveEvent(QEvent* evenement) {
-  Poser(bouton_bas, false);
-  Poser(souris_dedans, false);
+  SourisSortie();
   QPushButton::leaveEvent(evenement);
 }
 
 void TdxButton::mousePressEvent(QMouseEvent* evenement) {
-  if (evenement->button() == Qt::LeftButton) {
-    Poser(souris_dedans, true);
-    Poser(bouton_bas, true);
-  }
+  BoutonPresse(evenement->button());
   QPushButton::mousePressEvent(evenement);
 }
 
@@ -219,7 +215,7 @@ void TdxButton::mouseMoveEvent(QMouseEvent* evenement) {
 }
 
 void TdxButton::mouseReleaseEvent(QMouseEvent* evenement) {
-  if (evenement->button() == Qt::LeftButton) Poser(bouton_bas, false);
+  BoutonRelache(evenement->button());
   QPushButton::mouseReleaseEvent(evenement);
 }
 

@@ -136,21 +136,17 @@ void TdxCheckbox::enterEvent(QEnterEvent* evenement) {
 }
 
 void TdxCheckbox::leaveEvent(QEvent* evenement) {
-  Poser(bouton_bas, false);
-  Poser(souris_dedans, false);
+  SourisSortie();
   QCheckBox::leaveEvent(evenement);
 }
 
 void TdxCheckbox::mousePressEvent(QMouseEvent* evenement) {
-  if (evenement->button() == Qt::LeftButton) {
-    Poser(souris_dedans, true);
-    Poser(bouton_bas, true);
-  }
+  BoutonPresse(evenement->button());
   QCheckBox::mousePressEvent(evenement);
 }
 
 void TdxCheckbox::mouseReleaseEvent(QMouseEvent* evenement) {
-  if (evenement->button() == Qt::LeftButton) Poser(bouton_bas, false);
+  BoutonRelache(evenement->button());
   QCheckBox::mouseReleaseEvent(evenement);
 }
 

@@ -48,3 +48,18 @@ void TdxCustomControl::Poser(Etat e, bool present) {
   etats_ = present ? (etats_ | e) : (etats_ & ~e);
   if (etats_ != avant) Repeindre();
 }
+
+void TdxCustomControl::SourisSortie() {
+  Poser(bouton_bas, false);
+  Poser(souris_dedans, false);
+}
+
+void TdxCustomControl::BoutonPresse(Qt::MouseButton bouton) {
+  if (bouton != Qt::LeftButton) return;
+  Poser(souris_dedans, true);
+  Poser(bouton_bas, true);
+}
+
+void TdxCustomControl::BoutonRelache(Qt::MouseButton bouton) {
+  if (bouton == Qt::LeftButton) Poser(bouton_bas, false);
+}

@@ -76,6 +76,12 @@ class TdxCustomControl {
 
  protected:
   void Poser(Etat e, bool present);
+  // The states the controls' mouse events set: leaving also lets the button
+  // go; a left press puts the pointer inside and the button down, a left
+  // release lets it go; other buttons change nothing.
+  void SourisSortie();
+  void BoutonPresse(Qt::MouseButton bouton);
+  void BoutonRelache(Qt::MouseButton bouton);
 
  private:
   friend class TdxStyleManager;

@@ -37,6 +37,23 @@ Coefficient routine_tiree(ContexteGenerateur& contexte) {
   return Random(contexte, 2) == 1 ? &fraction_aleatoire : &generer_relatif;
 }
 
+// The binomial a*v +- b that 1502 and 1503 square, drawn in this order: the
+// variable, the coefficient routine, then a and b from it.
+struct Binome {
+  std::string v;
+  std::string a;
+  std::string b;
+};
+
+Binome tirer_binome(ContexteGenerateur& contexte) {
+  Binome tire;
+  tire.v = variable_tiree(contexte);
+  const Coefficient h = routine_tiree(contexte);
+  tire.a = h(contexte, etendue_coefficients);
+  tire.b = h(contexte, etendue_coefficients);
+  return tire;
+}
+
 // The reduced square of a coefficient.
 std::string carre(const std::string& a) { return fraction(operation_ordonnee(a, "2", "^")); }
 
@@ -86,10 +103,7 @@ void exercice_1501(ContexteGenerateur& contexte) {
 void exercice_1502(ContexteGenerateur& contexte) {
   contexte.presentateur.preparer_exercice();
   for (;;) {
-    const std::string v = variable_tiree(contexte);
-    const Coefficient h = routine_tiree(contexte);
-    const std::string a = h(contexte, etendue_coefficients);
-    const std::string b = h(contexte, etendue_coefficients);
+    const auto [v, a, b] = tirer_binome(contexte);
     const std::string signe = signe_tire(contexte);
     // (a*v +- b)^2 expanded: a perfect square, so one double root.
     const std::string double_produit =
@@ -107,10 +121,7 @@ void exercice_1502(ContexteGenerateur& contexte) {
 void exercice_1503(ContexteGenerateur& contexte) {
   contexte.presentateur.preparer_exercice();
   for (;;) {
-    const std::string v = variable_tiree(contexte);
-    const Coefficient h = routine_tiree(contexte);
-    const std::string a = h(contexte, etendue_coefficients);
-    const std::string b = h(contexte, etendue_coefficients);
+    const auto [v, a, b] = tirer_binome(contexte);
     const std::string equation = operation_ordonnee(terme_carre(a, v), carre(b), "-") + "=0";
     if (const auto r = racines(equation, v, 2)) {
       poser_deux_racines(contexte, equation, *r);

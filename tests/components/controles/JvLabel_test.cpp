@@ -3,23 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QEnterEvent>
 #include <QToolTip>
 
 #include "components/controles/JvBlinkingLabel.h"
+#include "components/controles/outils_controles.h"
 #include "platform/couleur_qt.h"
 
 namespace {
-
-void entrer(QWidget& w) {
-  QEnterEvent e(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-  QApplication::sendEvent(&w, &e);
-}
-
-void sortir(QWidget& w) {
-  QEvent e(QEvent::Leave);
-  QApplication::sendEvent(&w, &e);
-}
 
 TEST(JvLabel, HotTrackFontAndHintColourWhileThePointerIsOver) {
   TJvLabel l;
@@ -30,15 +20,15 @@ TEST(JvLabel, HotTrackFontAndHintColourWhileThePointerIsOver) {
   const QFont normale = l.font();
   const QColor conseil = QToolTip::palette().color(QPalette::ToolTipBase);
   l.SetHintColor(couleur_rouge);
-  entrer(l);
+  entrer(l, {1, 1});
   EXPECT_TRUE(l.font().bold());
   EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 0, 0));
-  entrer(l);  // a second entry saves nothing more
+  entrer(l, {1, 1});  // a second entry saves nothing more
   sortir(l);
   EXPECT_EQ(l.font(), normale);
   EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), conseil);
   l.SetHotTrack(false);
-  entrer(l);
+  entrer(l, {1, 1});
   EXPECT_FALSE(l.font().bold());
   sortir(l);
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QEnterEvent>
 #include <QPixmap>
 #include <QToolTip>
 
@@ -130,11 +129,9 @@ TEST(JvSpecialProgress, HintColourHoldsWhileThePointerIsInside) {
   TJvSpecialProgress barre;
   barre.SetHintColor(couleur_bleu_ciel);
   const QColor avant = QToolTip::palette().color(QPalette::ToolTipBase);
-  QEnterEvent entree(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-  QApplication::sendEvent(&barre, &entree);
+  entrer(barre, {1, 1});
   EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), couleur_qt(couleur_bleu_ciel));
-  QEvent sortie(QEvent::Leave);
-  QApplication::sendEvent(&barre, &sortie);
+  sortir(barre);
   EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), avant);
 }
 

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QEnterEvent>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QTimer>
 #include <QPalette>
 #include <optional>
@@ -33,17 +31,9 @@ struct Scene {
     QObject::connect(bouton, &QAbstractButton::clicked, [this] { ++clics; });
   }
   QImage image() { return image_de(parent).copy(bouton->geometry()); }
-  void entrer() {
-    QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QApplication::sendEvent(bouton, &e);
-  }
-  void souris(QEvent::Type type, QPoint p, Qt::MouseButtons boutons) {
-    QMouseEvent e(type, QPointF(p), bouton->mapToGlobal(QPointF(p)), Qt::LeftButton, boutons, Qt::NoModifier);
-    QApplication::sendEvent(bouton, &e);
-  }
-  void presser(QPoint p = {5, 5}) { souris(QEvent::MouseButtonPress, p, Qt::LeftButton); }
-  void bouger(QPoint p) { souris(QEvent::MouseMove, p, Qt::LeftButton); }
-  void relacher(QPoint p = {5, 5}) { souris(QEvent::MouseButtonRelease, p, Qt::NoButton); }
+  void presser(QPoint p = {5, 5}) { souris(*bouton, QEvent::MouseButtonPress, p, Qt::LeftButton); }
+  void bouger(QPoint p) { souris(*bouton, QEvent::MouseMove, p, Qt::LeftButton); }
+  void relacher(QPoint p = {5, 5}) { souris(*bouton, QEvent::MouseButtonRelease, p, Qt::NoButton); }
 };
 
 // The top-left corner of the dark pixels (the caption).
@@ -71,7 +61,7 @@ TEST(JvTransparentButton, FrameFollowsThePointerAndTheButton) {
   const auto texte_repos = legende(repos);
   ASSERT_TRUE(texte_repos.has_value());
 
-  s.entrer();
+  entrer(*s.bouton);
   const QImage survol = s.image();
   EXPECT_EQ(pixel(survol, 0, 0), couleur_qt(couleur_lumiere_bouton));
   EXPECT_EQ(pixel(survol, 39, 39), couleur_qt(couleur_ombre_bouton));
@@ -87,14 +77,13 @@ TEST(JvTransparentButton, FrameFollowsThePointerAndTheButton) {
   s.relacher();
   EXPECT_EQ(s.clics, 1);
 
-  QEvent sortie(QEvent::Leave);
-  QApplication::sendEvent(s.bouton, &sortie);
+  sortir(*s.bouton);
   EXPECT_EQ(pixel(s.image(), 0, 0), fond);
 }
 
 TEST(JvTransparentButton, MovingOffLiftsAndAReleaseOverItStillClicks) {
   Scene s;
-  s.entrer();
+  entrer(*s.bouton);
   s.presser();
   EXPECT_TRUE(s.bouton->Enfonce());
   s.bouger({50, 50});
@@ -117,7 +106,7 @@ TEST(JvTransparentButton, DisabledButtonIsEmbossedAndDeaf) {
   grande.setPixelSize(24);
   grande.setBold(true);
   s.bouton->setFont(grande);
-  s.entrer();
+  entrer(*s.bouton);
   s.bouton->setEnabled(false);
   EXPECT_FALSE(s.bouton->SourisDedans());
   s.presser();

@@ -5,9 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEnterEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTest>
 
 #include "components/controles/outils_controles.h"
@@ -29,14 +27,6 @@ struct Bouton {
     b->setText(QStringLiteral("&Calculer"));
     b->move(10, 10);
     QObject::connect(b, &QAbstractButton::clicked, [this] { ++clics; });
-  }
-  void souris(QEvent::Type type, QPoint p, Qt::MouseButtons boutons) {
-    QMouseEvent e(type, QPointF(p), b->mapToGlobal(QPointF(p)), Qt::LeftButton, boutons, Qt::NoModifier);
-    QApplication::sendEvent(b, &e);
-  }
-  void entrer() {
-    QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QApplication::sendEvent(b, &e);
   }
   void touche(QEvent::Type type, int cle) {
     QKeyEvent e(type, cle, Qt::NoModifier, QStringLiteral(" "));
@@ -60,18 +50,18 @@ TEST(TdxButton, LooksAtRestHighlightedPressedAndDisabled) {
   EXPECT_EQ(pixel(repos, 1, 1), QColor(255, 255, 255));
   comparer_a_la_reference(repos, "bouton_repos.png");
 
-  t.entrer();
+  entrer(*t.b);
   const QImage survol = image_de(*t.b);
   EXPECT_TRUE(bleute(pixel(survol, 1, h2)));
   EXPECT_TRUE(bleute(pixel(survol, 2, h2)));
   EXPECT_FALSE(bleute(pixel(survol, 3, h2)));
   [&] { comparer_a_la_reference(survol, "bouton_surligne.png"); }();
 
-  t.souris(QEvent::MouseButtonPress, {30, 10}, Qt::LeftButton);
+  souris(*t.b, QEvent::MouseButtonPress, {30, 10}, Qt::LeftButton);
   const QImage enfonce = image_de(*t.b);
   EXPECT_TRUE(proches(pixel(enfonce, 1, 1), QColor(214, 207, 198), 8));
   [&] { comparer_a_la_reference(enfonce, "bouton_enfonce.png"); }();
-  t.souris(QEvent::MouseButtonRelease, {30, 10}, Qt::NoButton);
+  souris(*t.b, QEvent::MouseButtonRelease, {30, 10}, Qt::NoButton);
   EXPECT_EQ(t.clics, 1);
 
   t.b->setEnabled(false);
@@ -95,12 +85,12 @@ TEST(TdxButton, LooksAtRestHighlightedPressedAndDisabled) {
 
 TEST(TdxButton, ClicksOnlyWhenReleasedInsideAndEnabled) {
   Bouton t;
-  t.entrer();
-  t.souris(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
-  t.souris(QEvent::MouseMove, {200, 10}, Qt::LeftButton);
+  entrer(*t.b);
+  souris(*t.b, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+  souris(*t.b, QEvent::MouseMove, {200, 10}, Qt::LeftButton);
   EXPECT_TRUE(t.b->Surligne());  // held with the pointer gone
   EXPECT_FALSE(t.b->isDown());
-  t.souris(QEvent::MouseButtonRelease, {200, 10}, Qt::NoButton);
+  souris(*t.b, QEvent::MouseButtonRelease, {200, 10}, Qt::NoButton);
   EXPECT_EQ(t.clics, 0);
 
   t.touche(QEvent::KeyPress, Qt::Key_Space);
@@ -118,8 +108,8 @@ TEST(TdxButton, ClicksOnlyWhenReleasedInsideAndEnabled) {
   EXPECT_EQ(t.clics, 2);
 
   t.b->setEnabled(false);
-  t.souris(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
-  t.souris(QEvent::MouseButtonRelease, {10, 10}, Qt::NoButton);
+  souris(*t.b, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+  souris(*t.b, QEvent::MouseButtonRelease, {10, 10}, Qt::NoButton);
   EXPECT_EQ(t.clics, 2);
 }
 

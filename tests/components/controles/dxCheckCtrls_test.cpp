@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QEnterEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <optional>
@@ -21,11 +19,8 @@ const QColor cadre_case(24, 81, 132);
 const QColor coche(33, 166, 33);
 
 void cliquer(QWidget& w, QPoint p) {
-  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent e(type, QPointF(p), w.mapToGlobal(QPointF(p)), Qt::LeftButton,
-                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &e);
-  }
+  souris(w, QEvent::MouseButtonPress, p, Qt::LeftButton);
+  souris(w, QEvent::MouseButtonRelease, p, Qt::NoButton);
 }
 
 TEST(TdxCheckbox, BoxAtTheLeftCentredWithAGreenMark) {
@@ -69,8 +64,7 @@ TEST(TdxCheckbox, AClickTogglesAndEmitsSetCheckedEmitsNoClick) {
 TEST(TdxCheckbox, HoverShowsTheHotFrame) {
   QWidget fenetre;
   auto* c = new TdxCheckbox(&fenetre);
-  QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(c, &e);
+  entrer(*c);
   const QImage image = image_de(*c);
   const QColor chaud = pixel(image, 4, c->RectCase().top() + 6);
   EXPECT_GT(chaud.red(), chaud.blue() + 40);  // orange ring
@@ -81,8 +75,7 @@ TEST(TdxCheckbox, OfficeThemeFillsTheBoxUnderThePointer) {
   QWidget fenetre;
   auto* c = new TdxCheckbox(&fenetre);
   c->SetStyle({TdxTheme::OfficeXP, false});
-  QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(c, &e);
+  entrer(*c);
   const QRect boite = c->RectCase();
   const QImage image = image_de(*c);
   EXPECT_EQ(pixel(image, boite.left() + 5, boite.top() + 5), QColor(181, 190, 214));
