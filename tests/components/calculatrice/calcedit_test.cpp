@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 #include "components/calculatrice/JvCalc.h"
 #include "components/calculatrice/JvCurrEdit.h"
@@ -141,6 +142,19 @@ TEST_F(CalcEdit, EscapeAndErrorsLeaveTheValue) {
   EXPECT_EQ(edit.Value(), 7);
   // The error itself, then closing in the error state.
   EXPECT_EQ(bips.nombre, 2);
+}
+
+TEST_F(CalcEdit, AValueTooLargeToShowOpensOnErrorAndIsKept) {
+  const double presque_infini = std::numeric_limits<double>::max();
+  for (const char* touches : {"", "*2", "C"}) {
+    edit.SetValue(presque_infini);
+    edit.DoClick();
+    EXPECT_EQ(popup().Calculator()->DisplayText(), QStringLiteral("Error")) << touches;
+    taper(touches);
+    QTest::keyClick(&popup(), Qt::Key_Return);
+    EXPECT_FALSE(edit.PopupVisible()) << touches;
+    EXPECT_EQ(edit.Value(), touches[0] == 'C' ? 0 : presque_infini) << touches;
+  }
 }
 
 TEST_F(CalcEdit, ClickElsewhereCancels) {
