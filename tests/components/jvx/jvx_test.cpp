@@ -238,6 +238,8 @@ TEST(TJvCustomComboEdit, OnlyAChangedTextIsWrittenBack) {
   EditTexte edit;
   edit.show();
   QApplication::setActiveWindow(&edit);
+  edit.setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return edit.hasFocus(); }));
   edit.setText(QStringLiteral("abc"));
   QSignalSpy changements(&edit, &TJvCustomComboEdit::Change);
   edit.DoClick();
@@ -251,9 +253,7 @@ TEST(TJvCustomComboEdit, OnlyAChangedTextIsWrittenBack) {
   EXPECT_EQ(edit.text(), QStringLiteral("xyz"));
   EXPECT_EQ(changements.count(), 1);
   EXPECT_TRUE(edit.isModified());
-  if (edit.hasFocus()) {
-    EXPECT_EQ(edit.selectedText(), QStringLiteral("xyz"));
-  }
+  EXPECT_EQ(edit.selectedText(), QStringLiteral("xyz"));
 }
 
 TEST(TJvCustomComboEdit, PressOutsideCancelsAndPressOnTheButtonAccepts) {
