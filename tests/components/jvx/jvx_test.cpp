@@ -93,6 +93,17 @@ TEST(TJvxSpeedButton, GroupsKeepOneButtonDown) {
   // Without AllowAllUp a down button does not go up by itself.
   b->SetDown(false);
   EXPECT_TRUE(b->Down());
+  // With AllowAllUp a release over it toggles it, one outside leaves it down.
+  b->SetAllowAllUp(true);
+  QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(60, 5));
+  EXPECT_TRUE(b->Down());
+  EXPECT_EQ(b->State(), TJvButtonState::bsExclusive);
+  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(b->Down());
+  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(b->Down());
+  b->SetAllowAllUp(false);
   // Released outside, a grouped button keeps its Down.
   QSignalSpy clics(a, &TJvxSpeedButton::Click);
   QTest::mousePress(a, Qt::LeftButton, {}, QPoint(5, 5));
