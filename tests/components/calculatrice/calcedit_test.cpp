@@ -194,12 +194,20 @@ TEST_F(CalcEdit, WhileOpenTheEditShowsTheCalculatorsDisplay) {
   edit.SetValue(1234.5);
   edit.DoClick();
   taper("12.5");
-  QImage image(edit.size(), QImage::Format_RGB32);
-  edit.render(&image);
+  const auto image = [&] {
+    QImage rendu(edit.size(), QImage::Format_RGB32);
+    edit.render(&rendu);
+    return rendu;
+  };
+  const QImage ouvert = image();
   EXPECT_EQ(edit.text(), QStringLiteral("1234.5"));
   EXPECT_TRUE(edit.isReadOnly());
   QTest::keyClick(&popup(), Qt::Key_Escape);
   EXPECT_FALSE(edit.isReadOnly());
+  EXPECT_NE(image(), ouvert);  // "1 234.5"
+  // The same picture as an edit whose own display text is "12.5".
+  edit.SetValue(12.5);
+  EXPECT_EQ(image(), ouvert);
 }
 
 TEST(TJvCustomNumEdit, TypingKeepsANumberWithinTheRules) {
