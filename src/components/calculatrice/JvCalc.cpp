@@ -169,7 +169,9 @@ void TJvPopupCalculator::SetValue(const QVariant& valeur) {
   NoyauCalculatrice& noyau = calc_->Noyau();
   noyau.effacer();
   if (valeur.isValid()) noyau.afficher(valeur.toDouble());
-  if (noyau.etat() == EtatCalculatrice::erreur) noyau.effacer();
+  // A value too large for the display opens on "Error": closing then leaves
+  // the edit's value as it was, and "C" starts afresh.
+  if (noyau.etat() == EtatCalculatrice::erreur) return;
   noyau.definir_etat(EtatCalculatrice::pret);
   noyau.definir_operateur('=');
 }

@@ -41,7 +41,14 @@ void NoyauCalculatrice::afficher(double valeur) {
     erreur();
     return;
   }
-  definir_texte(texte_nombre(valeur, chiffres_affiches()));
+  std::string texte = texte_nombre(valeur, chiffres_affiches());
+  // Rounded to the display's digits, a value next to the largest double
+  // becomes a text beyond it, which reads back as no number: an overflow too.
+  if (!lire_nombre(texte)) {
+    erreur();
+    return;
+  }
+  definir_texte(std::move(texte));
 }
 
 double NoyauCalculatrice::valeur_affichee() const {

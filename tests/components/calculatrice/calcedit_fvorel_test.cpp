@@ -63,6 +63,16 @@ TEST_F(CalcEditFvorel, SitsLastOnTheCommandRowAsDesigned) {
   EXPECT_EQ(edit().DisplayFormat(), QStringLiteral(",0.####"));
   EXPECT_EQ(edit().NumGlyphs(), 2);
   EXPECT_TRUE(edit().isVisible());
+  // Inside the row at the smallest window, over none of its commands.
+  ASSERT_EQ(f().size(), plus_petite_fenetre);
+  const auto dans_barre = [&](const QWidget& w) { return QRect(w.mapTo(barre, QPoint(0, 0)), w.size()); };
+  const QRect place = dans_barre(edit());
+  EXPECT_TRUE(barre->rect().contains(place));
+  for (const QAbstractButton* b : barre->findChildren<QAbstractButton*>()) {
+    if (b->isVisible() && !edit().isAncestorOf(b)) {
+      EXPECT_FALSE(place.intersects(dans_barre(*b))) << b->objectName().toStdString();
+    }
+  }
   capturer("calcul_500x470");
 }
 

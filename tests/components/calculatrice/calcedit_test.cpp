@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 #include "components/calculatrice/JvCalc.h"
 #include "components/calculatrice/JvCurrEdit.h"
@@ -112,11 +113,15 @@ TEST_F(CalcEdit, ResultKeysCloseAcceptingAndTheFullValueIsKept) {
     const char* touches;
     double valeur;
     const char* texte;
-  } cas[] = {{"1/3=", 0.333333333333333, "0.33333333"}, {"2+3%", 2.06, "2.06"}, {"q4q", 2, "2"}};
+    bool ferme_seul;  // closed by the last key, without Return
+  } cas[] = {{"1/3=", 0.333333333333333, "0.33333333", true},
+             {"2+3%", 2.06, "2.06", true},
+             {"q4q", 2, "2", false}};
   for (const auto& c : cas) {
     edit.SetValue(0);
     edit.DoClick();
     taper(c.touches);
+    EXPECT_EQ(edit.PopupVisible(), !c.ferme_seul) << c.touches;
     if (edit.PopupVisible()) QTest::keyClick(&popup(), Qt::Key_Return);
     EXPECT_FALSE(edit.PopupVisible()) << c.touches;
     EXPECT_EQ(edit.Value(), c.valeur) << c.touches;
@@ -141,6 +146,19 @@ TEST_F(CalcEdit, EscapeAndErrorsLeaveTheValue) {
   EXPECT_EQ(edit.Value(), 7);
   // The error itself, then closing in the error state.
   EXPECT_EQ(bips.nombre, 2);
+}
+
+TEST_F(CalcEdit, AValueTooLargeToShowOpensOnErrorAndIsKept) {
+  const double presque_infini = std::numeric_limits<double>::max();
+  for (const char* touches : {"", "*2", "C"}) {
+    edit.SetValue(presque_infini);
+    edit.DoClick();
+    EXPECT_EQ(popup().Calculator()->DisplayText(), QStringLiteral("Error")) << touches;
+    taper(touches);
+    QTest::keyClick(&popup(), Qt::Key_Return);
+    EXPECT_FALSE(edit.PopupVisible()) << touches;
+    EXPECT_EQ(edit.Value(), touches[0] == 'C' ? 0 : presque_infini) << touches;
+  }
 }
 
 TEST_F(CalcEdit, ClickElsewhereCancels) {
@@ -176,12 +194,20 @@ TEST_F(CalcEdit, WhileOpenTheEditShowsTheCalculatorsDisplay) {
   edit.SetValue(1234.5);
   edit.DoClick();
   taper("12.5");
-  QImage image(edit.size(), QImage::Format_RGB32);
-  edit.render(&image);
+  const auto image = [&] {
+    QImage rendu(edit.size(), QImage::Format_RGB32);
+    edit.render(&rendu);
+    return rendu;
+  };
+  const QImage ouvert = image();
   EXPECT_EQ(edit.text(), QStringLiteral("1234.5"));
   EXPECT_TRUE(edit.isReadOnly());
   QTest::keyClick(&popup(), Qt::Key_Escape);
   EXPECT_FALSE(edit.isReadOnly());
+  EXPECT_NE(image(), ouvert);  // "1 234.5"
+  // The same picture as an edit whose own display text is "12.5".
+  edit.SetValue(12.5);
+  EXPECT_EQ(image(), ouvert);
 }
 
 TEST(TJvCustomNumEdit, TypingKeepsANumberWithinTheRules) {

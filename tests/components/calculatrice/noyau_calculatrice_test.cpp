@@ -60,6 +60,8 @@ TEST(NoyauCalculatrice, KeySequencesGiveTheDisplay) {
       {"9q", "3", 0},
       {"12c", "0", 0},
       {"12\x1b", "0", 0},
+      {".", "0.", 0},
+      {"3+,", "0.", 0},
       {".5", "0.5", 0},
       {",5", "0.5", 0},
       {"..5", "0.5", 0},
@@ -113,6 +115,14 @@ TEST(NoyauCalculatrice, OverflowIsAnErrorNeverInf) {
   banc.taper("1\x16*1\x16=");
   EXPECT_EQ(banc.calculatrice.affichage(), "Error");
   EXPECT_EQ(banc.erreurs, 1);
+  // The largest double shown with 15 digits rounds up past it.
+  for (const char* presque_infini : {"1.7976931348623157E308", "-1.7976931348623155E308"}) {
+    Banc proche;
+    proche.presse_papiers = presque_infini;
+    EXPECT_EQ(proche.taper("\x16"), "Error") << presque_infini;
+    proche.presse_papiers = "1.79769313486231E308";
+    EXPECT_EQ(proche.taper("C\x16"), "1.79769313486231E308") << presque_infini;
+  }
 }
 
 TEST(NoyauCalculatrice, PasteReadsNumbersOnly) {
@@ -175,7 +185,7 @@ TEST(NoyauCalculatrice, RandomKeySequencesAlwaysShowANumberOrError) {
   constexpr int sequences = 100000;
   constexpr int longueur = 14;
   const std::string touches = "0123456789._+-*/%=QRC,qrc\b\r\x1b\x16";
-  const char* collages[] = {"1E300", "-1E-300", "abc", "12 345.5", "", "0", "-7"};
+  const char* collages[] = {"1E300", "-1E-300", "abc", "12 345.5", "", "0", "-7", "1.7976931348623157E308"};
   std::mt19937 alea(20261207);
   std::uniform_int_distribution<std::size_t> choix_touche(0, touches.size() - 1);
   std::uniform_int_distribution<std::size_t> choix_collage(0, std::size(collages) - 1);

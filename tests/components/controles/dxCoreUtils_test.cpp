@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "platform/couleur_qt.h"
+
 namespace {
 
 const QColor blanc(255, 255, 255);
@@ -93,6 +95,38 @@ TEST(dxCoreUtils, TextFlagsAndMeasures) {
   EXPECT_EQ(mesure(QString(), true), blanc_);
   EXPECT_GT(mesure(QStringLiteral("&"), false).width(), 0);
   EXPECT_LT(mesure(QStringLiteral("&Ok"), true).width(), mesure(QStringLiteral("&Ok"), false).width());
+}
+
+// Disabled text: the highlight one pixel right and down, the shadow over it
+// where the text itself lies.
+TEST(dxCoreUtils, DisabledTextIsEmbossed) {
+  QWidget w;
+  QFont police = w.font();
+  police.setPixelSize(16);
+  police.setStyleStrategy(QFont::NoAntialias);
+  w.setFont(police);
+  const QColor fond(0, 128, 0);
+  const auto dessin = [&](bool actif) {
+    QImage image(60, 24, QImage::Format_RGB32);
+    image.fill(fond);
+    QPainter peintre(&image);
+    DrawText(w, &peintre, QStringLiteral("Ab"), dt::une_ligne, QRect(0, 0, 59, 23), true, actif);
+    return image;
+  };
+  const QImage actif = dessin(true);
+  const QImage inactif = dessin(false);
+  const auto texte = [&](int x, int y) { return x >= 0 && y >= 0 && QColor(actif.pixel(x, y)) != fond; };
+  int pixels_texte = 0;
+  for (int y = 0; y < actif.height(); ++y) {
+    for (int x = 0; x < actif.width(); ++x) {
+      const QColor attendu = texte(x, y)           ? couleur_qt(couleur_ombre_bouton)
+                             : texte(x - 1, y - 1) ? couleur_qt(couleur_lumiere_bouton)
+                                                   : fond;
+      pixels_texte += texte(x, y) ? 1 : 0;
+      ASSERT_EQ(QColor(inactif.pixel(x, y)), attendu) << x << "," << y;
+    }
+  }
+  EXPECT_GT(pixels_texte, 20);
 }
 
 }  // namespace
