@@ -202,6 +202,39 @@ TEST_F(Niveau2, EveryRootSolvesItsEquation) {
   }
 }
 
+// generer_relatif hands out its last draw, 0 included, once it has looked 51
+// times: a leading coefficient 0 leaves an equation without a root, which the
+// solver cannot list, and the exercise is drawn again.
+TEST_F(Niveau2, AnEquationWithoutTheRootsExpectedIsDrawnAgain) {
+  constexpr int recherches_generer_relatif = 51;
+  std::vector<double> zero;
+  for (int i = 0; i < recherches_generer_relatif; ++i) zero.insert(zero.end(), {0, 0});
+  const auto script = [&zero](std::vector<double> debut, std::vector<double> apres_zero) {
+    debut.insert(debut.end(), zero.begin(), zero.end());
+    debut.insert(debut.end(), apres_zero.begin(), apres_zero.end());
+    return debut;
+  };
+  struct Cas {
+    int code;
+    std::vector<double> script;
+    std::string equation;
+    std::vector<std::string> reponses;
+  };
+  // Each first draw: x, integer coefficients, a = 0 (then b = 2, sign "+").
+  const std::vector<Cas> cas = {
+      {1502, script({0, 0}, {0, 2, 0, /**/ 0, 0, 0, 2, 0, 3, 0}), "{4*x^2+9+12*x=0}", {"-3/2"}},
+      {1503, script({0, 0}, {0, 2, /**/ 0, 0, 0, 2, 0, 3}), "{4*x^2-9=0}", {"-3/2", "3/2"}},
+      // Both slopes 0: a constant product.
+      {1504, script(script({0, 0, 0, 2}, {0, 3}), {/**/ 0, 0, 0, 2, 0, 3, 1, 2, 0, 3}), "=0}", {"-2/3", "2/3"}},
+  };
+  for (const Cas& c : cas) {
+    const ExerciceProduit p = lancer_code(c.code, c.script);
+    const QuestionPosee q = question_posee(p);
+    EXPECT_NE(q.question.find(c.equation), std::string::npos) << c.code << ": " << q.question;
+    EXPECT_EQ(q.reponses, c.reponses) << c.code;
+  }
+}
+
 TEST(ValeursSolveur, OnlyASoundListWithTheItemsExpectedIsUnpacked) {
   using Valeurs = std::optional<std::vector<std::string>>;
   remplir_textes(0);

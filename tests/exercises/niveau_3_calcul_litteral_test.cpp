@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "engine/decomposition.h"
+#include "engine/developpement.h"
 #include "engine/fonction.h"
 #include "engine/primitives.h"
+#include "engine/regroupement.h"
 #include "exercice_de_test.h"
 #include "exercises/generateurs/controle.h"
 #include "localisation/nombres.h"
@@ -146,6 +148,11 @@ TEST_F(Niveau3CalculLitteral, FactorisingAcceptsOnlyTheProduct) {
     EXPECT_TRUE(reponses_justes(q, {e}, true, "")) << e << " " << montree;
     EXPECT_TRUE(reponses_justes(q, q.reponses, true, "factoriser")) << q.reponses.at(0);
     EXPECT_FALSE(reponses_justes(q, {montree}, true, "factoriser")) << q.question;
+    // The expanded form has the expression's value, not the product's form.
+    const std::string developpee = regroupe_somme(developper(e));
+    EXPECT_GE(nombre_termes(developpee), 2U) << developpee;
+    EXPECT_TRUE(reponses_justes(q, {developpee}, true, "")) << developpee;
+    EXPECT_FALSE(reponses_justes(q, {developpee}, true, "factoriser")) << developpee;
   }
 }
 
