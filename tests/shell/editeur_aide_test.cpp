@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -205,6 +206,44 @@ TEST_F(EditeurAide, DeleteRemovesThePreviewSelection) {
   touche(QEvent::KeyPress, Qt::Key_Delete);
   touche(QEvent::KeyRelease, Qt::Key_Delete);
   EXPECT_EQ(texte_memo(), "ac");
+}
+
+// With the live preview off, text typed after the preview was drawn is not
+// in it: Enter, a tag button and Delete must not put the older page back.
+TEST_F(EditeurAide, EditsThroughAnOutdatedPreviewKeepWhatWasTyped) {
+  const struct {
+    const char* cas;
+    int debut, fin;  // the memo selection the preview follows
+    std::function<void()> action;
+    std::string attendu;
+  } cas[] = {
+      {"Enter", 5, 5, [&] { touche(QEvent::KeyPress, Qt::Key_Return); }, "XYZ \nabc def"},
+      {"tag", 4, 7, [&] { bouton("ToolButton4")->click(); }, "XYZ abc def"},
+      {"Delete", 4, 7,
+       [&] {
+         touche(QEvent::KeyPress, Qt::Key_Delete);
+         touche(QEvent::KeyRelease, Qt::Key_Delete);
+       },
+       "XYZ bc def"},
+  };
+  f().CBAffichage_auto->setChecked(false);
+  for (const auto& c : cas) {
+    afficher("abc def");
+    selectionner_memo(c.debut, c.fin);
+    QTextCursor debut = memo().textCursor();
+    debut.setPosition(0);
+    memo().setTextCursor(debut);
+    memo().insertPlainText(QStringLiteral("XYZ "));
+    c.action();
+    EXPECT_EQ(texte_memo(), c.attendu) << c.cas;
+  }
+  // Another page loaded under the preview of the first.
+  ecrire_aide(3, "[Exercices]\n1311=autre page\n");
+  afficher("abc def");
+  selectionner_memo(1, 1);
+  choisir_cle("1311");
+  touche(QEvent::KeyPress, Qt::Key_Return);
+  EXPECT_EQ(f().page_editeur(), "\xA8" "autre page");
 }
 
 TEST_F(EditeurAide, APreviewSelectionSelectsTheMatchingMemoRange) {
