@@ -207,6 +207,10 @@ void TFvorel::relier_editeur() {
 }
 
 void TFvorel::TabSheet4Show() {
+  // The list is filled again; the key stays the one of the page in the memo
+  // (filling an empty list would otherwise show its first key, and saving
+  // would write the memo under it).
+  const QString cle = CBnumero->currentText();
   CBnumero->clear();
   for (int numero = 1; numero <= nombre_fichiers_aide; ++numero) {
     const Tfichier_ini* fichier = ini_aide[static_cast<std::size_t>(numero)].get();
@@ -215,6 +219,8 @@ void TFvorel::TabSheet4Show() {
     Msection->setPlainText(lignes_qt(cles));
     for (const std::string& cle : cles) CBnumero->addItem(depuis_1252(cle));
   }
+  CBnumero->setCurrentIndex(-1);
+  CBnumero->setEditText(cle);
 }
 
 void TFvorel::CBnumeroClick() {

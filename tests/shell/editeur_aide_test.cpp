@@ -43,6 +43,25 @@ TEST_F(EditeurAide, ShowingThePageListsTheKeysOfTheSevenFilesInOrder) {
   EXPECT_EQ(vers_1252(f().Msection->toPlainText()), "1711");  // the last file's keys
 }
 
+// The list is filled again each time the page shows; the key stays the one
+// of the page in the memo, so that saving never writes it under another.
+TEST_F(EditeurAide, ShowingThePageAgainKeepsTheKeyOfTheMemo) {
+  ecrire_aide(1, "[Exercices]\n1111=premiere\n");
+  montrer_editeur();
+  EXPECT_EQ(f().CBnumero->currentText(), QString());
+  memo_texte("nouvelle");
+  f().BenregistrerClick();
+  EXPECT_EQ(messages(), std::vector<std::string>{numero_invalide});
+  choisir_cle("1311");
+  memo_texte("changee");
+  f().montrer_page(f().TabSheet1);
+  montrer_editeur();
+  EXPECT_EQ(vers_1252(f().CBnumero->currentText()), "1311");
+  f().BenregistrerClick();
+  EXPECT_EQ(ini_aide[1]->lire_texte("Exercices", "1111"), "premiere");
+  EXPECT_EQ(ini_aide[3]->lire_texte("Exercices", "1311"), "changee");
+}
+
 TEST_F(EditeurAide, AKeyReadsAndWritesTheFileOfItsSecondCharacter) {
   const auto avant = octets_aide();
   const std::string page_1311 = ini_aide[3]->lire_texte("Exercices", "1311");
