@@ -176,6 +176,11 @@ TEST_F(Rapport, UnwritableModuleFolderMovesTheReportToTheUserFolder) {
   EXPECT_TRUE(hh_funcs::mode_debug);
   EXPECT_TRUE(fs::exists(racine_ / "maison" / "HHDebug.txt"));
   EXPECT_FALSE(fs::exists(racine_ / "prog" / "HHDebug.txt"));
+  // A first run: the user's folder is not made yet.
+  hh_funcs::Environnement premier = environnement(false);
+  premier.dossier_utilisateur = (racine_ / "neuve" / "pralinore").string() + "/";
+  hh_funcs::demarrer({"pralinore", "-debug"}, premier);
+  EXPECT_TRUE(fs::exists(racine_ / "neuve" / "pralinore" / "HHDebug.txt"));
 }
 
 }  // namespace
