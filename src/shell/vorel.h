@@ -552,9 +552,11 @@ class TFvorel : public QMainWindow, public EcranExercices {
   QWidget* page_choisie_ = nullptr;
   // Hands the answer controls' keys and the answer panel's resizes on.
   QObject* filtre_reponses_ = nullptr;
-  // The editor: Panel10's colour; true while the memo is set from code.
+  // The editor: Panel10's colour; true while the memo is set from code;
+  // true from a Delete press on a preview that showed the memo's page.
   std::int32_t couleur_texte_editeur_ = 0;
   bool memo_editeur_par_code_ = false;
+  bool suppression_apercu_ = false;
 };
 
 extern TFvorel* Fvorel;

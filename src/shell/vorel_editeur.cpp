@@ -130,6 +130,12 @@ bool selection_apercu(const Tformule& f) {
   return place_valide(f, f.ancre) && place_valide(f, f.fin) && !curseur_apercu(f);
 }
 
+// The preview shows this page: its caret and selection are places of it.
+// Once the memo is typed in (live preview off) or another page is loaded,
+// the preview's places name another text, and an edit through them would
+// put that older text back into the memo.
+bool apercu_de(const Tformule& f, const std::string& page) { return f.source == page; }
+
 // The first source index under the preview's caret or selection.
 int debut_apercu(const Tformule& f) {
   return std::min(f.indice_source(f.ancre.ligne, f.ancre.cellule), f.indice_source(f.fin.ligne, f.fin.cellule));
@@ -192,6 +198,10 @@ void TFvorel::relier_editeur() {
 }
 
 void TFvorel::TabSheet4Show() {
+  // The list is filled again; the key stays the one of the page in the memo
+  // (filling an empty list would otherwise show its first key, and saving
+  // would write the memo under it).
+  const QString cle = CBnumero->currentText();
   CBnumero->clear();
   for (int numero = 1; numero <= nombre_fichiers_aide; ++numero) {
     const Tfichier_ini* fichier = ini_aide[static_cast<std::size_t>(numero)].get();
@@ -200,6 +210,8 @@ void TFvorel::TabSheet4Show() {
     Msection->setPlainText(lignes_qt(cles));
     for (const std::string& cle : cles) CBnumero->addItem(depuis_1252(cle));
   }
+  CBnumero->setCurrentIndex(-1);
+  CBnumero->setEditText(cle);
 }
 
 void TFvorel::CBnumeroClick() {
@@ -275,8 +287,9 @@ void TFvorel::Image2MouseUp(BoutonSouris, unsigned, int, int) {
 
 void TFvorel::MCodeSourceKeyUp(int touche) {
   if (touche != Qt::Key_Delete) return;
+  const bool suppression_apercu = std::exchange(suppression_apercu_, false);
   Tformule* f = formule_de(Emplacement::editeur);
-  if (f == nullptr || !selection_apercu(*f)) return;
+  if (f == nullptr || !suppression_apercu || !selection_apercu(*f)) return;
   const int debut = debut_apercu(*f);
   f->supprimer_selection();
   const std::string source = f->source;
@@ -285,9 +298,12 @@ void TFvorel::MCodeSourceKeyUp(int touche) {
 }
 
 bool TFvorel::MCodeSourceKeyPress(int touche) {
-  if (touche != Qt::Key_Return && touche != Qt::Key_Enter) return false;
   const Tformule* f = formule_de(Emplacement::editeur);
-  if (f == nullptr || !curseur_apercu(*f)) return false;
+  // The memo deletes its own selection after this press: whether the
+  // preview still shows the memo's page is noted now, for the release.
+  if (touche == Qt::Key_Delete) suppression_apercu_ = f != nullptr && apercu_de(*f, page_editeur());
+  if (touche != Qt::Key_Return && touche != Qt::Key_Enter) return false;
+  if (f == nullptr || !curseur_apercu(*f) || !apercu_de(*f, page_editeur())) return false;
   TBentreeClick(TabSheet4->findChild<QToolButton*>(QStringLiteral("TBentree")));
   return true;
 }
@@ -297,7 +313,7 @@ void TFvorel::ToolButton1Click(QObject* sender) {
   if (f == nullptr) return;
   const auto balises =
       balises_bouton(vers_1252(legende(sender)), static_cast<TColor>(couleur_texte_editeur_));
-  if (!balises || !(selection_apercu(*f) || curseur_apercu(*f))) return;
+  if (!balises || !apercu_de(*f, page_editeur()) || !(selection_apercu(*f) || curseur_apercu(*f))) return;
   if (selection_apercu(*f)) f->selectionner(f->ancre, f->fin, true);
   const QString texte = texte_memo_brut(*MCodeSource);
   const int curseur = indice_de_position(texte, MCodeSource->textCursor().position());

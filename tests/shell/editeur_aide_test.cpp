@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,25 @@ TEST_F(EditeurAide, ShowingThePageListsTheKeysOfTheSevenFilesInOrder) {
   for (int i = 0; i < f().CBnumero->count(); ++i) listees.push_back(vers_1252(f().CBnumero->itemText(i)));
   EXPECT_EQ(listees, attendues);
   EXPECT_EQ(vers_1252(f().Msection->toPlainText()), "1711");  // the last file's keys
+}
+
+// The list is filled again each time the page shows; the key stays the one
+// of the page in the memo, so that saving never writes it under another.
+TEST_F(EditeurAide, ShowingThePageAgainKeepsTheKeyOfTheMemo) {
+  ecrire_aide(1, "[Exercices]\n1111=premiere\n");
+  montrer_editeur();
+  EXPECT_EQ(f().CBnumero->currentText(), QString());
+  memo_texte("nouvelle");
+  f().BenregistrerClick();
+  EXPECT_EQ(messages(), std::vector<std::string>{numero_invalide});
+  choisir_cle("1311");
+  memo_texte("changee");
+  f().montrer_page(f().TabSheet1);
+  montrer_editeur();
+  EXPECT_EQ(vers_1252(f().CBnumero->currentText()), "1311");
+  f().BenregistrerClick();
+  EXPECT_EQ(ini_aide[1]->lire_texte("Exercices", "1111"), "premiere");
+  EXPECT_EQ(ini_aide[3]->lire_texte("Exercices", "1311"), "changee");
 }
 
 TEST_F(EditeurAide, AKeyReadsAndWritesTheFileOfItsSecondCharacter) {
@@ -205,6 +225,44 @@ TEST_F(EditeurAide, DeleteRemovesThePreviewSelection) {
   touche(QEvent::KeyPress, Qt::Key_Delete);
   touche(QEvent::KeyRelease, Qt::Key_Delete);
   EXPECT_EQ(texte_memo(), "ac");
+}
+
+// With the live preview off, text typed after the preview was drawn is not
+// in it: Enter, a tag button and Delete must not put the older page back.
+TEST_F(EditeurAide, EditsThroughAnOutdatedPreviewKeepWhatWasTyped) {
+  const struct {
+    const char* cas;
+    int debut, fin;  // the memo selection the preview follows
+    std::function<void()> action;
+    std::string attendu;
+  } cas[] = {
+      {"Enter", 5, 5, [&] { touche(QEvent::KeyPress, Qt::Key_Return); }, "XYZ \nabc def"},
+      {"tag", 4, 7, [&] { bouton("ToolButton4")->click(); }, "XYZ abc def"},
+      {"Delete", 4, 7,
+       [&] {
+         touche(QEvent::KeyPress, Qt::Key_Delete);
+         touche(QEvent::KeyRelease, Qt::Key_Delete);
+       },
+       "XYZ bc def"},
+  };
+  f().CBAffichage_auto->setChecked(false);
+  for (const auto& c : cas) {
+    afficher("abc def");
+    selectionner_memo(c.debut, c.fin);
+    QTextCursor debut = memo().textCursor();
+    debut.setPosition(0);
+    memo().setTextCursor(debut);
+    memo().insertPlainText(QStringLiteral("XYZ "));
+    c.action();
+    EXPECT_EQ(texte_memo(), c.attendu) << c.cas;
+  }
+  // Another page loaded under the preview of the first.
+  ecrire_aide(3, "[Exercices]\n1311=autre page\n");
+  afficher("abc def");
+  selectionner_memo(1, 1);
+  choisir_cle("1311");
+  touche(QEvent::KeyPress, Qt::Key_Return);
+  EXPECT_EQ(f().page_editeur(), "\xA8" "autre page");
 }
 
 TEST_F(EditeurAide, APreviewSelectionSelectsTheMatchingMemoRange) {

@@ -241,6 +241,19 @@ TEST_F(PageExercices, StartingInsideTheLoginDialogIsIgnored) {
   EXPECT_EQ(ouvertures, 1);
 }
 
+// So is the login link clicked again inside the dialog it opened.
+TEST_F(PageExercices, TheLoginLinkClickedInsideItsDialogIsIgnored) {
+  fermer_session();
+  f().afficher_page("<A HREF=1>lien</A>");
+  int ouvertures = 0;
+  messages_->modale = [&](const std::string&) {
+    if (++ouvertures < 3) cliquer_lien(f().Image1, Emplacement::exercice, "1");
+    return 0;
+  };
+  ASSERT_NO_FATAL_FAILURE(cliquer_lien(f().Image1, Emplacement::exercice, "1"));
+  EXPECT_EQ(ouvertures, 1);
+}
+
 // ---- Links ----
 
 TEST_F(PageExercices, ExerciseLinksStartLoginShowTheHintAndRepeat) {

@@ -203,7 +203,12 @@ void demarrer(const std::vector<std::string>& arguments, const Environnement& en
   calculer_versions(environnement);
   const std::string rapport = dossier_rapport + "/" + nom_rapport;
   ::unlink(rapport.c_str());
-  if (mode_debug) ecrire_rapport(arguments, environnement, rapport);
+  if (!mode_debug) return;
+  // The user's data folder is made by the program's start-up, which runs
+  // after this: on a first run it is not there yet.
+  std::error_code e;
+  std::filesystem::create_directories(dossier_rapport, e);
+  ecrire_rapport(arguments, environnement, rapport);
 }
 
 }  // namespace hh_funcs

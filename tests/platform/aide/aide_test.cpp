@@ -118,16 +118,28 @@ TEST_F(Aide, CaptionsFollowTheLanguage) {
   EXPECT_TRUE(fenetre.navigateur()->toPlainText().contains(QStringLiteral("No help")));
 }
 
-// Help asked from inside a modal dialog must not be blocked by it: a click
-// through the window system reaches the contents tree.
+// Help asked with F1 from inside a modal dialog must not be blocked by it:
+// a click through the window system reaches the contents tree.
 TEST_F(Aide, WindowTakesClicksBesideAModalDialog) {
+  installer_visionneuse_aide();
+  const std::string fichier = racine_.string() + ".chm";
+  installer_crochet_aide([&](int commande, std::intptr_t donnees) {
+    HtmlHelp(fichier, commande == HELP_CONTENTS ? HH_DISPLAY_TOC : HH_HELP_CONTEXT, donnees);
+    return true;
+  });
   QDialog dialogue;
   dialogue.setModal(true);
+  auto* champ = new QLineEdit(&dialogue);
   dialogue.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialogue));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialogue));
+  champ->setFocus();
+  QTest::keyClick(dialogue.windowHandle(), Qt::Key_F1);
+  retirer_crochet_aide();
+  installer_recepteur_aide(nullptr);
+  ASSERT_NE(FenetreAide::existante(), nullptr);
   FenetreAide& fenetre = FenetreAide::instance();
-  fenetre.afficher_sommaire(dossier_);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+  EXPECT_EQ(fenetre.page_affichee(), page("accueil.html"));  // no context in the dialog: the contents
   QTreeWidgetItem* graphiques = fenetre.arbre()->topLevelItem(1);
   const QPoint dans_arbre = fenetre.arbre()->visualItemRect(graphiques).center();
   const QPoint dans_fenetre = fenetre.arbre()->viewport()->mapTo(&fenetre, dans_arbre);
@@ -151,6 +163,7 @@ TEST_F(Aide, RequestsReachTheViewer) {
   HtmlHelp(fichier, HH_DISPLAY_SEARCH, reinterpret_cast<std::intptr_t>(&requete));
   EXPECT_EQ(fenetre->onglets()->currentIndex(), FenetreAide::onglet_recherche);
   EXPECT_TRUE(fenetre->champ_recherche()->text().isEmpty());
+  EXPECT_EQ(fenetre->focusWidget(), fenetre->champ_recherche());
   HtmlHelp(fichier, HH_HELP_CONTEXT, 1411);
   EXPECT_EQ(fenetre->page_affichee(), page("accueil.html"));
   HtmlHelp(fichier, HH_HELP_CONTEXT, 9999);

@@ -154,13 +154,19 @@ TEST_F(Rapport, OnWritesEveryGroupInOrder) {
   EXPECT_EQ(texte.rfind("Filename:             \t" + rapport + "\r\n", 0), 0u);
   std::size_t position = 0;
   for (const std::string& attendu : std::vector<std::string>
-       {"Operating System:      \tLinux 6.1.0", "DecimalSeparator:      \t,", std::string(80, '-'),
+       {"\r\nDate:                 \t", "Operating System:      \tLinux 6.1.0", "SysLocale.DefaultLCID: \tfr_FR",
+        "DecimalSeparator:      \t,", std::string(80, '-'), "EXE Path =          /usr/bin/pralinore",
         "Cmdline Param(s) =  -Debug", "_hhInstalled =      YES", "_hhFriendlyVerStr = built-in",
         "_ieVerStr =         6.4.2", std::string(80, '=')}) {
     const auto trouve = texte.find(attendu, position);
     ASSERT_NE(trouve, std::string::npos) << attendu;
     position = trouve;
   }
+  // Twelve groups: 22 lines, each ended by CR LF, the last one the rule.
+  std::size_t lignes = 0;
+  for (auto fin = texte.find("\r\n"); fin != std::string::npos; fin = texte.find("\r\n", fin + 2)) ++lignes;
+  EXPECT_EQ(lignes, 22u);
+  EXPECT_EQ(texte.size() - texte.rfind(std::string(80, '=')), 82u);
 }
 
 TEST_F(Rapport, UnwritableModuleFolderMovesTheReportToTheUserFolder) {
@@ -170,6 +176,11 @@ TEST_F(Rapport, UnwritableModuleFolderMovesTheReportToTheUserFolder) {
   EXPECT_TRUE(hh_funcs::mode_debug);
   EXPECT_TRUE(fs::exists(racine_ / "maison" / "HHDebug.txt"));
   EXPECT_FALSE(fs::exists(racine_ / "prog" / "HHDebug.txt"));
+  // A first run: the user's folder is not made yet.
+  hh_funcs::Environnement premier = environnement(false);
+  premier.dossier_utilisateur = (racine_ / "neuve" / "pralinore").string() + "/";
+  hh_funcs::demarrer({"pralinore", "-debug"}, premier);
+  EXPECT_TRUE(fs::exists(racine_ / "neuve" / "pralinore" / "HHDebug.txt"));
 }
 
 }  // namespace
