@@ -39,6 +39,7 @@ namespace {
 constexpr std::string_view section_pages = "Exercices";
 constexpr std::string_view page_absente = "vide";
 constexpr std::string_view nom_numero_invalide = "numero_invalide";
+constexpr std::string_view nom_caracteres_hors_page = "caracteres_hors_page";
 // The preview's page starts at the image's corner.
 constexpr int origine_apercu = 0;
 // The colour swatch, in pixels.
@@ -227,6 +228,13 @@ void TFvorel::BenregistrerClick() {
   Tfichier_ini* fichier = fichier_de_cle(cle);
   if (fichier == nullptr) {
     affiche_message(texte_shell(nom_numero_invalide));
+    return;
+  }
+  // The help files are Windows-1252: a character they cannot hold would be
+  // saved as "?", so the page is kept in the memo until it is replaced.
+  const QString memo = texte_memo_brut(*MCodeSource);
+  if (depuis_1252(vers_1252(memo)) != memo) {
+    affiche_message(texte_shell(nom_caracteres_hors_page));
     return;
   }
   if (!fichier->ecrire_texte(section_pages, cle, page_editeur())) {

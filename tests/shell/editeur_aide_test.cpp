@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editeur_de_test.h"
+#include "shell/textes_shell.h"
 #include "localisation/catalogue.h"
 #include "platform/image_hote.h"
 #include "shell/pages_aide.h"
@@ -122,6 +123,16 @@ TEST_F(EditeurAide, AFailedWriteSaysSoAndKeepsTheMemoAndTheFile) {
   EXPECT_EQ(texte_memo(), "a\nb");
   EXPECT_EQ(octets_aide(), avant);
   EXPECT_EQ(catalogue_textes.txt_page_non_enregistree, "La page n'a pas pu \xEAtre enregistr\xE9" "e.");
+}
+
+TEST_F(EditeurAide, CharactersTheHelpFileCannotHoldAreRefusedOnSave) {
+  const auto avant = octets_aide();
+  const QString page = QStringLiteral("x \u2264 y \U0001D465");
+  f().MCodeSource->setPlainText(page);
+  enregistrer("1311");
+  EXPECT_EQ(messages(), std::vector<std::string>{texte_shell("caracteres_hors_page")});
+  EXPECT_EQ(f().MCodeSource->toPlainText(), page);
+  EXPECT_EQ(octets_aide(), avant);
 }
 
 TEST_F(EditeurAide, PagesKeepTheirLineBreaksByteForByte) {
