@@ -13,6 +13,10 @@ namespace {
 
 bool est_zero(const std::string& t) { return t == "0"; }
 
+// est_zero(enleve_moins(t)) without the copy: the same question on t, its
+// sign asked (and its work counted) the same way.
+bool est_zero_sans_moins(const std::string& t) { return est_negatif(t) ? t == "-0" : t == "0"; }
+
 // a, the separator and b in one text built at once.
 std::string joint(std::string_view a, std::string_view separateur, std::string_view b) {
   std::string r;
@@ -90,7 +94,7 @@ std::string multiplication(const std::string& a, const std::string& b) {
     parenthese_operandes(gauche, un, "*");
     return "-" + gauche;
   }
-  if (est_zero(enleve_moins(a)) || est_zero(enleve_moins(b))) return "0";
+  if (est_zero_sans_moins(a) || est_zero_sans_moins(b)) return "0";
   if (!se_coupe_en_quotient(a) && !se_coupe_en_quotient(b)) {
     return avec_parentheses(a, b, "*");
   }
@@ -167,7 +171,7 @@ std::string operation(const std::vector<std::string>& operandes, std::string_vie
   return r;
 }
 
-std::string operation_ordonnee(const std::string& a, const std::string& b, const std::string& op) {
+std::string operation_ordonnee(const std::string& a, const std::string& b, std::string_view op) {
   if (op == "*" && ((est_nombre(b) && !est_nombre(a)) || (commence_par_nombre(b) && !commence_par_nombre(a)))) {
     return operation(b, a, op);
   }
