@@ -1,6 +1,7 @@
 #include "engine/decomposition.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "engine/appel_fonction.h"
 #include "engine/decoupage.h"
@@ -43,8 +44,10 @@ void un_terme(const std::string& s, std::vector<std::string>& termes, std::vecto
     signe = "-1";
   }
   if (negatif) signe = operation_ordonnee("-1", signe, "*");
-  termes = {std::move(terme)};
-  signes = {std::move(signe)};
+  termes.clear();
+  signes.clear();
+  termes.push_back(std::move(terme));
+  signes.push_back(std::move(signe));
 }
 
 void decompose_somme_garde(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
@@ -83,7 +86,7 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
   bases.clear();
   exposants.clear();
   if (garde.depassee()) return;
-  const std::string s = sans_parentheses(t);
+  std::string s = sans_parentheses(t);
   if (est_negatif(s)) {
     decompose_produit_garde(enleve_moins(s), bases, exposants);
     bases.insert(bases.begin(), "-1");
@@ -93,8 +96,8 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
   if (sans_operateur(s)) {
     // A leaf is its own factor; the work of its node is counted.
     compte_coupe(s);
-    bases = {s};
-    exposants = {"1"};
+    bases.push_back(std::move(s));
+    exposants.emplace_back("1");
     return;
   }
   const expression e(s);
@@ -106,8 +109,8 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
     for (auto& exposant : x) {
       if (e.operateur == "/") exposant = operation("0", exposant, "-");
     }
-    bases.insert(bases.end(), b.begin(), b.end());
-    exposants.insert(exposants.end(), x.begin(), x.end());
+    bases.insert(bases.end(), std::make_move_iterator(b.begin()), std::make_move_iterator(b.end()));
+    exposants.insert(exposants.end(), std::make_move_iterator(x.begin()), std::make_move_iterator(x.end()));
     return;
   }
   if (e.operateur == "^") {
@@ -116,13 +119,13 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
       decompose_produit_garde(base, bases, exposants);
       for (auto& exposant : exposants) exposant = calcul_facteur(operation_ordonnee(e.droite, exposant, "*"));
     } else {
-      bases = {base};
-      exposants = {calcul_facteur(e.droite)};
+      bases.push_back(base);
+      exposants.push_back(calcul_facteur(e.droite));
     }
     return;
   }
-  bases = {s};
-  exposants = {"1"};
+  bases.push_back(std::move(s));
+  exposants.emplace_back("1");
 }
 
 // num * facteur: exactly while the integers fit, else in floating point;
