@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/decoupage.h"
+#include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/lignes_predefinies.h"
+#include "engine/profondeur.h"
 
 namespace {
 
@@ -44,6 +47,30 @@ TEST_F(Appel, WhatIsNotACall) {
   EXPECT_EQ(id("x"), 0);
   EXPECT_EQ(arguments, Arguments{""});
   EXPECT_EQ(id(""), 0);
+}
+
+// The work one question counts inside an outermost call.
+template <class Question>
+std::uint64_t travail_de(Question&& question) {
+  const GardeProfondeur garde;
+  const std::uint64_t avant = travail_effectue();
+  question();
+  return travail_effectue() - avant;
+}
+
+// A text without a bracket is answered without cutting its empty bracket
+// part: the same as the written path (the split's kind, then the cut of an
+// empty text), arguments and work alike.
+TEST_F(Appel, TextsWithoutBracketsAnswerAsTheCutOfNothing) {
+  for (const std::string t : {"x", "12", "-x", "x+1", "2*x^3", "a;b", "x=1", "[1;2]", "-", "!", "e-5"}) {
+    const std::uint64_t attendu =
+        travail_de([&] { type_operateur_de(t); }) +
+        (type_operateur_de(t) == TypeOperateur::aucun ? travail_de([] { decoupe("", ';'); }) : 0);
+    EXPECT_EQ(travail_de([&] { id(t); }), attendu) << t;
+    EXPECT_EQ(id(t), 0) << t;
+    EXPECT_EQ(arguments, type_operateur_de(t) == TypeOperateur::aucun ? decoupe("", ';') : Arguments{"inchange"})
+        << t;
+  }
 }
 
 TEST_F(Appel, ErrorValuesAndUserFunctions) {
