@@ -142,18 +142,13 @@ std::string operation(const std::string& operande_a, const std::string& operande
   if (est_erreur(a)) return a;
   if (est_erreur(b)) return b;
   std::string r;
-  if (operateur == "+") {
-    r = addition(a, b);
-  } else if (operateur == "-") {
-    r = soustraction(a, b);
-  } else if (operateur == "*") {
-    r = multiplication(a, b);
-  } else if (operateur == "/") {
-    r = division(a, b);
-  } else if (operateur == "^") {
-    r = puissance(a, b);
-  } else {
-    return operation(std::vector<std::string>{a, b}, operateur);
+  switch (operateur.size() == 1 ? operateur[0] : '\0') {
+    case '+': r = addition(a, b); break;
+    case '-': r = soustraction(a, b); break;
+    case '*': r = multiplication(a, b); break;
+    case '/': r = division(a, b); break;
+    case '^': r = puissance(a, b); break;
+    default: return operation(std::vector<std::string>{a, b}, operateur);
   }
   if (r == "-0") return "0";
   return r;

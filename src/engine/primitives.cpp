@@ -7,15 +7,6 @@
 #include "localisation/catalogue.h"
 #include "localisation/nombres.h"
 
-bool est_entier(const std::string& t) {
-  const std::size_t debut = (!t.empty() && t[0] == '-') ? 1 : 0;
-  if (t.size() == debut) return false;
-  for (std::size_t i = debut; i < t.size(); ++i) {
-    if (t[i] < '0' || t[i] > '9') return false;
-  }
-  return true;
-}
-
 // Digits an integer text may hold to be read as a finite double whatever
 // they are: 10^300 is below the largest double.
 constexpr std::size_t chiffres_toujours_finis = 300;
@@ -32,10 +23,7 @@ bool est_nombre(std::string_view t) {
   return lire_nombre(t).has_value();
 }
 
-bool est_negatif(const std::string& t) {
-  if (t.empty() || t[0] != '-') return false;
-  return !est_somme_ou_difference(type_operateur_de(t));
-}
+bool est_negatif_signe(const std::string& t) { return !est_somme_ou_difference(type_operateur_de(t)); }
 
 std::string enleve_moins(const std::string& t) { return est_negatif(t) ? t.substr(1) : t; }
 

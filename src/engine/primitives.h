@@ -7,11 +7,21 @@
 #include <vector>
 
 // Optional "-" then one or more digits: "+3", "2.0" and "-" are no integers.
-bool est_entier(const std::string& t);
+// Asked of most texts the algebra builds, so it is inline.
+inline bool est_entier(const std::string& t) {
+  const std::size_t debut = (!t.empty() && t[0] == '-') ? 1 : 0;
+  if (t.size() == debut) return false;
+  for (std::size_t i = debut; i < t.size(); ++i) {
+    if (t[i] < '0' || t[i] > '9') return false;
+  }
+  return true;
+}
 // Reads as a number with the program's strict reader.
 bool est_nombre(std::string_view t);
 // Starts with "-" and its top operator is neither "+" nor "-" (-3*x, -x^2).
-bool est_negatif(const std::string& t);
+// A text not starting with "-" is answered inline, without a call.
+bool est_negatif_signe(const std::string& t);
+inline bool est_negatif(const std::string& t) { return !t.empty() && t[0] == '-' && est_negatif_signe(t); }
 // t without its "-" when it is a negated term.
 std::string enleve_moins(const std::string& t);
 // Exactly the name of a constant.
