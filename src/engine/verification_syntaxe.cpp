@@ -279,8 +279,9 @@ std::string verifie(std::string& texte, std::string* original) {
   if (std::string m = caractere_interdit(texte); !m.empty()) return message_tel_quel(texte, original, m);
   std::string t = enleve_delimiteurs(enleve_delimiteurs(texte, "[]"), "()");
   const std::size_t bord = (texte.size() - t.size()) / 2;
-  const std::string avant = texte.substr(0, bord);
-  const std::string apres = texte.substr(texte.size() - bord);
+  // Most texts have no enclosing brackets: nothing to keep around them.
+  const std::string avant = bord ? texte.substr(0, bord) : std::string();
+  const std::string apres = bord ? texte.substr(texte.size() - bord) : std::string();
   libere(texte);
   std::string tel_quel;
   std::string* partie_tel_quel = original ? &tel_quel : nullptr;
@@ -292,7 +293,11 @@ std::string verifie(std::string& texte, std::string* original) {
   } else {
     message = verifie_terme(t, partie_tel_quel);
   }
-  texte = avant + t + apres;
+  if (bord) {
+    texte = avant + t + apres;
+  } else {
+    texte = std::move(t);
+  }
   if (original) *original = avant + tel_quel + apres;
   return message;
 }
