@@ -12,6 +12,9 @@
 constexpr std::size_t chiffres_toujours_finis = 300;
 
 bool est_nombre(std::string_view t) {
+  // A number text starts with a blank, a sign, a digit or a point: a name,
+  // the commonest other text, is no number without being read.
+  if (!t.empty() && t[0] != ' ' && t[0] != '+' && t[0] != '-' && t[0] != '.' && !est_chiffre(t[0])) return false;
   // A sign and digits alone, the commonest number text, is one without
   // being converted; any other text is read as the number layer reads it.
   std::string_view chiffres = t;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/combinatoire.h"
+#include "engine/entiers_verifies.h"
 #include "engine/evaluateur.h"
 #include "engine/moteur_pret.h"
 #include "engine/operation.h"
@@ -59,12 +60,12 @@ TEST_F(Primitives, ParityOfNumbersAndFractions) {
 std::vector<std::string> textes_presque_nombres() {
   std::vector<std::string> textes = {"", "-", "+", "-0", "+0", "0.0", "-0.0", "5.", ".5", "1e5", "2E-3", " 7", "7 "};
   for (const char chiffre : {'0', '9'}) {
-    for (const std::size_t n : {299, 300, 301, 308, 309, 400}) {
+    for (const std::size_t n : {17, 18, 19, 20, 299, 300, 301, 308, 309, 400}) {
       textes.push_back(std::string(n, chiffre));
       textes.push_back("-" + std::string(n, chiffre));
     }
   }
-  constexpr std::string_view alphabet = "0123456789-+.eEx ";
+  constexpr std::string_view alphabet = "0123456789-+.eEx (";
   constexpr int tirages = 3000;
   constexpr int longueur_maximale = 8;
   std::mt19937 alea(18);
@@ -82,6 +83,7 @@ TEST_F(Primitives, NumberTestsAgreeWithTheNumberLayer) {
   for (const auto& t : textes_presque_nombres()) {
     const auto valeur = lire_nombre(t);
     EXPECT_EQ(est_nombre(t), valeur.has_value()) << t;
+    EXPECT_EQ(entier_du_texte(t), lire_entier64(t)) << t;
     if (t.empty() || t.front() == ' ' || t.front() == '(') continue;
     const bool par_zero = operation("x", t, "/") == erreur_division_par_zero();
     EXPECT_EQ(par_zero, valeur && *valeur == 0) << t;
