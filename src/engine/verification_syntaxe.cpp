@@ -258,7 +258,10 @@ std::string verifie_terme(std::string& t, std::string* original) {
   if (const int p = position_operateur(t); p >= 1) {
     return verifie_deux_cotes(t, static_cast<std::size_t>(p - 1), true, original);
   }
-  if (est_negatif(t)) {
+  // No binary split: a text starting with "-" is negated, as the scan of
+  // its split would tell (its work counted again).
+  if (!t.empty() && t[0] == '-') {
+    compte_coupe(t);
     std::string reste = t.substr(1);
     libere(t);
     std::string tel_quel;
