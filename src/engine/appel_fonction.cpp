@@ -40,6 +40,17 @@ int reconnait_fonction(const std::string& texte, std::vector<std::string>& argum
   return fonctions_usuelles->identifiant(nom);
 }
 
+int identifiant_appel(const std::string& texte, std::vector<std::string>& arguments) {
+  if (texte.find('(') != std::string::npos) return reconnait_fonction(texte, arguments);
+  // The work reconnait_fonction counts: the split's kind, then, for a text
+  // without a split, the cut of its empty bracket part.
+  if (!texte.empty() && type_operateur_de(texte) == TypeOperateur::aucun) {
+    compte_travail(0);
+    compte_travail(0);
+  }
+  return 0;
+}
+
 bool est_appel_erreur(const std::string& texte) {
   std::vector<std::string> arguments;
   return reconnait_fonction(texte, arguments) == Ligne::erreur;

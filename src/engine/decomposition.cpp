@@ -161,7 +161,7 @@ void multiplie_puissance(const std::string& base, const std::string& exposant, s
 
 std::string argument_racine(const std::string& t, bool& trouve) {
   std::vector<std::string> arguments;
-  trouve = reconnait_fonction(t, arguments) == Ligne::sqrt && arguments.size() == 1;
+  trouve = identifiant_appel(t, arguments) == Ligne::sqrt && arguments.size() == 1;
   return trouve ? arguments[0] : std::string();
 }
 
@@ -179,7 +179,7 @@ std::string developpe_utilisateur(const std::string& t) {
     compte_coupe(t);  // a leaf: the work of its node is counted
   }
   std::vector<std::string> arguments;
-  const int id = reconnait_fonction(t, arguments);
+  const int id = identifiant_appel(t, arguments);
   if (id < nb_fonctions_predefinies || id >= fonctions_usuelles->taille() || est_constante(t)) return t;
   return fonction(fonctions_usuelles->corps[id])
       .numeriser_substitution(fonctions_usuelles->arguments[id], arguments.empty() ? "" : arguments[0], true);

@@ -22,7 +22,7 @@ void libere(std::string& t) { std::string().swap(t); }
 
 std::string normalise_feuille(std::string t) {
   std::vector<std::string> arguments;
-  const int id = reconnait_fonction(t, arguments);
+  const int id = identifiant_appel(t, arguments);
   if (id > 0 && id != Ligne::erreur) {
     libere(t);
     std::string r = fonctions_usuelles->nom[id] + "(";

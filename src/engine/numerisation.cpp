@@ -161,7 +161,7 @@ std::string entier_sans_point(std::string r) {
 
 std::string numerise_appel(const std::string& t, const Numerisation& n) {
   std::vector<std::string> arguments;
-  const int id = reconnait_fonction(t, arguments);
+  const int id = identifiant_appel(t, arguments);
   if ((!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) || arguments.size() != 1) return t;
   const std::string& a = arguments[0];
   double x = n.valeur;
@@ -241,7 +241,7 @@ std::string evalue_appel_utilisateur(std::string x, const Substitution& s) {
 
 std::string substitue_appel(const std::string& t, const Substitution& s) {
   std::vector<std::string> arguments;
-  const int id = reconnait_fonction(t, arguments);
+  const int id = identifiant_appel(t, arguments);
   if ((!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) || arguments.size() != 1) return t;
   std::string a = substitue(arguments[0], s);
   if (est_erreur(a)) return a;

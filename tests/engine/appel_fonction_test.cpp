@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+#include <string_view>
+
 #include "engine/decoupage.h"
 #include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
@@ -70,6 +74,31 @@ TEST_F(Appel, TextsWithoutBracketsAnswerAsTheCutOfNothing) {
     EXPECT_EQ(id(t), 0) << t;
     EXPECT_EQ(arguments, type_operateur_de(t) == TypeOperateur::aucun ? decoupe("", ';') : Arguments{"inchange"})
         << t;
+  }
+}
+
+// The identifier alone agrees with the whole recognition, in work too, and
+// with its arguments for every call.
+TEST_F(Appel, IdentifierAgreesWithTheRecognition) {
+  const std::string_view morceaux[] = {"cos", "sqrt", "deriver", "x", "2", "(", ")", ";", "+", "-", "*", "^", "[", "]"};
+  constexpr int tirages = 3000;
+  constexpr int morceaux_maximal = 8;
+  std::mt19937 alea(20);
+  for (int k = 0; k < tirages; ++k) {
+    std::string t;
+    const int n = static_cast<int>(alea() % morceaux_maximal);
+    for (int i = 0; i < n; ++i) t += morceaux[alea() % std::size(morceaux)];
+    Arguments reconnus;
+    Arguments identifies;
+    int attendu = 0;
+    int obtenu = 0;
+    EXPECT_EQ(travail_de([&] { obtenu = identifiant_appel(t, identifies); }),
+              travail_de([&] { attendu = reconnait_fonction(t, reconnus); }))
+        << t;
+    EXPECT_EQ(obtenu, attendu) << t;
+    if (attendu > 0) {
+      EXPECT_EQ(identifies, reconnus) << t;
+    }
   }
 }
 
