@@ -30,6 +30,7 @@ std::string signe_de(const std::string& c) { return est_negatif(c) ? "-" : "+"; 
 void decompose_somme_garde(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes);
 void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,
                              std::vector<std::string>& exposants);
+void ajoute_facteurs(const std::string& t, std::vector<std::string>& bases, std::vector<std::string>& exposants);
 
 // One term: its factors put in their order, its sign taken out.
 void un_terme(const std::string& s, std::vector<std::string>& termes, std::vector<std::string>& signes) {
@@ -80,17 +81,18 @@ bool base_decomposable(const std::string& base) {
   return type == TypeOperateur::puissance || type == TypeOperateur::fois || est_negatif(base);
 }
 
-void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,
-                             std::vector<std::string>& exposants) {
+// The factors of t appended to bases and exposants: what
+// decompose_produit_garde() gives for t alone follows what they hold. Each
+// level appends to the same arrays instead of filling arrays of its own.
+void ajoute_facteurs(const std::string& t, std::vector<std::string>& bases, std::vector<std::string>& exposants) {
   GardeProfondeur garde;
-  bases.clear();
-  exposants.clear();
   if (garde.depassee()) return;
+  const std::size_t debut = bases.size();
   std::string s = sans_parentheses(t);
   if (est_negatif(s)) {
-    decompose_produit_garde(enleve_moins(s), bases, exposants);
-    bases.insert(bases.begin(), "-1");
-    exposants.insert(exposants.begin(), "1");
+    ajoute_facteurs(enleve_moins(s), bases, exposants);
+    bases.insert(bases.begin() + static_cast<std::ptrdiff_t>(debut), "-1");
+    exposants.insert(exposants.begin() + static_cast<std::ptrdiff_t>(debut), "1");
     return;
   }
   if (sans_operateur(s)) {
@@ -102,30 +104,36 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
   }
   const expression e(s);
   if (e.operateur == "*" || e.operateur == "/") {
-    decompose_produit_garde(e.gauche, bases, exposants);
-    std::vector<std::string> b;
-    std::vector<std::string> x;
-    decompose_produit_garde(e.droite, b, x);
-    for (auto& exposant : x) {
-      if (e.operateur == "/") exposant = operation("0", exposant, "-");
+    ajoute_facteurs(e.gauche, bases, exposants);
+    const std::size_t droite = exposants.size();
+    ajoute_facteurs(e.droite, bases, exposants);
+    if (e.operateur == "/") {
+      for (std::size_t k = droite; k < exposants.size(); ++k) exposants[k] = operation("0", exposants[k], "-");
     }
-    bases.insert(bases.end(), std::make_move_iterator(b.begin()), std::make_move_iterator(b.end()));
-    exposants.insert(exposants.end(), std::make_move_iterator(x.begin()), std::make_move_iterator(x.end()));
     return;
   }
   if (e.operateur == "^") {
-    const std::string base = sans_parentheses(e.gauche);
+    std::string base = sans_parentheses(e.gauche);
     if (base_decomposable(base)) {
-      decompose_produit_garde(base, bases, exposants);
-      for (auto& exposant : exposants) exposant = calcul_facteur(operation_ordonnee(e.droite, exposant, "*"));
+      ajoute_facteurs(base, bases, exposants);
+      for (std::size_t k = debut; k < exposants.size(); ++k) {
+        exposants[k] = calcul_facteur(operation_ordonnee(e.droite, exposants[k], "*"));
+      }
     } else {
-      bases.push_back(base);
+      bases.push_back(std::move(base));
       exposants.push_back(calcul_facteur(e.droite));
     }
     return;
   }
   bases.push_back(std::move(s));
   exposants.emplace_back("1");
+}
+
+void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,
+                             std::vector<std::string>& exposants) {
+  bases.clear();
+  exposants.clear();
+  ajoute_facteurs(t, bases, exposants);
 }
 
 // num * facteur: exactly while the integers fit, else in floating point;
