@@ -28,6 +28,7 @@ bool est_somme(const expression& e) { return est_somme_ou_difference(e.type_oper
 std::string signe_de(const std::string& c) { return est_negatif(c) ? "-" : "+"; }
 
 void decompose_somme_garde(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes);
+void ajoute_termes(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes);
 void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,
                              std::vector<std::string>& exposants);
 void ajoute_facteurs(const std::string& t, std::vector<std::string>& bases, std::vector<std::string>& exposants);
@@ -45,16 +46,16 @@ void un_terme(const std::string& s, std::vector<std::string>& termes, std::vecto
     signe = "-1";
   }
   if (negatif) signe = operation_ordonnee("-1", signe, "*");
-  termes.clear();
-  signes.clear();
   termes.push_back(std::move(terme));
   signes.push_back(std::move(signe));
 }
 
-void decompose_somme_garde(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
+// The terms of t and their signs appended to termes and signes: what
+// decompose_somme_garde() gives for t alone follows what they hold. Each
+// level appends to the same arrays, then signs the terms of its right side
+// in place.
+void ajoute_termes(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
   GardeProfondeur garde;
-  termes.clear();
-  signes.clear();
   if (garde.depassee()) return;
   const std::string s = est_negatif(t) ? distribue_moins(t) : sans_parentheses(t);
   const expression e(s);
@@ -62,16 +63,21 @@ void decompose_somme_garde(const std::string& t, std::vector<std::string>& terme
     un_terme(s, termes, signes);
     return;
   }
-  decompose_somme_garde(e.gauche, termes, signes);
-  std::vector<std::string> droite;
-  std::vector<std::string> signes_droite;
-  decompose_somme_garde(e.droite, droite, signes_droite);
-  for (std::size_t k = 0; k < droite.size(); ++k) {
+  ajoute_termes(e.gauche, termes, signes);
+  const std::size_t droite = termes.size();
+  ajoute_termes(e.droite, termes, signes);
+  for (std::size_t k = droite; k < termes.size(); ++k) {
     const std::string signe =
-        produit_signes(produit_signes(signe_terme(droite[k]), signe_de(signes_droite[k])), e.operateur);
-    signes.push_back(signe == "-" ? "-1" : "1");
-    termes.push_back(sans_parentheses(enleve_moins(droite[k])));
+        produit_signes(produit_signes(signe_terme(termes[k]), signe_de(signes[k])), e.operateur);
+    signes[k] = signe == "-" ? "-1" : "1";
+    termes[k] = sans_parentheses(enleve_moins(termes[k]));
   }
+}
+
+void decompose_somme_garde(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
+  termes.clear();
+  signes.clear();
+  ajoute_termes(t, termes, signes);
 }
 
 // A bracketed negated base counts as -1 times the rest, both raised:
