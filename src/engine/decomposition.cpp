@@ -57,10 +57,9 @@ void un_terme(const std::string& s, std::vector<std::string>& termes, std::vecto
 void ajoute_termes(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
   GardeProfondeur garde;
   if (garde.depassee()) return;
-  const std::string s = est_negatif(t) ? distribue_moins(t) : sans_parentheses(t);
-  const expression e(s);
+  const expression e(est_negatif(t) ? distribue_moins(t) : sans_parentheses(t));
   if (!est_somme(e)) {
-    un_terme(s, termes, signes);
+    un_terme(e.texte, termes, signes);
     return;
   }
   ajoute_termes(e.gauche, termes, signes);
@@ -108,7 +107,7 @@ void ajoute_facteurs(const std::string& t, std::vector<std::string>& bases, std:
     exposants.emplace_back("1");
     return;
   }
-  const expression e(s);
+  expression e(std::move(s));  // the node keeps the text, and gives it back below
   if (e.operateur == "*" || e.operateur == "/") {
     ajoute_facteurs(e.gauche, bases, exposants);
     const std::size_t droite = exposants.size();
@@ -131,7 +130,7 @@ void ajoute_facteurs(const std::string& t, std::vector<std::string>& bases, std:
     }
     return;
   }
-  bases.push_back(std::move(s));
+  bases.push_back(std::move(e.texte));
   exposants.emplace_back("1");
 }
 

@@ -179,7 +179,7 @@ void separe_coefficient(const std::string& t, std::string& coef, std::string& li
   std::string accumulateur = "1";
   std::string facteur = t;
   for (;;) {
-    expression e(facteur);
+    expression e(std::move(facteur));
     if (e.operateur != "*") break;
     accumulateur = operation(accumulateur, e.droite, "*");
     if (est_entier(e.gauche)) {

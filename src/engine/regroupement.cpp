@@ -217,8 +217,8 @@ void ordonne_termes(Textes& t, Textes& c) {
 
 std::string somme_regroupee(const std::string& texte) {
   if (texte.empty()) return texte;  // nothing to collect, and no "0" made up
-  const std::string t = developpe_fonctions_utilisateur(texte);
-  const expression e(t);
+  const expression e(developpe_fonctions_utilisateur(texte));
+  const std::string& t = e.texte;
   if (e.operateur == "/") {
     const std::string n = sans_parentheses(e.gauche);
     const std::string d = sans_parentheses(e.droite);
