@@ -23,6 +23,11 @@ namespace {
 
 using Tableaux = std::pair<std::vector<std::string>, std::vector<std::string>>;
 
+// Places reserved at once in the arrays of a decomposition: most terms and
+// sums of school inputs have at most four parts, which then fit without
+// the array growing.
+constexpr std::size_t places_reservees = 4;
+
 bool est_somme(const expression& e) { return est_somme_ou_difference(e.type_operateur); }
 
 std::string signe_de(const std::string& c) { return est_negatif(c) ? "-" : "+"; }
@@ -76,6 +81,8 @@ void ajoute_termes(const std::string& t, std::vector<std::string>& termes, std::
 void decompose_somme_garde(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
   termes.clear();
   signes.clear();
+  termes.reserve(places_reservees);
+  signes.reserve(places_reservees);
   ajoute_termes(t, termes, signes);
 }
 
@@ -138,6 +145,8 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
                              std::vector<std::string>& exposants) {
   bases.clear();
   exposants.clear();
+  bases.reserve(places_reservees);
+  exposants.reserve(places_reservees);
   ajoute_facteurs(t, bases, exposants);
 }
 
