@@ -150,7 +150,7 @@ std::string operation(const std::string& operande_a, const std::string& operande
     case '^': r = puissance(a, b); break;
     default: return operation(std::vector<std::string>{a, b}, operateur);
   }
-  if (r == "-0") return "0";
+  if (r.size() == 2 && r[0] == '-' && r[1] == '0') return "0";  // "-0"
   return r;
 }
 
