@@ -274,17 +274,30 @@ std::string verifie_terme(std::string& t, std::string* original) {
   return verifie_appel(t, original);
 }
 
+// texte without the square, then round brackets enclosing it. A text that
+// opens with neither loses none: it is moved out as it stands, not copied,
+// and the work of both removers is counted.
+std::string sans_crochets_ni_parentheses(std::string& texte) {
+  if (texte.empty() || (texte.front() != '[' && texte.front() != '(')) {
+    compte_travail(texte.size());
+    compte_travail(texte.size());
+    return std::move(texte);
+  }
+  return enleve_delimiteurs(enleve_delimiteurs(texte, "[]"), "()");
+}
+
 // `texte` keeps the brackets it came with and takes every completion made
 // inside it.
 std::string verifie(std::string& texte, std::string* original) {
   GardeProfondeur garde;
   if (garde.depassee()) return message_tel_quel(texte, original, "");
   if (std::string m = caractere_interdit(texte); !m.empty()) return message_tel_quel(texte, original, m);
-  std::string t = enleve_delimiteurs(enleve_delimiteurs(texte, "[]"), "()");
-  const std::size_t bord = (texte.size() - t.size()) / 2;
+  const std::size_t longueur = texte.size();
+  std::string t = sans_crochets_ni_parentheses(texte);  // texte is read below only when brackets went
+  const std::size_t bord = (longueur - t.size()) / 2;
   // Most texts have no enclosing brackets: nothing to keep around them.
   const std::string avant = bord ? texte.substr(0, bord) : std::string();
-  const std::string apres = bord ? texte.substr(texte.size() - bord) : std::string();
+  const std::string apres = bord ? texte.substr(longueur - bord) : std::string();
   libere(texte);
   std::string tel_quel;
   std::string* partie_tel_quel = original ? &tel_quel : nullptr;
