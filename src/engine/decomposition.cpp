@@ -47,7 +47,7 @@ void un_terme(const std::string& s, std::vector<std::string>& termes, std::vecto
   std::string terme = recompose_produit(bases, exposants);
   std::string signe = "1";
   if (est_negatif(terme)) {
-    terme = enleve_moins(terme);
+    terme = sans_moins(terme);
     signe = "-1";
   }
   if (negatif) signe = operation_ordonnee("-1", signe, "*");
@@ -102,7 +102,7 @@ void ajoute_facteurs(const std::string& t, std::vector<std::string>& bases, std:
   const std::size_t debut = bases.size();
   std::string s = sans_parentheses(t);
   if (est_negatif(s)) {
-    ajoute_facteurs(enleve_moins(s), bases, exposants);
+    ajoute_facteurs(sans_moins(s), bases, exposants);
     bases.insert(bases.begin() + static_cast<std::ptrdiff_t>(debut), "-1");
     exposants.insert(exposants.begin() + static_cast<std::ptrdiff_t>(debut), "1");
     return;
@@ -190,7 +190,7 @@ std::string argument_racine(const std::string& t, bool& trouve) {
 std::string developpe_utilisateur(const std::string& t) {
   GardeProfondeur garde;
   if (garde.depassee()) return "";
-  if (est_negatif(t)) return operation_ordonnee("-1", developpe_utilisateur(enleve_moins(t)), "*");
+  if (est_negatif(t)) return operation_ordonnee("-1", developpe_utilisateur(sans_moins(t)), "*");
   if (!sans_operateur(t)) {
     const expression e(t);
     if (est_binaire(e.type_operateur)) {
@@ -274,7 +274,7 @@ std::string recompose_produit(const std::vector<std::string>& bases, const std::
 
 std::string puissance_signee(const std::string& base, const std::string& exposant, const std::string& operateur) {
   if (est_negatif(base)) {
-    return operation_ordonnee("-1", operation_ordonnee(enleve_moins(base), exposant, operateur), "*");
+    return operation_ordonnee("-1", operation_ordonnee(sans_moins(base), exposant, operateur), "*");
   }
   return operation_ordonnee(base, exposant, operateur);
 }

@@ -53,7 +53,7 @@ std::string avec_parentheses(const std::string& a, const std::string& b, std::st
 
 // "-" + t, bracketing t as the right operand of "*" would be.
 std::string oppose(std::string t) {
-  if (est_negatif(t)) return enleve_moins(t);
+  if (est_negatif(t)) return sans_moins(t);
   std::string un = "-1";
   parenthese_operandes(un, t, "*");
   return "-" + t;
@@ -70,14 +70,14 @@ std::string addition(const std::string& a, const std::string& b) {
 std::string soustraction(const std::string& a, const std::string& b) {
   const bool a_nul = a == "0" || a == "-0" || a.empty();
   if (a_nul && !est_zero(b) && !b.empty()) {
-    if (est_negatif(b)) return enleve_moins(b);
+    if (est_negatif(b)) return sans_moins(b);
     std::string zero;
     std::string droite = b;
     parenthese_operandes(zero, droite, "-");
     return "-" + droite;
   }
   if (est_zero(b) || b.empty()) return a;
-  if (est_negatif(b)) return joint(a, "+", enleve_moins(b));
+  if (est_negatif(b)) return joint(a, "+", sans_moins(b));
   return avec_parentheses(a, b, "-");
 }
 
@@ -88,7 +88,7 @@ std::string multiplication(const std::string& a, const std::string& b) {
   if (a == "-1" && b == "-1") return "1";
   if (a == "-1") return oppose(b);
   if (b == "-1") {
-    if (est_negatif(a)) return enleve_moins(a);
+    if (est_negatif(a)) return sans_moins(a);
     std::string gauche = a;
     std::string un = "1";
     parenthese_operandes(gauche, un, "*");
@@ -106,7 +106,7 @@ std::string division(const std::string& a, const std::string& b) {
   if (vaut_zero(b)) return erreur_division_par_zero();
   if (est_zero(a)) return "0";
   if (b == "1") return a;
-  if (est_negatif(b)) return operation(operation("-1", a, "*"), enleve_moins(b), "/");
+  if (est_negatif(b)) return operation(operation("-1", a, "*"), sans_moins(b), "/");
   return avec_parentheses(a, b, "/");
 }
 

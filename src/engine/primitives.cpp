@@ -30,6 +30,11 @@ bool est_negatif_signe(const std::string& t) { return !est_somme_ou_difference(t
 
 std::string enleve_moins(const std::string& t) { return est_negatif(t) ? t.substr(1) : t; }
 
+std::string sans_moins(const std::string& t) {
+  compte_coupe(t);  // the split's scan that est_negatif() would make again
+  return t.substr(1);
+}
+
 bool est_constante(const std::string& t) { return constantes && constantes->indice(t) >= 0; }
 
 bool est_car_nom(char c) {

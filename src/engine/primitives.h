@@ -24,6 +24,9 @@ bool est_negatif_signe(const std::string& t);
 inline bool est_negatif(const std::string& t) { return !t.empty() && t[0] == '-' && est_negatif_signe(t); }
 // t without its "-" when it is a negated term.
 std::string enleve_moins(const std::string& t);
+// enleve_moins(t) for a t already known negated (est_negatif(t)): the "-"
+// dropped at once, the work of asking again counted.
+std::string sans_moins(const std::string& t);
 // Exactly the name of a constant.
 bool est_constante(const std::string& t);
 // Letters, digits and "_": what names are made of.

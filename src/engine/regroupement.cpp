@@ -37,7 +37,7 @@ bool est_nombre_exact(const std::string& t) { return est_entier(numerateur(t)) &
 // The sign of a folded term moved into its sign entry.
 void range_signe(std::string& terme, std::string& signe) {
   if (est_negatif(terme)) {
-    terme = enleve_moins(terme);
+    terme = sans_moins(terme);
     signe = "-1";
   } else {
     signe = "1";

@@ -13,6 +13,7 @@
 #include "engine/evaluateur.h"
 #include "engine/moteur_pret.h"
 #include "engine/operation.h"
+#include "engine/profondeur.h"
 #include "engine/valeurs_erreur.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
@@ -87,6 +88,25 @@ TEST_F(Primitives, NumberTestsAgreeWithTheNumberLayer) {
     if (t.empty() || t.front() == ' ' || t.front() == '(') continue;
     const bool par_zero = operation("x", t, "/") == erreur_division_par_zero();
     EXPECT_EQ(par_zero, valeur && *valeur == 0) << t;
+  }
+}
+
+// The work one question counts inside an outermost call.
+template <class Question>
+std::uint64_t travail_de(Question&& question) {
+  const GardeProfondeur garde;
+  const std::uint64_t avant = travail_effectue();
+  question();
+  return travail_effectue() - avant;
+}
+
+// Dropping the sign of a text known negated gives what asking again gives,
+// and counts the same work.
+TEST_F(Primitives, SignDroppedOnceKnownAsEnleveMoins) {
+  for (const std::string t : {"-x", "-3*x", "-x^2", "-(a+b)", "-2/3", "-f(x;y)", "-1E-5", "-x!", "-(-x)"}) {
+    ASSERT_TRUE(est_negatif(t)) << t;
+    EXPECT_EQ(sans_moins(t), enleve_moins(t)) << t;
+    EXPECT_EQ(travail_de([&] { sans_moins(t); }), travail_de([&] { enleve_moins(t); })) << t;
   }
 }
 
