@@ -22,7 +22,11 @@ std::string joint(std::string_view a, std::string_view separateur, std::string_v
   std::string r;
   r.reserve(a.size() + separateur.size() + b.size());
   r += a;
-  r += separateur;
+  if (separateur.size() == 1) {
+    r += separateur[0];  // one character: no copy call
+  } else {
+    r += separateur;
+  }
   r += b;
   return r;
 }
@@ -30,13 +34,17 @@ std::string joint(std::string_view a, std::string_view separateur, std::string_v
 // t without the round brackets enclosing it: t itself when it does not open
 // with one (its work counted all the same), else the text freed of them,
 // kept in `libre`.
-const std::string& sans_parentheses_autour(const std::string& t, std::string& libre) {
+const std::string& enleve_parentheses_autour(const std::string& t, std::string& libre) {
+  libre = enleve_delimiteurs(t, "()");
+  return libre;
+}
+
+inline const std::string& sans_parentheses_autour(const std::string& t, std::string& libre) {
   if (t.empty() || t.front() != '(') {
     compte_travail(t.size());
     return t;
   }
-  libre = enleve_delimiteurs(t, "()");
-  return libre;
+  return enleve_parentheses_autour(t, libre);
 }
 
 // A number text whose value is zero, however written: "0", "-0", "0.0".

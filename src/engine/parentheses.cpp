@@ -9,22 +9,29 @@ namespace {
 bool somme_ou_difference(const Coupe& c) { return est_somme_ou_difference(c.type_operateur); }
 bool a_un_operateur(const Coupe& c) { return c.type_operateur != TypeOperateur::aucun; }
 
+// est_negatif(texte) for a text whose split `e` is known: it starts with "-"
+// and splits at no sign, the work of its scan counted again.
+bool negatif_selon(const std::string& texte, const Coupe& e) {
+  if (texte.empty() || texte[0] != '-') return false;
+  compte_coupe(texte);
+  return !somme_ou_difference(e);
+}
+
 bool gauche_a_parentheser(const std::string& texte, std::string_view op) {
   const Coupe e = coupe_de(texte);
   if (op == "*") return somme_ou_difference(e);
   if (op == "/") return a_un_operateur(e);
   if (op == "^") {
     // A factorial binds tighter than the power: n!^2 needs no brackets.
-    return est_binaire(e.type_operateur) || est_appel_avec_arguments(texte) ||
-           est_negatif(texte);
+    return est_binaire(e.type_operateur) || est_appel_avec_arguments(texte) || negatif_selon(texte, e);
   }
   return false;
 }
 
 bool droite_a_parentheser(const std::string& texte, std::string_view op) {
   const Coupe e = coupe_de(texte);
-  if (op == "-" || op == "*") return somme_ou_difference(e) || est_negatif(texte);
-  if (op == "/") return a_un_operateur(e) || est_negatif(texte);
+  if (op == "-" || op == "*") return somme_ou_difference(e) || negatif_selon(texte, e);
+  if (op == "/") return a_un_operateur(e) || negatif_selon(texte, e);
   if (op == "^") return a_un_operateur(e);
   return false;
 }
@@ -49,7 +56,11 @@ std::string joint_avec_parentheses(const std::string& gauche, const std::string&
   if (autour_gauche) r += '(';
   r += gauche;
   if (autour_gauche) r += ')';
-  r += operateur;
+  if (operateur.size() == 1) {
+    r += operateur[0];  // one character: no copy call
+  } else {
+    r += operateur;
+  }
   if (autour_droite) r += '(';
   r += droite;
   if (autour_droite) r += ')';
