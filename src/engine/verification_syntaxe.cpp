@@ -98,15 +98,21 @@ std::string verifie_deux_cotes(std::string& t, std::size_t p, bool droite_d_abor
   return message_gauche + message_droite;
 }
 
-// The first depth-0 occurrence of a relation, trying "=", "<", ">" in turn.
+// The first depth-0 occurrence of a relation, trying "=", "<", ">" in turn:
+// one pass notes the first of each.
 std::size_t premiere_relation(const std::string& t) {
-  for (const char r : {'=', '<', '>'}) {
-    int profondeur = 0;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-      if (t[i] == '(' || t[i] == '[') ++profondeur;
-      if (t[i] == ')' || t[i] == ']') --profondeur;
-      if (profondeur == 0 && t[i] == r) return i;
-    }
+  std::size_t premieres[3] = {std::string::npos, std::string::npos, std::string::npos};  // "=", "<", ">"
+  int profondeur = 0;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
+    if (c == '(' || c == '[') ++profondeur;
+    if (c == ')' || c == ']') --profondeur;
+    if (profondeur != 0) continue;
+    const std::size_t k = c == '=' ? 0 : c == '<' ? 1 : c == '>' ? 2 : 3;
+    if (k < 3 && premieres[k] == std::string::npos) premieres[k] = i;
+  }
+  for (const std::size_t p : premieres) {
+    if (p != std::string::npos) return p;
   }
   return std::string::npos;
 }
