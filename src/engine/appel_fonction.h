@@ -11,6 +11,11 @@
 // gives 0 with its argument a+b; an empty bracket part, as in cos(), gives 0.
 int reconnait_fonction(const std::string& texte, std::vector<std::string>& arguments);
 
+// reconnait_fonction() for a caller that reads the arguments of a call only
+// (a positive identifier): a text without a bracket, never a call, gives 0
+// with the same work counted, and its arguments are left untouched.
+int identifiant_appel(const std::string& texte, std::vector<std::string>& arguments);
+
 // "erreur(...)" as a call of the error row, the text starting with its name.
 bool est_appel_erreur(const std::string& texte);
 // "erreur(...)": the error value of the engine. Most texts asked are none,

@@ -1,6 +1,7 @@
 #include "engine/decomposition.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "engine/appel_fonction.h"
 #include "engine/decoupage.h"
@@ -22,13 +23,20 @@ namespace {
 
 using Tableaux = std::pair<std::vector<std::string>, std::vector<std::string>>;
 
+// Places reserved at once in the arrays of a decomposition: most terms and
+// sums of school inputs have at most four parts, which then fit without
+// the array growing.
+constexpr std::size_t places_reservees = 4;
+
 bool est_somme(const expression& e) { return est_somme_ou_difference(e.type_operateur); }
 
 std::string signe_de(const std::string& c) { return est_negatif(c) ? "-" : "+"; }
 
 void decompose_somme_garde(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes);
+void ajoute_termes(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes);
 void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,
                              std::vector<std::string>& exposants);
+void ajoute_facteurs(const std::string& t, std::vector<std::string>& bases, std::vector<std::string>& exposants);
 
 // One term: its factors put in their order, its sign taken out.
 void un_terme(const std::string& s, std::vector<std::string>& termes, std::vector<std::string>& signes) {
@@ -39,35 +47,43 @@ void un_terme(const std::string& s, std::vector<std::string>& termes, std::vecto
   std::string terme = recompose_produit(bases, exposants);
   std::string signe = "1";
   if (est_negatif(terme)) {
-    terme = enleve_moins(terme);
+    terme = sans_moins(terme);
     signe = "-1";
   }
   if (negatif) signe = operation_ordonnee("-1", signe, "*");
-  termes = {std::move(terme)};
-  signes = {std::move(signe)};
+  termes.push_back(std::move(terme));
+  signes.push_back(std::move(signe));
+}
+
+// The terms of t and their signs appended to termes and signes: what
+// decompose_somme_garde() gives for t alone follows what they hold. Each
+// level appends to the same arrays, then signs the terms of its right side
+// in place.
+void ajoute_termes(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return;
+  const expression e(est_negatif(t) ? distribue_moins(t) : sans_parentheses(t));
+  if (!est_somme(e)) {
+    un_terme(e.texte, termes, signes);
+    return;
+  }
+  ajoute_termes(e.gauche, termes, signes);
+  const std::size_t droite = termes.size();
+  ajoute_termes(e.droite, termes, signes);
+  for (std::size_t k = droite; k < termes.size(); ++k) {
+    const std::string signe =
+        produit_signes(produit_signes(signe_terme(termes[k]), signe_de(signes[k])), e.operateur);
+    signes[k] = signe == "-" ? "-1" : "1";
+    termes[k] = sans_parentheses(enleve_moins(termes[k]));
+  }
 }
 
 void decompose_somme_garde(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
-  GardeProfondeur garde;
   termes.clear();
   signes.clear();
-  if (garde.depassee()) return;
-  const std::string s = est_negatif(t) ? distribue_moins(t) : sans_parentheses(t);
-  const expression e(s);
-  if (!est_somme(e)) {
-    un_terme(s, termes, signes);
-    return;
-  }
-  decompose_somme_garde(e.gauche, termes, signes);
-  std::vector<std::string> droite;
-  std::vector<std::string> signes_droite;
-  decompose_somme_garde(e.droite, droite, signes_droite);
-  for (std::size_t k = 0; k < droite.size(); ++k) {
-    const std::string signe =
-        produit_signes(produit_signes(signe_terme(droite[k]), signe_de(signes_droite[k])), e.operateur);
-    signes.push_back(signe == "-" ? "-1" : "1");
-    termes.push_back(sans_parentheses(enleve_moins(droite[k])));
-  }
+  termes.reserve(places_reservees);
+  signes.reserve(places_reservees);
+  ajoute_termes(t, termes, signes);
 }
 
 // A bracketed negated base counts as -1 times the rest, both raised:
@@ -77,52 +93,61 @@ bool base_decomposable(const std::string& base) {
   return type == TypeOperateur::puissance || type == TypeOperateur::fois || est_negatif(base);
 }
 
-void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,
-                             std::vector<std::string>& exposants) {
+// The factors of t appended to bases and exposants: what
+// decompose_produit_garde() gives for t alone follows what they hold. Each
+// level appends to the same arrays instead of filling arrays of its own.
+void ajoute_facteurs(const std::string& t, std::vector<std::string>& bases, std::vector<std::string>& exposants) {
   GardeProfondeur garde;
-  bases.clear();
-  exposants.clear();
   if (garde.depassee()) return;
-  const std::string s = sans_parentheses(t);
+  const std::size_t debut = bases.size();
+  std::string s = sans_parentheses(t);
   if (est_negatif(s)) {
-    decompose_produit_garde(enleve_moins(s), bases, exposants);
-    bases.insert(bases.begin(), "-1");
-    exposants.insert(exposants.begin(), "1");
+    ajoute_facteurs(sans_moins(s), bases, exposants);
+    bases.insert(bases.begin() + static_cast<std::ptrdiff_t>(debut), "-1");
+    exposants.insert(exposants.begin() + static_cast<std::ptrdiff_t>(debut), "1");
     return;
   }
   if (sans_operateur(s)) {
     // A leaf is its own factor; the work of its node is counted.
     compte_coupe(s);
-    bases = {s};
-    exposants = {"1"};
+    bases.push_back(std::move(s));
+    exposants.emplace_back("1");
     return;
   }
-  const expression e(s);
+  expression e(std::move(s));  // the node keeps the text, and gives it back below
   if (e.operateur == "*" || e.operateur == "/") {
-    decompose_produit_garde(e.gauche, bases, exposants);
-    std::vector<std::string> b;
-    std::vector<std::string> x;
-    decompose_produit_garde(e.droite, b, x);
-    for (auto& exposant : x) {
-      if (e.operateur == "/") exposant = operation("0", exposant, "-");
+    ajoute_facteurs(e.gauche, bases, exposants);
+    const std::size_t droite = exposants.size();
+    ajoute_facteurs(e.droite, bases, exposants);
+    if (e.operateur == "/") {
+      for (std::size_t k = droite; k < exposants.size(); ++k) exposants[k] = operation("0", exposants[k], "-");
     }
-    bases.insert(bases.end(), b.begin(), b.end());
-    exposants.insert(exposants.end(), x.begin(), x.end());
     return;
   }
   if (e.operateur == "^") {
-    const std::string base = sans_parentheses(e.gauche);
+    std::string base = sans_parentheses(e.gauche);
     if (base_decomposable(base)) {
-      decompose_produit_garde(base, bases, exposants);
-      for (auto& exposant : exposants) exposant = calcul_facteur(operation_ordonnee(e.droite, exposant, "*"));
+      ajoute_facteurs(base, bases, exposants);
+      for (std::size_t k = debut; k < exposants.size(); ++k) {
+        exposants[k] = calcul_facteur(operation_ordonnee(e.droite, exposants[k], "*"));
+      }
     } else {
-      bases = {base};
-      exposants = {calcul_facteur(e.droite)};
+      bases.push_back(std::move(base));
+      exposants.push_back(calcul_facteur(e.droite));
     }
     return;
   }
-  bases = {s};
-  exposants = {"1"};
+  bases.push_back(std::move(e.texte));
+  exposants.emplace_back("1");
+}
+
+void decompose_produit_garde(const std::string& t, std::vector<std::string>& bases,
+                             std::vector<std::string>& exposants) {
+  bases.clear();
+  exposants.clear();
+  bases.reserve(places_reservees);
+  exposants.reserve(places_reservees);
+  ajoute_facteurs(t, bases, exposants);
 }
 
 // num * facteur: exactly while the integers fit, else in floating point;
@@ -158,14 +183,14 @@ void multiplie_puissance(const std::string& base, const std::string& exposant, s
 
 std::string argument_racine(const std::string& t, bool& trouve) {
   std::vector<std::string> arguments;
-  trouve = reconnait_fonction(t, arguments) == Ligne::sqrt && arguments.size() == 1;
+  trouve = identifiant_appel(t, arguments) == Ligne::sqrt && arguments.size() == 1;
   return trouve ? arguments[0] : std::string();
 }
 
 std::string developpe_utilisateur(const std::string& t) {
   GardeProfondeur garde;
   if (garde.depassee()) return "";
-  if (est_negatif(t)) return operation_ordonnee("-1", developpe_utilisateur(enleve_moins(t)), "*");
+  if (est_negatif(t)) return operation_ordonnee("-1", developpe_utilisateur(sans_moins(t)), "*");
   if (!sans_operateur(t)) {
     const expression e(t);
     if (est_binaire(e.type_operateur)) {
@@ -176,7 +201,7 @@ std::string developpe_utilisateur(const std::string& t) {
     compte_coupe(t);  // a leaf: the work of its node is counted
   }
   std::vector<std::string> arguments;
-  const int id = reconnait_fonction(t, arguments);
+  const int id = identifiant_appel(t, arguments);
   if (id < nb_fonctions_predefinies || id >= fonctions_usuelles->taille() || est_constante(t)) return t;
   return fonction(fonctions_usuelles->corps[id])
       .numeriser_substitution(fonctions_usuelles->arguments[id], arguments.empty() ? "" : arguments[0], true);
@@ -249,7 +274,7 @@ std::string recompose_produit(const std::vector<std::string>& bases, const std::
 
 std::string puissance_signee(const std::string& base, const std::string& exposant, const std::string& operateur) {
   if (est_negatif(base)) {
-    return operation_ordonnee("-1", operation_ordonnee(enleve_moins(base), exposant, operateur), "*");
+    return operation_ordonnee("-1", operation_ordonnee(sans_moins(base), exposant, operateur), "*");
   }
   return operation_ordonnee(base, exposant, operateur);
 }

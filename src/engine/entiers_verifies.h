@@ -55,8 +55,24 @@ inline Entier puissance_verifiee(std::int64_t base, std::uint64_t exposant) {
   return r;
 }
 
-// The integer written by an integer text (est_entier), when it fits.
-inline Entier entier_du_texte(const std::string& t) { return lire_entier64(t); }
+// Digits an integer text may hold to be read without an overflow check:
+// 10^18 is below the largest 64-bit integer.
+inline constexpr std::size_t chiffres_sans_debordement = 18;
+
+// The integer written by an integer text (est_entier), when it fits. A
+// short text of a "-" and digits, the commonest, is read here; any other
+// is read as the number layer reads it.
+inline Entier entier_du_texte(const std::string& t) {
+  const std::size_t debut = !t.empty() && t[0] == '-' ? 1 : 0;
+  const std::size_t chiffres = t.size() - debut;
+  if (chiffres == 0 || chiffres > chiffres_sans_debordement) return lire_entier64(t);
+  std::int64_t valeur = 0;
+  for (std::size_t i = debut; i < t.size(); ++i) {
+    if (t[i] < '0' || t[i] > '9') return lire_entier64(t);
+    valeur = valeur * 10 + (t[i] - '0');
+  }
+  return debut ? -valeur : valeur;
+}
 
 // The value of t when t is an integer text that fits; "+3", " 3" and "3.0"
 // are no integer texts.

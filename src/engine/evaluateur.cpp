@@ -52,7 +52,7 @@ std::string evalue(std::string texte) {
     return operation("-1", evalue(std::move(terme)), "*");
   }
   std::vector<std::string> arguments;
-  const int id = reconnait_fonction(texte, arguments);
+  const int id = identifiant_appel(texte, arguments);
   return id > 0 ? evaluer_appel(id, arguments, texte) : texte;
 }
 

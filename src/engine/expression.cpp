@@ -222,7 +222,8 @@ expression::expression(std::string texte_initial) : texte(std::move(texte_initia
   const std::size_t rang = static_cast<std::size_t>(c.position) - 1;
   position = c.position;
   type_operateur = c.type_operateur;
-  operateur = std::string(1, texte[rang]);
-  gauche = texte.substr(0, rang);
-  droite = texte.substr(rang + 1);
+  // Each part is written straight into its member, without a temporary.
+  operateur.assign(1, texte[rang]);
+  gauche.assign(texte, 0, rang);
+  droite.assign(texte, rang + 1);
 }

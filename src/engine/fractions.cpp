@@ -115,7 +115,7 @@ bool lit_decimal(const std::string& texte, std::int64_t& n, std::int64_t& d) {
 std::string calcule_facteur(const std::string& t) {
   const std::string s = sans_parentheses(t);
   if (est_entier(s)) return t;
-  if (est_negatif(t)) return operation_ordonnee("-1", calcul_facteur(enleve_moins(t)), "*");
+  if (est_negatif(t)) return operation_ordonnee("-1", calcul_facteur(sans_moins(t)), "*");
   const expression e(s);
   std::string n;
   std::string d;

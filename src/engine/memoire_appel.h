@@ -51,9 +51,11 @@ class MemoireAppel {
   std::unordered_map<std::string, Valeur>& de(Routine routine) {
     if (appel_ != appel_externe()) {
       // A fresh table rather than clear(): clearing walks every bucket a
-      // large call left behind, and the memory is given back.
+      // large call left behind, and the memory is given back. The table is
+      // swapped with an empty one: "r = {}" would assign an empty list,
+      // which clears the table and keeps its buckets.
       for (auto& r : resultats_) {
-        if (!r.empty()) r = {};
+        if (!r.empty()) std::unordered_map<std::string, Valeur>().swap(r);
       }
       appel_ = appel_externe();
     }

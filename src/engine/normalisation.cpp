@@ -22,7 +22,7 @@ void libere(std::string& t) { std::string().swap(t); }
 
 std::string normalise_feuille(std::string t) {
   std::vector<std::string> arguments;
-  const int id = reconnait_fonction(t, arguments);
+  const int id = identifiant_appel(t, arguments);
   if (id > 0 && id != Ligne::erreur) {
     libere(t);
     std::string r = fonctions_usuelles->nom[id] + "(";
@@ -43,10 +43,18 @@ struct Operandes {
   bool entre_parentheses = false;  // an operand lost its enclosing brackets
 };
 
-Operandes operandes(const std::string& t) {
-  expression e(t);
-  Operandes o{e.type_operateur, std::move(e.operateur), std::move(e.gauche), std::move(e.droite)};
-  if (o.type_operateur == TypeOperateur::factorielle || o.type_operateur == TypeOperateur::aucun) return o;
+// The operands of t cut where its split `coupe` lies, as the node of t
+// would hold them, with the work of that node counted.
+Operandes operandes(const std::string& t, const Coupe& coupe) {
+  compte_coupe(t);
+  Operandes o;
+  o.type_operateur = coupe.type_operateur;
+  if (coupe.position == 0) return o;
+  const auto rang = static_cast<std::size_t>(coupe.position) - 1;
+  o.operateur = std::string(1, t[rang]);
+  o.gauche = t.substr(0, rang);
+  o.droite = t.substr(rang + 1);
+  if (o.type_operateur == TypeOperateur::factorielle) return o;
   const std::size_t longueurs = o.gauche.size() + o.droite.size();
   o.gauche = sans_parentheses(o.gauche);
   o.droite = sans_parentheses(o.droite);
@@ -66,7 +74,11 @@ std::string normalise_noeud(std::string t) {
     libere(t);
     return normalise(std::move(gauche)) + separateur + normalise(std::move(droite));
   }
-  if (est_negatif(t)) {
+  // Negated when it starts with "-" and splits at no sign: the split found
+  // above answers, the work of its scan counted again.
+  const bool signe_en_tete = !t.empty() && t[0] == '-';
+  if (signe_en_tete) compte_coupe(t);
+  if (signe_en_tete && !est_somme_ou_difference(coupe.type_operateur)) {
     std::string terme = t.substr(1);
     libere(t);
     return operation_ordonnee("-1", normalise(std::move(terme)), "*");
@@ -75,7 +87,7 @@ std::string normalise_noeud(std::string t) {
     compte_coupe(t);  // a leaf: the work of its node is counted
     return normalise_feuille(std::move(t));
   }
-  Operandes o = operandes(t);
+  Operandes o = operandes(t, coupe);
   if (o.type_operateur == TypeOperateur::aucun) return normalise_feuille(std::move(t));
   libere(t);
   std::string& gauche = o.gauche;

@@ -161,11 +161,11 @@ std::string entier_sans_point(std::string r) {
 
 std::string numerise_appel(const std::string& t, const Numerisation& n) {
   std::vector<std::string> arguments;
-  const int id = reconnait_fonction(t, arguments);
+  const int id = identifiant_appel(t, arguments);
   if ((!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) || arguments.size() != 1) return t;
   const std::string& a = arguments[0];
   double x = n.valeur;
-  if (const auto v = lire_nombre(a)) {
+  if (const auto v = valeur_lue(a)) {
     x = *v;
   } else if (n.variable.empty() || sans_parentheses(a) != n.variable) {
     std::string na = numerise(a, n);
@@ -202,8 +202,8 @@ std::string numerise_terme(const std::string& texte, const Numerisation& n) {
     if (est_erreur(g)) return g;
     std::string d = numerise(sans_parentheses(e.droite), n);
     if (est_erreur(d)) return d;
-    const auto a = lire_nombre(g);
-    const auto b = lire_nombre(d);
+    const auto a = valeur_lue(g);
+    const auto b = valeur_lue(d);
     if (a && b) return calcule(e.operateur[0], *a, *b, g, d, n.exact);
     return operation(std::move(g), std::move(d), e.operateur);
   }
@@ -241,7 +241,7 @@ std::string evalue_appel_utilisateur(std::string x, const Substitution& s) {
 
 std::string substitue_appel(const std::string& t, const Substitution& s) {
   std::vector<std::string> arguments;
-  const int id = reconnait_fonction(t, arguments);
+  const int id = identifiant_appel(t, arguments);
   if ((!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) || arguments.size() != 1) return t;
   std::string a = substitue(arguments[0], s);
   if (est_erreur(a)) return a;
@@ -266,8 +266,8 @@ std::string substitue_terme(const std::string& texte, const Substitution& s) {
     if (est_erreur(d)) return d;
     g = evalue_appel_utilisateur(std::move(g), s);
     d = evalue_appel_utilisateur(std::move(d), s);
-    const auto a = lire_nombre(g);
-    const auto b = lire_nombre(d);
+    const auto a = valeur_lue(g);
+    const auto b = valeur_lue(d);
     if (a && b) return calcule(e.operateur[0], *a, *b, g, d, s.exact);
     return regroupe_somme_numerique(operation_ordonnee(g, d, e.operateur));
   }

@@ -13,12 +13,20 @@ namespace {
 
 bool est_zero(const std::string& t) { return t == "0"; }
 
+// est_zero(enleve_moins(t)) without the copy: the same question on t, its
+// sign asked (and its work counted) the same way.
+bool est_zero_sans_moins(const std::string& t) { return est_negatif(t) ? t == "-0" : t == "0"; }
+
 // a, the separator and b in one text built at once.
 std::string joint(std::string_view a, std::string_view separateur, std::string_view b) {
   std::string r;
   r.reserve(a.size() + separateur.size() + b.size());
   r += a;
-  r += separateur;
+  if (separateur.size() == 1) {
+    r += separateur[0];  // one character: no copy call
+  } else {
+    r += separateur;
+  }
   r += b;
   return r;
 }
@@ -26,13 +34,17 @@ std::string joint(std::string_view a, std::string_view separateur, std::string_v
 // t without the round brackets enclosing it: t itself when it does not open
 // with one (its work counted all the same), else the text freed of them,
 // kept in `libre`.
-const std::string& sans_parentheses_autour(const std::string& t, std::string& libre) {
+const std::string& enleve_parentheses_autour(const std::string& t, std::string& libre) {
+  libre = enleve_delimiteurs(t, "()");
+  return libre;
+}
+
+inline const std::string& sans_parentheses_autour(const std::string& t, std::string& libre) {
   if (t.empty() || t.front() != '(') {
     compte_travail(t.size());
     return t;
   }
-  libre = enleve_delimiteurs(t, "()");
-  return libre;
+  return enleve_parentheses_autour(t, libre);
 }
 
 // A number text whose value is zero, however written: "0", "-0", "0.0".
@@ -49,7 +61,7 @@ std::string avec_parentheses(const std::string& a, const std::string& b, std::st
 
 // "-" + t, bracketing t as the right operand of "*" would be.
 std::string oppose(std::string t) {
-  if (est_negatif(t)) return enleve_moins(t);
+  if (est_negatif(t)) return sans_moins(t);
   std::string un = "-1";
   parenthese_operandes(un, t, "*");
   return "-" + t;
@@ -66,14 +78,14 @@ std::string addition(const std::string& a, const std::string& b) {
 std::string soustraction(const std::string& a, const std::string& b) {
   const bool a_nul = a == "0" || a == "-0" || a.empty();
   if (a_nul && !est_zero(b) && !b.empty()) {
-    if (est_negatif(b)) return enleve_moins(b);
+    if (est_negatif(b)) return sans_moins(b);
     std::string zero;
     std::string droite = b;
     parenthese_operandes(zero, droite, "-");
     return "-" + droite;
   }
   if (est_zero(b) || b.empty()) return a;
-  if (est_negatif(b)) return joint(a, "+", enleve_moins(b));
+  if (est_negatif(b)) return joint(a, "+", sans_moins(b));
   return avec_parentheses(a, b, "-");
 }
 
@@ -84,13 +96,13 @@ std::string multiplication(const std::string& a, const std::string& b) {
   if (a == "-1" && b == "-1") return "1";
   if (a == "-1") return oppose(b);
   if (b == "-1") {
-    if (est_negatif(a)) return enleve_moins(a);
+    if (est_negatif(a)) return sans_moins(a);
     std::string gauche = a;
     std::string un = "1";
     parenthese_operandes(gauche, un, "*");
     return "-" + gauche;
   }
-  if (est_zero(enleve_moins(a)) || est_zero(enleve_moins(b))) return "0";
+  if (est_zero_sans_moins(a) || est_zero_sans_moins(b)) return "0";
   if (!se_coupe_en_quotient(a) && !se_coupe_en_quotient(b)) {
     return avec_parentheses(a, b, "*");
   }
@@ -102,7 +114,7 @@ std::string division(const std::string& a, const std::string& b) {
   if (vaut_zero(b)) return erreur_division_par_zero();
   if (est_zero(a)) return "0";
   if (b == "1") return a;
-  if (est_negatif(b)) return operation(operation("-1", a, "*"), enleve_moins(b), "/");
+  if (est_negatif(b)) return operation(operation("-1", a, "*"), sans_moins(b), "/");
   return avec_parentheses(a, b, "/");
 }
 
@@ -138,20 +150,15 @@ std::string operation(const std::string& operande_a, const std::string& operande
   if (est_erreur(a)) return a;
   if (est_erreur(b)) return b;
   std::string r;
-  if (operateur == "+") {
-    r = addition(a, b);
-  } else if (operateur == "-") {
-    r = soustraction(a, b);
-  } else if (operateur == "*") {
-    r = multiplication(a, b);
-  } else if (operateur == "/") {
-    r = division(a, b);
-  } else if (operateur == "^") {
-    r = puissance(a, b);
-  } else {
-    return operation(std::vector<std::string>{a, b}, operateur);
+  switch (operateur.size() == 1 ? operateur[0] : '\0') {
+    case '+': r = addition(a, b); break;
+    case '-': r = soustraction(a, b); break;
+    case '*': r = multiplication(a, b); break;
+    case '/': r = division(a, b); break;
+    case '^': r = puissance(a, b); break;
+    default: return operation(std::vector<std::string>{a, b}, operateur);
   }
-  if (r == "-0") return "0";
+  if (r.size() == 2 && r[0] == '-' && r[1] == '0') return "0";  // "-0"
   return r;
 }
 
@@ -167,7 +174,7 @@ std::string operation(const std::vector<std::string>& operandes, std::string_vie
   return r;
 }
 
-std::string operation_ordonnee(const std::string& a, const std::string& b, const std::string& op) {
+std::string operation_ordonnee(const std::string& a, const std::string& b, std::string_view op) {
   if (op == "*" && ((est_nombre(b) && !est_nombre(a)) || (commence_par_nombre(b) && !commence_par_nombre(a)))) {
     return operation(b, a, op);
   }
@@ -180,7 +187,7 @@ void separe_coefficient(const std::string& t, std::string& coef, std::string& li
   std::string accumulateur = "1";
   std::string facteur = t;
   for (;;) {
-    expression e(facteur);
+    expression e(std::move(facteur));
     if (e.operateur != "*") break;
     accumulateur = operation(accumulateur, e.droite, "*");
     if (est_entier(e.gauche)) {

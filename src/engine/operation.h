@@ -14,7 +14,7 @@ std::string operation(const std::string& a, const std::string& b, std::string_vi
 std::string operation(const std::vector<std::string>& operandes, std::string_view operateur);
 
 // operation(), with a numeric factor put first for "*".
-std::string operation_ordonnee(const std::string& a, const std::string& b, const std::string& op);
+std::string operation_ordonnee(const std::string& a, const std::string& b, std::string_view op);
 
 // Splits off the leading integer coefficient of a product chain. The literal
 // part is rebuilt from the rightmost factor leftwards: 3*x*y gives 3 and y*x;

@@ -6,26 +6,35 @@
 
 namespace {
 
-bool somme_ou_difference(const Coupe& c) { return est_somme_ou_difference(c.type_operateur); }
-bool a_un_operateur(const Coupe& c) { return c.type_operateur != TypeOperateur::aucun; }
+// The brackets an operand needs depend only on the kind of its split,
+// which a text without operators tells without being scanned.
+bool somme_ou_difference(TypeOperateur type) { return est_somme_ou_difference(type); }
+bool a_un_operateur(TypeOperateur type) { return type != TypeOperateur::aucun; }
+
+// est_negatif(texte) for a text whose split's kind is known: it starts with
+// "-" and splits at no sign, the work of its scan counted again.
+bool negatif_selon(const std::string& texte, TypeOperateur type) {
+  if (texte.empty() || texte[0] != '-') return false;
+  compte_coupe(texte);
+  return !somme_ou_difference(type);
+}
 
 bool gauche_a_parentheser(const std::string& texte, std::string_view op) {
-  const Coupe e = coupe_de(texte);
-  if (op == "*") return somme_ou_difference(e);
-  if (op == "/") return a_un_operateur(e);
+  const TypeOperateur type = type_operateur_de(texte);
+  if (op == "*") return somme_ou_difference(type);
+  if (op == "/") return a_un_operateur(type);
   if (op == "^") {
     // A factorial binds tighter than the power: n!^2 needs no brackets.
-    return est_binaire(e.type_operateur) || est_appel_avec_arguments(texte) ||
-           est_negatif(texte);
+    return est_binaire(type) || est_appel_avec_arguments(texte) || negatif_selon(texte, type);
   }
   return false;
 }
 
 bool droite_a_parentheser(const std::string& texte, std::string_view op) {
-  const Coupe e = coupe_de(texte);
-  if (op == "-" || op == "*") return somme_ou_difference(e) || est_negatif(texte);
-  if (op == "/") return a_un_operateur(e) || est_negatif(texte);
-  if (op == "^") return a_un_operateur(e);
+  const TypeOperateur type = type_operateur_de(texte);
+  if (op == "-" || op == "*") return somme_ou_difference(type) || negatif_selon(texte, type);
+  if (op == "/") return a_un_operateur(type) || negatif_selon(texte, type);
+  if (op == "^") return a_un_operateur(type);
   return false;
 }
 
@@ -35,7 +44,7 @@ std::string entre_parentheses(const std::string& t) { return "(" + t + ")"; }
 
 int besoin_parentheses(const std::string& gauche, const std::string& droite, std::string_view operateur) {
   int besoin = gauche_a_parentheser(gauche, operateur) ? 10 : 0;
-  const bool droite_comptee = operateur == "^" ? somme_ou_difference(coupe_de(droite))
+  const bool droite_comptee = operateur == "^" ? somme_ou_difference(type_operateur_de(droite))
                                                : droite_a_parentheser(droite, operateur);
   return besoin + (droite_comptee ? 1 : 0);
 }
@@ -49,7 +58,11 @@ std::string joint_avec_parentheses(const std::string& gauche, const std::string&
   if (autour_gauche) r += '(';
   r += gauche;
   if (autour_gauche) r += ')';
-  r += operateur;
+  if (operateur.size() == 1) {
+    r += operateur[0];  // one character: no copy call
+  } else {
+    r += operateur;
+  }
   if (autour_droite) r += '(';
   r += droite;
   if (autour_droite) r += ')';

@@ -7,20 +7,14 @@
 #include "localisation/catalogue.h"
 #include "localisation/nombres.h"
 
-bool est_entier(const std::string& t) {
-  const std::size_t debut = (!t.empty() && t[0] == '-') ? 1 : 0;
-  if (t.size() == debut) return false;
-  for (std::size_t i = debut; i < t.size(); ++i) {
-    if (t[i] < '0' || t[i] > '9') return false;
-  }
-  return true;
-}
-
 // Digits an integer text may hold to be read as a finite double whatever
 // they are: 10^300 is below the largest double.
 constexpr std::size_t chiffres_toujours_finis = 300;
 
 bool est_nombre(std::string_view t) {
+  // A number text starts with a blank, a sign, a digit or a point: a name,
+  // the commonest other text, is no number without being read.
+  if (!t.empty() && t[0] != ' ' && t[0] != '+' && t[0] != '-' && t[0] != '.' && !est_chiffre(t[0])) return false;
   // A sign and digits alone, the commonest number text, is one without
   // being converted; any other text is read as the number layer reads it.
   std::string_view chiffres = t;
@@ -32,12 +26,14 @@ bool est_nombre(std::string_view t) {
   return lire_nombre(t).has_value();
 }
 
-bool est_negatif(const std::string& t) {
-  if (t.empty() || t[0] != '-') return false;
-  return !est_somme_ou_difference(type_operateur_de(t));
-}
+bool est_negatif_signe(const std::string& t) { return !est_somme_ou_difference(type_operateur_de(t)); }
 
 std::string enleve_moins(const std::string& t) { return est_negatif(t) ? t.substr(1) : t; }
+
+std::string sans_moins(const std::string& t) {
+  compte_coupe(t);  // the split's scan that est_negatif() would make again
+  return t.substr(1);
+}
 
 bool est_constante(const std::string& t) { return constantes && constantes->indice(t) >= 0; }
 

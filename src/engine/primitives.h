@@ -2,18 +2,54 @@
 // Small predicates and number routines the whole algebra layer rests on.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "localisation/nombres.h"
+
 // Optional "-" then one or more digits: "+3", "2.0" and "-" are no integers.
-bool est_entier(const std::string& t);
+// Asked of most texts the algebra builds, so it is inline.
+inline bool est_entier(const std::string& t) {
+  const std::size_t debut = (!t.empty() && t[0] == '-') ? 1 : 0;
+  if (t.size() == debut) return false;
+  for (std::size_t i = debut; i < t.size(); ++i) {
+    if (t[i] < '0' || t[i] > '9') return false;
+  }
+  return true;
+}
 // Reads as a number with the program's strict reader.
 bool est_nombre(std::string_view t);
+
+// Digits an integer text may hold to have an exact double value read
+// digit by digit: 10^15 is below 2^53.
+inline constexpr std::size_t chiffres_double_exact = 15;
+
+// lire_nombre(t): a "-" and at most 15 digits, the commonest number text,
+// is read here exactly (as the number layer's correctly rounded reading
+// gives it); any other text is read by the number layer.
+inline std::optional<double> valeur_lue(std::string_view t) {
+  const std::size_t debut = !t.empty() && t[0] == '-' ? 1 : 0;
+  const std::size_t chiffres = t.size() - debut;
+  if (chiffres == 0 || chiffres > chiffres_double_exact) return lire_nombre(t);
+  std::int64_t valeur = 0;
+  for (std::size_t i = debut; i < t.size(); ++i) {
+    if (t[i] < '0' || t[i] > '9') return lire_nombre(t);
+    valeur = valeur * 10 + (t[i] - '0');
+  }
+  const auto v = static_cast<double>(valeur);
+  return debut ? -v : v;
+}
 // Starts with "-" and its top operator is neither "+" nor "-" (-3*x, -x^2).
-bool est_negatif(const std::string& t);
+// A text not starting with "-" is answered inline, without a call.
+bool est_negatif_signe(const std::string& t);
+inline bool est_negatif(const std::string& t) { return !t.empty() && t[0] == '-' && est_negatif_signe(t); }
 // t without its "-" when it is a negated term.
 std::string enleve_moins(const std::string& t);
+// enleve_moins(t) for a t already known negated (est_negatif(t)): the "-"
+// dropped at once, the work of asking again counted.
+std::string sans_moins(const std::string& t);
 // Exactly the name of a constant.
 bool est_constante(const std::string& t);
 // Letters, digits and "_": what names are made of.

@@ -11,4 +11,3 @@ std::string erreur_trop_complexe() { return valeur_erreur(catalogue_textes.txt_e
 
 void oublie_memoire() { ++etat_profondeur.appel; }
 
-std::uint64_t appel_externe() { return etat_profondeur.appel; }

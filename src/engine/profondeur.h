@@ -97,7 +97,7 @@ void oublie_memoire();
 
 // Numbers the outermost calls: a new number each time a guard opens at
 // depth 0, so what is remembered during one call can be dropped at the next.
-std::uint64_t appel_externe();
+inline std::uint64_t appel_externe() { return etat_profondeur.appel; }
 
 // "erreur(" + the catalogue's "too complex" text + ")".
 std::string erreur_trop_complexe();

@@ -1,7 +1,9 @@
 #include "engine/regroupement.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "engine/appel_fonction.h"
@@ -37,7 +39,7 @@ bool est_nombre_exact(const std::string& t) { return est_entier(numerateur(t)) &
 // The sign of a folded term moved into its sign entry.
 void range_signe(std::string& terme, std::string& signe) {
   if (est_negatif(terme)) {
-    terme = enleve_moins(terme);
+    terme = sans_moins(terme);
     signe = "-1";
   } else {
     signe = "1";
@@ -217,8 +219,8 @@ void ordonne_termes(Textes& t, Textes& c) {
 
 std::string somme_regroupee(const std::string& texte) {
   if (texte.empty()) return texte;  // nothing to collect, and no "0" made up
-  const std::string t = developpe_fonctions_utilisateur(texte);
-  const expression e(t);
+  const expression e(developpe_fonctions_utilisateur(texte));
+  const std::string& t = e.texte;
   if (e.operateur == "/") {
     const std::string n = sans_parentheses(e.gauche);
     const std::string d = sans_parentheses(e.droite);
@@ -403,6 +405,28 @@ void factorise_lettre(std::string& a, std::string& b, std::string& sa, std::stri
   f = a;
 }
 
+// Digits of a text's length, at most.
+constexpr std::size_t chiffres_longueur_maximale = 20;
+
+// The memory key of several texts: each but the last preceded by its
+// length and ":", so no two lists of texts give the same key. Built in one
+// text of the right size.
+std::string cle_de(std::initializer_list<std::string_view> textes) {
+  std::size_t taille = 0;
+  for (const auto t : textes) taille += t.size() + chiffres_longueur_maximale + 1;
+  std::string cle;
+  cle.reserve(taille);
+  std::size_t reste = textes.size();
+  for (const auto t : textes) {
+    if (--reste > 0) {
+      cle += texte_entier(static_cast<std::int64_t>(t.size()));
+      cle += ':';
+    }
+    cle += t;
+  }
+  return cle;
+}
+
 }  // namespace
 
 std::string regroupe_somme(const std::string& t) {
@@ -448,7 +472,7 @@ bool regroupe_compare_somme_est_egale(const std::string& a, const std::string& b
   // mistake where a ends.
   bool egales = a == b;
   if (!egales) {
-    const std::string cle = texte_entier(static_cast<std::int64_t>(a.size())) + ":" + a + b;
+    const std::string cle = cle_de({a, b});
     egales = memorise(Routine::memes_termes_signes, cle, [&] { return memes_termes_signes(a, b); });
   }
   fin_chrono("regroupe_compare_somme_est_egale", debut);
@@ -462,8 +486,7 @@ void regroupe_factorise_lettre(std::string& a, std::string& b, std::string& sa, 
   std::uint32_t debut = 0;
   debut_chrono(debut);
   // The outcome is all or nothing: a merge rewrites a, sa, sb and f alike.
-  const auto longueur = [](const std::string& t) { return texte_entier(static_cast<std::int64_t>(t.size())) + ":"; };
-  const std::string cle = (regroupement ? "r" : "f") + longueur(a) + a + longueur(b) + b + longueur(sa) + sa + sb;
+  const std::string cle = (regroupement ? "r" : "f") + cle_de({a, b, sa, sb});
   const auto fusion = memorise(Routine::factorise_lettre, cle, [&] {
     std::string a2 = a, b2 = b, sa2 = sa, sb2 = sb, f2;
     factorise_lettre(a2, b2, sa2, sb2, regroupement, f2);

@@ -98,15 +98,21 @@ std::string verifie_deux_cotes(std::string& t, std::size_t p, bool droite_d_abor
   return message_gauche + message_droite;
 }
 
-// The first depth-0 occurrence of a relation, trying "=", "<", ">" in turn.
+// The first depth-0 occurrence of a relation, trying "=", "<", ">" in turn:
+// one pass notes the first of each.
 std::size_t premiere_relation(const std::string& t) {
-  for (const char r : {'=', '<', '>'}) {
-    int profondeur = 0;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-      if (t[i] == '(' || t[i] == '[') ++profondeur;
-      if (t[i] == ')' || t[i] == ']') --profondeur;
-      if (profondeur == 0 && t[i] == r) return i;
-    }
+  std::size_t premieres[3] = {std::string::npos, std::string::npos, std::string::npos};  // "=", "<", ">"
+  int profondeur = 0;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
+    if (c == '(' || c == '[') ++profondeur;
+    if (c == ')' || c == ']') --profondeur;
+    if (profondeur != 0) continue;
+    const std::size_t k = c == '=' ? 0 : c == '<' ? 1 : c == '>' ? 2 : 3;
+    if (k < 3 && premieres[k] == std::string::npos) premieres[k] = i;
+  }
+  for (const std::size_t p : premieres) {
+    if (p != std::string::npos) return p;
   }
   return std::string::npos;
 }
@@ -258,7 +264,10 @@ std::string verifie_terme(std::string& t, std::string* original) {
   if (const int p = position_operateur(t); p >= 1) {
     return verifie_deux_cotes(t, static_cast<std::size_t>(p - 1), true, original);
   }
-  if (est_negatif(t)) {
+  // No binary split: a text starting with "-" is negated, as the scan of
+  // its split would tell (its work counted again).
+  if (!t.empty() && t[0] == '-') {
+    compte_coupe(t);
     std::string reste = t.substr(1);
     libere(t);
     std::string tel_quel;
@@ -271,16 +280,30 @@ std::string verifie_terme(std::string& t, std::string* original) {
   return verifie_appel(t, original);
 }
 
+// texte without the square, then round brackets enclosing it. A text that
+// opens with neither loses none: it is moved out as it stands, not copied,
+// and the work of both removers is counted.
+std::string sans_crochets_ni_parentheses(std::string& texte) {
+  if (texte.empty() || (texte.front() != '[' && texte.front() != '(')) {
+    compte_travail(texte.size());
+    compte_travail(texte.size());
+    return std::move(texte);
+  }
+  return enleve_delimiteurs(enleve_delimiteurs(texte, "[]"), "()");
+}
+
 // `texte` keeps the brackets it came with and takes every completion made
 // inside it.
 std::string verifie(std::string& texte, std::string* original) {
   GardeProfondeur garde;
   if (garde.depassee()) return message_tel_quel(texte, original, "");
   if (std::string m = caractere_interdit(texte); !m.empty()) return message_tel_quel(texte, original, m);
-  std::string t = enleve_delimiteurs(enleve_delimiteurs(texte, "[]"), "()");
-  const std::size_t bord = (texte.size() - t.size()) / 2;
-  const std::string avant = texte.substr(0, bord);
-  const std::string apres = texte.substr(texte.size() - bord);
+  const std::size_t longueur = texte.size();
+  std::string t = sans_crochets_ni_parentheses(texte);  // texte is read below only when brackets went
+  const std::size_t bord = (longueur - t.size()) / 2;
+  // Most texts have no enclosing brackets: nothing to keep around them.
+  const std::string avant = bord ? texte.substr(0, bord) : std::string();
+  const std::string apres = bord ? texte.substr(longueur - bord) : std::string();
   libere(texte);
   std::string tel_quel;
   std::string* partie_tel_quel = original ? &tel_quel : nullptr;
@@ -292,7 +315,11 @@ std::string verifie(std::string& texte, std::string* original) {
   } else {
     message = verifie_terme(t, partie_tel_quel);
   }
-  texte = avant + t + apres;
+  if (bord) {
+    texte = avant + t + apres;
+  } else {
+    texte = std::move(t);
+  }
   if (original) *original = avant + tel_quel + apres;
   return message;
 }

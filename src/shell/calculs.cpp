@@ -31,11 +31,21 @@ std::string saisie_nettoyee(std::string_view saisie) {
   return texte;
 }
 
+namespace {
+
+// The history line of a text whose call was recognised as `id` with these
+// arguments.
+std::string ligne_historique(const std::string& evaluee, int id, const std::vector<std::string>& arguments) {
+  if ((id == id_reduire || id == id_numeriser) && !arguments.empty()) return arguments.front();
+  return evaluee;
+}
+
+}  // namespace
+
 std::string ligne_saisie_historique(const std::string& evaluee) {
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(evaluee, arguments);
-  if ((id == id_reduire || id == id_numeriser) && !arguments.empty()) return arguments.front();
-  return evaluee;
+  return ligne_historique(evaluee, id, arguments);
 }
 
 Tcalcul calculer_saisie(std::string_view saisie, const Toptions_calcul& options) {
@@ -57,9 +67,12 @@ Tcalcul calculer_saisie(std::string_view saisie, const Toptions_calcul& options)
   if (options.reduction) s = Format(nom_ligne(id_reduire) + "(%s)", {s});
   c.resultat = calculer(s);
   if (c.resultat.empty()) return c;
-  if (const int id = ligne_appelee(s); id == id_deriver || id == id_integrer) c.resultat = regroupe_somme(c.resultat);
+  // The call is recognised once for the collection and the history line.
+  std::vector<std::string> arguments;
+  const int id = reconnait_fonction(s, arguments);
+  if (id == id_deriver || id == id_integrer) c.resultat = regroupe_somme(c.resultat);
   c.resultat = resultat_montre(c.resultat);
-  c.ligne_saisie = ligne_saisie_historique(s);
+  c.ligne_saisie = ligne_historique(s, id, arguments);
   return c;
 }
 

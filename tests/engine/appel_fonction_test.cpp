@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+#include <string_view>
+
+#include "engine/decoupage.h"
+#include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/lignes_predefinies.h"
+#include "engine/profondeur.h"
 
 namespace {
 
@@ -44,6 +51,55 @@ TEST_F(Appel, WhatIsNotACall) {
   EXPECT_EQ(id("x"), 0);
   EXPECT_EQ(arguments, Arguments{""});
   EXPECT_EQ(id(""), 0);
+}
+
+// The work one question counts inside an outermost call.
+template <class Question>
+std::uint64_t travail_de(Question&& question) {
+  const GardeProfondeur garde;
+  const std::uint64_t avant = travail_effectue();
+  question();
+  return travail_effectue() - avant;
+}
+
+// A text without a bracket is answered without cutting its empty bracket
+// part: the same as the written path (the split's kind, then the cut of an
+// empty text), arguments and work alike.
+TEST_F(Appel, TextsWithoutBracketsAnswerAsTheCutOfNothing) {
+  for (const std::string t : {"x", "12", "-x", "x+1", "2*x^3", "a;b", "x=1", "[1;2]", "-", "!", "e-5"}) {
+    const std::uint64_t attendu =
+        travail_de([&] { type_operateur_de(t); }) +
+        (type_operateur_de(t) == TypeOperateur::aucun ? travail_de([] { decoupe("", ';'); }) : 0);
+    EXPECT_EQ(travail_de([&] { id(t); }), attendu) << t;
+    EXPECT_EQ(id(t), 0) << t;
+    EXPECT_EQ(arguments, type_operateur_de(t) == TypeOperateur::aucun ? decoupe("", ';') : Arguments{"inchange"})
+        << t;
+  }
+}
+
+// The identifier alone agrees with the whole recognition, in work too, and
+// with its arguments for every call.
+TEST_F(Appel, IdentifierAgreesWithTheRecognition) {
+  const std::string_view morceaux[] = {"cos", "sqrt", "deriver", "x", "2", "(", ")", ";", "+", "-", "*", "^", "[", "]"};
+  constexpr int tirages = 3000;
+  constexpr int morceaux_maximal = 8;
+  std::mt19937 alea(20);
+  for (int k = 0; k < tirages; ++k) {
+    std::string t;
+    const int n = static_cast<int>(alea() % morceaux_maximal);
+    for (int i = 0; i < n; ++i) t += morceaux[alea() % std::size(morceaux)];
+    Arguments reconnus;
+    Arguments identifies;
+    int attendu = 0;
+    int obtenu = 0;
+    EXPECT_EQ(travail_de([&] { obtenu = identifiant_appel(t, identifies); }),
+              travail_de([&] { attendu = reconnait_fonction(t, reconnus); }))
+        << t;
+    EXPECT_EQ(obtenu, attendu) << t;
+    if (attendu > 0) {
+      EXPECT_EQ(identifies, reconnus) << t;
+    }
+  }
 }
 
 TEST_F(Appel, ErrorValuesAndUserFunctions) {

@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "engine/combinatoire.h"
+#include "engine/entiers_verifies.h"
 #include "engine/evaluateur.h"
 #include "engine/moteur_pret.h"
 #include "engine/operation.h"
+#include "engine/profondeur.h"
 #include "engine/valeurs_erreur.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
@@ -59,12 +61,12 @@ TEST_F(Primitives, ParityOfNumbersAndFractions) {
 std::vector<std::string> textes_presque_nombres() {
   std::vector<std::string> textes = {"", "-", "+", "-0", "+0", "0.0", "-0.0", "5.", ".5", "1e5", "2E-3", " 7", "7 "};
   for (const char chiffre : {'0', '9'}) {
-    for (const std::size_t n : {299, 300, 301, 308, 309, 400}) {
+    for (const std::size_t n : {14, 15, 16, 17, 18, 19, 20, 299, 300, 301, 308, 309, 400}) {
       textes.push_back(std::string(n, chiffre));
       textes.push_back("-" + std::string(n, chiffre));
     }
   }
-  constexpr std::string_view alphabet = "0123456789-+.eEx ";
+  constexpr std::string_view alphabet = "0123456789-+.eEx (";
   constexpr int tirages = 3000;
   constexpr int longueur_maximale = 8;
   std::mt19937 alea(18);
@@ -82,9 +84,34 @@ TEST_F(Primitives, NumberTestsAgreeWithTheNumberLayer) {
   for (const auto& t : textes_presque_nombres()) {
     const auto valeur = lire_nombre(t);
     EXPECT_EQ(est_nombre(t), valeur.has_value()) << t;
+    EXPECT_EQ(entier_du_texte(t), lire_entier64(t)) << t;
+    const auto lue = valeur_lue(t);
+    EXPECT_EQ(lue, valeur) << t;
+    if (lue && valeur) {
+      EXPECT_EQ(std::signbit(*lue), std::signbit(*valeur)) << t;
+    }
     if (t.empty() || t.front() == ' ' || t.front() == '(') continue;
     const bool par_zero = operation("x", t, "/") == erreur_division_par_zero();
     EXPECT_EQ(par_zero, valeur && *valeur == 0) << t;
+  }
+}
+
+// The work one question counts inside an outermost call.
+template <class Question>
+std::uint64_t travail_de(Question&& question) {
+  const GardeProfondeur garde;
+  const std::uint64_t avant = travail_effectue();
+  question();
+  return travail_effectue() - avant;
+}
+
+// Dropping the sign of a text known negated gives what asking again gives,
+// and counts the same work.
+TEST_F(Primitives, SignDroppedOnceKnownAsEnleveMoins) {
+  for (const std::string t : {"-x", "-3*x", "-x^2", "-(a+b)", "-2/3", "-f(x;y)", "-1E-5", "-x!", "-(-x)"}) {
+    ASSERT_TRUE(est_negatif(t)) << t;
+    EXPECT_EQ(sans_moins(t), enleve_moins(t)) << t;
+    EXPECT_EQ(travail_de([&] { sans_moins(t); }), travail_de([&] { enleve_moins(t); })) << t;
   }
 }
 
