@@ -11,6 +11,7 @@
 #include "engine/fonctions_usuelles.h"
 #include "engine/lignes_predefinies.h"
 #include "engine/profondeur.h"
+#include "travail_de.h"
 
 namespace {
 
@@ -51,15 +52,6 @@ TEST_F(Appel, WhatIsNotACall) {
   EXPECT_EQ(id("x"), 0);
   EXPECT_EQ(arguments, Arguments{""});
   EXPECT_EQ(id(""), 0);
-}
-
-// The work one question counts inside an outermost call.
-template <class Question>
-std::uint64_t travail_de(Question&& question) {
-  const GardeProfondeur garde;
-  const std::uint64_t avant = travail_effectue();
-  question();
-  return travail_effectue() - avant;
 }
 
 // A text without a bracket is answered without cutting its empty bracket

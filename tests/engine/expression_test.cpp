@@ -11,6 +11,7 @@
 
 #include "engine/decoupage.h"
 #include "engine/profondeur.h"
+#include "travail_de.h"
 
 namespace {
 
@@ -108,15 +109,6 @@ std::vector<std::string> textes_au_hasard() {
     textes.push_back(t);
   }
   return textes;
-}
-
-// The work one question counts inside an outermost call.
-template <class Question>
-std::uint64_t travail_de(Question&& question) {
-  const GardeProfondeur garde;
-  const std::uint64_t avant = travail_effectue();
-  question();
-  return travail_effectue() - avant;
 }
 
 }  // namespace

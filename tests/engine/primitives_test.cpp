@@ -18,6 +18,7 @@
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
 #include "localisation/messagerie_enregistreuse.h"
+#include "travail_de.h"
 
 namespace {
 
@@ -94,15 +95,6 @@ TEST_F(Primitives, NumberTestsAgreeWithTheNumberLayer) {
     const bool par_zero = operation("x", t, "/") == erreur_division_par_zero();
     EXPECT_EQ(par_zero, valeur && *valeur == 0) << t;
   }
-}
-
-// The work one question counts inside an outermost call.
-template <class Question>
-std::uint64_t travail_de(Question&& question) {
-  const GardeProfondeur garde;
-  const std::uint64_t avant = travail_effectue();
-  question();
-  return travail_effectue() - avant;
 }
 
 // Dropping the sign of a text known negated gives what asking again gives,
