@@ -19,7 +19,13 @@ bool negatif_selon(const std::string& texte, TypeOperateur type) {
   return !somme_ou_difference(type);
 }
 
+// The left operand of "+" or "-" never takes brackets, and the right one of
+// "+" neither: their split is not looked for, its work counted all the same.
 bool gauche_a_parentheser(const std::string& texte, std::string_view op) {
+  if (op != "*" && op != "/" && op != "^") {
+    compte_coupe(texte);
+    return false;
+  }
   const TypeOperateur type = type_operateur_de(texte);
   if (op == "*") return somme_ou_difference(type);
   if (op == "/") return a_un_operateur(type);
@@ -31,6 +37,10 @@ bool gauche_a_parentheser(const std::string& texte, std::string_view op) {
 }
 
 bool droite_a_parentheser(const std::string& texte, std::string_view op) {
+  if (op != "-" && op != "*" && op != "/" && op != "^") {
+    compte_coupe(texte);
+    return false;
+  }
   const TypeOperateur type = type_operateur_de(texte);
   if (op == "-" || op == "*") return somme_ou_difference(type) || negatif_selon(texte, type);
   if (op == "/") return a_un_operateur(type) || negatif_selon(texte, type);
