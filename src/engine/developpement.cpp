@@ -189,9 +189,23 @@ bool developpable(const std::string& t) {
     case TypeOperateur::fois: {
       const std::string l = operande(e.gauche);
       const std::string r = operande(e.droite);
-      if (!a_un_operateur(l) && !a_un_operateur(r)) return false;
+      // Each operand's split is found once and asked twice; the second
+      // question's scan is counted, in the order the questions come.
+      const TypeOperateur tl = type_operateur_de(l);
+      TypeOperateur tr = TypeOperateur::aucun;
+      if (tl == TypeOperateur::aucun) {
+        tr = type_operateur_de(r);
+        if (tr == TypeOperateur::aucun) return false;
+      }
       if (e.type_operateur == TypeOperateur::fois) {
-        if (est_somme(l) || est_somme(r)) return true;
+        compte_coupe(l);
+        if (est_somme_ou_difference(tl)) return true;
+        if (tl != TypeOperateur::aucun) {
+          tr = type_operateur_de(r);
+        } else {
+          compte_coupe(r);
+        }
+        if (est_somme_ou_difference(tr)) return true;
         return developpable(l) || developpable(r);
       }
       return developpable(r) || developpable(l);
