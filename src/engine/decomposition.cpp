@@ -62,7 +62,7 @@ void un_terme(const std::string& s, std::vector<std::string>& termes, std::vecto
 void ajoute_termes(const std::string& t, std::vector<std::string>& termes, std::vector<std::string>& signes) {
   GardeProfondeur garde;
   if (garde.depassee()) return;
-  const expression e(est_negatif(t) ? distribue_moins(t) : sans_parentheses(t));
+  const expression e(est_negatif(t) ? distribue_moins_du_negatif(t) : sans_parentheses(t));
   if (!est_somme(e)) {
     un_terme(e.texte, termes, signes);
     return;
@@ -309,13 +309,14 @@ void ajoute_paire(const std::string& base, const std::string& exposant, std::vec
   exposants.push_back(exposant);
 }
 
-std::string distribue_moins(const std::string& t) {
-  GardeProfondeur garde;
-  if (garde.depassee()) return "";
-  if (!est_negatif(t)) return t;
+namespace {
+
+// The sign of a t known negated distributed over its terms, under the
+// caller's guard.
+std::string moins_distribue(const std::string& t, const GardeProfondeur& garde) {
   // The terms from the right, each with the operator before it.
   std::vector<std::pair<std::string, std::string>> termes;
-  std::string reste = sans_parentheses(enleve_moins(t));
+  std::string reste = sans_parentheses(sans_moins(t));
   for (;;) {
     expression e(reste);
     if (!est_somme(e)) break;
@@ -349,6 +350,22 @@ std::string distribue_moins(const std::string& t) {
   }
   if (!r.empty() && r[0] == '+') r.erase(0, 1);
   return resultat_garde(garde, r);
+}
+
+}  // namespace
+
+std::string distribue_moins(const std::string& t) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  if (!est_negatif(t)) return t;
+  return moins_distribue(t, garde);
+}
+
+std::string distribue_moins_du_negatif(const std::string& t) {
+  GardeProfondeur garde;
+  if (garde.depassee()) return "";
+  compte_coupe(t);  // the scan est_negatif(t) would make again
+  return moins_distribue(t, garde);
 }
 
 std::string developpe_fonctions_utilisateur(const std::string& t) {

@@ -20,6 +20,9 @@ std::string recompose_produit(const std::vector<std::string>& bases, const std::
 
 // -(a-2*b+c) -> -a+2*b-c; a text that is no negated term is unchanged.
 std::string distribue_moins(const std::string& t);
+// distribue_moins(t) for a t already known negated (est_negatif(t)): the
+// question is not asked again, its work counted.
+std::string distribue_moins_du_negatif(const std::string& t);
 // base^exposant, a negated base's sign kept outside as a factor -1.
 std::string puissance_signee(const std::string& base, const std::string& exposant, const std::string& operateur);
 // Multiplies base^exposant (exposant without sign) into the accumulators of

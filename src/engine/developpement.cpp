@@ -30,7 +30,7 @@ bool a_un_operateur(const std::string& t) { return type_operateur_de(t) != TypeO
 // An operand as the expansion reads it: a negated one with its sign moved
 // inside, without enclosing brackets.
 std::string operande(const std::string& t) {
-  return sans_parentheses(est_negatif(t) ? distribue_moins(t) : t);
+  return sans_parentheses(est_negatif(t) ? distribue_moins_du_negatif(t) : t);
 }
 
 // |k| for an integer exponent text, when it fits.
@@ -142,10 +142,10 @@ std::string developpe_texte(const std::string& texte) {
     case TypeOperateur::fois: r = developpe_produit(t); break;
     case TypeOperateur::divise: r = developpe_quotient(e); break;
     case TypeOperateur::puissance: r = developpe_puissance(t, e); break;
-    default: r = est_negatif(t) ? distribue_moins(t) : t; break;
+    default: r = est_negatif(t) ? distribue_moins_du_negatif(t) : t; break;
   }
   if (!r.empty() && r[0] == '+') r.erase(0, 1);
-  return est_negatif(r) ? distribue_moins(r) : r;
+  return est_negatif(r) ? distribue_moins_du_negatif(r) : r;
 }
 
 // A factor of a product as the pair (a, b) of a + b, with b "0" for a

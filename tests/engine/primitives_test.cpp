@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/combinatoire.h"
+#include "engine/decomposition.h"
 #include "engine/entiers_verifies.h"
 #include "engine/evaluateur.h"
 #include "engine/moteur_pret.h"
@@ -104,6 +105,16 @@ TEST_F(Primitives, SignDroppedOnceKnownAsEnleveMoins) {
     ASSERT_TRUE(est_negatif(t)) << t;
     EXPECT_EQ(sans_moins(t), enleve_moins(t)) << t;
     EXPECT_EQ(travail_de([&] { sans_moins(t); }), travail_de([&] { enleve_moins(t); })) << t;
+  }
+}
+
+// Distributing the sign of a text known negated gives what asking again
+// gives, and counts the same work.
+TEST_F(Primitives, SignDistributedOnceKnownAsDistribueMoins) {
+  for (const std::string t : {"-x", "-(a-2*b+c)", "-3*x*y", "-(x+1)*(x-1)", "-2/3*x", "-(-x-y)", "-x^2*(y-1)"}) {
+    ASSERT_TRUE(est_negatif(t)) << t;
+    EXPECT_EQ(distribue_moins_du_negatif(t), distribue_moins(t)) << t;
+    EXPECT_EQ(travail_de([&] { distribue_moins_du_negatif(t); }), travail_de([&] { distribue_moins(t); })) << t;
   }
 }
 
