@@ -146,19 +146,28 @@ std::string operation(const std::string& operande_a, const std::string& operande
   std::string libre_b;
   const std::string& a = sans_parentheses_autour(operande_a, libre_a);
   const std::string& b = sans_parentheses_autour(operande_b, libre_b);
-  // The first error value met is the result: "1/0+1" stays an error.
-  if (est_erreur(a)) return a;
-  if (est_erreur(b)) return b;
+  // One result text returned from every path, so it is built in place.
   std::string r;
+  // The first error value met is the result: "1/0+1" stays an error.
+  if (est_erreur(a)) {
+    r = a;
+    return r;
+  }
+  if (est_erreur(b)) {
+    r = b;
+    return r;
+  }
   switch (operateur.size() == 1 ? operateur[0] : '\0') {
     case '+': r = addition(a, b); break;
     case '-': r = soustraction(a, b); break;
     case '*': r = multiplication(a, b); break;
     case '/': r = division(a, b); break;
     case '^': r = puissance(a, b); break;
-    default: return operation(std::vector<std::string>{a, b}, operateur);
+    default:
+      r = operation(std::vector<std::string>{a, b}, operateur);
+      return r;
   }
-  if (r.size() == 2 && r[0] == '-' && r[1] == '0') return "0";  // "-0"
+  if (r.size() == 2 && r[0] == '-' && r[1] == '0') r = "0";  // "-0"
   return r;
 }
 
