@@ -104,8 +104,10 @@ std::string erreur_trop_complexe();
 
 // What a public routine holding `garde` returns: its result, or the "too
 // complex" error when the limit was passed inside the outermost call.
+// The result is moved out, not copied.
 inline std::string resultat_garde(const GardeProfondeur& garde, std::string resultat) {
-  return garde.externe() && garde.depassee() ? erreur_trop_complexe() : resultat;
+  if (garde.externe() && garde.depassee()) return erreur_trop_complexe();
+  return resultat;
 }
 
 // A text longer than longueur_maximale_saisie handed to the engine from
