@@ -80,10 +80,14 @@ auto memorise(Routine routine, const std::string& cle, Calcul&& calcul) {
   using Valeur = decltype(calcul());
   const GardeProfondeur garde;
   auto& memoire = memoire_appel<Valeur>();
-  if (const Valeur* v = memoire.cherche(routine, cle)) return *v;
-  Valeur v = calcul();
-  compte_travail(cle.size());
-  memoire.retient(routine, cle, v);
+  // One result object returned from both paths, so it is built in place.
+  const Valeur* connue = memoire.cherche(routine, cle);
+  const bool nouvelle = connue == nullptr;
+  Valeur v = nouvelle ? calcul() : *connue;
+  if (nouvelle) {
+    compte_travail(cle.size());
+    memoire.retient(routine, cle, v);
+  }
   return v;
 }
 
