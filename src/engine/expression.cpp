@@ -213,7 +213,11 @@ bool se_coupe_en_quotient(std::string_view texte) {
   return coupe_de(texte).type_operateur == TypeOperateur::divise;
 }
 
-expression::expression(std::string texte_initial) : texte(std::move(texte_initial)) {
+expression::expression(const std::string& texte_initial) : texte(texte_initial) { decoupe(); }
+
+expression::expression(std::string&& texte_initial) : texte(std::move(texte_initial)) { decoupe(); }
+
+void expression::decoupe() {
   const Coupe c = coupe_de(texte);
   position_liste = c.position_liste;
   position_relation = c.position_relation;

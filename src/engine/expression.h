@@ -70,5 +70,11 @@ class expression {
   // The top level of a text is, in this order: an argument list, a bracketed
   // list, a relation, the rightmost binary "+" or "-", then the rightmost
   // "*", "/", "^", "!" in that order of kinds.
-  explicit expression(std::string texte_initial);
+  // A text the caller keeps is copied once, straight into `texte`; one it
+  // gives up is moved there.
+  explicit expression(const std::string& texte_initial);
+  explicit expression(std::string&& texte_initial);
+
+ private:
+  void decoupe();
 };
