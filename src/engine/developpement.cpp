@@ -103,7 +103,8 @@ std::string developpe_puissance(const std::string& t, const expression& e) {
     r = operation_ordonnee(developpe(operation_ordonnee(b.gauche, k, "^")), operation_ordonnee(b.droite, k, "^"),
                            "*");
   }
-  return negatif ? operation_ordonnee("-1", r, "*") : r;
+  if (negatif) return operation_ordonnee("-1", r, "*");
+  return r;
 }
 
 std::string developpe_quotient(const expression& e) {
@@ -145,7 +146,8 @@ std::string developpe_texte(const std::string& texte) {
     default: r = est_negatif(t) ? distribue_moins_du_negatif(t) : t; break;
   }
   if (!r.empty() && r[0] == '+') r.erase(0, 1);
-  return est_negatif(r) ? distribue_moins_du_negatif(r) : r;
+  if (est_negatif(r)) return distribue_moins_du_negatif(r);
+  return r;
 }
 
 // A factor of a product as the pair (a, b) of a + b, with b "0" for a
@@ -175,8 +177,9 @@ std::string produit_developpe(const std::string& t) {
   const Paire pr = paire_de(r);
   const std::string u1 = operation(operation(pl.a, pr.a, "*"), operation(pl.a, pr.b, "*"), pr.signe);
   const std::string u2 = operation(operation(pl.b, pr.a, "*"), operation(pl.b, pr.b, "*"), pr.signe);
-  const std::string resultat = operation(u1, u2, pl.signe);
-  return developpable(resultat) ? developpe(resultat) : resultat;
+  std::string resultat = operation(u1, u2, pl.signe);
+  if (developpable(resultat)) return developpe(resultat);
+  return resultat;
 }
 
 bool developpable(const std::string& t) {

@@ -22,7 +22,8 @@ std::string evalue(std::string texte) {
     const std::size_t paires = (texte.size() - t.size()) / 2;
     libere(texte);  // only the text inside is kept, to compare
     std::string r = evalue(t);
-    return r == t ? std::string(paires, '(') + t + std::string(paires, ')') : r;
+    if (r == t) return std::string(paires, '(') + t + std::string(paires, ')');
+    return r;
   }
   std::string gauche;
   std::string droite;
@@ -43,7 +44,8 @@ std::string evalue(std::string texte) {
     std::string g = evalue(negatif ? enleve_moins(gauche) : std::move(gauche));  // left first
     std::string d = evalue(std::move(droite));
     std::string r = operation(std::move(g), std::move(d), operateur);
-    return negatif ? operation("-1", std::move(r), "*") : r;
+    if (negatif) return operation("-1", r, "*");
+    return r;
   }
   if (type_operateur == TypeOperateur::factorielle) return texte;  // a factorial stays as typed: 5! is not lost
   if (est_negatif(texte)) {

@@ -58,8 +58,9 @@ std::optional<Reduit> reduit(std::int64_t n, std::int64_t d) {
 
 std::string ecrit(const Reduit& r) {
   if (r.n == "0") return "0";
-  const std::string q = r.d == "1" ? r.n : operation(r.n, r.d, "/");
-  return r.negatif ? "-" + q : q;
+  std::string q = r.d == "1" ? r.n : operation(r.n, r.d, "/");
+  if (r.negatif) q.insert(0, 1, '-');
+  return q;
 }
 
 // The exact value of a text when it is an integer that fits.

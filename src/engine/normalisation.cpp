@@ -115,7 +115,8 @@ std::string normalise(std::string texte) {
   std::string sans_crochets = enleve_delimiteurs(std::move(texte), "[]");
   const bool crochets = sans_crochets.size() != longueur;  // only removes characters
   std::string r = normalise_noeud(std::move(sans_crochets));
-  return crochets ? "[" + r + "]" : r;
+  if (crochets) return "[" + r + "]";
+  return r;
 }
 
 }  // namespace

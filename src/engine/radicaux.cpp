@@ -57,7 +57,8 @@ std::string radical_produit(std::string gauche, std::string droite) {
   const std::string g = rg ? ag : carre_developpe(gauche);
   const std::string d = rd ? ad : carre_developpe(droite);
   std::string r = racine_simplifiee(regroupe_somme(operation(g, d, "*")));
-  return negatif ? operation("-1", r, "*") : r;
+  if (negatif) return operation("-1", r, "*");
+  return r;
 }
 
 std::string radical(const std::string& texte) {
