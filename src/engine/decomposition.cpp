@@ -237,7 +237,8 @@ std::string recompose_somme(const std::vector<std::string>& termes, const std::v
                              signe_de(signes[k]));
     }
   }
-  return resultat_garde(garde, r.empty() ? "0" : r);
+  if (r.empty()) r = "0";
+  return resultat_garde(garde, std::move(r));
 }
 
 std::string recompose_produit(const std::vector<std::string>& bases, const std::vector<std::string>& exposants) {
@@ -349,7 +350,7 @@ std::string moins_distribue(const std::string& t, const GardeProfondeur& garde) 
     r = it == termes.rbegin() ? signe + texte : operation(r, texte, signe);
   }
   if (!r.empty() && r[0] == '+') r.erase(0, 1);
-  return resultat_garde(garde, r);
+  return resultat_garde(garde, std::move(r));
 }
 
 }  // namespace

@@ -90,5 +90,5 @@ std::string fonction::deriver_n(const std::string& variable, int n) const {
   std::string d = texte;
   // Once the derivative is 0 it stays 0: a huge n costs nothing more.
   for (int k = 0; k < n && d != "0" && !garde.depassee(); ++k) d = reduire(derive(d, variable));
-  return resultat_garde(garde, d);
+  return resultat_garde(garde, std::move(d));
 }

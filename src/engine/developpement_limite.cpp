@@ -34,5 +34,5 @@ std::string fonction::developpement_limite(const std::string& variable, int ordr
     somme = operation(somme, operation(t, operation(variable, texte_entier(k), "^"), "*"), "+");
     if (est_erreur(somme)) break;
   }
-  return resultat_garde(garde, somme);
+  return resultat_garde(garde, std::move(somme));
 }

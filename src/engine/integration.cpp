@@ -221,5 +221,5 @@ std::string fonction::substitue_valeur(const std::vector<std::string>& noms, con
     if (garde.depassee()) break;
     r = fonction(r).numeriser_substitution(nom, valeur, exact);
   }
-  return resultat_garde(garde, r);
+  return resultat_garde(garde, std::move(r));
 }

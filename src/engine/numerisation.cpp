@@ -342,7 +342,7 @@ std::string fonction::numeriser_liste(const std::string& liste) const {
   GardeProfondeur garde;
   std::string r = texte;
   for (const auto& nom : elements_liste(liste)) r = numerise(r, {nom, true, 0});
-  return resultat_garde(garde, r);
+  return resultat_garde(garde, std::move(r));
 }
 
 double fonction::dichotomie(const std::string& variable, double borne1, double borne2, double tolerance) const {

@@ -176,7 +176,7 @@ std::string simplifie_par_pgcd(const std::string& t) {
   } else {
     r = sans_parentheses(r);
   }
-  return resultat_garde(garde, r);
+  return resultat_garde(garde, std::move(r));
 }
 
 std::string reduire(const std::string& t) {

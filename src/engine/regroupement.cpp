@@ -456,7 +456,8 @@ std::string regroupe_somme_numerique(const std::string& t) {
     const std::string terme = operation(enleve_moins(signes[k]), termes[k], "*");
     r = k == 0 ? operation(signes[k], termes[k], "*") : operation(r, terme, est_negatif(signes[k]) ? "-" : "+");
   }
-  return resultat_garde(garde, r.empty() ? "0" : r);
+  if (r.empty()) r = "0";
+  return resultat_garde(garde, std::move(r));
 }
 
 std::string regroupe_produit(const std::string& t) {
