@@ -1,5 +1,7 @@
 #include "engine/operation.h"
 
+#include <optional>
+
 #include "engine/appel_fonction.h"
 #include "engine/decoupage.h"
 #include "engine/expression.h"
@@ -183,9 +185,33 @@ std::string operation(const std::vector<std::string>& operandes, std::string_vie
   return r;
 }
 
+namespace {
+
+// commence_par_nombre(t), with est_nombre(t) read at most once between the
+// two questions: a text without "*" is its own first factor, so its answer
+// is est_nombre(t) once the work of its scan is counted.
+bool commence_par_nombre_lu(const std::string& t, std::optional<bool>& nombre) {
+  if (t.empty() || t.find('*') != std::string::npos) return commence_par_nombre(t);
+  compte_coupe(t);
+  if (!nombre) nombre = est_nombre(t);
+  return *nombre;
+}
+
+bool nombre_lu(const std::string& t, std::optional<bool>& nombre) {
+  if (!nombre) nombre = est_nombre(t);
+  return *nombre;
+}
+
+}  // namespace
+
 std::string operation_ordonnee(const std::string& a, const std::string& b, std::string_view op) {
-  if (op == "*" && ((est_nombre(b) && !est_nombre(a)) || (commence_par_nombre(b) && !commence_par_nombre(a)))) {
-    return operation(b, a, op);
+  if (op == "*") {
+    std::optional<bool> nombre_a;
+    std::optional<bool> nombre_b;
+    if ((nombre_lu(b, nombre_b) && !nombre_lu(a, nombre_a)) ||
+        (commence_par_nombre_lu(b, nombre_b) && !commence_par_nombre_lu(a, nombre_a))) {
+      return operation(b, a, op);
+    }
   }
   return operation(a, b, op);
 }
