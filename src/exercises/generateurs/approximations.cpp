@@ -30,15 +30,6 @@ std::int64_t division_plancher(std::int64_t a, std::int64_t b) {
   return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
-int nombre_chiffres(std::int64_t m) {
-  int n = 1;
-  while (m >= base || m <= -base) {
-    m /= base;
-    ++n;
-  }
-  return n;
-}
-
 }  // namespace
 
 std::optional<DecimalExact> decimal_de_fraction(std::int64_t p, std::int64_t q, int decimales_max) {
@@ -53,7 +44,7 @@ std::optional<DecimalExact> decimal_de_fraction(std::int64_t p, std::int64_t q, 
 
 NotationScientifique notation_scientifique(const DecimalExact& valeur) {
   if (valeur.est_nul()) return {"0", 0};
-  int exposant = valeur.exposant() + nombre_chiffres(valeur.mantisse()) - 1;
+  int exposant = valeur.ordre() - 1;
   // The mantissa as a decimal between 1 and 10 in magnitude.
   std::optional<DecimalExact> m =
       DecimalExact(valeur.mantisse(), valeur.exposant() - exposant).arrondi(decimales_mantisse);

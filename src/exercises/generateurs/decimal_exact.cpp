@@ -163,13 +163,15 @@ std::string DecimalExact::texte() const {
   return signe + chiffres.substr(0, chiffres.size() - decimales) + "." + chiffres.substr(chiffres.size() - decimales);
 }
 
+int DecimalExact::ordre() const { return nombre_chiffres(mantisse_) + exposant_; }
+
 int comparer(const DecimalExact& a, const DecimalExact& b) {
   const int sa = (a.mantisse() > 0) - (a.mantisse() < 0);
   const int sb = (b.mantisse() > 0) - (b.mantisse() < 0);
   if (sa != sb || sa == 0) return sa < sb ? -1 : (sa > sb ? 1 : 0);
   // Same sign: the order of magnitude first, then the aligned mantissas.
-  const int ordre_a = nombre_chiffres(a.mantisse()) + a.exposant();
-  const int ordre_b = nombre_chiffres(b.mantisse()) + b.exposant();
+  const int ordre_a = a.ordre();
+  const int ordre_b = b.ordre();
   if (ordre_a != ordre_b) return (ordre_a < ordre_b ? -1 : 1) * sa;
   const int e = a.exposant() < b.exposant() ? a.exposant() : b.exposant();
   __extension__ using grand = __int128;

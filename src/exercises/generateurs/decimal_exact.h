@@ -28,6 +28,9 @@ class DecimalExact {
   bool est_entier() const { return exposant_ >= 0; }
   // The number of decimals written by texte() (0 for an integer).
   int decimales() const { return exposant_ < 0 ? -exposant_ : 0; }
+  // The order of magnitude: the digits of the mantissa plus the exponent
+  // (1234 gives 4, 0.05 gives -1, 0 gives 1).
+  int ordre() const;
 
   // Rounded to `decimales` decimals (below zero: to tens, hundreds...),
   // halves away from zero: 56.5 to 0 decimals is 57, -2.5 is -3.
