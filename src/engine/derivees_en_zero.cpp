@@ -1,0 +1,536 @@
+// The derivatives at 0 from the power series of the text, computed exactly
+// on fractions of 64-bit integers. The written Taylor polynomial derives
+// the text again and again and evaluates each derivative in floating point,
+// writing every intermediate value in 15 significant digits; the values of
+// this class are small fractions over a power of 2 (ten bits after the
+// point, at most fifteen digits), so that evaluation is exact and gives
+// the same doubles as the series.
+#include "engine/derivees_en_zero.h"
+
+#include <cstdint>
+#include <string_view>
+#include <utility>
+
+#include "engine/fonctions_usuelles.h"
+#include "engine/lignes_predefinies.h"
+#include "engine/primitives.h"
+
+namespace {
+
+__extension__ using Large = __int128;
+
+// A value of the class is a fraction p/2^m with m <= this...
+constexpr int exposant_denominateur_maximal = 10;
+// ... written with at most this many significant digits: p*5^m < 10^15.
+constexpr std::int64_t chiffres_exacts_maximaux = 1000000000000000;  // 10^15
+// Digits of a number of the text.
+constexpr std::size_t chiffres_nombre_maximaux = 12;
+// Integer powers beyond this are left to the written path.
+constexpr std::int64_t exposant_entier_maximal = 1000;
+// Nesting levels of the text.
+constexpr int niveaux_maximaux = 64;
+// A quotient's denominator of value +-2^j at 0 is raised to the power 2^n
+// by n written derivations; that power, 2^(j 2^n), must keep its digits
+// exact: below 10^15 (j 2^n <= 48) and, for negative j, no more than
+// fifteen significant digits (5^21 < 10^15).
+constexpr int exposant_puissance_maximal = 48;
+constexpr int exposant_puissance_minimal = -21;
+
+struct Rationnel {
+  std::int64_t num = 0;
+  std::int64_t den = 1;
+};
+
+using Serie = std::vector<Rationnel>;
+
+Large valeur_absolue(Large a) { return a < 0 ? -a : a; }
+
+Large pgcd_large(Large a, Large b) {
+  a = valeur_absolue(a);
+  b = valeur_absolue(b);
+  while (b != 0) {
+    const Large r = a % b;
+    a = b;
+    b = r;
+  }
+  return a;
+}
+
+bool tient_sur_64_bits(Large a) { return a <= INT64_MAX && a >= -INT64_MAX; }
+
+// m when n = 2^m (n > 0), else -1.
+int exposant_de_deux(std::int64_t n) {
+  if (n <= 0 || (n & (n - 1)) != 0) return -1;
+  return __builtin_ctzll(static_cast<unsigned long long>(n));
+}
+
+// The integer square root of n >= 0 when n is a square, else -1.
+std::int64_t racine_entiere(std::int64_t n) {
+  if (n < 0) return -1;
+  std::int64_t r = 0;
+  while (r * r < n && r <= n / (r + 1)) ++r;
+  return r * r == n ? r : -1;
+}
+
+bool est_zero(const Rationnel& a) { return a.num == 0; }
+bool est_un(const Rationnel& a) { return a.num == 1 && a.den == 1; }
+
+// The series of a text up to the order, or a failure that sends the caller
+// back to the written path. Once failed, every step returns at once.
+class Series {
+ public:
+  Series(const std::string& variable, int ordre) : variable_(variable), taille_(static_cast<std::size_t>(ordre) + 1) {
+    factorielles_.push_back(1);
+    for (std::size_t k = 1; k < taille_; ++k) factorielles_.push_back(factorielles_.back() * static_cast<std::int64_t>(k));
+  }
+
+  bool echec() const { return echec_; }
+
+  // The series of the text, checked to be of the class.
+  Serie lis(std::string_view t, int niveau);
+
+  // f^(k)(0) = k! * a_k.
+  Rationnel derivee(const Serie& s, std::size_t k) { return fois(s[k], entier(factorielles_[k])); }
+
+ private:
+  const std::string& variable_;
+  std::size_t taille_;
+  std::vector<std::int64_t> factorielles_;
+  bool echec_ = false;
+
+  Serie echoue() {
+    echec_ = true;
+    return Serie(taille_);
+  }
+  Rationnel rationnel(Large n, Large d);
+  static Rationnel entier(std::int64_t n) { return {n, 1}; }
+  Rationnel plus(const Rationnel& a, const Rationnel& b) {
+    return rationnel(Large{a.num} * b.den + Large{b.num} * a.den, Large{a.den} * b.den);
+  }
+  Rationnel moins(const Rationnel& a, const Rationnel& b) { return plus(a, {-b.num, b.den}); }
+  Rationnel fois(const Rationnel& a, const Rationnel& b) {
+    return rationnel(Large{a.num} * b.num, Large{a.den} * b.den);
+  }
+  Rationnel divise(const Rationnel& a, const Rationnel& b) {
+    return rationnel(Large{a.num} * b.den, Large{a.den} * b.num);
+  }
+
+  Serie constante(const Rationnel& c) {
+    Serie s(taille_);
+    s[0] = c;
+    return s;
+  }
+  Serie somme(const Serie& a, const Serie& b, bool difference);
+  Serie oppose(const Serie& a);
+  Serie produit(const Serie& a, const Serie& b);
+  Serie quotient(const Serie& a, const Serie& b);
+  Serie puissance_entiere(const Serie& u, std::int64_t n);
+  Serie puissance_fractionnaire(const Serie& u, const Rationnel& r);
+  Serie exponentielle(const Serie& u);
+  // sin and cos (hyperbolique: sh and ch) of u.
+  std::pair<Serie, Serie> sinus_cosinus(const Serie& u, bool hyperbolique);
+  Serie logarithme(const Serie& u);
+  Serie racine(const Serie& u);
+
+  Serie verifie(Serie s);
+  bool valeur_de_la_classe(const Rationnel& v) const;
+  bool denominateur_de_la_classe(const Rationnel& b0) const;
+  Serie coupe_en_deux(std::string_view t, std::size_t position, int niveau);
+  Serie puissance(std::string_view base, std::string_view exposant, int niveau);
+  Serie feuille(std::string_view t, int niveau);
+  Serie appel(int id, const Serie& u);
+  Serie trigonometrique(int id, const Serie& u);
+  Serie nombre(std::string_view t);
+  bool nomme_la_variable(std::string_view t) const;
+};
+
+// +-2^j with j 2^n in the bounds above.
+bool Series::denominateur_de_la_classe(const Rationnel& b0) const {
+  const int haut = exposant_de_deux(b0.num < 0 ? -b0.num : b0.num);
+  const int bas = exposant_de_deux(b0.den);
+  if (haut < 0 || bas < 0) return false;
+  const std::int64_t puissance = static_cast<std::int64_t>(haut - bas) << (taille_ - 1);
+  return puissance <= exposant_puissance_maximal && puissance >= exposant_puissance_minimal;
+}
+
+Rationnel Series::rationnel(Large n, Large d) {
+  if (d == 0) {
+    echec_ = true;
+    return {};
+  }
+  if (d < 0) {
+    n = -n;
+    d = -d;
+  }
+  const Large g = pgcd_large(n, d);
+  n /= g;
+  d /= g;
+  if (!tient_sur_64_bits(n) || !tient_sur_64_bits(d)) {
+    echec_ = true;
+    return {};
+  }
+  return {static_cast<std::int64_t>(n), static_cast<std::int64_t>(d)};
+}
+
+Serie Series::somme(const Serie& a, const Serie& b, bool difference) {
+  Serie s(taille_);
+  for (std::size_t k = 0; k < taille_; ++k) s[k] = difference ? moins(a[k], b[k]) : plus(a[k], b[k]);
+  return s;
+}
+
+Serie Series::oppose(const Serie& a) {
+  Serie s(taille_);
+  for (std::size_t k = 0; k < taille_; ++k) s[k] = {-a[k].num, a[k].den};
+  return s;
+}
+
+Serie Series::produit(const Serie& a, const Serie& b) {
+  Serie s(taille_);
+  for (std::size_t k = 0; k < taille_ && !echec_; ++k) {
+    for (std::size_t i = 0; i <= k; ++i) {
+      if (!est_zero(a[i]) && !est_zero(b[k - i])) s[k] = plus(s[k], fois(a[i], b[k - i]));
+    }
+  }
+  return s;
+}
+
+// q = a/b: q_k = (a_k - sum b_i q_(k-i)) / b_0.
+Serie Series::quotient(const Serie& a, const Serie& b) {
+  if (est_zero(b[0])) return echoue();
+  Serie q(taille_);
+  for (std::size_t k = 0; k < taille_ && !echec_; ++k) {
+    Rationnel r = a[k];
+    for (std::size_t i = 1; i <= k; ++i) {
+      if (!est_zero(b[i]) && !est_zero(q[k - i])) r = moins(r, fois(b[i], q[k - i]));
+    }
+    q[k] = divise(r, b[0]);
+  }
+  return q;
+}
+
+// u^n by squarings; a negative n is the inverse of u^-n. 0^0 and the
+// negative powers of a series of value 0 are left to the written path.
+Serie Series::puissance_entiere(const Serie& u, std::int64_t n) {
+  if (n < 0) return quotient(constante(entier(1)), puissance_entiere(u, -n));
+  if (n == 0 && est_zero(u[0])) return echoue();
+  Serie r = constante(entier(1));
+  Serie facteur = u;
+  for (std::int64_t e = n; e > 0 && !echec_; e /= 2) {
+    if (e % 2 == 1) r = verifie(produit(r, facteur));
+    if (e > 1) facteur = verifie(produit(facteur, facteur));
+  }
+  return r;
+}
+
+// p = u^r with u_0 = 1: u p' = r u' p gives
+// p_k = (1/k) sum_(j=1..k) (r j - (k - j)) u_j p_(k-j).
+Serie Series::puissance_fractionnaire(const Serie& u, const Rationnel& r) {
+  if (!est_un(u[0])) return echoue();
+  Serie p = constante(entier(1));
+  for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
+    Rationnel s;
+    for (std::size_t j = 1; j <= k; ++j) {
+      if (est_zero(u[j])) continue;
+      const Rationnel poids = moins(fois(r, entier(static_cast<std::int64_t>(j))), entier(static_cast<std::int64_t>(k - j)));
+      s = plus(s, fois(poids, fois(u[j], p[k - j])));
+    }
+    p[k] = divise(s, entier(static_cast<std::int64_t>(k)));
+  }
+  return p;
+}
+
+// e = exp(u) with u_0 = 0: e' = u' e gives e_k = (1/k) sum j u_j e_(k-j).
+Serie Series::exponentielle(const Serie& u) {
+  if (!est_zero(u[0])) return echoue();
+  Serie e = constante(entier(1));
+  for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
+    Rationnel s;
+    for (std::size_t j = 1; j <= k; ++j) {
+      if (!est_zero(u[j])) s = plus(s, fois(entier(static_cast<std::int64_t>(j)), fois(u[j], e[k - j])));
+    }
+    e[k] = divise(s, entier(static_cast<std::int64_t>(k)));
+  }
+  return e;
+}
+
+// s = sin(u), c = cos(u) with u_0 = 0: s' = u' c and c' = -u' s (c' = u' s
+// for sh and ch).
+std::pair<Serie, Serie> Series::sinus_cosinus(const Serie& u, bool hyperbolique) {
+  if (!est_zero(u[0])) return {echoue(), echoue()};
+  Serie s(taille_);
+  Serie c = constante(entier(1));
+  for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
+    Rationnel ds;
+    Rationnel dc;
+    for (std::size_t j = 1; j <= k; ++j) {
+      if (est_zero(u[j])) continue;
+      const Rationnel ju = fois(entier(static_cast<std::int64_t>(j)), u[j]);
+      ds = plus(ds, fois(ju, c[k - j]));
+      dc = plus(dc, fois(ju, s[k - j]));
+    }
+    const Rationnel kk = entier(static_cast<std::int64_t>(k));
+    s[k] = divise(ds, kk);
+    c[k] = divise(hyperbolique ? dc : Rationnel{-dc.num, dc.den}, kk);
+  }
+  return {s, c};
+}
+
+// l = ln(u) with u_0 = 1: u l' = u' gives
+// l_k = u_k - (1/k) sum_(j=1..k-1) j l_j u_(k-j).
+Serie Series::logarithme(const Serie& u) {
+  if (!est_un(u[0])) return echoue();
+  Serie l(taille_);
+  for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
+    Rationnel s;
+    for (std::size_t j = 1; j < k; ++j) {
+      if (!est_zero(u[k - j])) s = plus(s, fois(entier(static_cast<std::int64_t>(j)), fois(l[j], u[k - j])));
+    }
+    l[k] = moins(u[k], divise(s, entier(static_cast<std::int64_t>(k))));
+  }
+  return l;
+}
+
+// r = sqrt(u) with u_0 a square: r^2 = u gives
+// r_k = (u_k - sum_(j=1..k-1) r_j r_(k-j)) / (2 r_0).
+Serie Series::racine(const Serie& u) {
+  const std::int64_t n = racine_entiere(u[0].num);
+  const std::int64_t d = racine_entiere(u[0].den);
+  if (n <= 0 || d <= 0) return echoue();
+  Serie r = constante({n, d});
+  const Rationnel double_r0 = {2 * n, d};
+  for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
+    Rationnel s = u[k];
+    for (std::size_t j = 1; j < k; ++j) s = moins(s, fois(r[j], r[k - j]));
+    r[k] = divise(s, double_r0);
+  }
+  return r;
+}
+
+// p/2^m with m small and p*5^m (the digits of its decimal writing) below
+// 10^15.
+bool Series::valeur_de_la_classe(const Rationnel& v) const {
+  const int m = exposant_de_deux(v.den);
+  if (m < 0 || m > exposant_denominateur_maximal) return false;
+  Large chiffres = valeur_absolue(v.num);
+  for (int i = 0; i < m; ++i) chiffres *= 5;
+  return chiffres < chiffres_exacts_maximaux;
+}
+
+// Every derivative at 0 of a part of the text is a value of the class.
+Serie Series::verifie(Serie s) {
+  for (std::size_t k = 0; k < taille_ && !echec_; ++k) {
+    const Rationnel v = derivee(s, k);
+    if (!echec_ && !valeur_de_la_classe(v)) echec_ = true;
+  }
+  return s;
+}
+
+// Where the engine splits a text at its top level: the rightmost binary "+"
+// or "-" (not a sign after "-", "/", "^" or at the start), else the
+// rightmost "*", else "/", else "^". npos for none; 0 for unbalanced
+// brackets, which no operand can start with.
+std::size_t position_coupe(std::string_view t) {
+  int profondeur = 0;
+  std::size_t signe = std::string_view::npos;
+  std::size_t rangs[3] = {std::string_view::npos, std::string_view::npos, std::string_view::npos};
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const char ch = t[i];
+    if (ch == '(') ++profondeur;
+    if (ch == ')' && --profondeur < 0) return 0;
+    if (profondeur != 0) continue;
+    switch (ch) {
+      case '+':
+      case '-':
+        if (i != 0 && t[i - 1] != '-' && t[i - 1] != '/' && t[i - 1] != '^') signe = i;
+        break;
+      case '*': rangs[0] = i; break;
+      case '/': rangs[1] = i; break;
+      case '^': rangs[2] = i; break;
+      default: break;
+    }
+  }
+  if (profondeur != 0) return 0;
+  if (signe != std::string_view::npos) return signe;
+  for (const std::size_t r : rangs) {
+    if (r != std::string_view::npos) return r;
+  }
+  return std::string_view::npos;
+}
+
+// The text without the brackets around all of it.
+std::string_view sans_parentheses_englobantes(std::string_view t) {
+  while (t.size() >= 2 && t.front() == '(' && t.back() == ')') {
+    int profondeur = 0;
+    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
+      if (t[i] == '(') ++profondeur;
+      if (t[i] == ')' && --profondeur == 0) return t;
+    }
+    t = t.substr(1, t.size() - 2);
+  }
+  return t;
+}
+
+Serie Series::lis(std::string_view texte, int niveau) {
+  if (echec_ || niveau > niveaux_maximaux) return echoue();
+  const std::string_view t = sans_parentheses_englobantes(texte);
+  if (t.empty()) return echoue();
+  const std::size_t position = position_coupe(t);
+  if (position == 0) return echoue();
+  const bool somme_ou_difference = position != std::string_view::npos && (t[position] == '+' || t[position] == '-');
+  // A leading "-" negates all that follows, unless the text is a sum.
+  if (t[0] == '-' && !somme_ou_difference) return verifie(oppose(lis(t.substr(1), niveau + 1)));
+  if (position == std::string_view::npos) return verifie(feuille(t, niveau));
+  return verifie(coupe_en_deux(t, position, niveau));
+}
+
+Serie Series::coupe_en_deux(std::string_view t, std::size_t position, int niveau) {
+  const std::string_view gauche = t.substr(0, position);
+  const std::string_view droite = t.substr(position + 1);
+  if (gauche.empty() || droite.empty()) return echoue();
+  if (t[position] == '^') return puissance(gauche, droite, niveau);
+  const Serie a = lis(gauche, niveau + 1);
+  const Serie b = lis(droite, niveau + 1);
+  if (echec_) return echoue();
+  switch (t[position]) {
+    case '+': return somme(a, b, false);
+    case '-': return somme(a, b, true);
+    case '*': return produit(a, b);
+    default: {
+      // The written derivatives raise the denominator to the power 2^n at
+      // the n-th: its value must stay exact.
+      if (!denominateur_de_la_classe(b[0])) return echoue();
+      return quotient(a, b);
+    }
+  }
+}
+
+// The variable is named in the text (the written path then derives the
+// power as an exponential).
+bool Series::nomme_la_variable(std::string_view t) const {
+  for (std::size_t p = t.find(variable_); p != std::string_view::npos; p = t.find(variable_, p + 1)) {
+    const bool debut = p == 0 || !est_car_nom(t[p - 1]);
+    const std::size_t fin = p + variable_.size();
+    if (debut && (fin == t.size() || !est_car_nom(t[fin]))) return true;
+  }
+  return false;
+}
+
+// base^exposant with a constant exponent: an integer, or a fraction when
+// the base is 1 at 0.
+Serie Series::puissance(std::string_view base, std::string_view exposant, int niveau) {
+  if (nomme_la_variable(exposant)) return echoue();
+  const Serie e = lis(exposant, niveau + 1);
+  const Serie u = lis(base, niveau + 1);
+  if (echec_) return echoue();
+  const Rationnel r = e[0];
+  if (r.den != 1) return puissance_fractionnaire(u, r);
+  if (r.num > exposant_entier_maximal || r.num < -exposant_entier_maximal) return echoue();
+  return puissance_entiere(u, r.num);
+}
+
+// The variable, a number, or a call of one argument.
+Serie Series::feuille(std::string_view t, int niveau) {
+  if (t == variable_) {
+    Serie x(taille_);
+    if (taille_ > 1) x[1] = entier(1);
+    return x;
+  }
+  if (est_chiffre(t[0])) return nombre(t);
+  const std::size_t ouvrante = t.find('(');
+  if (ouvrante == std::string_view::npos || t.back() != ')') return echoue();
+  // The argument is all the brackets hold: no bracket closes before the end.
+  const std::string_view argument = t.substr(ouvrante + 1, t.size() - ouvrante - 2);
+  int profondeur = 0;
+  for (const char ch : argument) {
+    if (ch == '(') ++profondeur;
+    if (ch == ')' && --profondeur < 0) return echoue();
+  }
+  const int id = fonctions_usuelles->identifiant(t.substr(0, ouvrante));
+  const Serie u = lis(argument, niveau + 1);
+  if (echec_) return echoue();
+  return appel(id, u);
+}
+
+Serie Series::appel(int id, const Serie& u) {
+  switch (id) {
+    case id_de(Ligne::exp): return exponentielle(u);
+    case id_de(Ligne::ln): return logarithme(u);
+    case id_de(Ligne::sqrt): return racine(u);
+    case id_de(Ligne::sin):
+    case id_de(Ligne::cos):
+    case id_de(Ligne::tan):
+    case id_de(Ligne::sh):
+    case id_de(Ligne::ch):
+    case id_de(Ligne::th): return trigonometrique(id, u);
+    default: return echoue();
+  }
+}
+
+// The derivatives of each of these are written with both the sine and the
+// cosine of the argument: both must be of the class.
+Serie Series::trigonometrique(int id, const Serie& u) {
+  const bool hyperbolique = id == Ligne::sh || id == Ligne::ch || id == Ligne::th;
+  auto [s, c] = sinus_cosinus(u, hyperbolique);
+  s = verifie(std::move(s));
+  c = verifie(std::move(c));
+  if (id == Ligne::sin || id == Ligne::sh) return s;
+  if (id == Ligne::cos || id == Ligne::ch) return c;
+  return quotient(s, c);
+}
+
+// Digits with at most one point inside them: its exact value.
+Serie Series::nombre(std::string_view t) {
+  std::int64_t num = 0;
+  std::int64_t den = 1;
+  bool point = false;
+  std::size_t chiffres = 0;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    if (t[i] == '.' && !point && i + 1 < t.size()) {
+      point = true;
+      continue;
+    }
+    if (!est_chiffre(t[i]) || ++chiffres > chiffres_nombre_maximaux) return echoue();
+    num = num * 10 + (t[i] - '0');
+    if (point) den *= 10;
+  }
+  return constante(rationnel(num, den));
+}
+
+// The characters of the class: names in lower case, digits, the point,
+// operators and round brackets.
+bool caracteres_de_la_classe(const std::string& t) {
+  for (const char ch : t) {
+    const bool lettre = ch >= 'a' && ch <= 'z';
+    if (!lettre && !est_chiffre(ch) && std::string_view(".+-*/^()").find(ch) == std::string_view::npos) return false;
+  }
+  return true;
+}
+
+// A lower-case name that is no constant and no function, so the engine
+// reads it as the variable everywhere.
+bool variable_de_la_classe(const std::string& v) {
+  if (v.empty() || v[0] < 'a' || v[0] > 'z') return false;
+  for (const char ch : v) {
+    if (!(ch >= 'a' && ch <= 'z') && !est_chiffre(ch)) return false;
+  }
+  return !est_constante(v) && fonctions_usuelles->identifiant(v) == 0;
+}
+
+}  // namespace
+
+std::optional<std::vector<double>> derivees_en_zero(const std::string& texte, const std::string& variable,
+                                                    int ordre) {
+  if (ordre < 0 || !caracteres_de_la_classe(texte) || !variable_de_la_classe(variable)) return std::nullopt;
+  // A number is evaluated as it is written, which may differ from its value.
+  if (est_nombre(texte)) return std::nullopt;
+  Series series(variable, ordre);
+  const Serie s = series.lis(texte, 0);
+  if (series.echec()) return std::nullopt;
+  std::vector<double> valeurs;
+  valeurs.reserve(s.size());
+  for (std::size_t k = 0; k < s.size(); ++k) {
+    const Rationnel v = series.derivee(s, k);
+    valeurs.push_back(static_cast<double>(v.num) / static_cast<double>(v.den));
+  }
+  return valeurs;
+}
