@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
+#include "engine/chemins_rapides.h"
+#include "engine/derivees_en_zero.h"
 #include "engine/evaluateur.h"
 #include "engine/fonction.h"
 #include "engine/moteur_pret.h"
+#include "engine/travail_de.h"
 #include "localisation/catalogue.h"
 #include "localisation/messagerie_enregistreuse.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -56,6 +63,102 @@ TEST_F(DeveloppementLimite, ThroughTheCalculator) {
   EXPECT_EQ(calculer("developpement_limite(exp(x);x;0;2.5)"), "");
   ASSERT_EQ(boites->journal.size(), 2u);
   for (const auto& m : boites->journal) EXPECT_EQ(m.texte, catalogue_textes.txt_entiers_seulement);
+}
+
+// The Taylor polynomial with the shortcuts and as written: the same answer,
+// and no more work. An input the written path finds too complex may get
+// its answer from the series; it is only counted.
+struct Comparaison {
+  int series = 0;
+  int trop_complexes = 0;
+};
+
+void compare(const std::string& f, const std::string& point, int ordre, Comparaison& bilan) {
+  const std::string saisie = "developpement_limite(" + f + ";x;" + point + ";" + texte_entier(ordre) + ")";
+  std::string rapide;
+  std::string ecrit;
+  const auto travail_rapide = travail_de([&] { rapide = calculer(saisie); });
+  std::uint64_t travail_ecrit = 0;
+  {
+    const SansCheminsRapides reference;
+    travail_ecrit = travail_de([&] { ecrit = calculer(saisie); });
+  }
+  if (point == "0" && derivees_en_zero(calculer(f), "x", ordre)) ++bilan.series;
+  if (travail_ecrit > travail_maximal) {
+    ++bilan.trop_complexes;
+    return;
+  }
+  EXPECT_EQ(rapide, ecrit) << saisie;
+  EXPECT_LE(travail_rapide, travail_ecrit) << saisie;
+}
+
+TEST_F(DeveloppementLimite, SeriesGiveTheWrittenAnswerAtTheEdgesOfTheirClass) {
+  Comparaison bilan;
+  for (const char* f : {"1/(3+x)", "1/(2+x)", "1/(0.5+x)", "1/(4+x^2)", "ln(2+x)", "ln(1-x)", "sqrt(x)", "sqrt(4+x)",
+                        "sqrt(2+x)", "sqrt(0.25-x)", "exp(1+x)", "exp(x-x)", "sin(x)/x", "x^(1/3)", "(1+x)^(1/3)",
+                        "(1+x)^(-1/2)", "(1-x)^0.5", "x^0", "(x-x)^0", "x^-1", "2^x", "x^x", "-x^2", "--x", "abs(x)",
+                        "cotan(x)", "y*x", "pi*x", "e^x", "0.1*x", "x/3", "3*x/3", "tan(x)/4", "th(x)^2",
+                        "ch(2*x)*sh(x)", "(1+x)^1001", "(1+x)^10", "(2+x)^-3", "x^100", "0.5", "7"}) {
+    for (int ordre = 0; ordre <= 4; ++ordre) compare(f, "0", ordre, bilan);
+    // Elsewhere than at 0 (even at -0), derivation as written.
+    for (const char* point : {"-0", "1"}) compare(f, point, 3, bilan);
+  }
+  // Powers of 1/2 in a denominator: 2^-32 has more than fifteen digits, so
+  // the written path is no longer exact at the fifth order (2^32 is).
+  for (const char* f : {"1/(1/2-x)", "1/(2+x)", "1/(4+x)"}) compare(f, "0", 5, bilan);
+  EXPECT_GT(bilan.series, 0);
+}
+
+// Random texts in and near the class: numbers with and without a finite
+// binary expansion, other names, every usual function, quotients and
+// powers that may or may not be exact at 0.
+class Generateur {
+ public:
+  explicit Generateur(unsigned graine) : alea_(graine) {}
+
+  std::string expression(int niveau) {
+    if (niveau <= 0) return feuille();
+    switch (tirage(9)) {
+      case 0: return feuille();
+      case 1: return expression(niveau - 1) + "+" + expression(niveau - 1);
+      case 2: return expression(niveau - 1) + "-" + expression(niveau - 1);
+      case 3: return "(" + expression(niveau - 1) + ")*" + expression(niveau - 1);
+      case 4: return "(" + expression(niveau - 1) + ")/(" + choix({"1", "2", "0.5", "3", "x"}) + "+" + nul(niveau) + ")";
+      case 5:
+        return "(" + expression(niveau - 1) + ")^" + choix({"2", "3", "-1", "-2", "(1/2)", "(-1/2)", "0", "(1/3)"});
+      case 6: return "-" + expression(niveau - 1);
+      default: return appel(niveau - 1);
+    }
+  }
+
+ private:
+  std::mt19937 alea_;
+
+  unsigned tirage(unsigned n) { return static_cast<unsigned>(alea_() % n); }
+  std::string choix(std::initializer_list<const char*> textes) { return *(textes.begin() + tirage(textes.size())); }
+  std::string feuille() { return choix({"x", "x", "1", "2", "3", "0.5", "0.25", "0.1", "y", "pi", "0", "16"}); }
+  // Mostly a term of value 0 at 0.
+  std::string nul(int niveau) { return choix({"x", "2*x", "x^2", "-x", "0.5*x", "1"}) + "*" + expression(niveau - 1); }
+  std::string appel(int niveau) {
+    const std::string nom = choix({"exp", "sin", "cos", "tan", "sh", "ch", "th", "ln", "sqrt", "abs", "cotan"});
+    const bool en_un = nom == "ln" || nom == "sqrt";
+    return nom + "(" + (en_un ? choix({"1+", "4-", "2+"}) : "") + nul(niveau) + ")";
+  }
+};
+
+TEST_F(DeveloppementLimite, SeriesGiveTheWrittenAnswerOnRandomTexts) {
+  constexpr int textes = 600;
+  constexpr int ordre_maximal_tire = 4;
+  Generateur generateur(20261207);
+  std::mt19937 alea(7);
+  Comparaison bilan;
+  for (int i = 0; i < textes; ++i) {
+    const std::string f = generateur.expression(1 + static_cast<int>(alea() % 2));
+    compare(f, alea() % 10 == 0 ? "1" : "0", static_cast<int>(alea() % (ordre_maximal_tire + 1)), bilan);
+  }
+  // The test means something only if many texts take the series.
+  EXPECT_GT(bilan.series, textes / 4);
+  EXPECT_LT(bilan.trop_complexes, textes / 10);
 }
 
 }  // namespace
