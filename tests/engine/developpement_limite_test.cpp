@@ -161,7 +161,8 @@ TEST_F(DeveloppementLimite, SeriesGiveTheWrittenAnswerOnRandomTexts) {
   Comparaison bilan;
   for (int i = 0; i < textes; ++i) {
     const std::string f = generateur.expression(1 + static_cast<int>(alea() % 2));
-    compare(f, alea() % 10 == 0 ? "1" : "0", static_cast<int>(alea() % (ordre_maximal_tire + 1)), bilan);
+    const char* point = alea() % 10 == 0 ? "1" : "0";
+    compare(f, point, static_cast<int>(alea() % (ordre_maximal_tire + 1)), bilan);
   }
   // The test means something only if many texts take the series.
   EXPECT_GT(bilan.series, textes / 4);
