@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -124,14 +125,18 @@ class Generateur {
     if (niveau <= 0) return feuille();
     switch (tirage(9)) {
       case 0: return feuille();
-      case 1: return expression(niveau - 1) + "+" + expression(niveau - 1);
-      case 2: return expression(niveau - 1) + "-" + expression(niveau - 1);
-      case 3: return "(" + expression(niveau - 1) + ")*" + expression(niveau - 1);
-      case 4:
-        return "(" + expression(niveau - 1) + ")/(" + choix({"1", "2", "0.5", "3", "4", "x"}) + choix({"+", "-"}) +
-               monome() + ")";
-      case 5:
-        return "(" + expression(niveau - 1) + ")^" + choix({"2", "3", "-1", "-2", "(1/2)", "(-1/2)", "0", "(1/3)"});
+      case 1: return binaire(niveau, "+", "");
+      case 2: return binaire(niveau, "-", "");
+      case 3: return binaire(niveau, ")*", "(");
+      case 4: {
+        const std::string numerateur = "(" + expression(niveau - 1) + ")/(";
+        const std::string constante = choix({"1", "2", "0.5", "3", "4", "x"});
+        return numerateur + constante + choix({"+", "-"}) + monome() + ")";
+      }
+      case 5: {
+        const std::string base = "(" + expression(niveau - 1) + ")^";
+        return base + choix({"2", "3", "-1", "-2", "(1/2)", "(-1/2)", "0", "(1/3)"});
+      }
       case 6: return "-" + expression(niveau - 1);
       default: return appel(niveau - 1);
     }
@@ -141,28 +146,40 @@ class Generateur {
   std::mt19937 alea_;
 
   unsigned tirage(unsigned n) { return static_cast<unsigned>(alea_() % n); }
+  // Operands drawn left to right, so the texts do not depend on the
+  // compiler's order of evaluation.
+  std::string binaire(int niveau, const char* operateur, const char* avant) {
+    const std::string gauche = avant + expression(niveau - 1) + operateur;
+    return gauche + expression(niveau - 1);
+  }
   std::string choix(std::initializer_list<const char*> textes) { return *(textes.begin() + tirage(textes.size())); }
   std::string feuille() { return choix({"x", "x", "1", "2", "3", "0.5", "0.25", "0.1", "y", "pi", "0", "16"}); }
   // Mostly of value 0 at 0.
   std::string monome() { return choix({"x", "2*x", "x^2", "-x", "0.5*x", "0.1*x", "y*x", "1"}); }
   std::string appel(int niveau) {
     const std::string nom = choix({"exp", "sin", "cos", "tan", "sh", "ch", "th", "ln", "sqrt", "abs", "cotan"});
-    const bool en_un = nom == "ln" || nom == "sqrt";
-    const std::string argument = tirage(2) == 0 ? monome() : monome() + "*" + expression(niveau - 1);
-    return nom + "(" + (en_un ? choix({"1+", "4-", "2+"}) : "") + argument + ")";
+    const std::string constante = nom == "ln" || nom == "sqrt" ? choix({"1+", "4-", "2+"}) : "";
+    std::string argument = monome();
+    if (tirage(2) == 0) argument += "*" + expression(niveau - 1);
+    return nom + "(" + constante + argument + ")";
   }
 };
 
 TEST_F(DeveloppementLimite, SeriesGiveTheWrittenAnswerOnRandomTexts) {
-  constexpr int textes = 600;
+  constexpr int textes = 2000;
   constexpr int ordre_maximal_tire = 3;
+  constexpr int ordre_maximal_quotients = 2;
   Generateur generateur(20261207);
   std::mt19937 alea(7);
   Comparaison bilan;
   for (int i = 0; i < textes; ++i) {
     const std::string f = generateur.expression(1 + static_cast<int>(alea() % 2));
     const char* point = alea() % 10 == 0 ? "1" : "0";
-    compare(f, point, static_cast<int>(alea() % (ordre_maximal_tire + 1)), bilan);
+    int ordre = static_cast<int>(alea() % (ordre_maximal_tire + 1));
+    // The third written derivative of a quotient of quotients takes
+    // seconds under the sanitizers.
+    if (f.find('/') != std::string::npos) ordre = std::min(ordre, ordre_maximal_quotients);
+    compare(f, point, ordre, bilan);
   }
   // The test means something only if many texts take the series.
   EXPECT_GT(bilan.series, textes / 4);
