@@ -7,6 +7,7 @@
 // the same doubles as the series.
 #include "engine/derivees_en_zero.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -27,6 +28,8 @@ constexpr std::int64_t chiffres_exacts_maximaux = 1000000000000000;  // 10^15
 constexpr std::size_t chiffres_nombre_maximaux = 12;
 // Integer powers beyond this are left to the written path.
 constexpr std::int64_t exposant_entier_maximal = 1000;
+// 20! is the last factorial a 64-bit integer holds.
+constexpr int ordre_maximal = 20;
 // Nesting levels of the text.
 constexpr int niveaux_maximaux = 64;
 // A quotient's denominator of value +-2^j at 0 is raised to the power 2^n
@@ -64,16 +67,20 @@ int exposant_de_deux(std::int64_t n) {
   return __builtin_ctzll(static_cast<unsigned long long>(n));
 }
 
-// The integer square root of n >= 0 when n is a square, else -1.
+// The square root of n when n is a square, else -1; n is a value of the
+// class (below 10^15), so its root in floating point is off by one at most.
 std::int64_t racine_entiere(std::int64_t n) {
-  if (n < 0) return -1;
-  std::int64_t r = 0;
-  while (r * r < n && r <= n / (r + 1)) ++r;
+  if (n < 0 || n >= chiffres_exacts_maximaux) return -1;
+  std::int64_t r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
+  while (r * r > n) --r;
+  while ((r + 1) * (r + 1) <= n) ++r;
   return r * r == n ? r : -1;
 }
 
 bool est_zero(const Rationnel& a) { return a.num == 0; }
 bool est_un(const Rationnel& a) { return a.num == 1 && a.den == 1; }
+
+bool fonction_de_la_classe(int id);
 
 // The series of a text up to the order, or a failure that sends the caller
 // back to the written path. Once failed, every step returns at once.
@@ -149,7 +156,7 @@ bool Series::denominateur_de_la_classe(const Rationnel& b0) const {
   const int haut = exposant_de_deux(b0.num < 0 ? -b0.num : b0.num);
   const int bas = exposant_de_deux(b0.den);
   if (haut < 0 || bas < 0) return false;
-  const std::int64_t puissance = static_cast<std::int64_t>(haut - bas) << (taille_ - 1);
+  const std::int64_t puissance = static_cast<std::int64_t>(haut - bas) * (std::int64_t{1} << (taille_ - 1));
   return puissance <= exposant_puissance_maximal && puissance >= exposant_puissance_minimal;
 }
 
@@ -446,24 +453,33 @@ Serie Series::feuille(std::string_view t, int niveau) {
     if (ch == ')' && --profondeur < 0) return echoue();
   }
   const int id = fonctions_usuelles->identifiant(t.substr(0, ouvrante));
+  if (!fonction_de_la_classe(id)) return echoue();
   const Serie u = lis(argument, niveau + 1);
   if (echec_) return echoue();
   return appel(id, u);
 }
 
-Serie Series::appel(int id, const Serie& u) {
+// abs and cotan are left out: no derivative at 0, or no value.
+bool fonction_de_la_classe(int id) {
   switch (id) {
-    case id_de(Ligne::exp): return exponentielle(u);
-    case id_de(Ligne::ln): return logarithme(u);
-    case id_de(Ligne::sqrt): return racine(u);
+    case id_de(Ligne::exp):
+    case id_de(Ligne::ln):
+    case id_de(Ligne::sqrt):
     case id_de(Ligne::sin):
     case id_de(Ligne::cos):
     case id_de(Ligne::tan):
     case id_de(Ligne::sh):
     case id_de(Ligne::ch):
-    case id_de(Ligne::th): return trigonometrique(id, u);
-    default: return echoue();
+    case id_de(Ligne::th): return true;
+    default: return false;
   }
+}
+
+Serie Series::appel(int id, const Serie& u) {
+  if (id == Ligne::exp) return exponentielle(u);
+  if (id == Ligne::ln) return logarithme(u);
+  if (id == Ligne::sqrt) return racine(u);
+  return trigonometrique(id, u);
 }
 
 // The derivatives of each of these are written with both the sine and the
@@ -520,7 +536,7 @@ bool variable_de_la_classe(const std::string& v) {
 
 std::optional<std::vector<double>> derivees_en_zero(const std::string& texte, const std::string& variable,
                                                     int ordre) {
-  if (ordre < 0 || !caracteres_de_la_classe(texte) || !variable_de_la_classe(variable)) return std::nullopt;
+  if (ordre < 0 || ordre > ordre_maximal || !caracteres_de_la_classe(texte) || !variable_de_la_classe(variable)) return std::nullopt;
   // A number is evaluated as it is written, which may differ from its value.
   if (est_nombre(texte)) return std::nullopt;
   Series series(variable, ordre);
