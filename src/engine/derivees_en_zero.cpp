@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <string_view>
 #include <utility>
 
@@ -169,9 +170,14 @@ Rationnel Series::rationnel(Large n, Large d) {
     n = -n;
     d = -d;
   }
-  const Large g = pgcd_large(n, d);
-  n /= g;
-  d /= g;
+  // Most values are integers or fit in 64 bits, where the division is cheap.
+  if (d != 1) {
+    const Large g = tient_sur_64_bits(n) && tient_sur_64_bits(d)
+                        ? Large{std::gcd(static_cast<std::int64_t>(n), static_cast<std::int64_t>(d))}
+                        : pgcd_large(n, d);
+    n /= g;
+    d /= g;
+  }
   if (!tient_sur_64_bits(n) || !tient_sur_64_bits(d)) {
     echec_ = true;
     return {};
