@@ -89,7 +89,9 @@ class Series {
  public:
   Series(const std::string& variable, int ordre) : variable_(variable), taille_(static_cast<std::size_t>(ordre) + 1) {
     factorielles_.push_back(1);
-    for (std::size_t k = 1; k < taille_; ++k) factorielles_.push_back(factorielles_.back() * static_cast<std::int64_t>(k));
+    for (std::size_t k = 1; k < taille_; ++k) {
+      factorielles_.push_back(factorielles_.back() * static_cast<std::int64_t>(k));
+    }
   }
 
   bool echec() const { return echec_; }
@@ -112,6 +114,8 @@ class Series {
   }
   Rationnel rationnel(Large n, Large d);
   static Rationnel entier(std::int64_t n) { return {n, 1}; }
+  // An index of the series as a number.
+  static Rationnel rang(std::size_t k) { return {static_cast<std::int64_t>(k), 1}; }
   Rationnel plus(const Rationnel& a, const Rationnel& b) {
     return rationnel(Large{a.num} * b.den + Large{b.num} * a.den, Large{a.den} * b.den);
   }
@@ -244,10 +248,10 @@ Serie Series::puissance_fractionnaire(const Serie& u, const Rationnel& r) {
     Rationnel s;
     for (std::size_t j = 1; j <= k; ++j) {
       if (est_zero(u[j])) continue;
-      const Rationnel poids = moins(fois(r, entier(static_cast<std::int64_t>(j))), entier(static_cast<std::int64_t>(k - j)));
+      const Rationnel poids = moins(fois(r, rang(j)), rang(k - j));
       s = plus(s, fois(poids, fois(u[j], p[k - j])));
     }
-    p[k] = divise(s, entier(static_cast<std::int64_t>(k)));
+    p[k] = divise(s, rang(k));
   }
   return p;
 }
@@ -259,9 +263,9 @@ Serie Series::exponentielle(const Serie& u) {
   for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
     Rationnel s;
     for (std::size_t j = 1; j <= k; ++j) {
-      if (!est_zero(u[j])) s = plus(s, fois(entier(static_cast<std::int64_t>(j)), fois(u[j], e[k - j])));
+      if (!est_zero(u[j])) s = plus(s, fois(rang(j), fois(u[j], e[k - j])));
     }
-    e[k] = divise(s, entier(static_cast<std::int64_t>(k)));
+    e[k] = divise(s, rang(k));
   }
   return e;
 }
@@ -277,11 +281,11 @@ std::pair<Serie, Serie> Series::sinus_cosinus(const Serie& u, bool hyperbolique)
     Rationnel dc;
     for (std::size_t j = 1; j <= k; ++j) {
       if (est_zero(u[j])) continue;
-      const Rationnel ju = fois(entier(static_cast<std::int64_t>(j)), u[j]);
+      const Rationnel ju = fois(rang(j), u[j]);
       ds = plus(ds, fois(ju, c[k - j]));
       dc = plus(dc, fois(ju, s[k - j]));
     }
-    const Rationnel kk = entier(static_cast<std::int64_t>(k));
+    const Rationnel kk = rang(k);
     s[k] = divise(ds, kk);
     c[k] = divise(hyperbolique ? dc : Rationnel{-dc.num, dc.den}, kk);
   }
@@ -296,9 +300,9 @@ Serie Series::logarithme(const Serie& u) {
   for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
     Rationnel s;
     for (std::size_t j = 1; j < k; ++j) {
-      if (!est_zero(u[k - j])) s = plus(s, fois(entier(static_cast<std::int64_t>(j)), fois(l[j], u[k - j])));
+      if (!est_zero(u[k - j])) s = plus(s, fois(rang(j), fois(l[j], u[k - j])));
     }
-    l[k] = moins(u[k], divise(s, entier(static_cast<std::int64_t>(k))));
+    l[k] = moins(u[k], divise(s, rang(k)));
   }
   return l;
 }
@@ -542,7 +546,8 @@ bool variable_de_la_classe(const std::string& v) {
 
 std::optional<std::vector<double>> derivees_en_zero(const std::string& texte, const std::string& variable,
                                                     int ordre) {
-  if (ordre < 0 || ordre > ordre_maximal || !caracteres_de_la_classe(texte) || !variable_de_la_classe(variable)) return std::nullopt;
+  if (ordre < 0 || ordre > ordre_maximal) return std::nullopt;
+  if (!caracteres_de_la_classe(texte) || !variable_de_la_classe(variable)) return std::nullopt;
   // A number is evaluated as it is written, which may differ from its value.
   if (est_nombre(texte)) return std::nullopt;
   Series series(variable, ordre);

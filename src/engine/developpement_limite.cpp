@@ -27,9 +27,10 @@ std::string fonction::developpement_limite(const std::string& variable, int ordr
   GardeProfondeur garde;
   // At 0, the derivatives' values may come exact from the power series:
   // the same doubles the written derivatives evaluate to, without deriving.
-  const auto valeurs = chemins_rapides_actifs() && point == 0 && !std::signbit(point)
-                           ? derivees_en_zero(texte, variable, ordre)
-                           : std::nullopt;
+  std::optional<std::vector<double>> valeurs;
+  if (chemins_rapides_actifs() && point == 0 && !std::signbit(point)) {
+    valeurs = derivees_en_zero(texte, variable, ordre);
+  }
   std::string somme;
   std::string derivee = texte;
   for (int k = 0; k <= ordre && !garde.depassee(); ++k) {
