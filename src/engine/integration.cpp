@@ -117,7 +117,10 @@ Resultat integre_produit(const std::string& t, const std::string& v) {
 // last and the search stops at the first that fits.
 Resultat quotient_connu(const std::string& f, const std::string& g, const std::string& dg, const std::string& v) {
   const auto multiple_de = [&](const std::string& diviseur, const std::string& primitive) -> Resultat {
-    const std::string c = regroupe_somme(operation_ordonnee(g, diviseur, "/"));
+    const std::string quotient = operation_ordonnee(g, diviseur, "/");
+    // A quotient seen to vary collects to a text that varies: no multiple.
+    if (chemins_rapides_actifs() && derivee_bornee(quotient) && varie_certainement(quotient, v)) return std::nullopt;
+    const std::string c = regroupe_somme(quotient);
     if (c == "0" || !ne_depend_pas(c, v)) return std::nullopt;
     return operation_ordonnee(operation_ordonnee(f, c, "/"), primitive, "*");
   };
