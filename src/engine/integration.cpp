@@ -49,9 +49,14 @@ bool derivee_bornee(const std::string& t) {
 // text that does not name v derives to 0 without being derived, and one
 // seen to take two values (varie_certainement) has a derivative that does
 // not collect to 0.
+// The shortcut of the constant tests: t is seen to vary with v.
+bool vue_variable(const std::string& t, const std::string& v) {
+  return chemins_rapides_actifs() && derivee_bornee(t) && varie_certainement(t, v);
+}
+
 bool ne_depend_pas(const std::string& t, const std::string& v) {
   if (independant_de(t, v)) return true;
-  if (chemins_rapides_actifs() && derivee_bornee(t) && varie_certainement(t, v)) return false;
+  if (vue_variable(t, v)) return false;
   return regroupe_somme(derivee(t, v)) == "0";
 }
 
@@ -68,8 +73,11 @@ Resultat par_exponentielle(Textes& bases, const Textes& exposants, const std::st
     const std::string du = regroupe_somme(derivee(u, v));
     if (du == "0") continue;
     const std::string base = std::exchange(bases[i], "1");
-    const std::string q = regroupe_somme(operation_ordonnee(recompose_produit(bases, exposants), du, "/"));
+    const std::string quotient = operation_ordonnee(recompose_produit(bases, exposants), du, "/");
     bases[i] = base;
+    // A quotient seen to vary collects to a text that varies.
+    if (vue_variable(quotient, v)) continue;
+    const std::string q = regroupe_somme(quotient);
     if (ne_depend_pas(q, v)) return operation_ordonnee(q, "exp(" + u + ")", "*");
   }
   return std::nullopt;
@@ -84,8 +92,10 @@ Resultat par_puissance(Textes& bases, const Textes& exposants, const std::string
     const std::string du = regroupe_somme(derivee(bases[i], v));
     if (du == "0") continue;
     const std::string base = std::exchange(bases[i], "1");
-    const std::string q = regroupe_somme(operation_ordonnee(recompose_produit(bases, exposants), du, "/"));
+    const std::string quotient = operation_ordonnee(recompose_produit(bases, exposants), du, "/");
     bases[i] = base;
+    if (vue_variable(quotient, v)) continue;
+    const std::string q = regroupe_somme(quotient);
     if (!ne_depend_pas(q, v)) continue;
     // q is constant, so its value anywhere folds what the collection left.
     const std::string c = fonction(q).numeriser_substitution(v, "11", true);
@@ -119,7 +129,7 @@ Resultat quotient_connu(const std::string& f, const std::string& g, const std::s
   const auto multiple_de = [&](const std::string& diviseur, const std::string& primitive) -> Resultat {
     const std::string quotient = operation_ordonnee(g, diviseur, "/");
     // A quotient seen to vary collects to a text that varies: no multiple.
-    if (chemins_rapides_actifs() && derivee_bornee(quotient) && varie_certainement(quotient, v)) return std::nullopt;
+    if (vue_variable(quotient, v)) return std::nullopt;
     const std::string c = regroupe_somme(quotient);
     if (c == "0" || !ne_depend_pas(c, v)) return std::nullopt;
     return operation_ordonnee(operation_ordonnee(f, c, "/"), primitive, "*");
@@ -142,10 +152,13 @@ std::string integre_quotient(const expression& e, const std::string& t, const st
   if (independant_de(g, v)) return operation(integre(f, v), g, "/");
   const std::string dg = regroupe_somme(derivee(g, v));
   if (dg == "0") return appel_non_evalue(t, v);
-  const std::string q = regroupe_somme(operation_ordonnee(f, dg, "/"));
-  if (ne_depend_pas(q, v)) {
-    // f = q*g': q*ln(g), g divided by q's denominator.
-    return operation_ordonnee(q, "ln(" + regroupe_somme(operation_ordonnee(g, denominateur(q), "/")) + ")", "*");
+  const std::string quotient = operation_ordonnee(f, dg, "/");
+  if (!vue_variable(quotient, v)) {
+    const std::string q = regroupe_somme(quotient);
+    if (ne_depend_pas(q, v)) {
+      // f = q*g': q*ln(g), g divided by q's denominator.
+      return operation_ordonnee(q, "ln(" + regroupe_somme(operation_ordonnee(g, denominateur(q), "/")) + ")", "*");
+    }
   }
   if (!ne_depend_pas(f, v)) return integre(operation_ordonnee(operation(g, "-1", "^"), f, "*"), v);
   return quotient_connu(f, g, dg, v).value_or(appel_non_evalue(t, v));
