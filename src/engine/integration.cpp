@@ -19,6 +19,7 @@
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
+#include "engine/quotient_polynomes.h"
 #include "engine/reduction.h"
 #include "engine/regroupement.h"
 #include "engine/variation_numerique.h"
@@ -54,9 +55,18 @@ bool vue_variable(const std::string& t, const std::string& v) {
   return chemins_rapides_actifs() && derivee_bornee(t) && varie_certainement(t, v);
 }
 
+// A quotient of polynomials whose derivative's numerator f'g - fg' is the
+// zero polynomial: the written derivative reduces that numerator to 0.
+bool quotient_constant(const std::string& t, const std::string& v) {
+  if (!chemins_rapides_actifs() || !derivee_bornee(t)) return false;
+  const auto q = derivee_quotient_polynomes(t, v);
+  return q && q->numerateur == "0";
+}
+
 bool ne_depend_pas(const std::string& t, const std::string& v) {
   if (independant_de(t, v)) return true;
   if (vue_variable(t, v)) return false;
+  if (quotient_constant(t, v)) return true;
   return regroupe_somme(derivee(t, v)) == "0";
 }
 
