@@ -9,6 +9,7 @@
 #include "engine/evaluateur.h"
 #include "engine/fonction.h"
 #include "engine/moteur_pret.h"
+#include "engine/regroupement.h"
 
 namespace {
 
@@ -32,7 +33,11 @@ class Generateur {
       case 4: return entier() + "/" + facteurs();
       case 5: return "(" + polynome() + ")/(" + polynome() + ")";
       case 6: return facteurs() + "/" + facteurs();
-      case 7: return "x/(" + chiffre(2, 9) + "*x)";
+      case 7: {
+        // A constant quotient: its derivative's numerator is 0.
+        const std::string p = entre(0, 1) ? lineaire() : pair();
+        return entre(0, 1) ? "x/(" + chiffre(2, 9) + "*x)" : "(" + chiffre(2, 9) + "*(" + p + "))/(" + p + ")";
+      }
       case 8: return "(" + lineaire() + ")/" + chiffre(1, 9);
       default: return hors_classe();
     }
@@ -100,6 +105,21 @@ TEST_F(QuotientPolynomes, DerivativesAreThoseOfTheWrittenRule) {
     EXPECT_EQ(rapide, fonction(t).deriver("x")) << t;
   }
   EXPECT_GT(courts, quotients / 3);
+}
+
+// A zero numerator is exactly what the written derivative collects to 0.
+TEST_F(QuotientPolynomes, AZeroNumeratorMakesAConstantQuotient) {
+  Generateur g(11);
+  int constants = 0;
+  for (int i = 0; i < quotients; ++i) {
+    const std::string t = g.quotient();
+    const auto q = derivee_quotient_polynomes(t, "x");
+    if (!q) continue;
+    constants += q->numerateur == "0";
+    const SansCheminsRapides ecrit;
+    EXPECT_EQ(q->numerateur == "0", regroupe_somme(fonction(t).deriver("x")) == "0") << t;
+  }
+  EXPECT_GT(constants, quotients / 40);
 }
 
 TEST_F(QuotientPolynomes, TheDeriverRowAnswersAsWritten) {
