@@ -23,8 +23,7 @@ class Generateur {
   explicit Generateur(unsigned graine) : alea_(graine) {}
 
   std::string integrande() {
-    // A quotient of quotients, whose written test is long, now and then.
-    switch (entre(0, 7 * 6) / 6) {
+    switch (entre(0, 7)) {
       case 0: return facteur();
       case 1: return facteur() + "*" + facteur();
       case 2: return entier() + "/" + facteur();
@@ -32,14 +31,14 @@ class Generateur {
       case 4: return monome() + "*(" + polynome() + ")^" + entier_positif();
       case 5: return facteur() + (entre(0, 1) ? "+" : "-") + facteur();
       case 6: return "1/" + appel() + "^2";
-      default: return facteur() + "/(" + facteur() + "/" + facteur() + ")";
+      default: return quotient_de_quotients();
     }
   }
 
  private:
   int entre(int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea_); }
   std::string chiffre(int a, int b) { return std::string(1, static_cast<char>('0' + entre(a, b))); }
-  std::string entier_positif() { return chiffre(1, 4); }
+  std::string entier_positif() { return chiffre(1, 3); }
   std::string entier() { return (entre(0, 3) == 0 ? "-" : "") + chiffre(1, 9); }
 
   std::string monome() {
@@ -63,6 +62,13 @@ class Generateur {
     return std::string(noms[entre(0, 7)]) + "(" + argument + ")";
   }
 
+  // Texts beyond the shortcut's class (a quotient inside a quotient).
+  std::string quotient_de_quotients() {
+    static const char* const textes[] = {"1/(x/(x+1))", "(x+1)/(x/(x-1))", "sin(x)/(x/2)", "x/((x+1)/(x-1))",
+                                         "(1/x)/sin(x)^2", "exp(x)/(1/x)"};
+    return textes[entre(0, 5)];
+  }
+
   std::string facteur() {
     switch (entre(0, 9)) {
       case 0: return "x";
@@ -80,8 +86,8 @@ class Generateur {
   std::mt19937 alea_;
 };
 
-constexpr int integrandes = 2500;
-constexpr int antiderivees = 1500;
+constexpr int integrandes = 2000;
+constexpr int antiderivees = 1000;
 // One antiderivative in this many is integrated between bounds as well.
 constexpr std::size_t avec_bornes = 3;
 
