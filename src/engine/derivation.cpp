@@ -88,8 +88,11 @@ std::string fonction::deriver(const std::string& variable) const {
 }
 
 std::string fonction::deriver_demandee(const std::string& variable) const {
+  // Deep in a call the spared steps could pass the depth limit; there the
+  // written rule runs, so the depth error comes as before.
+  constexpr int profondeur_epargnee = profondeur_maximale / 2;
   return sous_garde([&] {
-    if (chemins_rapides_actifs()) {
+    if (chemins_rapides_actifs() && etat_profondeur.profondeur < profondeur_epargnee) {
       if (const auto q = derivee_quotient_polynomes(texte, variable)) {
         return operation(q->numerateur, operation(q->denominateur, "2", "^"), "/");
       }
