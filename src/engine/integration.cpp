@@ -45,11 +45,6 @@ bool derivee_bornee(const std::string& t) {
   return t.size() <= longueur_epargnee && std::count(t.begin(), t.end(), '/') <= 1;
 }
 
-// The test for the constant multiples the rules look for: the collected
-// derivative is 0. Names alone would call x/x or (x+1)/(1+x) variable; a
-// text that does not name v derives to 0 without being derived, and one
-// seen to take two values (varie_certainement) has a derivative that does
-// not collect to 0.
 // Deep in a call the steps a shortcut spares could pass the depth limit;
 // there the written rules run, so the depth error comes as before.
 constexpr int profondeur_epargnee = profondeur_maximale / 2;
@@ -71,6 +66,12 @@ bool quotient_constant(const std::string& t, const std::string& v) {
   return q && q->numerateur == "0";
 }
 
+// The test for the constant multiples the rules look for: the collected
+// derivative is 0. Names alone would call x/x or (x+1)/(1+x) variable; a
+// text that does not name v derives to 0 without being derived, and one
+// seen to take two values (varie_certainement) has a derivative that does
+// not collect to 0, while a quotient of polynomials whose derivative's
+// numerator is the zero polynomial has one that collects to 0.
 bool ne_depend_pas(const std::string& t, const std::string& v) {
   if (independant_de(t, v)) return true;
   if (vue_variable(t, v)) return false;

@@ -13,6 +13,6 @@
 // strict sign between them, so no pole or edge of the domain lies between
 // the points. Only texts made of numbers, the variable, + - * / ^, brackets
 // and calls of sin, cos, tan, exp, ln, sqrt are read; on any other text,
-// and when no pair of points tells the values apart, the answer is false:
-// nothing is shown.
+// and when the first pair of points where the text reads does not tell
+// the values apart, the answer is false: nothing is shown.
 bool varie_certainement(const std::string& texte, const std::string& variable);
