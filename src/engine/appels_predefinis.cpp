@@ -116,7 +116,7 @@ std::optional<std::string> argument_calcule(const std::string& a, std::string& r
 std::string deriver_(const Arguments& a, const std::string&) {
   std::string refus;
   const auto f = argument_calcule(a[0], refus);
-  return f ? fonction(*f).deriver(a[1]) : refus;
+  return f ? fonction(*f).deriver_demandee(a[1]) : refus;
 }
 
 std::string integrer_(const Arguments& a, const std::string&) {

@@ -3,6 +3,7 @@
 // the derivative is written and x^3 comes out as 3*x^2.
 #include <vector>
 
+#include "engine/chemins_rapides.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
 #include "engine/fonction.h"
@@ -11,6 +12,7 @@
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
+#include "engine/quotient_polynomes.h"
 #include "engine/reduction.h"
 
 namespace {
@@ -83,6 +85,20 @@ std::string derive(const std::string& texte, const std::string& v) {
 
 std::string fonction::deriver(const std::string& variable) const {
   return sous_garde([&] { return derive(texte, variable); });
+}
+
+std::string fonction::deriver_demandee(const std::string& variable) const {
+  // Deep in a call the spared steps could pass the depth limit; there the
+  // written rule runs, so the depth error comes as before.
+  constexpr int profondeur_epargnee = profondeur_maximale / 2;
+  return sous_garde([&] {
+    if (chemins_rapides_actifs() && etat_profondeur.profondeur < profondeur_epargnee) {
+      if (const auto q = derivee_quotient_polynomes(texte, variable)) {
+        return operation(q->numerateur, operation(q->denominateur, "2", "^"), "/");
+      }
+    }
+    return derive(texte, variable);
+  });
 }
 
 std::string fonction::deriver_n(const std::string& variable, int n) const {

@@ -18,6 +18,11 @@ class fonction : public expression {
   // The derivative with respect to `variable`, written through operation so
   // neutral elements vanish on the way. A name without a rule derives to 0.
   std::string deriver(const std::string& variable) const;
+  // The same text, for a derivative asked for once, as the deriver row
+  // asks it: nothing derives its parts again in the call, so a quotient of
+  // polynomials may skip the developments the written rule would leave in
+  // the call's memory for later derivations.
+  std::string deriver_demandee(const std::string& variable) const;
   // The n-th derivative, each one reduced before the next.
   std::string deriver_n(const std::string& variable, int n) const;
 

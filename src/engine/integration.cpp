@@ -2,11 +2,13 @@
 // the definite integrals and substitutions built on them. Where no rule
 // applies the result is the unevaluated call integrer(f;x), which the
 // calculator shows as it stands and integrale recognises.
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "engine/appel_fonction.h"
+#include "engine/chemins_rapides.h"
 #include "engine/decomposition.h"
 #include "engine/decoupage.h"
 #include "engine/entiers_verifies.h"
@@ -17,8 +19,10 @@
 #include "engine/operation.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
+#include "engine/quotient_polynomes.h"
 #include "engine/reduction.h"
 #include "engine/regroupement.h"
+#include "engine/variation_numerique.h"
 #include "localisation/format.h"
 
 namespace {
@@ -31,11 +35,48 @@ std::string integre(const std::string& texte, const std::string& v);
 
 std::string derivee(const std::string& t, const std::string& v) { return fonction(t).deriver(v); }
 
+// Texts whose derivative collects within a small share of the work bound:
+// short, with at most one quotient (the derivative of a quotient of
+// quotients can pass the bound). Only these are spared the collection, so
+// a text whose test passes the bound still answers "too complex".
+constexpr std::size_t longueur_epargnee = 80;
+
+bool derivee_bornee(const std::string& t) {
+  return t.size() <= longueur_epargnee && std::count(t.begin(), t.end(), '/') <= 1;
+}
+
+// Deep in a call the steps a shortcut spares could pass the depth limit;
+// there the written rules run, so the depth error comes as before.
+constexpr int profondeur_epargnee = profondeur_maximale / 2;
+
+bool raccourci_permis(const std::string& t) {
+  return chemins_rapides_actifs() && etat_profondeur.profondeur < profondeur_epargnee && derivee_bornee(t);
+}
+
+// The shortcut of the constant tests: t is seen to vary with v.
+bool vue_variable(const std::string& t, const std::string& v) {
+  return raccourci_permis(t) && varie_certainement(t, v);
+}
+
+// A quotient of polynomials whose derivative's numerator f'g - fg' is the
+// zero polynomial: the written derivative reduces that numerator to 0.
+bool quotient_constant(const std::string& t, const std::string& v) {
+  if (!raccourci_permis(t)) return false;
+  const auto q = derivee_quotient_polynomes(t, v);
+  return q && q->numerateur == "0";
+}
+
 // The test for the constant multiples the rules look for: the collected
 // derivative is 0. Names alone would call x/x or (x+1)/(1+x) variable; a
-// text that does not name v derives to 0 without being derived.
+// text that does not name v derives to 0 without being derived, and one
+// seen to take two values (varie_certainement) has a derivative that does
+// not collect to 0, while a quotient of polynomials whose derivative's
+// numerator is the zero polynomial has one that collects to 0.
 bool ne_depend_pas(const std::string& t, const std::string& v) {
-  return independant_de(t, v) || regroupe_somme(derivee(t, v)) == "0";
+  if (independant_de(t, v)) return true;
+  if (vue_variable(t, v)) return false;
+  if (quotient_constant(t, v)) return true;
+  return regroupe_somme(derivee(t, v)) == "0";
 }
 
 std::string appel_non_evalue(const std::string& t, const std::string& v) {
@@ -51,8 +92,11 @@ Resultat par_exponentielle(Textes& bases, const Textes& exposants, const std::st
     const std::string du = regroupe_somme(derivee(u, v));
     if (du == "0") continue;
     const std::string base = std::exchange(bases[i], "1");
-    const std::string q = regroupe_somme(operation_ordonnee(recompose_produit(bases, exposants), du, "/"));
+    const std::string quotient = operation_ordonnee(recompose_produit(bases, exposants), du, "/");
     bases[i] = base;
+    // A quotient seen to vary collects to a text that varies.
+    if (vue_variable(quotient, v)) continue;
+    const std::string q = regroupe_somme(quotient);
     if (ne_depend_pas(q, v)) return operation_ordonnee(q, "exp(" + u + ")", "*");
   }
   return std::nullopt;
@@ -67,8 +111,10 @@ Resultat par_puissance(Textes& bases, const Textes& exposants, const std::string
     const std::string du = regroupe_somme(derivee(bases[i], v));
     if (du == "0") continue;
     const std::string base = std::exchange(bases[i], "1");
-    const std::string q = regroupe_somme(operation_ordonnee(recompose_produit(bases, exposants), du, "/"));
+    const std::string quotient = operation_ordonnee(recompose_produit(bases, exposants), du, "/");
     bases[i] = base;
+    if (vue_variable(quotient, v)) continue;
+    const std::string q = regroupe_somme(quotient);
     if (!ne_depend_pas(q, v)) continue;
     // q is constant, so its value anywhere folds what the collection left.
     const std::string c = fonction(q).numeriser_substitution(v, "11", true);
@@ -100,7 +146,10 @@ Resultat integre_produit(const std::string& t, const std::string& v) {
 // last and the search stops at the first that fits.
 Resultat quotient_connu(const std::string& f, const std::string& g, const std::string& dg, const std::string& v) {
   const auto multiple_de = [&](const std::string& diviseur, const std::string& primitive) -> Resultat {
-    const std::string c = regroupe_somme(operation_ordonnee(g, diviseur, "/"));
+    const std::string quotient = operation_ordonnee(g, diviseur, "/");
+    // A quotient seen to vary collects to a text that varies: no multiple.
+    if (vue_variable(quotient, v)) return std::nullopt;
+    const std::string c = regroupe_somme(quotient);
     if (c == "0" || !ne_depend_pas(c, v)) return std::nullopt;
     return operation_ordonnee(operation_ordonnee(f, c, "/"), primitive, "*");
   };
@@ -122,10 +171,13 @@ std::string integre_quotient(const expression& e, const std::string& t, const st
   if (independant_de(g, v)) return operation(integre(f, v), g, "/");
   const std::string dg = regroupe_somme(derivee(g, v));
   if (dg == "0") return appel_non_evalue(t, v);
-  const std::string q = regroupe_somme(operation_ordonnee(f, dg, "/"));
-  if (ne_depend_pas(q, v)) {
-    // f = q*g': q*ln(g), g divided by q's denominator.
-    return operation_ordonnee(q, "ln(" + regroupe_somme(operation_ordonnee(g, denominateur(q), "/")) + ")", "*");
+  const std::string quotient = operation_ordonnee(f, dg, "/");
+  if (!vue_variable(quotient, v)) {
+    const std::string q = regroupe_somme(quotient);
+    if (ne_depend_pas(q, v)) {
+      // f = q*g': q*ln(g), g divided by q's denominator.
+      return operation_ordonnee(q, "ln(" + regroupe_somme(operation_ordonnee(g, denominateur(q), "/")) + ")", "*");
+    }
   }
   if (!ne_depend_pas(f, v)) return integre(operation_ordonnee(operation(g, "-1", "^"), f, "*"), v);
   return quotient_connu(f, g, dg, v).value_or(appel_non_evalue(t, v));
