@@ -4,7 +4,9 @@
 #include <bit>
 #include <cstdint>
 
+#include "engine/algebre_entiere.h"
 #include "engine/appel_fonction.h"
+#include "engine/chemins_rapides.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
 #include "engine/entiers_verifies.h"
@@ -145,6 +147,44 @@ class Laplace {
   std::vector<Entier> valeurs_;
 };
 
+// The entries row by row when the matrix is square, within the size
+// allowed, made of integer texts only and small enough that the Laplace
+// expansion of it and of its minors cannot overflow: the expansion then
+// answers with the integer value, which elimination finds too. Nothing
+// once the work limit was passed, where the written steps decide what is
+// returned.
+std::optional<LignesEntieres> entiers_surs(const Tmatrice& m) {
+  if (etat_profondeur.depassement || !coherente(m) || m.nb_colonnes != m.nb_lignes ||
+      m.nb_lignes > taille_maximale_matrice) {
+    return std::nullopt;
+  }
+  LignesEntieres lignes(static_cast<std::size_t>(m.nb_lignes));
+  for (int r = 0; r < m.nb_lignes; ++r) {
+    for (int c = 0; c < m.nb_colonnes; ++c) {
+      const Entier v = entier_ecrit(m.coefficients[c][r]);
+      if (!v) return std::nullopt;
+      lignes[r].push_back(*v);
+    }
+  }
+  if (!borne_laplace(lignes)) return std::nullopt;
+  return lignes;
+}
+
+// The inverse of a matrix of entiers_surs: each entry is the cofactor over
+// the determinant, written as the quotient of their integer texts is.
+std::variant<Tmatrice, std::string> inverse_entiere(const Tmatrice& m, const LignesEntieres& lignes) {
+  const std::int64_t d = determinant_entier(lignes);
+  if (d == 0) return valeur_erreur(textes_fixes().matrice_non_inversible);
+  Tmatrice r = Tmatrice::Create_carree("Inv" + m.nom, m.nb_lignes);
+  for (std::size_t i = 0; i < lignes.size(); ++i) {
+    for (std::size_t j = 0; j < lignes.size(); ++j) {
+      const std::int64_t mineur = determinant_entier(mineur_entier(lignes, j, i));
+      r.coefficients[j][i] = quotient_entier_ecrit((i + j) % 2 == 0 ? mineur : -mineur, d);
+    }
+  }
+  return r;
+}
+
 std::string erreur_taille(const Tmatrice& m) {
   if (!coherente(m)) return valeur_erreur(textes_fixes().matrice_invalide);
   if (m.nb_colonnes != m.nb_lignes) return valeur_erreur(textes_fixes().matrice_non_carree);
@@ -177,6 +217,9 @@ void Tmatrice::supprimer_ligne_colonne(int colonne, int ligne) {
 std::string Tmatrice::determinant() const {
   if (std::string erreur = erreur_taille(*this); !erreur.empty()) return erreur;
   return sous_garde([&] {
+    if (chemins_rapides_actifs()) {
+      if (const auto lignes = entiers_surs(*this)) return texte_entier(determinant_entier(*lignes));
+    }
     Laplace laplace(*this);
     if (const Entier n = laplace.valeur()) return texte_entier(*n);
     const std::string d = laplace.determinant();
@@ -186,6 +229,9 @@ std::string Tmatrice::determinant() const {
 }
 
 std::variant<Tmatrice, std::string> Tmatrice::inverse() const {
+  if (chemins_rapides_actifs()) {
+    if (const auto lignes = entiers_surs(*this)) return inverse_entiere(*this, *lignes);
+  }
   GardeProfondeur garde;
   const std::string d = determinant();
   if (est_erreur(d)) return d;
