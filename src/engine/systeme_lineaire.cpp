@@ -1,9 +1,14 @@
 #include "engine/systeme_lineaire.h"
 
+#include <cstdint>
 #include <optional>
+#include <string_view>
 
+#include "engine/algebre_entiere.h"
 #include "engine/appel_fonction.h"
+#include "engine/chemins_rapides.h"
 #include "engine/decoupage.h"
+#include "engine/entiers_verifies.h"
 #include "engine/fonction.h"
 #include "engine/fractions.h"
 #include "engine/operation.h"
@@ -63,6 +68,112 @@ std::string cramer(const Systeme& s, const Textes& inconnues, const std::string&
   return "[" + solution + "]";
 }
 
+// Digits a coefficient of a system of integers may hold: its sums stay far
+// from an overflow, and the bound of the elimination decides the rest.
+constexpr std::size_t chiffres_coefficient = 9;
+
+// The integer linear form of an equation: the coefficients of the unknowns
+// and the right-hand side once every term is brought to the left.
+struct LigneEntiere {
+  std::vector<std::int64_t> coefficients;
+  std::int64_t second = 0;
+};
+
+// The unknowns of the class: one lowercase letter (a longer name may be a
+// constant the derivation evaluates, as pi).
+bool est_lettre_inconnue(char c) { return c >= 'a' && c <= 'z'; }
+
+// Reads one term at t[i] (an integer, an unknown, or an integer "*" an
+// unknown) and adds it, times `sens`, to the line.
+bool lit_terme(std::string_view t, std::size_t& i, std::int64_t sens, const Textes& inconnues, LigneEntiere& l) {
+  const std::size_t debut = i;
+  while (i < t.size() && est_chiffre(t[i])) ++i;
+  const std::size_t chiffres = i - debut;
+  if (chiffres > chiffres_coefficient || (chiffres > 1 && t[debut] == '0')) return false;
+  std::int64_t valeur = 1;
+  if (chiffres > 0) {
+    valeur = *lire_entier64(t.substr(debut, chiffres)) * sens;
+    if (i == t.size() || t[i] != '*') {
+      l.second -= valeur;  // a constant on the left is subtracted from the right
+      return true;
+    }
+    ++i;
+  } else {
+    valeur = sens;
+  }
+  if (i == t.size()) return false;
+  const char nom = t[i++];
+  for (std::size_t j = 0; j < inconnues.size(); ++j) {
+    if (inconnues[j].size() == 1 && inconnues[j][0] == nom && est_lettre_inconnue(nom)) {
+      l.coefficients[j] += valeur;
+      return true;
+    }
+  }
+  return false;
+}
+
+// One side of an equation: terms joined by "+" or "-", the first with an
+// optional sign; added to the line times `sens`.
+bool lit_membre(std::string_view t, std::int64_t sens, const Textes& inconnues, LigneEntiere& l) {
+  std::size_t i = 0;
+  while (true) {
+    std::int64_t signe = sens;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+      if (t[i] == '-') signe = -sens;
+      ++i;
+    } else if (i > 0) {
+      return false;
+    }
+    if (!lit_terme(t, i, signe, inconnues, l)) return false;
+    if (i == t.size()) return true;
+  }
+}
+
+// The system when each equation is "side=side" with sides of integers and
+// integers times unknowns (at most 9 digits each): its coefficients are the
+// integers the derivation and the collection write.
+std::optional<std::vector<LigneEntiere>> lit_systeme_entier(const Textes& lignes, const Textes& inconnues) {
+  std::vector<LigneEntiere> systeme;
+  for (const auto& equation : lignes) {
+    const std::size_t egal = equation.find('=');
+    if (egal == std::string::npos || equation.find('=', egal + 1) != std::string::npos) return std::nullopt;
+    LigneEntiere l;
+    l.coefficients.assign(inconnues.size(), 0);
+    const std::string_view t = equation;
+    if (!lit_membre(t.substr(0, egal), 1, inconnues, l) || !lit_membre(t.substr(egal + 1), -1, inconnues, l)) {
+      return std::nullopt;
+    }
+    systeme.push_back(std::move(l));
+  }
+  return systeme;
+}
+
+// Cramer's rule on a system of integers, by elimination: each determinant
+// is the integer the written expansion finds (the bound rules out any
+// overflow in it), and each quotient is written as the written rule writes
+// it. Nothing outside that class, or once the work limit was passed.
+std::optional<std::string> cramer_entier(const Textes& lignes, const Textes& inconnues) {
+  if (etat_profondeur.depassement || inconnues.empty()) return std::nullopt;
+  const auto systeme = lit_systeme_entier(lignes, inconnues);
+  if (!systeme) return std::nullopt;
+  LignesEntieres a;
+  std::vector<std::int64_t> b;
+  for (const auto& l : *systeme) {
+    a.push_back(l.coefficients);
+    b.push_back(l.second);
+  }
+  if (!borne_laplace(a, &b)) return std::nullopt;
+  const std::int64_t d = determinant_entier(a);
+  if (d == 0) return valeur_erreur(textes_fixes().pas_de_solution_unique);
+  std::string solution;
+  for (std::size_t j = 0; j < inconnues.size(); ++j) {
+    LignesEntieres remplacee = a;
+    for (std::size_t r = 0; r < remplacee.size(); ++r) remplacee[r][j] = b[r];
+    solution = ajoute_element(solution, inconnues[j] + "=" + quotient_entier_ecrit(determinant_entier(remplacee), d), ";");
+  }
+  return "[" + solution + "]";
+}
+
 // An unknown is a name: an empty list "[]" or an expression in the list of
 // unknowns leaves nothing to solve for.
 bool est_inconnue(const std::string& u) {
@@ -79,6 +190,9 @@ std::string resout_systeme(const std::string& equations, const std::string& vari
   // Refused before any derivative is taken: past this size the
   // determinant is refused anyway.
   if (inconnues.size() > taille_maximale_matrice) return valeur_erreur(textes_fixes().matrice_trop_grande);
+  if (chemins_rapides_actifs()) {
+    if (auto r = cramer_entier(lignes, inconnues)) return *r;
+  }
   const int n = static_cast<int>(inconnues.size());
   Systeme s{Tmatrice::Create_carree("S", n), Textes(inconnues.size())};
   for (int i = 0; i < n; ++i) {
