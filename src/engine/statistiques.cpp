@@ -1,9 +1,15 @@
 #include "engine/statistiques.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "engine/algebre_entiere.h"
+#include "engine/chemins_rapides.h"
 #include "engine/decoupage.h"
+#include "engine/entiers_verifies.h"
 #include "engine/fonction.h"
 #include "engine/fractions.h"
 #include "engine/operation.h"
@@ -69,6 +75,66 @@ std::string variance_de(const Textes& items) {
   return fraction(operation_ordonnee(s, nombre_items(items), "/"));
 }
 
+// Digits an item of a list of integers may hold for the exact sums.
+constexpr std::size_t chiffres_item = 9;
+
+// The items when every one is an integer text of at most 9 digits: the
+// written sums then stay exact integers and quotients of integers.
+std::optional<std::vector<std::int64_t>> entiers_courts(const Textes& items) {
+  std::vector<std::int64_t> v;
+  for (const auto& item : items) {
+    if (item.size() > chiffres_item + 1 || !est_entier(item) || item.size() - (item[0] == '-') > chiffres_item) {
+      return std::nullopt;
+    }
+    v.push_back(*entier_du_texte(item));
+  }
+  return v;
+}
+
+std::int64_t somme_de(const std::vector<std::int64_t>& v) {
+  std::int64_t s = 0;
+  for (const std::int64_t x : v) s += x;  // at most 10^4 items of 9 digits
+  return s;
+}
+
+// The mean of a list of entiers_courts: the sum over the count, written as
+// the quotient of two integers is.
+std::optional<std::string> moyenne_entiere(const Textes& items) {
+  if (!chemins_rapides_actifs() || etat_profondeur.depassement) return std::nullopt;
+  const auto v = entiers_courts(items);
+  if (!v) return std::nullopt;
+  return quotient_entier_ecrit(somme_de(*v), static_cast<std::int64_t>(v->size()));
+}
+
+// Bound on n^7 * M^2 (n items, M the largest absolute value) under which
+// the written sums of squares of (x - p/q), q dividing n, are exact with a
+// wide margin in 64 bits, whatever order they are brought to one quotient.
+constexpr std::int64_t borne_variance = std::int64_t{1} << 60;
+
+bool variance_sure(const std::vector<std::int64_t>& v) {
+  std::int64_t m = 0;
+  for (const std::int64_t x : v) m = std::max(m, x < 0 ? -x : x);
+  Entier b = produit_verifie(m, m);
+  for (int k = 0; k < 7 && b; ++k) b = produit_verifie(*b, static_cast<std::int64_t>(v.size()));
+  return b && *b <= borne_variance;
+}
+
+// The variance of a list of entiers_courts: with the mean p/q, the sum of
+// the (q*x - p)^2 over q^2 * n.
+std::optional<std::string> variance_entiere(const Textes& items) {
+  if (!chemins_rapides_actifs() || etat_profondeur.depassement) return std::nullopt;
+  const auto v = entiers_courts(items);
+  if (!v || !variance_sure(*v)) return std::nullopt;
+  const auto n = static_cast<std::int64_t>(v->size());
+  const std::int64_t s = somme_de(*v);
+  const std::int64_t g = std::abs(pgcd(s, n));
+  const std::int64_t p = s / g;
+  const std::int64_t q = n / g;
+  std::int64_t carres = 0;
+  for (const std::int64_t x : *v) carres += (q * x - p) * (q * x - p);
+  return quotient_entier_ecrit(carres, q * q * n);
+}
+
 }  // namespace
 
 std::string minimum(const std::string& liste) {
@@ -81,12 +147,16 @@ std::string maximum(const std::string& liste) {
 
 std::string moyenne(const std::string& liste) {
   const auto items = elements(liste);
-  return items ? sous_garde([&] { return moyenne_de(*items); }) : erreur_liste;
+  if (!items) return erreur_liste;
+  if (auto r = moyenne_entiere(*items)) return *r;
+  return sous_garde([&] { return moyenne_de(*items); });
 }
 
 std::string variance(const std::string& liste) {
   const auto items = elements(liste);
-  return items ? sous_garde([&] { return variance_de(*items); }) : erreur_liste;
+  if (!items) return erreur_liste;
+  if (auto r = variance_entiere(*items)) return *r;
+  return sous_garde([&] { return variance_de(*items); });
 }
 
 std::string ecart_type(const std::string& liste) {
