@@ -79,9 +79,9 @@ struct LigneEntiere {
   std::int64_t second = 0;
 };
 
-// The unknowns of the class: one lowercase letter (a longer name may be a
-// constant the derivation evaluates, as pi).
-bool est_lettre_inconnue(char c) { return c >= 'a' && c <= 'z'; }
+// The unknowns of the class: one lowercase letter that names no constant
+// (pi, or one the user defined), which the derivation would evaluate.
+bool est_lettre_inconnue(char c) { return c >= 'a' && c <= 'z' && !est_constante(std::string(1, c)); }
 
 // Reads one term at t[i] (an integer, an unknown, or an integer "*" an
 // unknown) and adds it, times `sens`, to the line.

@@ -7,6 +7,7 @@
 
 #include "engine/chemins_rapides.h"
 #include "engine/evaluateur.h"
+#include "engine/fonctions_usuelles.h"
 #include "engine/moteur_pret.h"
 #include "engine/travail_de.h"
 #include "localisation/textes_fixes.h"
@@ -151,6 +152,19 @@ TEST_F(Systemes, IntegerSystemsGiveTheWrittenTexts) {
     ASSERT_EQ(rapide, ecrit) << equations << " " << inconnues;
     ASSERT_LE(travail_rapide, travail_ecrit) << equations << " " << inconnues;
   }
+}
+
+// A letter the user made a constant is no unknown of the shortcut's class.
+TEST_F(Systemes, AConstantNamedAsAnUnknownKeepsTheWrittenPath) {
+  constantes->ajouter("k", "2");
+  const std::string rapide = resoudre_systeme("[k+y=3;k-y=1]", "[k;y]");
+  std::string ecrit;
+  {
+    const SansCheminsRapides reference;
+    ecrit = resoudre_systeme("[k+y=3;k-y=1]", "[k;y]");
+  }
+  constantes->supprimer("k");
+  EXPECT_EQ(rapide, ecrit);
 }
 
 TEST(CopieCoefficients, CopiesWhatFits) {
