@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <utility>
 
 #include "engine/algebre_entiere.h"
 #include "engine/appel_fonction.h"
@@ -185,6 +186,85 @@ std::variant<Tmatrice, std::string> inverse_entiere(const Tmatrice& m, const Lig
   return r;
 }
 
+// A matrix of distinct lowercase letters, none a constant: no two products
+// of its expansion are alike, so the collection keeps every term as the
+// expansion writes it, and the determinant is that list of terms.
+bool lettres_distinctes(const Tmatrice& m) {
+  if (etat_profondeur.depassement || !coherente(m) || m.nb_colonnes != m.nb_lignes || m.nb_lignes == 0) return false;
+  std::uint32_t vues = 0;
+  for (const auto& colonne : m.coefficients) {
+    for (const auto& e : colonne) {
+      if (e.size() != 1 || e[0] < 'a' || e[0] > 'z' || est_constante(e)) return false;
+      const std::uint32_t bit = std::uint32_t{1} << (e[0] - 'a');
+      if (vues & bit) return false;
+      vues |= bit;
+    }
+  }
+  return true;
+}
+
+// The terms of the expansion along the last row of the minor on the first
+// k rows and the columns of c, in the order the written expansion and its
+// collection give them: the entry times each term of its collected minor,
+// the cofactor's sign times the term's, then ordered as the collection
+// orders terms.
+class TermesLettres {
+ public:
+  explicit TermesLettres(const Tmatrice& m) : m_(m) {}
+
+  std::string determinant() const {
+    std::string t;
+    for (const auto& [negatif, produit] : termes((Colonnes{1} << m_.nb_colonnes) - 1)) {
+      if (negatif) {
+        t += '-';
+      } else if (!t.empty()) {
+        t += '+';
+      }
+      t += produit;
+    }
+    return t;
+  }
+
+ private:
+  using Terme = std::pair<bool, std::string>;  // negative, product
+
+  std::vector<Terme> termes(Colonnes c) const {
+    std::vector<int> j;
+    for (int k = 0; c >> k != 0; ++k) {
+      if ((c >> k) & 1u) j.push_back(k);
+    }
+    const int k = static_cast<int>(j.size());
+    if (k == 1) return {{false, entree(0, j[0])}};
+    std::vector<Terme> t;
+    if (k == 2) {
+      // The 2x2 minor is written row 0 first, as Laplace::calcule writes it.
+      t = {{false, entree(0, j[0]) + "*" + entree(1, j[1])}, {true, entree(0, j[1]) + "*" + entree(1, j[0])}};
+    }
+    for (int i = 0; i < k && k > 2; ++i) {
+      const bool negatif = (i + k - 1) % 2 != 0;
+      for (auto& [n, produit] : termes(sans(c, j[i]))) t.emplace_back(n != negatif, entree(k - 1, j[i]) + "*" + produit);
+    }
+    ordonne(t);
+    return t;
+  }
+
+  // The collection's ordering of terms by their literal parts, here the
+  // products themselves: in one pass whose key is taken once per position,
+  // so the order is not always ascending.
+  static void ordonne(std::vector<Terme>& t) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+      const std::string cle = t[i].second;
+      for (std::size_t j = i + 1; j < t.size(); ++j) {
+        if (cle.compare(t[j].second) > 0) std::swap(t[i], t[j]);
+      }
+    }
+  }
+
+  const std::string& entree(int ligne, int colonne) const { return m_.coefficients[colonne][ligne]; }
+
+  const Tmatrice& m_;
+};
+
 std::string erreur_taille(const Tmatrice& m) {
   if (!coherente(m)) return valeur_erreur(textes_fixes().matrice_invalide);
   if (m.nb_colonnes != m.nb_lignes) return valeur_erreur(textes_fixes().matrice_non_carree);
@@ -219,6 +299,7 @@ std::string Tmatrice::determinant() const {
   return sous_garde([&] {
     if (chemins_rapides_actifs()) {
       if (const auto lignes = entiers_surs(*this)) return texte_entier(determinant_entier(*lignes));
+      if (lettres_distinctes(*this)) return TermesLettres(*this).determinant();
     }
     Laplace laplace(*this);
     if (const Entier n = laplace.valeur()) return texte_entier(*n);
