@@ -143,7 +143,9 @@ class SystemesAleatoires {
 TEST_F(Systemes, IntegerSystemsGiveTheWrittenTexts) {
   SystemesAleatoires generateur;
   for (int essai = 0; essai < 2000; ++essai) {
-    const auto [equations, inconnues] = generateur.suivant();
+    const auto systeme = generateur.suivant();
+    const std::string& equations = systeme.first;
+    const std::string& inconnues = systeme.second;
     std::string rapide;
     std::string ecrit;
     const auto travail_rapide = travail_de([&] { rapide = resoudre_systeme(equations, inconnues); });
