@@ -1,6 +1,8 @@
 #include "engine/systeme_lineaire.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string_view>
 
@@ -68,53 +70,127 @@ std::string cramer(const Systeme& s, const Textes& inconnues, const std::string&
   return "[" + solution + "]";
 }
 
-// Digits a coefficient of a system of integers may hold: its sums stay far
-// from an overflow, and the bound of the elimination decides the rest.
-constexpr std::size_t chiffres_coefficient = 9;
+// Digits a number of a system may hold: its sums stay far from an
+// overflow, and the bound of the elimination decides the rest.
+constexpr std::size_t chiffres_nombre = 9;
 
-// The integer linear form of an equation: the coefficients of the unknowns
-// and the right-hand side once every term is brought to the left.
+// Beyond integers, the class takes quotients by integers of at most 2
+// digits, in systems of at most 3 unknowns whose numbers have at most 4
+// digits: the written expansion works on such quotients exactly. Decimals
+// stay out: the written sums of decimals are taken in floating point, and
+// their rounding shows in the texts (82.6+1-86 is not -2.4 there).
+constexpr std::size_t chiffres_diviseur = 2;
+constexpr std::size_t inconnues_non_entieres = 3;
+constexpr std::int64_t mantisse_non_entiere = 9999;
+
+// A value n/d, d > 0, reduced.
+struct Rationnel {
+  std::int64_t n = 0;
+  std::int64_t d = 1;
+};
+
+std::optional<Rationnel> reduit(Entier n, Entier d) {
+  if (!n || !d || *d <= 0) return std::nullopt;
+  const std::int64_t g = std::abs(pgcd(*n, *d));
+  return Rationnel{*n / g, *d / g};
+}
+
+std::optional<Rationnel> somme(const Rationnel& a, const Rationnel& b) {
+  const Entier ad = produit_verifie(a.n, b.d);
+  const Entier bd = produit_verifie(b.n, a.d);
+  return reduit(ad && bd ? somme_verifiee(*ad, *bd) : std::nullopt, produit_verifie(a.d, b.d));
+}
+
+// An equation with every term brought to the left, in integers.
 struct LigneEntiere {
   std::vector<std::int64_t> coefficients;
   std::int64_t second = 0;
+  std::int64_t echelle = 1;  // what the equation was multiplied by
+};
+
+// The same with values n/d.
+struct LigneRationnelle {
+  std::vector<Rationnel> coefficients;
+  Rationnel second;
+};
+
+// What the reading of the whole system found.
+struct Lecture {
+  const Textes& inconnues;
+  bool entiere = true;        // no quotient met
+  std::int64_t mantisse = 0;  // the largest number
 };
 
 // The unknowns of the class: one lowercase letter that names no constant
 // (pi, or one the user defined), which the derivation would evaluate.
 bool est_lettre_inconnue(char c) { return c >= 'a' && c <= 'z' && !est_constante(std::string(1, c)); }
 
-// Reads one term at t[i] (an integer, an unknown, or an integer "*" an
-// unknown) and adds it, times `sens`, to the line.
-bool lit_terme(std::string_view t, std::size_t& i, std::int64_t sens, const Textes& inconnues, LigneEntiere& l) {
+// Digits at t[i], at most `maximum` of them, without a leading zero unless
+// alone when `zero_seul`: their value, the index moved past them.
+std::optional<std::int64_t> lit_chiffres(std::string_view t, std::size_t& i, std::size_t maximum, bool zero_seul) {
   const std::size_t debut = i;
   while (i < t.size() && est_chiffre(t[i])) ++i;
-  const std::size_t chiffres = i - debut;
-  if (chiffres > chiffres_coefficient || (chiffres > 1 && t[debut] == '0')) return false;
-  std::int64_t valeur = 1;
-  if (chiffres > 0) {
-    valeur = *lire_entier64(t.substr(debut, chiffres)) * sens;
-    if (i == t.size() || t[i] != '*') {
-      l.second -= valeur;  // a constant on the left is subtracted from the right
-      return true;
-    }
-    ++i;
-  } else {
-    valeur = sens;
-  }
-  if (i == t.size()) return false;
+  const std::size_t n = i - debut;
+  if (n == 0 || n > maximum || (zero_seul && n > 1 && t[debut] == '0')) return std::nullopt;
+  return lire_entier64(t.substr(debut, n));
+}
+
+// An integer of at most 9 digits, without a leading zero.
+std::optional<Rationnel> lit_nombre(std::string_view t, std::size_t& i, Lecture& lecture) {
+  const auto entier = lit_chiffres(t, i, chiffres_nombre, true);
+  if (!entier) return std::nullopt;
+  lecture.mantisse = std::max(lecture.mantisse, *entier);
+  return Rationnel{*entier, 1};
+}
+
+// "/" and a nonzero divisor of at most 2 digits, when t[i] is "/".
+std::optional<Rationnel> divise_si_barre(std::string_view t, std::size_t& i, const Rationnel& r, Lecture& lecture) {
+  if (i == t.size() || t[i] != '/') return r;
+  ++i;
+  const auto diviseur = lit_chiffres(t, i, chiffres_diviseur, true);
+  if (!diviseur || *diviseur == 0) return std::nullopt;
+  lecture.entiere = false;
+  return reduit(r.n, produit_verifie(r.d, *diviseur));
+}
+
+// The index of the unknown named by the letter at t[i], moving past it.
+std::optional<std::size_t> lit_inconnue(std::string_view t, std::size_t& i, const Textes& inconnues) {
+  if (i == t.size()) return std::nullopt;
   const char nom = t[i++];
   for (std::size_t j = 0; j < inconnues.size(); ++j) {
-    if (inconnues[j].size() == 1 && inconnues[j][0] == nom && est_lettre_inconnue(nom)) {
-      l.coefficients[j] += valeur;
-      return true;
-    }
+    if (inconnues[j].size() == 1 && inconnues[j][0] == nom && est_lettre_inconnue(nom)) return j;
   }
-  return false;
+  return std::nullopt;
+}
+
+// Reads one term at t[i], a number [ "/" divisor ] [ "*" unknown ] or an
+// unknown, the unknown followed by an optional "/" divisor, and adds it,
+// times `sens`, to the line.
+bool lit_terme(std::string_view t, std::size_t& i, std::int64_t sens, Lecture& lecture, LigneRationnelle& l) {
+  std::optional<Rationnel> valeur = Rationnel{1, 1};
+  if (i < t.size() && est_chiffre(t[i])) {
+    valeur = lit_nombre(t, i, lecture);
+    if (valeur) valeur = divise_si_barre(t, i, *valeur, lecture);
+    if (!valeur) return false;
+    if (i == t.size() || t[i] != '*') {
+      // A constant on the left is subtracted from the right.
+      const auto s = somme(l.second, Rationnel{-sens * valeur->n, valeur->d});
+      if (s) l.second = *s;
+      return s.has_value();
+    }
+    ++i;
+  }
+  const auto j = lit_inconnue(t, i, lecture.inconnues);
+  if (j) valeur = divise_si_barre(t, i, *valeur, lecture);
+  if (!j || !valeur) return false;
+  const auto s = somme(l.coefficients[*j], Rationnel{sens * valeur->n, valeur->d});
+  if (s) l.coefficients[*j] = *s;
+  return s.has_value();
 }
 
 // One side of an equation: terms joined by "+" or "-", the first with an
 // optional sign; added to the line times `sens`.
-bool lit_membre(std::string_view t, std::int64_t sens, const Textes& inconnues, LigneEntiere& l) {
+bool lit_membre(std::string_view t, std::int64_t sens, Lecture& lecture, LigneRationnelle& l) {
   std::size_t i = 0;
   while (true) {
     std::int64_t signe = sens;
@@ -124,34 +200,83 @@ bool lit_membre(std::string_view t, std::int64_t sens, const Textes& inconnues, 
     } else if (i > 0) {
       return false;
     }
-    if (!lit_terme(t, i, signe, inconnues, l)) return false;
+    if (!lit_terme(t, i, signe, lecture, l)) return false;
     if (i == t.size()) return true;
   }
 }
 
-// The system when each equation is "side=side" with sides of integers and
-// integers times unknowns (at most 9 digits each): its coefficients are the
-// integers the derivation and the collection write.
+// The line times the least common multiple of its denominators: the same
+// solutions, in integers.
+std::optional<LigneEntiere> en_entiers(const LigneRationnelle& l) {
+  std::int64_t m = l.second.d;
+  for (const auto& c : l.coefficients) {
+    const Entier p = produit_verifie(m / std::abs(pgcd(m, c.d)), c.d);
+    if (!p) return std::nullopt;
+    m = *p;
+  }
+  const auto fois = [&](const Rationnel& r) { return produit_verifie(r.n, m / r.d); };
+  LigneEntiere e;
+  for (const auto& c : l.coefficients) {
+    const Entier v = fois(c);
+    if (!v) return std::nullopt;
+    e.coefficients.push_back(*v);
+  }
+  const Entier s = fois(l.second);
+  if (!s) return std::nullopt;
+  e.second = *s;
+  e.echelle = m;
+  return e;
+}
+
+// The system when each equation is "side=side" with sides of the terms
+// lit_terme reads, in the class described above: the values of its
+// coefficients are those the derivation and the collection write.
 std::optional<std::vector<LigneEntiere>> lit_systeme_entier(const Textes& lignes, const Textes& inconnues) {
+  Lecture lecture{inconnues};
   std::vector<LigneEntiere> systeme;
   for (const auto& equation : lignes) {
     const std::size_t egal = equation.find('=');
     if (egal == std::string::npos || equation.find('=', egal + 1) != std::string::npos) return std::nullopt;
-    LigneEntiere l;
-    l.coefficients.assign(inconnues.size(), 0);
+    LigneRationnelle l;
+    l.coefficients.assign(inconnues.size(), Rationnel{});
     const std::string_view t = equation;
-    if (!lit_membre(t.substr(0, egal), 1, inconnues, l) || !lit_membre(t.substr(egal + 1), -1, inconnues, l)) {
+    if (!lit_membre(t.substr(0, egal), 1, lecture, l) || !lit_membre(t.substr(egal + 1), -1, lecture, l)) {
       return std::nullopt;
     }
-    systeme.push_back(std::move(l));
+    auto e = en_entiers(l);
+    if (!e) return std::nullopt;
+    systeme.push_back(std::move(*e));
+  }
+  if (!lecture.entiere && (inconnues.size() > inconnues_non_entieres || lecture.mantisse > mantisse_non_entiere)) {
+    return std::nullopt;
   }
   return systeme;
 }
 
-// Cramer's rule on a system of integers, by elimination: each determinant
-// is the integer the written expansion finds (the bound rules out any
-// overflow in it), and each quotient is written as the written rule writes
-// it. Nothing outside that class, or once the work limit was passed.
+// A system brought to integers by scales whose product is D, and whose
+// expansion is bounded by `borne`: the written expansion on its quotients
+// forms numerators and denominators of at most borne * D^2, which must stay
+// far from an overflow of its 64-bit quotients.
+constexpr std::int64_t borne_non_entiere = 100000000000000;  // 10^14
+
+bool exacte_si_non_entiere(const std::vector<LigneEntiere>& systeme, std::int64_t borne) {
+  Entier produit = borne;
+  bool entiere = true;
+  for (const auto& l : systeme) {
+    if (l.echelle == 1) continue;
+    entiere = false;
+    if (produit) produit = produit_verifie(*produit, l.echelle);
+    if (produit) produit = produit_verifie(*produit, l.echelle);
+  }
+  return entiere || (produit && *produit <= borne_non_entiere);
+}
+
+// Cramer's rule on a system of the class, by elimination on its rows
+// brought to integers: each determinant is then an integer (the bound rules
+// out any overflow in it and in the written expansion of an integer
+// system), and each solution, their exact quotient, is written as the
+// written rule writes it. Nothing outside the class, or once the work limit
+// was passed.
 std::optional<std::string> cramer_entier(const Textes& lignes, const Textes& inconnues) {
   if (etat_profondeur.depassement || inconnues.empty()) return std::nullopt;
   const auto systeme = lit_systeme_entier(lignes, inconnues);
@@ -162,7 +287,8 @@ std::optional<std::string> cramer_entier(const Textes& lignes, const Textes& inc
     a.push_back(l.coefficients);
     b.push_back(l.second);
   }
-  if (!borne_laplace(a, &b)) return std::nullopt;
+  const auto borne = borne_laplace(a, &b);
+  if (!borne || !exacte_si_non_entiere(*systeme, *borne)) return std::nullopt;
   const std::int64_t d = determinant_entier(a);
   if (d == 0) return valeur_erreur(textes_fixes().pas_de_solution_unique);
   std::string solution;

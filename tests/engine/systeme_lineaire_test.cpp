@@ -76,9 +76,9 @@ TEST_F(Systemes, ThroughTheCalculator) {
 
 // Random linear systems: integer coefficients on both sides, repeated and
 // missing unknowns, singular systems, coefficients long enough to pass the
-// elimination's bound, unknowns with special names, and now and then a
-// term of another shape (a decimal, a quotient, a parameter, brackets...)
-// that must keep the written path.
+// elimination's bound, unknowns with special names, quotients in and just
+// out of the class, decimals, and now and then a term of another shape (a
+// parameter, brackets...) that must keep the written path.
 class SystemesAleatoires {
  public:
   std::pair<std::string, std::string> suivant() {
@@ -91,6 +91,7 @@ class SystemesAleatoires {
       if (std::find(inconnues.begin(), inconnues.end(), u) == inconnues.end()) inconnues.push_back(u);
     }
     const int chiffres = hasard(0, 4) == 0 ? hasard(2, 10) : 1;
+    non_entier_ = n <= 4 && hasard(0, 2) == 0;
     std::vector<std::string> equations;
     for (int i = 0; i < n; ++i) {
       if (i > 0 && hasard(0, 5) == 0) {
@@ -124,9 +125,32 @@ class SystemesAleatoires {
       if (k > 0 || moins) m += moins ? "-" : "+";
       const int forme = hasard(0, 3);
       const std::string u = inconnues[hasard(0, static_cast<int>(inconnues.size()) - 1)];
+      if (non_entier_ && hasard(0, 1) == 0) {
+        m += non_entier(u);
+        continue;
+      }
       m += forme == 0 ? entier(hasard(1, chiffres)) : forme == 1 ? u : entier(hasard(1, chiffres)) + "*" + u;
     }
     return m.empty() ? entier(1) : m;
+  }
+
+  // A decimal (out of the class) or a quotient, mostly in the class
+  // (divisors of 2 digits), sometimes just past it.
+  std::string non_entier(const std::string& u) {
+    const bool hors = hasard(0, 9) == 0;
+    const int places = hors ? 3 : hasard(1, 2);
+    std::string decimal = entier(hasard(1, hors ? 3 : 4 - places)) + ".";
+    for (int k = 0; k < places; ++k) decimal += static_cast<char>('0' + hasard(0, 9));
+    const std::string diviseur = hors ? "100" : std::to_string(hasard(1, 99));
+    switch (hasard(0, 6)) {
+      case 0: return decimal;
+      case 1: return decimal + "*" + u;
+      case 2: return u + "/" + diviseur;
+      case 3: return entier(hasard(1, 2)) + "/" + diviseur + "*" + u;
+      case 4: return entier(hasard(1, 2)) + "*" + u + "/" + diviseur;
+      case 5: return entier(1) + "/" + diviseur + "*" + u + "/" + std::to_string(hasard(1, 9));
+      default: return entier(hasard(1, 2)) + "/" + diviseur;
+    }
   }
 
   static std::string joint(const std::vector<std::string>& v) {
@@ -136,11 +160,12 @@ class SystemesAleatoires {
   }
 
   std::mt19937 alea_{77};
+  bool non_entier_ = false;
 };
 
-// Cramer's rule by elimination on integer systems against the written
-// reading and expansion: same texts, never more work.
-TEST_F(Systemes, IntegerSystemsGiveTheWrittenTexts) {
+// Cramer's rule by elimination on systems of integers and quotients against
+// the written reading and expansion: same texts, never more work.
+TEST_F(Systemes, SystemsOfIntegersAndQuotientsGiveTheWrittenTexts) {
   SystemesAleatoires generateur;
   for (int essai = 0; essai < 2000; ++essai) {
     const auto systeme = generateur.suivant();
