@@ -75,11 +75,24 @@ std::string cramer(const Systeme& s, const Textes& inconnues, const std::string&
 constexpr std::size_t chiffres_nombre = 9;
 
 // Beyond integers, the class takes quotients by integers of at most 2
-// digits, in systems of at most 3 unknowns whose numbers have at most 4
-// digits: the written expansion works on such quotients exactly. Decimals
-// stay out: the written sums of decimals are taken in floating point, and
-// their rounding shows in the texts (82.6+1-86 is not -2.4 there).
+// digits and decimals of quarters, in systems of at most 3 unknowns whose
+// numbers have at most 4 digits before the point: the written expansion
+// works on them exactly. Other decimals stay out: the written sums of
+// decimals are taken in floating point, and their rounding shows in the
+// texts (82.6+1-86 is not -2.4 there).
 constexpr std::size_t chiffres_diviseur = 2;
+constexpr std::int64_t quarts_par_unite = 4;
+
+// The quarters written by the decimal places of the class: floating point
+// holds such numbers exactly, so the written sums and products of small ones
+// are exact.
+std::optional<std::int64_t> quarts(std::string_view places) {
+  if (places == "0" || places == "00") return 0;
+  if (places == "25") return 1;
+  if (places == "5" || places == "50") return 2;
+  if (places == "75") return 3;
+  return std::nullopt;
+}
 constexpr std::size_t inconnues_non_entieres = 3;
 constexpr std::int64_t mantisse_non_entiere = 9999;
 
@@ -135,12 +148,22 @@ std::optional<std::int64_t> lit_chiffres(std::string_view t, std::size_t& i, std
   return lire_entier64(t.substr(debut, n));
 }
 
-// An integer of at most 9 digits, without a leading zero.
+// An integer of at most 9 digits, without a leading zero, or a decimal of
+// quarters.
 std::optional<Rationnel> lit_nombre(std::string_view t, std::size_t& i, Lecture& lecture) {
   const auto entier = lit_chiffres(t, i, chiffres_nombre, true);
   if (!entier) return std::nullopt;
+  Rationnel r{*entier, 1};
+  if (i < t.size() && t[i] == '.') {
+    const std::size_t debut = ++i;
+    while (i < t.size() && est_chiffre(t[i])) ++i;
+    const auto q = quarts(t.substr(debut, i - debut));
+    if (!q) return std::nullopt;
+    r = Rationnel{*entier * quarts_par_unite + *q, quarts_par_unite};
+    lecture.entiere = false;
+  }
   lecture.mantisse = std::max(lecture.mantisse, *entier);
-  return Rationnel{*entier, 1};
+  return reduit(r.n, r.d);
 }
 
 // "/" and a nonzero divisor of at most 2 digits, when t[i] is "/".

@@ -76,9 +76,9 @@ TEST_F(Systemes, ThroughTheCalculator) {
 
 // Random linear systems: integer coefficients on both sides, repeated and
 // missing unknowns, singular systems, coefficients long enough to pass the
-// elimination's bound, unknowns with special names, quotients in and just
-// out of the class, decimals, and now and then a term of another shape (a
-// parameter, brackets...) that must keep the written path.
+// elimination's bound, unknowns with special names, quotients and decimals
+// in and just out of the class, and now and then a term of another shape
+// (a parameter, brackets...) that must keep the written path.
 class SystemesAleatoires {
  public:
   std::pair<std::string, std::string> suivant() {
@@ -134,13 +134,17 @@ class SystemesAleatoires {
     return m.empty() ? entier(1) : m;
   }
 
-  // A decimal (out of the class) or a quotient, mostly in the class
-  // (divisors of 2 digits), sometimes just past it.
+  // A decimal or a quotient, mostly in the class (quarters, divisors of 2
+  // digits), sometimes just past it.
   std::string non_entier(const std::string& u) {
     const bool hors = hasard(0, 9) == 0;
-    const int places = hors ? 3 : hasard(1, 2);
-    std::string decimal = entier(hasard(1, hors ? 3 : 4 - places)) + ".";
-    for (int k = 0; k < places; ++k) decimal += static_cast<char>('0' + hasard(0, 9));
+    static const char* const quarts[] = {"0", "00", "25", "5", "50", "75"};
+    std::string decimal = entier(hasard(1, hors ? 5 : 4)) + ".";
+    if (hasard(0, 2) == 0) {
+      for (int k = hasard(1, 3); k > 0; --k) decimal += static_cast<char>('0' + hasard(0, 9));
+    } else {
+      decimal += quarts[hasard(0, 5)];
+    }
     const std::string diviseur = hors ? "100" : std::to_string(hasard(1, 99));
     switch (hasard(0, 6)) {
       case 0: return decimal;
@@ -163,9 +167,10 @@ class SystemesAleatoires {
   bool non_entier_ = false;
 };
 
-// Cramer's rule by elimination on systems of integers and quotients against
-// the written reading and expansion: same texts, never more work.
-TEST_F(Systemes, SystemsOfIntegersAndQuotientsGiveTheWrittenTexts) {
+// Cramer's rule by elimination on systems of integers, quotients and
+// quarters against the written reading and expansion: same texts, never
+// more work.
+TEST_F(Systemes, SystemsOfExactCoefficientsGiveTheWrittenTexts) {
   SystemesAleatoires generateur;
   for (int essai = 0; essai < 2000; ++essai) {
     const auto systeme = generateur.suivant();
