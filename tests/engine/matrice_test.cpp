@@ -148,8 +148,9 @@ TEST_F(Matrices, Inverses) {
 
 // Random square matrices for the differential test: mostly small integers,
 // with zeros enough for singular matrices and zero pivots, repeated rows,
-// entries large enough to pass the elimination's bound, and now and then an
-// entry that is no integer text, which must keep the written path.
+// entries large enough to pass the elimination's bound, quotients in and
+// just out of the class, and now and then an entry of another shape, which
+// must keep the written path.
 class MatricesAleatoires {
  public:
   Tmatrice suivante() {
@@ -165,9 +166,13 @@ class MatricesAleatoires {
     if (n > 1 && hasard(0, 4) == 0) {
       for (int c = 0; c < n; ++c) m.coefficients[c][n - 1] = m.coefficients[c][0];
     }
+    if (n <= 4 && hasard(0, 2) == 0) {
+      for (int k = hasard(1, n * n); k > 0; --k) m.coefficients[hasard(0, n - 1)][hasard(0, n - 1)] = quotient();
+    }
     if (n <= 4 && hasard(0, 9) == 0) {
-      static const char* const autres[] = {"1/2", "0.5", "x", "-0", "+3", "007", "2.0", "(3)", "1E2"};
-      m.coefficients[hasard(0, n - 1)][hasard(0, n - 1)] = autres[hasard(0, 8)];
+      static const char* const autres[] = {"0.5", "x", "-0", "+3", "007", "2.0", "(3)", "1E2", "1/0", "-0/3",
+                                           "03/4", "1/-2", "1/02", "1/2/3"};
+      m.coefficients[hasard(0, n - 1)][hasard(0, n - 1)] = autres[hasard(0, 13)];
     }
     return m;
   }
@@ -184,16 +189,23 @@ class MatricesAleatoires {
     return t == "-0" ? "0" : t;
   }
 
+  // A quotient of the class (4 digits over 2), or now and then just past it.
+  std::string quotient() {
+    const bool hors = hasard(0, 9) == 0;
+    const std::string bas = entier(hors ? 3 : hasard(1, 2));
+    return entier(hasard(1, hors ? 5 : 4)) + "/" + (bas[0] == '-' ? bas.substr(1) : bas == "0" ? "7" : bas);
+  }
+
   std::mt19937 alea_{2024};
 };
 
 std::string determinant_et_inverse(const Tmatrice& m) { return m.determinant() + " " + inverse("M;" + m.texte()); }
 
-// The elimination on integer matrices against the Laplace expansion and the
-// written quotients: same texts, never more work.
-TEST_F(Matrices, IntegerEliminationGivesTheWrittenTexts) {
+// The elimination on matrices of integers and quotients against the Laplace
+// expansion and the written quotients: same texts, never more work.
+TEST_F(Matrices, EliminationOnIntegersAndQuotientsGivesTheWrittenTexts) {
   MatricesAleatoires generateur;
-  for (int essai = 0; essai < 2500; ++essai) {
+  for (int essai = 0; essai < 1800; ++essai) {
     const Tmatrice m = generateur.suivante();
     std::string rapide;
     std::string ecrit;
