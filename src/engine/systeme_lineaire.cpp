@@ -1,9 +1,16 @@
 #include "engine/systeme_lineaire.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <optional>
+#include <string_view>
 
+#include "engine/algebre_entiere.h"
 #include "engine/appel_fonction.h"
+#include "engine/chemins_rapides.h"
 #include "engine/decoupage.h"
+#include "engine/entiers_verifies.h"
 #include "engine/fonction.h"
 #include "engine/fractions.h"
 #include "engine/operation.h"
@@ -63,6 +70,259 @@ std::string cramer(const Systeme& s, const Textes& inconnues, const std::string&
   return "[" + solution + "]";
 }
 
+// Digits a number of a system may hold: its sums stay far from an
+// overflow, and the bound of the elimination decides the rest.
+constexpr std::size_t chiffres_nombre = 9;
+
+// Beyond integers, the class takes quotients by integers of at most 2
+// digits and decimals of quarters, in systems of at most 3 unknowns whose
+// numbers have at most 4 digits before the point: the written expansion
+// works on them exactly. Other decimals stay out: the written sums of
+// decimals are taken in floating point, and their rounding shows in the
+// texts (82.6+1-86 is not -2.4 there).
+constexpr std::size_t chiffres_diviseur = 2;
+constexpr std::int64_t quarts_par_unite = 4;
+
+// The quarters written by the decimal places of the class: floating point
+// holds such numbers exactly, so the written sums and products of small ones
+// are exact.
+std::optional<std::int64_t> quarts(std::string_view places) {
+  if (places == "0" || places == "00") return 0;
+  if (places == "25") return 1;
+  if (places == "5" || places == "50") return 2;
+  if (places == "75") return 3;
+  return std::nullopt;
+}
+constexpr std::size_t inconnues_non_entieres = 3;
+constexpr std::int64_t mantisse_non_entiere = 9999;
+
+// A value n/d, d > 0, reduced.
+struct Rationnel {
+  std::int64_t n = 0;
+  std::int64_t d = 1;
+};
+
+std::optional<Rationnel> reduit(Entier n, Entier d) {
+  if (!n || !d || *d <= 0) return std::nullopt;
+  const std::int64_t g = std::abs(pgcd(*n, *d));
+  return Rationnel{*n / g, *d / g};
+}
+
+std::optional<Rationnel> somme(const Rationnel& a, const Rationnel& b) {
+  const Entier ad = produit_verifie(a.n, b.d);
+  const Entier bd = produit_verifie(b.n, a.d);
+  return reduit(ad && bd ? somme_verifiee(*ad, *bd) : std::nullopt, produit_verifie(a.d, b.d));
+}
+
+// An equation with every term brought to the left, in integers.
+struct LigneEntiere {
+  std::vector<std::int64_t> coefficients;
+  std::int64_t second = 0;
+  std::int64_t echelle = 1;  // what the equation was multiplied by
+};
+
+// The same with values n/d.
+struct LigneRationnelle {
+  std::vector<Rationnel> coefficients;
+  Rationnel second;
+};
+
+// What the reading of the whole system found.
+struct Lecture {
+  const Textes& inconnues;
+  bool entiere = true;        // no quotient met
+  std::int64_t mantisse = 0;  // the largest number
+};
+
+// The unknowns of the class: one lowercase letter that names no constant
+// (pi, or one the user defined), which the derivation would evaluate.
+bool est_lettre_inconnue(char c) { return c >= 'a' && c <= 'z' && !est_constante(std::string(1, c)); }
+
+// Digits at t[i], at most `maximum` of them, without a leading zero unless
+// alone when `zero_seul`: their value, the index moved past them.
+std::optional<std::int64_t> lit_chiffres(std::string_view t, std::size_t& i, std::size_t maximum, bool zero_seul) {
+  const std::size_t debut = i;
+  while (i < t.size() && est_chiffre(t[i])) ++i;
+  const std::size_t n = i - debut;
+  if (n == 0 || n > maximum || (zero_seul && n > 1 && t[debut] == '0')) return std::nullopt;
+  return lire_entier64(t.substr(debut, n));
+}
+
+// An integer of at most 9 digits, without a leading zero, or a decimal of
+// quarters.
+std::optional<Rationnel> lit_nombre(std::string_view t, std::size_t& i, Lecture& lecture) {
+  const auto entier = lit_chiffres(t, i, chiffres_nombre, true);
+  if (!entier) return std::nullopt;
+  Rationnel r{*entier, 1};
+  if (i < t.size() && t[i] == '.') {
+    const std::size_t debut = ++i;
+    while (i < t.size() && est_chiffre(t[i])) ++i;
+    const auto q = quarts(t.substr(debut, i - debut));
+    if (!q) return std::nullopt;
+    r = Rationnel{*entier * quarts_par_unite + *q, quarts_par_unite};
+    lecture.entiere = false;
+  }
+  lecture.mantisse = std::max(lecture.mantisse, *entier);
+  return reduit(r.n, r.d);
+}
+
+// "/" and a nonzero divisor of at most 2 digits, when t[i] is "/".
+std::optional<Rationnel> divise_si_barre(std::string_view t, std::size_t& i, const Rationnel& r, Lecture& lecture) {
+  if (i == t.size() || t[i] != '/') return r;
+  ++i;
+  const auto diviseur = lit_chiffres(t, i, chiffres_diviseur, true);
+  if (!diviseur || *diviseur == 0) return std::nullopt;
+  lecture.entiere = false;
+  return reduit(r.n, produit_verifie(r.d, *diviseur));
+}
+
+// The index of the unknown named by the letter at t[i], moving past it.
+std::optional<std::size_t> lit_inconnue(std::string_view t, std::size_t& i, const Textes& inconnues) {
+  if (i == t.size()) return std::nullopt;
+  const char nom = t[i++];
+  for (std::size_t j = 0; j < inconnues.size(); ++j) {
+    if (inconnues[j].size() == 1 && inconnues[j][0] == nom && est_lettre_inconnue(nom)) return j;
+  }
+  return std::nullopt;
+}
+
+// Reads one term at t[i], a number [ "/" divisor ] [ "*" unknown ] or an
+// unknown, the unknown followed by an optional "/" divisor, and adds it,
+// times `sens`, to the line.
+bool lit_terme(std::string_view t, std::size_t& i, std::int64_t sens, Lecture& lecture, LigneRationnelle& l) {
+  std::optional<Rationnel> valeur = Rationnel{1, 1};
+  if (i < t.size() && est_chiffre(t[i])) {
+    valeur = lit_nombre(t, i, lecture);
+    if (valeur) valeur = divise_si_barre(t, i, *valeur, lecture);
+    if (!valeur) return false;
+    if (i == t.size() || t[i] != '*') {
+      // A constant on the left is subtracted from the right.
+      const auto s = somme(l.second, Rationnel{-sens * valeur->n, valeur->d});
+      if (s) l.second = *s;
+      return s.has_value();
+    }
+    ++i;
+  }
+  const auto j = lit_inconnue(t, i, lecture.inconnues);
+  if (j) valeur = divise_si_barre(t, i, *valeur, lecture);
+  if (!j || !valeur) return false;
+  const auto s = somme(l.coefficients[*j], Rationnel{sens * valeur->n, valeur->d});
+  if (s) l.coefficients[*j] = *s;
+  return s.has_value();
+}
+
+// One side of an equation: terms joined by "+" or "-", the first with an
+// optional sign; added to the line times `sens`.
+bool lit_membre(std::string_view t, std::int64_t sens, Lecture& lecture, LigneRationnelle& l) {
+  std::size_t i = 0;
+  while (true) {
+    std::int64_t signe = sens;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+      if (t[i] == '-') signe = -sens;
+      ++i;
+    } else if (i > 0) {
+      return false;
+    }
+    if (!lit_terme(t, i, signe, lecture, l)) return false;
+    if (i == t.size()) return true;
+  }
+}
+
+// The line times the least common multiple of its denominators: the same
+// solutions, in integers.
+std::optional<LigneEntiere> en_entiers(const LigneRationnelle& l) {
+  std::int64_t m = l.second.d;
+  for (const auto& c : l.coefficients) {
+    const Entier p = produit_verifie(m / std::abs(pgcd(m, c.d)), c.d);
+    if (!p) return std::nullopt;
+    m = *p;
+  }
+  const auto fois = [&](const Rationnel& r) { return produit_verifie(r.n, m / r.d); };
+  LigneEntiere e;
+  for (const auto& c : l.coefficients) {
+    const Entier v = fois(c);
+    if (!v) return std::nullopt;
+    e.coefficients.push_back(*v);
+  }
+  const Entier s = fois(l.second);
+  if (!s) return std::nullopt;
+  e.second = *s;
+  e.echelle = m;
+  return e;
+}
+
+// The system when each equation is "side=side" with sides of the terms
+// lit_terme reads, in the class described above: the values of its
+// coefficients are those the derivation and the collection write.
+std::optional<std::vector<LigneEntiere>> lit_systeme_entier(const Textes& lignes, const Textes& inconnues) {
+  Lecture lecture{inconnues};
+  std::vector<LigneEntiere> systeme;
+  for (const auto& equation : lignes) {
+    const std::size_t egal = equation.find('=');
+    if (egal == std::string::npos || equation.find('=', egal + 1) != std::string::npos) return std::nullopt;
+    LigneRationnelle l;
+    l.coefficients.assign(inconnues.size(), Rationnel{});
+    const std::string_view t = equation;
+    if (!lit_membre(t.substr(0, egal), 1, lecture, l) || !lit_membre(t.substr(egal + 1), -1, lecture, l)) {
+      return std::nullopt;
+    }
+    auto e = en_entiers(l);
+    if (!e) return std::nullopt;
+    systeme.push_back(std::move(*e));
+  }
+  if (!lecture.entiere && (inconnues.size() > inconnues_non_entieres || lecture.mantisse > mantisse_non_entiere)) {
+    return std::nullopt;
+  }
+  return systeme;
+}
+
+// A system brought to integers by scales whose product is D, and whose
+// expansion is bounded by `borne`: the written expansion on its quotients
+// forms numerators and denominators of at most borne * D^2, which must stay
+// far from an overflow of its 64-bit quotients.
+constexpr std::int64_t borne_non_entiere = 100000000000000;  // 10^14
+
+bool exacte_si_non_entiere(const std::vector<LigneEntiere>& systeme, std::int64_t borne) {
+  Entier produit = borne;
+  bool entiere = true;
+  for (const auto& l : systeme) {
+    if (l.echelle == 1) continue;
+    entiere = false;
+    if (produit) produit = produit_verifie(*produit, l.echelle);
+    if (produit) produit = produit_verifie(*produit, l.echelle);
+  }
+  return entiere || (produit && *produit <= borne_non_entiere);
+}
+
+// Cramer's rule on a system of the class, by elimination on its rows
+// brought to integers: each determinant is then an integer (the bound rules
+// out any overflow in it and in the written expansion of an integer
+// system), and each solution, their exact quotient, is written as the
+// written rule writes it. Nothing outside the class, or once the work limit
+// was passed.
+std::optional<std::string> cramer_entier(const Textes& lignes, const Textes& inconnues) {
+  if (etat_profondeur.depassement || inconnues.empty()) return std::nullopt;
+  const auto systeme = lit_systeme_entier(lignes, inconnues);
+  if (!systeme) return std::nullopt;
+  LignesEntieres a;
+  std::vector<std::int64_t> b;
+  for (const auto& l : *systeme) {
+    a.push_back(l.coefficients);
+    b.push_back(l.second);
+  }
+  const auto borne = borne_laplace(a, &b);
+  if (!borne || !exacte_si_non_entiere(*systeme, *borne)) return std::nullopt;
+  const std::int64_t d = determinant_entier(a);
+  if (d == 0) return valeur_erreur(textes_fixes().pas_de_solution_unique);
+  std::string solution;
+  for (std::size_t j = 0; j < inconnues.size(); ++j) {
+    LignesEntieres remplacee = a;
+    for (std::size_t r = 0; r < remplacee.size(); ++r) remplacee[r][j] = b[r];
+    solution = ajoute_element(solution, inconnues[j] + "=" + quotient_entier_ecrit(determinant_entier(remplacee), d), ";");
+  }
+  return "[" + solution + "]";
+}
+
 // An unknown is a name: an empty list "[]" or an expression in the list of
 // unknowns leaves nothing to solve for.
 bool est_inconnue(const std::string& u) {
@@ -79,6 +339,9 @@ std::string resout_systeme(const std::string& equations, const std::string& vari
   // Refused before any derivative is taken: past this size the
   // determinant is refused anyway.
   if (inconnues.size() > taille_maximale_matrice) return valeur_erreur(textes_fixes().matrice_trop_grande);
+  if (chemins_rapides_actifs()) {
+    if (auto r = cramer_entier(lignes, inconnues)) return *r;
+  }
   const int n = static_cast<int>(inconnues.size());
   Systeme s{Tmatrice::Create_carree("S", n), Textes(inconnues.size())};
   for (int i = 0; i < n; ++i) {

@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
+#include "engine/algebre_entiere.h"
+#include "engine/chemins_rapides.h"
+#include "engine/fractions.h"
 #include "engine/moteur_pret.h"
+#include "engine/operation.h"
+#include "engine/travail_de.h"
 #include "localisation/nombres.h"
 #include "localisation/textes_fixes.h"
 
@@ -138,6 +144,132 @@ TEST_F(Matrices, Inverses) {
   const auto r = lue("M;[[1;2];[3;4]]").inverse();
   ASSERT_TRUE(std::holds_alternative<Tmatrice>(r));
   EXPECT_EQ(std::get<Tmatrice>(r).nom, "InvM");
+}
+
+// Random square matrices for the differential test: mostly small integers,
+// with zeros enough for singular matrices and zero pivots, repeated rows,
+// entries large enough to pass the elimination's bound, quotients in and
+// just out of the class, and now and then an entry of another shape, which
+// must keep the written path.
+class MatricesAleatoires {
+ public:
+  Tmatrice suivante() {
+    const int n = taille();
+    Tmatrice m = Tmatrice::Create_carree("M", n);
+    // Long entries on small matrices: on large ones past the bound, the
+    // written expansion runs on texts for seconds.
+    const int chiffres = n <= 5 && hasard(0, 3) == 0 ? hasard(1, 18 / n) : 1;
+    const bool creuse = hasard(0, 2) == 0;
+    for (int c = 0; c < n; ++c) {
+      for (int r = 0; r < n; ++r) m.coefficients[c][r] = creuse && hasard(0, 1) ? "0" : entier(chiffres);
+    }
+    if (n > 1 && hasard(0, 4) == 0) {
+      for (int c = 0; c < n; ++c) m.coefficients[c][n - 1] = m.coefficients[c][0];
+    }
+    if (n <= 4 && hasard(0, 2) == 0) {
+      for (int k = hasard(1, n * n); k > 0; --k) m.coefficients[hasard(0, n - 1)][hasard(0, n - 1)] = quotient();
+    }
+    if (n <= 4 && hasard(0, 9) == 0) {
+      static const char* const autres[] = {"0.5", "x", "-0", "+3", "007", "2.0", "(3)", "1E2", "1/0", "-0/3",
+                                           "03/4", "1/-2", "1/02", "1/2/3"};
+      m.coefficients[hasard(0, n - 1)][hasard(0, n - 1)] = autres[hasard(0, 13)];
+    }
+    return m;
+  }
+
+ private:
+  int hasard(int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea_); }
+  // Sizes up to 8, the small ones most often (the written inverse of an
+  // 8x8 matrix takes half a millisecond).
+  int taille() { return hasard(0, 9) == 0 ? hasard(6, 8) : hasard(1, 5); }
+  std::string entier(int chiffres) {
+    std::string t = hasard(0, 1) ? "-" : "";
+    t += static_cast<char>('0' + hasard(chiffres == 1 ? 0 : 1, 9));
+    for (int k = 1; k < chiffres; ++k) t += static_cast<char>('0' + hasard(0, 9));
+    return t == "-0" ? "0" : t;
+  }
+
+  // A quotient of the class (4 digits over 2), or now and then just past it.
+  std::string quotient() {
+    const bool hors = hasard(0, 9) == 0;
+    const std::string bas = entier(hors ? 3 : hasard(1, 2));
+    return entier(hasard(1, hors ? 5 : 4)) + "/" + (bas[0] == '-' ? bas.substr(1) : bas == "0" ? "7" : bas);
+  }
+
+  std::mt19937 alea_{2024};
+};
+
+std::string determinant_et_inverse(const Tmatrice& m) { return m.determinant() + " " + inverse("M;" + m.texte()); }
+
+// The elimination on matrices of integers and quotients against the Laplace
+// expansion and the written quotients: same texts, never more work.
+TEST_F(Matrices, EliminationOnIntegersAndQuotientsGivesTheWrittenTexts) {
+  MatricesAleatoires generateur;
+  for (int essai = 0; essai < 1800; ++essai) {
+    const Tmatrice m = generateur.suivante();
+    std::string rapide;
+    std::string ecrit;
+    const auto travail_rapide = travail_de([&] { rapide = determinant_et_inverse(m); });
+    const SansCheminsRapides reference;
+    const auto travail_ecrit = travail_de([&] { ecrit = determinant_et_inverse(m); });
+    ASSERT_EQ(rapide, ecrit) << m.texte();
+    ASSERT_LE(travail_rapide, travail_ecrit) << m.texte();
+  }
+}
+
+// Matrices of distinct letters, with now and then an entry that takes
+// them out of the class (a repeated letter, a constant, a number, a
+// capital, a longer name, a sign).
+Tmatrice matrice_de_lettres(std::mt19937& alea) {
+  const auto hasard = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea); };
+  const int n = hasard(0, 19) == 0 ? 5 : hasard(1, 4);
+  std::string lettres = "abcdefghijklmnopqrstuvwxyz";
+  std::shuffle(lettres.begin(), lettres.end(), alea);
+  Tmatrice m = Tmatrice::Create_carree("M", n);
+  for (int c = 0; c < n; ++c) {
+    for (int r = 0; r < n; ++r) m.coefficients[c][r] = std::string(1, lettres[static_cast<std::size_t>(r * n + c)]);
+  }
+  if (hasard(0, 3) == 0) {
+    static const char* const autres[] = {"pi", "2", "A", "ab", "-a", "x1", "0"};
+    m.coefficients[hasard(0, n - 1)][hasard(0, n - 1)] = autres[hasard(0, 6)];
+  } else if (n > 1 && hasard(0, 3) == 0) {
+    m.coefficients[0][0] = m.coefficients[n - 1][n - 1];
+  }
+  return m;
+}
+
+// The terms of a determinant of distinct letters against the written
+// expansion and collection: same texts, never more work.
+TEST_F(Matrices, DeterminantsOfDistinctLettersGiveTheWrittenTexts) {
+  std::mt19937 alea(5);
+  for (int essai = 0; essai < 400; ++essai) {
+    const Tmatrice m = matrice_de_lettres(alea);
+    // The written inverse of a 5x5 matrix of letters passes the work limit,
+    // and a 4x4 one takes long.
+    const auto calcul = [&] { return m.nb_lignes < 4 ? determinant_et_inverse(m) : m.determinant(); };
+    std::string rapide;
+    std::string ecrit;
+    const auto travail_rapide = travail_de([&] { rapide = calcul(); });
+    const SansCheminsRapides reference;
+    const auto travail_ecrit = travail_de([&] { ecrit = calcul(); });
+    ASSERT_EQ(rapide, ecrit) << m.texte();
+    ASSERT_LE(travail_rapide, travail_ecrit) << m.texte();
+  }
+}
+
+TEST_F(Matrices, IntegerQuotientsAreWrittenAsTheFractionRoutineWritesThem) {
+  std::mt19937_64 alea(99);
+  for (int essai = 0; essai < 3000; ++essai) {
+    const int bits = static_cast<int>(alea() % 62) + 1;
+    const auto tire = [&] {
+      const auto v = static_cast<std::int64_t>(alea() % (std::uint64_t{1} << bits));
+      return alea() % 2 ? -v : v;
+    };
+    const std::int64_t n = tire() * (essai % 7 == 0 ? 0 : 1);
+    std::int64_t d = tire();
+    if (d == 0) d = essai % 2 ? 1 : -1;
+    ASSERT_EQ(quotient_entier_ecrit(n, d), fraction(operation(texte_entier(n), texte_entier(d), "/"))) << n << "/" << d;
+  }
 }
 
 TEST_F(Matrices, RemovingARowAndAColumn) {

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "engine/chemins_rapides.h"
 #include "engine/evaluateur.h"
 #include "engine/moteur_pret.h"
 #include "engine/multiple_de_pi.h"
+#include "engine/travail_de.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -71,6 +76,48 @@ TEST_F(Statistiques, MultiplesOfPi) {
       {"x", "x"},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(multiple_de_pi(texte), attendu) << texte;
+}
+
+// Random lists: integers of a few digits, equal items, decimals of
+// quarters, lists long and large enough to pass the bound of the exact
+// sums, and now and then an item of another shape, which must keep the
+// written path.
+std::string liste_aleatoire(std::mt19937& alea) {
+  const auto hasard = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea); };
+  const int n = hasard(0, 5) == 0 ? hasard(10, 60) : hasard(1, 8);
+  const int chiffres = hasard(0, 3) == 0 ? hasard(2, 10) : 1;
+  std::string t;
+  for (int k = 0; k < n; ++k) {
+    std::int64_t v = hasard(0, 9);
+    for (int c = 1; c < hasard(1, chiffres); ++c) v = v * 10 + hasard(0, 9);
+    t += (k ? ";" : "") + texte_entier(hasard(0, 3) == 0 ? -v : v);
+  }
+  if (hasard(0, 2) == 0) {
+    static const char* const quarts[] = {".5", ".25", ".75", ".0", ".50", ".00"};
+    for (int k = hasard(1, 3); k > 0; --k) t += ";" + texte_entier(hasard(-20, 20)) + quarts[hasard(0, 5)];
+  }
+  if (hasard(0, 7) == 0) {
+    static const char* const autres[] = {"2.5", "1/2", "a", "-0", "+3", "007", "(4)", "1E2", "0.1", "-0.5", "1.125", "05.5"};
+    t += std::string(";") + autres[hasard(0, 11)];
+  }
+  return "[" + t + "]";
+}
+
+// The mean and the variance of lists of integers and quarters by exact
+// integer sums against the written sums: same texts, never more work.
+TEST_F(Statistiques, ListsOfIntegersAndQuartersGiveTheWrittenTexts) {
+  std::mt19937 alea(31);
+  for (int essai = 0; essai < 1200; ++essai) {
+    const std::string liste = liste_aleatoire(alea);
+    const auto resultats = [&] { return moyenne(liste) + " " + variance(liste) + " " + ecart_type(liste); };
+    std::string rapide;
+    std::string ecrit;
+    const auto travail_rapide = travail_de([&] { rapide = resultats(); });
+    const SansCheminsRapides reference;
+    const auto travail_ecrit = travail_de([&] { ecrit = resultats(); });
+    ASSERT_EQ(rapide, ecrit) << liste;
+    ASSERT_LE(travail_rapide, travail_ecrit) << liste;
+  }
 }
 
 }  // namespace
