@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "engine/chemins_rapides.h"
 #include "engine/decomposition.h"
 #include "engine/developpement.h"
 #include "engine/expression.h"
+#include "engine/factorisation_rapide.h"
 #include "engine/fractions.h"
 #include "engine/memoire_appel.h"
 #include "engine/operation.h"
@@ -52,6 +54,9 @@ std::string facteur_global(const std::string& t) {
     commun = !f.empty();
   }
   if (commun) return recompose_somme(termes, signes);
+  // Two monomials with nothing in common: the quotient below would be the
+  // other term, which shares no factor with the pivot either.
+  if (chemins_rapides_actifs() && binome_sans_facteur_commun(termes)) return t;
   // The other terms as one quotient, factorised, against the pivot.
   const std::string s = recompose_somme(termes, signes);
   std::string reste = fraction(operation(s, operation(signes[p], termes[p], "*"), "-"));
