@@ -43,6 +43,12 @@ std::string facteur_global(const std::string& t) {
       break;
     }
   }
+  // Two monomials with nothing in common, not both negated: the pair has
+  // no common factor, and the quotient below would be the other term, which
+  // shares none with the pivot either.
+  if (chemins_rapides_actifs() && !(signes[0] == "-1" && signes[1] == "-1") && binome_sans_facteur_commun(termes)) {
+    return t;
+  }
   // One factor text for the whole loop: only a failure of the first pair
   // stops it, and a later term without a common factor stays beside the
   // pivot in the sum.
@@ -54,9 +60,6 @@ std::string facteur_global(const std::string& t) {
     commun = !f.empty();
   }
   if (commun) return recompose_somme(termes, signes);
-  // Two monomials with nothing in common: the quotient below would be the
-  // other term, which shares no factor with the pivot either.
-  if (chemins_rapides_actifs() && binome_sans_facteur_commun(termes)) return t;
   // The other terms as one quotient, factorised, against the pivot.
   const std::string s = recompose_somme(termes, signes);
   std::string reste = fraction(operation(s, operation(signes[p], termes[p], "*"), "-"));
