@@ -43,12 +43,10 @@ std::string facteur_global(const std::string& t) {
       break;
     }
   }
-  // Two monomials with nothing in common, not both negated: the pair has
-  // no common factor, and the quotient below would be the other term, which
-  // shares none with the pivot either.
-  if (chemins_rapides_actifs() && !(signes[0] == "-1" && signes[1] == "-1") && binome_sans_facteur_commun(termes)) {
-    return t;
-  }
+  // Monomials whose first shares nothing with the others: the first pair
+  // has no common factor, and the quotient below would be the sum of the
+  // others, whose factors the first term shares none of either.
+  if (chemins_rapides_actifs() && somme_sans_facteur_commun(termes, signes)) return t;
   // One factor text for the whole loop: only a failure of the first pair
   // stops it, and a later term without a common factor stays beside the
   // pivot in the sum.
