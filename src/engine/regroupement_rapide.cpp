@@ -16,6 +16,8 @@ constexpr std::size_t chiffres_maximum = 6;
 constexpr std::size_t termes_maximum = 64;
 constexpr std::size_t chiffres_exposant = 2;
 constexpr int occurrences_maximum = 2;
+constexpr std::string_view caracteres_admis =
+    "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ*^+-";
 
 // One term of the sum as collecting sees it: a number (degre 0) or a
 // power of the variable, the integer written in its text (1 when none,
@@ -212,6 +214,9 @@ std::string ecrit(const std::vector<Terme>& t, std::string_view variable) {
 }  // namespace
 
 std::optional<std::string> somme_polynomiale_regroupee(const std::string& t) {
+  // Most texts collected hold some other character: they are turned away
+  // before any term is read.
+  if (t.find_first_not_of(caracteres_admis) != std::string::npos) return std::nullopt;
   std::string_view variable;
   auto termes = termes_de(t, variable);
   if (!termes || variable.empty() || !fusionne(*termes)) return std::nullopt;

@@ -35,8 +35,8 @@ class Polynomes {
   int tirage(int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea_); }
 
   std::string terme() {
-    static const char* const hors_classe[] = {"y", "x^1", "1*x", "x/2", "0.5", "(x+1)", "x*x",
-                                              "0", "x^0", "pi", "2*y*x", "1234567"};
+    static const char* const hors_classe[] = {"y",   "x^1", "1*x", "x/2", "0.5",   "(x+1)",
+                                              "x*x", "0",   "x^0", "pi",  "2*y*x", "1234567"};
     const int choix = tirage(0, 24);
     if (choix == 0) return hors_classe[tirage(0, std::size(hors_classe) - 1)];
     const int n = tirage(1, tirage(0, 1) == 0 ? 4 : 12);
@@ -55,8 +55,9 @@ class Polynomes {
 TEST_F(RegroupementRapide, SameTextAsTheWrittenAlgorithm) {
   constexpr int nombre_de_sommes = 4000;
   Polynomes polynomes;
-  std::vector<std::string> textes = {"2*x-3-x-4", "x-x", "x-x+x", "x+3-3", "x-2*x+3", "2*x-4*x", "6*x+3-6*x",
-                                     "x^3+x+x^2+1", "x^10+x^2+x", "-x-x", "-x^2+x^3-2", "2*x+4-x", "t^2-t"};
+  std::vector<std::string> textes = {"2*x-3-x-4",  "x-x",       "x-x+x",       "x+3-3",      "x-2*x+3",
+                                     "2*x-4*x",    "6*x+3-6*x", "x^3+x+x^2+1", "x^10+x^2+x", "-x-x",
+                                     "-x^2+x^3-2", "2*x+4-x",   "t^2-t"};
   for (int k = 0; k < nombre_de_sommes; ++k) textes.push_back(polynomes.somme());
   for (const auto& t : textes) {
     std::vector<std::string> rapide;
