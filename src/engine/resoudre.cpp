@@ -54,7 +54,7 @@ std::optional<double> valeur_nombre(const std::string& t) {
 
 std::string delta(const Coefficients& k) {
   if (chemins_rapides_actifs()) {
-    if (auto d = discriminant_entier(k)) return *std::move(d);
+    if (auto d = discriminant_exact(k)) return *std::move(d);
   }
   return fraction(collecte(Format("(%s)*(%s)-4*(%s)*(%s)", {k.b, k.b, k.a, k.c})));
 }
@@ -110,7 +110,7 @@ std::variant<Coefficients, std::string> coefficients_quadratiques(const std::str
   const std::string f = membre_unique(equation);
   if (est_erreur(f)) return f;
   if (chemins_rapides_actifs()) {
-    if (auto k = coefficients_entiers(f, variable)) return *std::move(k);
+    if (auto k = coefficients_exacts(f, variable)) return *std::move(k);
   }
   const std::string derivee = derivee_collectee(f, variable);
   const std::string demi_seconde = operation(derivee_collectee(derivee, variable), "2", "/");
