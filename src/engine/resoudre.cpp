@@ -53,7 +53,8 @@ std::optional<double> valeur_nombre(const std::string& t) {
 }
 
 std::string delta(const Coefficients& k) {
-  if (chemins_rapides_actifs()) {
+  // Past the work bound the written steps give up at once: so does this.
+  if (chemins_rapides_actifs() && !etat_profondeur.depassement) {
     if (auto d = discriminant_exact(k)) return *std::move(d);
   }
   return fraction(collecte(Format("(%s)*(%s)-4*(%s)*(%s)", {k.b, k.b, k.a, k.c})));
@@ -109,7 +110,7 @@ std::variant<Coefficients, std::string> coefficients_quadratiques(const std::str
   GardeProfondeur garde;
   const std::string f = membre_unique(equation);
   if (est_erreur(f)) return f;
-  if (chemins_rapides_actifs()) {
+  if (chemins_rapides_actifs() && !garde.depassee()) {
     if (auto k = coefficients_exacts(f, variable)) return *std::move(k);
   }
   const std::string derivee = derivee_collectee(f, variable);
