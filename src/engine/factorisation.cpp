@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "engine/chemins_rapides.h"
 #include "engine/decomposition.h"
 #include "engine/developpement.h"
 #include "engine/expression.h"
+#include "engine/factorisation_rapide.h"
 #include "engine/fractions.h"
 #include "engine/memoire_appel.h"
 #include "engine/operation.h"
@@ -41,6 +43,10 @@ std::string facteur_global(const std::string& t) {
       break;
     }
   }
+  // Monomials whose first shares nothing with the others: the first pair
+  // has no common factor, and the quotient below would be the sum of the
+  // others, whose factors the first term shares none of either.
+  if (chemins_rapides_actifs() && somme_sans_facteur_commun(termes, signes)) return t;
   // One factor text for the whole loop: only a failure of the first pair
   // stops it, and a later term without a common factor stays beside the
   // pivot in the sum.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/appel_fonction.h"
+#include "engine/chemins_rapides.h"
 #include "engine/decomposition.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
@@ -19,6 +20,7 @@
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
 #include "engine/reduction.h"
+#include "engine/regroupement_rapide.h"
 #include "engine/valeurs_erreur.h"
 #include "localisation/chrono.h"
 #include "localisation/format.h"
@@ -219,6 +221,9 @@ void ordonne_termes(Textes& t, Textes& c) {
 
 std::string somme_regroupee(const std::string& texte) {
   if (texte.empty()) return texte;  // nothing to collect, and no "0" made up
+  if (chemins_rapides_actifs()) {
+    if (auto r = somme_polynomiale_regroupee(texte)) return *std::move(r);
+  }
   const expression e(developpe_fonctions_utilisateur(texte));
   const std::string& t = e.texte;
   if (e.operateur == "/") {

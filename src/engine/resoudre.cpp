@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/appel_fonction.h"
+#include "engine/chemins_rapides.h"
 #include "engine/complexe.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
@@ -12,6 +13,7 @@
 #include "engine/fractions.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
+#include "engine/quadratique_rapide.h"
 #include "engine/profondeur.h"
 #include "engine/radicaux.h"
 #include "engine/reduction.h"
@@ -51,6 +53,10 @@ std::optional<double> valeur_nombre(const std::string& t) {
 }
 
 std::string delta(const Coefficients& k) {
+  // Past the work bound the written steps give up at once: so does this.
+  if (chemins_rapides_actifs() && !etat_profondeur.depassement) {
+    if (auto d = discriminant_exact(k)) return *std::move(d);
+  }
   return fraction(collecte(Format("(%s)*(%s)-4*(%s)*(%s)", {k.b, k.b, k.a, k.c})));
 }
 
@@ -104,6 +110,9 @@ std::variant<Coefficients, std::string> coefficients_quadratiques(const std::str
   GardeProfondeur garde;
   const std::string f = membre_unique(equation);
   if (est_erreur(f)) return f;
+  if (chemins_rapides_actifs() && !garde.depassee()) {
+    if (auto k = coefficients_exacts(f, variable)) return *std::move(k);
+  }
   const std::string derivee = derivee_collectee(f, variable);
   const std::string demi_seconde = operation(derivee_collectee(derivee, variable), "2", "/");
   const std::string troisieme = derivee_collectee(demi_seconde, variable);

@@ -1,0 +1,185 @@
+#include "engine/quadratique_rapide.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <utility>
+
+#include "engine/entiers_verifies.h"
+#include "engine/primitives.h"
+#include "localisation/nombres.h"
+
+namespace {
+
+// Digits an integer may have; terms a side may have.
+constexpr std::size_t chiffres_maximum = 6;
+constexpr std::size_t termes_maximum = 64;
+constexpr int degre_maximum = 2;
+
+// An exact quotient p/q, q > 0, reduced; no value past 64 bits.
+struct Rationnel {
+  std::int64_t p = 0;
+  std::int64_t q = 1;
+};
+using Exact = std::optional<Rationnel>;
+
+std::int64_t pgcd_positif(std::int64_t a, std::int64_t b) {
+  if (a < 0) a = -a;
+  while (b != 0) a = std::exchange(b, a % b);
+  return a < 0 ? -a : a;
+}
+
+Rationnel reduit(std::int64_t p, std::int64_t q) {
+  const std::int64_t g = pgcd_positif(p, q);
+  return g > 1 ? Rationnel{p / g, q / g} : Rationnel{p, q};
+}
+
+Exact somme(const Rationnel& a, const Rationnel& b) {
+  const auto ad = produit_verifie(a.p, b.q);
+  const auto bd = produit_verifie(b.p, a.q);
+  const auto q = produit_verifie(a.q, b.q);
+  if (!ad || !bd || !q) return std::nullopt;
+  const auto p = somme_verifiee(*ad, *bd);
+  if (!p) return std::nullopt;
+  return reduit(*p, *q);
+}
+
+Exact produit(const Rationnel& a, const Rationnel& b) {
+  const auto p = produit_verifie(a.p, b.p);
+  const auto q = produit_verifie(a.q, b.q);
+  if (!p || !q) return std::nullopt;
+  return reduit(*p, *q);
+}
+
+// The text exact routines give for a quotient: "p" or "p/q", the sign in
+// front.
+std::string texte_exact(const Rationnel& r) {
+  return r.q == 1 ? texte_entier(r.p) : texte_entier(r.p) + "/" + texte_entier(r.q);
+}
+
+bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
+
+// An integer of 1 to chiffres_maximum digits without leading zero (or "0").
+std::optional<std::int64_t> naturel(std::string_view t) {
+  if (t.empty() || t.size() > chiffres_maximum || (t[0] == '0' && t.size() > 1)) return std::nullopt;
+  std::int64_t n = 0;
+  for (const char c : t) {
+    if (!est_chiffre(c)) return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  return n;
+}
+
+// "n" or "n/d" (d not 0), with an optional leading minus: the texts
+// texte_exact writes.
+Exact exact_ecrit(std::string_view t) {
+  std::int64_t signe = 1;
+  if (!t.empty() && t[0] == '-') {
+    signe = -1;
+    t.remove_prefix(1);
+  }
+  const std::size_t barre = t.find('/');
+  const auto n = naturel(t.substr(0, barre));
+  if (!n || (signe < 0 && *n == 0)) return std::nullopt;
+  if (barre == std::string_view::npos) return Rationnel{signe * *n, 1};
+  const auto d = naturel(t.substr(barre + 1));
+  if (!d || *d == 0) return std::nullopt;
+  const Rationnel r = reduit(signe * *n, *d);
+  if (r.p != signe * *n || r.q != *d) return std::nullopt;  // not as texte_exact writes it
+  return r;
+}
+
+// The variable, alone or squared: its degree.
+std::optional<int> puissance(std::string_view t, std::string_view v) {
+  if (t.substr(0, v.size()) != v) return std::nullopt;
+  t.remove_prefix(v.size());
+  if (t.empty() || t == "^1") return 1;
+  if (t == "^2") return 2;
+  return std::nullopt;
+}
+
+// "n" or "n/d" (d not 0): a positive quotient as typed.
+Exact quotient_tape(std::string_view t) {
+  const std::size_t barre = t.find('/');
+  const auto n = naturel(t.substr(0, barre));
+  if (!n) return std::nullopt;
+  if (barre == std::string_view::npos) return Rationnel{*n, 1};
+  const auto d = naturel(t.substr(barre + 1));
+  if (!d || *d == 0) return std::nullopt;
+  return reduit(*n, *d);
+}
+
+// One unsigned term: a quotient q, or [q*]power[/d]. Its coefficient and
+// degree.
+std::optional<std::pair<Rationnel, int>> terme(std::string_view t, std::string_view v) {
+  Rationnel k;
+  k.p = 1;
+  std::string_view p = t;
+  if (!t.empty() && est_chiffre(t[0])) {
+    const std::size_t fois = t.find('*');
+    const auto q = quotient_tape(t.substr(0, fois));
+    if (!q) return std::nullopt;
+    if (fois == std::string_view::npos) return std::pair{*q, 0};
+    k = *q;
+    p = t.substr(fois + 1);
+  }
+  const std::size_t barre = p.find('/');
+  const auto degre = puissance(p.substr(0, barre), v);
+  if (!degre) return std::nullopt;
+  if (barre != std::string_view::npos) {
+    const auto d = naturel(p.substr(barre + 1));
+    if (!d || *d == 0) return std::nullopt;
+    k = reduit(k.p, k.q * *d);
+  }
+  return std::pair{k, *degre};
+}
+
+// A plain name that is no constant: the variable the terms are read in.
+bool est_variable(const std::string& v) {
+  if (v.empty() || v == "i" || !((v[0] >= 'a' && v[0] <= 'z') || (v[0] >= 'A' && v[0] <= 'Z'))) return false;
+  for (const char c : v) {
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || est_chiffre(c))) return false;
+  }
+  return !est_constante(v);
+}
+
+}  // namespace
+
+std::optional<Coefficients> coefficients_exacts(const std::string& f, const std::string& v) {
+  if (!est_variable(v)) return std::nullopt;
+  std::array<Rationnel, degre_maximum + 1> k{};
+  std::string_view reste = f;
+  std::int64_t signe = 1;
+  if (!reste.empty() && reste[0] == '-') {
+    signe = -1;
+    reste.remove_prefix(1);
+  }
+  for (std::size_t termes = 1;; ++termes) {
+    if (termes > termes_maximum) return std::nullopt;
+    const std::size_t fin = reste.find_first_of("+-");
+    const auto lu = terme(reste.substr(0, fin), v);
+    if (!lu) return std::nullopt;
+    const auto s = somme(k[lu->second], Rationnel{signe * lu->first.p, lu->first.q});
+    if (!s) return std::nullopt;
+    k[lu->second] = *s;
+    if (fin == std::string_view::npos) break;
+    signe = reste[fin] == '-' ? -1 : 1;
+    reste.remove_prefix(fin + 1);
+  }
+  return Coefficients{texte_exact(k[2]), texte_exact(k[1]), texte_exact(k[0])};
+}
+
+std::optional<std::string> discriminant_exact(const Coefficients& k) {
+  const auto a = exact_ecrit(k.a);
+  const auto b = exact_ecrit(k.b);
+  const auto c = exact_ecrit(k.c);
+  if (!a || !b || !c) return std::nullopt;
+  const auto b2 = produit(*b, *b);
+  const auto ac = produit(*a, *c);
+  if (!b2 || !ac) return std::nullopt;
+  const auto quatre_ac = produit(*ac, Rationnel{-4, 1});
+  if (!quatre_ac) return std::nullopt;
+  const auto d = somme(*b2, *quatre_ac);
+  if (!d) return std::nullopt;
+  return texte_exact(*d);
+}
