@@ -483,6 +483,80 @@ std::vector<Terme> reste_reduit(const std::vector<Terme>& termes) {
   return r;
 }
 
+// One typed term without sign: integers and x, x^k joined by "*" and "/",
+// a bracketed term as a factor. Its value, or nothing for any other text
+// (a "-" or "+" inside, x in a denominator, another name).
+struct Lecture {
+  Rationnel valeur{1, 1};
+  int degre = 0;
+  char operateur = '\0';  // the last "*" or "/" outside brackets
+};
+
+std::optional<Lecture> lit_corps(const std::string& t, Calcul& calcul, int profondeur_lecture = 0) {
+  constexpr int crochets_maximaux = 4;
+  if (t.empty() || profondeur_lecture > crochets_maximaux) return std::nullopt;
+  Lecture l;
+  char avant = '*';
+  std::size_t debut = 0;
+  int profondeur = 0;
+  for (std::size_t k = 0; k <= t.size(); ++k) {
+    const char c = k < t.size() ? t[k] : '\0';
+    if (c == '(') ++profondeur;
+    if (c == ')') --profondeur;
+    if (profondeur < 0) return std::nullopt;
+    if (k < t.size() && (profondeur > 0 || (c != '*' && c != '/'))) continue;
+    const std::string facteur = t.substr(debut, k - debut);
+    Rationnel v{1, 1};
+    int degre = 0;
+    if (facteur.size() > 2 && facteur.front() == '(' && facteur.back() == ')') {
+      const auto dedans = lit_corps(facteur.substr(1, facteur.size() - 2), calcul, profondeur_lecture + 1);
+      if (!dedans) return std::nullopt;
+      v = dedans->valeur;
+      degre = dedans->degre;
+    } else if (facteur == "x") {
+      degre = 1;
+    } else if (facteur.size() > 2 && facteur.compare(0, 2, "x^") == 0) {
+      const auto e = entier_ecrit(facteur.substr(2));
+      if (!e || *e < 1 || *e > degre_maximal || texte_entier(*e) != facteur.substr(2)) return std::nullopt;
+      degre = static_cast<int>(*e);
+    } else {
+      const auto n = entier_ecrit(facteur);
+      if (!n || *n < 0 || *n > borne_coefficients || texte_entier(*n) != facteur) return std::nullopt;
+      v = {*n, 1};
+    }
+    if (avant == '/') {
+      if (degre != 0 || v.n == 0) return std::nullopt;
+      l.valeur = calcul.quotient(l.valeur, v);
+    } else {
+      l.valeur = calcul.produit(l.valeur, v);
+      l.degre += degre;
+      if (l.degre > degre_maximal) return std::nullopt;
+    }
+    if (k < t.size()) {
+      avant = c;
+      l.operateur = c;
+    }
+    debut = k + 1;
+  }
+  if (profondeur != 0 || calcul.depasse) return std::nullopt;
+  return l;
+}
+
+// The sum of the terms as recompose_somme writes terms that no rule of
+// its rewrites: each term after its sign.
+std::string somme_simple(const std::vector<Terme>& termes) {
+  std::string r;
+  for (const auto& t : termes) {
+    if (t.signe < 0) {
+      r += '-';
+    } else if (!r.empty()) {
+      r += '+';
+    }
+    r += t.texte;
+  }
+  return r;
+}
+
 }  // namespace
 
 std::optional<std::string> division_rapide(const polynome& p, const polynome& d, const std::string& diviseur,
@@ -496,7 +570,6 @@ std::optional<std::string> division_rapide(const polynome& p, const polynome& d,
   if (degre_d == 0 || degre_de(*termes_p) < degre_d || !ecrit_de_sa_valeur(termes_d->front())) return std::nullopt;
 
   std::vector<Terme> reste = std::move(*termes_p);
-  std::string tete_ecrite = p.coefficient;
   std::vector<Terme> precedents;  // the collected terms of the step before
   std::string fin;
   for (;;) {
@@ -528,16 +601,56 @@ std::optional<std::string> division_rapide(const polynome& p, const polynome& d,
       return std::nullopt;
     }
     ordonne(collection.termes());
-    const std::string c = reduire(operation(tete_ecrite, d.coefficient, "/"));
+    // reduire() writes the quotient of the leading coefficients as the
+    // reduced fraction.
+    const std::string c = texte_rationnel(tete);
     quotients.push_back(operation(c, operation("x", texte_entier(degre_r - degre_d), "^"), "*"));
     reste = reste_reduit(collection.termes());
     if (degre_de(reste) < degre_d) {
       fin = operation(somme_ecrite(collection.termes()), diviseur, "/");
       break;
     }
-    tete_ecrite = texte_rationnel(coefficient_de(reste, degre_de(reste)));
     precedents = std::move(collection.termes());
   }
   for (auto it = quotients.rbegin(); it != quotients.rend(); ++it) fin = operation(*it, fin, "+");
   return fin;
+}
+
+std::optional<PolynomeReduit> polynome_reduit_rapide(const std::string& texte) {
+  Calcul calcul;
+  std::vector<Terme> termes;
+  std::vector<bool> degres;
+  std::size_t debut = 0;
+  int profondeur = 0;
+  for (std::size_t k = 0; k <= texte.size(); ++k) {
+    const char c = k < texte.size() ? texte[k] : '\0';
+    if (c == '(') ++profondeur;
+    if (c == ')') --profondeur;
+    if (k < texte.size() && (profondeur != 0 || k == debut || (c != '+' && c != '-'))) continue;
+    const std::string morceau = texte.substr(debut, k - debut);
+    debut = c == '+' ? k + 1 : k;
+    const int signe = !morceau.empty() && morceau[0] == '-' ? -1 : 1;
+    const auto l = lit_corps(signe < 0 ? morceau.substr(1) : morceau, calcul);
+    if (!l || l->valeur.n == 0) return std::nullopt;
+    if (degres.size() <= static_cast<std::size_t>(l->degre)) degres.resize(static_cast<std::size_t>(l->degre) + 1);
+    if (degres[static_cast<std::size_t>(l->degre)]) return std::nullopt;
+    degres[static_cast<std::size_t>(l->degre)] = true;
+    // Each term keeps the sign before it. How the expansion writes a first
+    // term "-a/b" depends on its form: such a text takes the written path.
+    if (termes.empty() && signe < 0 && l->valeur.d != 1) return std::nullopt;
+    Terme t = terme_de(l->valeur, l->degre);
+    t.signe *= signe;
+    termes.push_back(std::move(t));
+  }
+  if (termes.empty()) return std::nullopt;
+  ordonne(termes);
+  const int degre = degre_de(termes);
+  PolynomeReduit r;
+  r.texte = somme_simple(termes);
+  if (termes.size() == 1) r.texte = simplifie_par_pgcd(r.texte);
+  r.degre = texte_entier(degre);
+  for (const auto& t : termes) {
+    if (t.degre == degre) r.coefficient = operation_ordonnee(texte_rationnel(t.valeur), t.signe < 0 ? "-1" : "1", "*");
+  }
+  return r;
 }

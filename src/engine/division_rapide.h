@@ -22,3 +22,13 @@ class polynome;
 // the remainder they left, as the long division writes them.
 std::optional<std::string> division_rapide(const polynome& p, const polynome& d, const std::string& diviseur,
                                            std::vector<std::string>& quotients, std::string& reste);
+
+// A typed sum of monomials in x with rational coefficients, of distinct
+// degrees, as polynome::Create reduces it: the reduced text, the degree
+// and the leading coefficient. Nothing for any other text.
+struct PolynomeReduit {
+  std::string texte;
+  std::string degre;
+  std::string coefficient;
+};
+std::optional<PolynomeReduit> polynome_reduit_rapide(const std::string& texte);

@@ -95,6 +95,17 @@ polynome polynome::Create(const std::string& texte) {
     return p;
   }
   GardeProfondeur garde;
+  // A sum of monomials with rational coefficients: its reduction written
+  // from the terms' values.
+  if (chemins_rapides_actifs() && !garde.depassee()) {
+    if (auto r = polynome_reduit_rapide(texte)) {
+      polynome p(std::move(r->texte));
+      p.degre = std::move(r->degre);
+      p.coefficient = std::move(r->coefficient);
+      p.est_polynome = true;
+      return p;
+    }
+  }
   polynome p(reduire(developper(texte)));
   if (est_erreur(p.texte)) {
     p.degre = p.texte;

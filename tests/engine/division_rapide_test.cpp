@@ -45,7 +45,11 @@ class Polynomes {
       const char* formes[] = {"x", "x", "1*x", "x^1"};
       return formes[tirage(0, 3)];
     }
-    return "x^" + texte_entier(k);
+    switch (tirage(0, 5)) {
+      case 0: return "x*x^" + texte_entier(k - 1);
+      case 1: return "(x^" + texte_entier(k) + ")";
+      default: return "x^" + texte_entier(k);
+    }
   }
 
   std::string terme(int k, bool non_nul) {
@@ -60,9 +64,10 @@ class Polynomes {
       if (n == -1 && tirage(0, 1)) return "-" + puissance(k);
       return num + "*" + puissance(k);
     }
-    switch (tirage(0, 2)) {
+    switch (tirage(0, 3)) {
       case 0: return num + "/" + den + "*" + puissance(k);
       case 1: return "(" + num + "*" + puissance(k) + ")/" + den;
+      case 2: return "(" + num + "/" + den + ")*" + puissance(k);
       default: return puissance(k) + "*" + num + "/" + den;
     }
   }
@@ -90,6 +95,26 @@ TEST_F(DivisionRapide, WritesWhatTheLongDivisionWrites) {
   }
 }
 
+std::string lu(const polynome& p) {
+  return p.texte + " | " + p.degre + " | " + p.coefficient + " | " + (p.est_polynome ? "1" : "0");
+}
+
+// Typed sums of monomials are read as their reduction reads them: text,
+// degree, leading coefficient.
+TEST_F(DivisionRapide, ReadsPolynomialsAsTheReductionReadsThem) {
+  Polynomes hasard(7);
+  constexpr int textes = 3000;
+  for (int k = 0; k < textes; ++k) {
+    const std::string t = hasard.polynome(hasard.tirage(0, 9));
+    std::string ecrit;
+    {
+      const SansCheminsRapides sans;
+      ecrit = lu(polynome::Create(t));
+    }
+    ASSERT_EQ(lu(polynome::Create(t)), ecrit) << t;
+  }
+}
+
 // Inputs at the edge of the class: decimals, other letters, huge
 // coefficients, non-polynomials and the error paths keep their answers.
 TEST_F(DivisionRapide, EdgesKeepTheirAnswers) {
@@ -100,7 +125,8 @@ TEST_F(DivisionRapide, EdgesKeepTheirAnswers) {
       {"x^3+1", "x^3+1"},         {"x^2", "x^3"},               {"5", "x+1"},
       {"x^2+1", "3"},             {"x^2+1", "0"},               {"1/x", "x+1"},
       {"x^2-1", "x-1"},           {"x^10+1", "x^9+1"},          {"(x+1)^3", "(x-1)^2"},
-      {"x^5-x", "x^2-x+1/3"},     {"2/3*x^3-x/5+7/4", "3/2*x^2+2/5"},
+      {"x^5-x", "x^2-x+1/3"},     {"2/3*x^3-x/5+7/4", "3/2*x^2+2/5"}, {"-x*x/7+x", "x^02+1"},
+      {"x^2+x^2", "007*x+1"},     {"0*x^3+x", "x/x+x"},         {"-(3*x)/2", "-3/2*x-1"},
   };
   for (const auto& [p, d] : cas) {
     std::string ecrite;
