@@ -1,12 +1,14 @@
 #include "engine/division_rapide.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "engine/decomposition.h"
+#include "engine/decoupage.h"
 #include "engine/entiers_verifies.h"
 #include "engine/operation.h"
 #include "engine/polynome.h"
@@ -98,7 +100,22 @@ struct Facteur {
   bool x = false;
   std::int64_t exposant = 1;
 };
-using Facteurs = std::vector<Facteur>;
+// The factors of a term (a sign, an integer, x, a denominator) or those
+// two terms have in common: a few, kept in place.
+class Facteurs {
+ public:
+  void push_back(Facteur f) { f_[n_++] = f; }
+  bool empty() const { return n_ == 0; }
+  Facteur* begin() { return f_.data(); }
+  Facteur* end() { return f_.data() + n_; }
+  const Facteur* begin() const { return f_.data(); }
+  const Facteur* end() const { return f_.data() + n_; }
+
+ private:
+  static constexpr std::size_t places = 6;
+  std::array<Facteur, places> f_{};
+  std::size_t n_ = 0;
+};
 
 enum class Nature { nombre, monome, fusion, zero };
 
@@ -137,9 +154,12 @@ Terme terme_de(Rationnel c, int k) {
 
 // The factors of a term in the written form of monome_ecrit.
 Facteurs facteurs_de(const Terme& t) {
-  if (t.nature == Nature::zero) return {{0, false, 1}};
-  const std::int64_t n = t.valeur.n < 0 ? -t.valeur.n : t.valeur.n;
   Facteurs f;
+  if (t.nature == Nature::zero) {
+    f.push_back({0, false, 1});
+    return f;
+  }
+  const std::int64_t n = t.valeur.n < 0 ? -t.valeur.n : t.valeur.n;
   if (t.nature == Nature::nombre) {
     f.push_back({n, false, 1});
   } else {
@@ -156,6 +176,24 @@ Facteurs facteurs_de(const Terme& t) {
 std::string cle_de(const Terme& t) {
   if (t.nature == Nature::zero) return "1";
   if (t.nature == Nature::fusion) {
+    // "n*x^k" gives x^k; a text with no "*" or with a "/" outside brackets
+    // is its own key.
+    int profondeur = 0;
+    std::size_t fois = std::string::npos;
+    std::size_t nombre_fois = 0;
+    for (std::size_t k = 0; k < t.texte.size(); ++k) {
+      const char c = t.texte[k];
+      if (c == '(') ++profondeur;
+      if (c == ')') --profondeur;
+      if (profondeur != 0) continue;
+      if (c == '/') return t.texte;
+      if (c == '*') {
+        fois = k;
+        ++nombre_fois;
+      }
+    }
+    if (nombre_fois == 0) return t.texte;
+    if (nombre_fois == 1 && est_entier(t.texte.substr(0, fois))) return t.texte.substr(fois + 1);
     std::string coefficient;
     std::string litteral;
     separe_coefficient(t.texte, coefficient, litteral);
@@ -169,17 +207,22 @@ std::string cle_de(const Terme& t) {
 // The collection's sort: one pass, each position's key taken once.
 void ordonne(std::vector<Terme>& termes) {
   std::vector<std::string> cles;
+  std::vector<std::size_t> ordre;
   cles.reserve(termes.size());
-  for (const auto& t : termes) cles.push_back(cle_de(t));
   for (std::size_t i = 0; i < termes.size(); ++i) {
-    const std::string cle = cles[i];
+    cles.push_back(cle_de(termes[i]));
+    ordre.push_back(i);
+  }
+  for (std::size_t i = 0; i < termes.size(); ++i) {
+    const std::string& cle = cles[ordre[i]];
     for (std::size_t j = i + 1; j < termes.size(); ++j) {
-      if (cle.compare(cles[j]) > 0) {
-        std::swap(termes[i], termes[j]);
-        std::swap(cles[i], cles[j]);
-      }
+      if (cle.compare(cles[ordre[j]]) > 0) std::swap(ordre[i], ordre[j]);
     }
   }
+  std::vector<Terme> ordonnes;
+  ordonnes.reserve(termes.size());
+  for (const std::size_t k : ordre) ordonnes.push_back(std::move(termes[k]));
+  termes = std::move(ordonnes);
 }
 
 // What trying to merge two terms gives: the common factors the written
@@ -244,8 +287,23 @@ Essai essaie(const Terme& a, const Terme& b, Calcul& calcul) {
 }
 
 // The merged term: the common factors times the sum, as the product's
-// recomposition writes it.
+// recomposition writes it. With an integer sum, the integers fold into one
+// reduced fraction before x, which is how monome_ecrit writes it; a
+// fractional sum stays a factor of its own.
 std::string texte_fusion(const Facteurs& commun, Rationnel somme) {
+  if (somme.d == 1) {
+    Calcul calcul;
+    Rationnel v = somme;
+    int degre = 0;
+    for (const auto& f : commun) {
+      if (f.x) {
+        degre = static_cast<int>(f.exposant);
+      } else {
+        v = f.exposant == 1 ? calcul.produit(v, {f.base, 1}) : calcul.quotient(v, {f.base, 1});
+      }
+    }
+    if (!calcul.depasse && degre > 0) return monome_ecrit(v, degre);
+  }
   std::vector<std::string> bases;
   std::vector<std::string> exposants;
   for (const auto& f : commun) {
@@ -455,7 +513,12 @@ std::string somme_ecrite(const std::vector<Terme>& termes) {
     textes.push_back(t.texte);
     signes.emplace_back(t.signe == 0 ? "0" : (t.signe < 0 ? "-1" : "1"));
   }
-  return simplifie_par_pgcd(recompose_somme(textes, signes));
+  // The cancelling of a common factor applies to a quotient alone: a sum
+  // of several terms is only freed of enclosing brackets.
+  std::size_t visibles = 0;
+  for (const auto& t : termes) visibles += t.valeur_signee().n != 0 ? 1 : 0;
+  const std::string r = recompose_somme(textes, signes);
+  return visibles > 1 ? sans_parentheses(r) : simplifie_par_pgcd(r);
 }
 
 // The remainder expanded and reduced again for the next step. The first
