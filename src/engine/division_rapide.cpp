@@ -332,7 +332,9 @@ class Collection {
       for (std::size_t j = i + 1; j < t_.size(); ++j) {
         if (!essaye_paire(i, j)) return false;
       }
-      if (t_[i].nature == Nature::zero && avant != Nature::zero) vers_exacte(i);
+      // An integer written at i joins the exact numbers.
+      const Nature apres = t_[i].nature;
+      if ((apres == Nature::zero || apres == Nature::nombre) && apres != avant) vers_exacte(i);
     }
     return !calcul_.depasse;
   }
@@ -358,19 +360,20 @@ class Collection {
     return !a.litteral() || a.degre == b.degre;
   }
 
+  static bool nombre_actif(const Terme& t) { return t.signe != 0 && t.nature == Nature::nombre; }
+
   bool essaye_paire(std::size_t i, std::size_t j) {
     Terme& a = t_[i];
     const Terme& b = t_[j];
     if (!tentee(a, b)) return true;
     if (a.nature == Nature::fusion) return true;  // x stays in its cofactor: no number
-    if (a.nature == Nature::zero) {
-      // 0 takes a number's integer factor out and swallows the number.
-      if (b.signe != 0 && b.nature == Nature::nombre) return (b.valeur.n < 0 ? -b.valeur.n : b.valeur.n) == 1;
-      return true;  // a merge of 0 with a term merged away writes 0 again
-    }
+    // A number written at i would merge with a further number.
+    if (a.nature == Nature::nombre) return !nombre_actif(b);
+    // 0 merged with a term merged away writes 0 again.
+    if (a.nature == Nature::zero && !nombre_actif(b)) return true;
     const Essai e = essaie(a, b, calcul_);
     if (!e.numerique) return true;
-    if (a.signe == 0 && b.signe != 0) return false;  // a number moved into a merged-away term
+    if (nombre_actif(b)) return absorbe(a, e, t_[j]);
     if (a.signe == 0 || e.somme.n == 0) {
       a = zero();
     } else {
@@ -382,6 +385,19 @@ class Collection {
     }
     a.signe = 1;
     t_[j].signe = 0;
+    return true;
+  }
+
+  // A term merged away, or 0, takes a common integer factor out of a number
+  // and writes the number in its place: replayed when the number is an
+  // integer (the written text is then the integer).
+  static bool absorbe(Terme& a, const Essai& e, Terme& b) {
+    const Rationnel v = b.valeur_signee();
+    if (e.somme.d != 1 || v.d != 1) return false;
+    a = Terme{};
+    a.texte = texte_entier(v.n);
+    a.valeur = v;
+    b.signe = 0;
     return true;
   }
 
@@ -679,10 +695,36 @@ std::optional<std::string> division_rapide(const polynome& p, const polynome& d,
   return fin;
 }
 
+namespace {
+
+// A typed sum with like terms: collected as the reduction collects it. The
+// leading coefficient is left for the caller to read from the text.
+std::optional<PolynomeReduit> reduit_par_collection(std::vector<Terme> termes, Calcul& calcul) {
+  Collection collection(std::move(termes), calcul);
+  if (!collection.fusionne()) return std::nullopt;
+  std::vector<Terme>& collectes = collection.termes();
+  ordonne(collectes);
+  int degre = -1;
+  for (const auto& t : collectes) {
+    if (t.valeur_signee().n != 0) degre = std::max(degre, t.nature == Nature::nombre ? 0 : t.degre);
+  }
+  if (degre < 0) return std::nullopt;  // 0: the written path reads it
+  PolynomeReduit r;
+  r.texte = somme_ecrite(collectes);
+  r.degre = texte_entier(degre);
+  return r;
+}
+
+}  // namespace
+
 std::optional<PolynomeReduit> polynome_reduit_rapide(const std::string& texte) {
   Calcul calcul;
+  // Like terms go in pairs at most: the replay of the collection covers
+  // one merge per degree.
+  constexpr int semblables_maximaux = 2;
   std::vector<Terme> termes;
-  std::vector<bool> degres;
+  std::vector<int> degres;
+  bool semblables = false;
   std::size_t debut = 0;
   int profondeur = 0;
   for (std::size_t k = 0; k <= texte.size(); ++k) {
@@ -696,8 +738,8 @@ std::optional<PolynomeReduit> polynome_reduit_rapide(const std::string& texte) {
     const auto l = lit_corps(signe < 0 ? morceau.substr(1) : morceau, calcul);
     if (!l || l->valeur.n == 0) return std::nullopt;
     if (degres.size() <= static_cast<std::size_t>(l->degre)) degres.resize(static_cast<std::size_t>(l->degre) + 1);
-    if (degres[static_cast<std::size_t>(l->degre)]) return std::nullopt;
-    degres[static_cast<std::size_t>(l->degre)] = true;
+    if (++degres[static_cast<std::size_t>(l->degre)] > semblables_maximaux) return std::nullopt;
+    semblables = semblables || degres[static_cast<std::size_t>(l->degre)] > 1;
     // Each term keeps the sign before it. How the expansion writes a first
     // term "-a/b" depends on its form: such a text takes the written path.
     if (termes.empty() && signe < 0 && l->valeur.d != 1) return std::nullopt;
@@ -706,6 +748,7 @@ std::optional<PolynomeReduit> polynome_reduit_rapide(const std::string& texte) {
     termes.push_back(std::move(t));
   }
   if (termes.empty()) return std::nullopt;
+  if (semblables) return reduit_par_collection(std::move(termes), calcul);
   ordonne(termes);
   const int degre = degre_de(termes);
   PolynomeReduit r;

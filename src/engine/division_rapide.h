@@ -23,9 +23,10 @@ class polynome;
 std::optional<std::string> division_rapide(const polynome& p, const polynome& d, const std::string& diviseur,
                                            std::vector<std::string>& quotients, std::string& reste);
 
-// A typed sum of monomials in x with rational coefficients, of distinct
-// degrees, as polynome::Create reduces it: the reduced text, the degree
-// and the leading coefficient. Nothing for any other text.
+// A typed sum of monomials in x with rational coefficients, like terms in
+// pairs at most, as polynome::Create reduces it: the reduced text, the
+// degree and the leading coefficient ("" when like terms merged: it is
+// read from the text then). Nothing for any other text.
 struct PolynomeReduit {
   std::string texte;
   std::string degre;

@@ -100,8 +100,12 @@ polynome polynome::Create(const std::string& texte) {
   if (chemins_rapides_actifs() && !garde.depassee()) {
     if (auto r = polynome_reduit_rapide(texte)) {
       polynome p(std::move(r->texte));
-      p.degre = std::move(r->degre);
-      p.coefficient = std::move(r->coefficient);
+      if (r->coefficient.empty()) {
+        p.calcul_degre();
+      } else {
+        p.degre = std::move(r->degre);
+        p.coefficient = std::move(r->coefficient);
+      }
       p.est_polynome = true;
       return p;
     }

@@ -26,7 +26,7 @@ class Polynomes {
     for (int k = 0; k <= degre; ++k) {
       if (k < degre && tirage(0, 9) < 3) continue;
       termes.push_back(terme(k, k == degre));
-      if (tirage(0, 19) == 0) termes.push_back(terme(k, false));
+      if (tirage(0, 5) == 0) termes.push_back(terme(k, false));
     }
     std::shuffle(termes.begin(), termes.end(), hasard_);
     std::string t;
