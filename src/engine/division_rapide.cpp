@@ -562,13 +562,37 @@ std::vector<Terme> reste_reduit(const std::vector<Terme>& termes) {
   return r;
 }
 
+// The terms of divisor*quotient term as the expansion writes them, each
+// with the sign the subtraction gives it. Over a denominator, or for the
+// divisor's first term, each signed product is written afresh from its
+// value; else each term keeps the sign the divisor's sum writes before it.
+// Times -1, a sum of several terms only has its signs changed.
+std::vector<Terme> produit_retranche(const std::vector<Terme>& termes_d, Rationnel tete, int degre_q, Calcul& calcul) {
+  const bool signes_seuls = degre_q == 0 && tete.d == 1 && tete.n == -1 && termes_d.size() > 1;
+  std::vector<Terme> produit;
+  produit.reserve(termes_d.size());
+  for (const auto& t : termes_d) {
+    Terme u = t;
+    if (signes_seuls) {
+      u.signe = -u.signe;
+    } else if (tete.d != 1 || &t == &termes_d.front()) {
+      u = terme_de(calcul.produit(t.valeur_signee(), tete), t.degre + degre_q);
+    } else {
+      u = terme_de(calcul.produit(t.valeur, tete), t.degre + degre_q);
+      u.signe *= t.signe;
+    }
+    u.signe = -u.signe;
+    produit.push_back(std::move(u));
+  }
+  return produit;
+}
+
 // One typed term without sign: integers and x, x^k joined by "*" and "/",
 // a bracketed term as a factor. Its value, or nothing for any other text
 // (a "-" or "+" inside, x in a denominator, another name).
 struct Lecture {
   Rationnel valeur{1, 1};
   int degre = 0;
-  char operateur = '\0';  // the last "*" or "/" outside brackets
 };
 
 std::optional<Lecture> lit_corps(const std::string& t, Calcul& calcul, int profondeur_lecture = 0) {
@@ -611,18 +635,15 @@ std::optional<Lecture> lit_corps(const std::string& t, Calcul& calcul, int profo
       l.degre += degre;
       if (l.degre > degre_maximal) return std::nullopt;
     }
-    if (k < t.size()) {
-      avant = c;
-      l.operateur = c;
-    }
+    if (k < t.size()) avant = c;
     debut = k + 1;
   }
   if (profondeur != 0 || calcul.depasse) return std::nullopt;
   return l;
 }
 
-// The sum of the terms as recompose_somme writes terms that no rule of
-// its rewrites: each term after its sign.
+// The sum as recompose_somme writes terms written by monome_ecrit: each
+// term after its sign.
 std::string somme_simple(const std::vector<Terme>& termes) {
   std::string r;
   for (const auto& t : termes) {
@@ -655,25 +676,7 @@ std::optional<std::string> division_rapide(const polynome& p, const polynome& d,
     const int degre_r = degre_de(reste);
     const Rationnel tete = calcul.quotient(coefficient_de(reste, degre_r), tete_d);
     std::vector<Terme> termes = reste;
-    // The expansion of divisor*quotient term: over a denominator, or for
-    // the divisor's first term, each signed product is written afresh from
-    // its value; else each term keeps the sign the divisor's sum writes
-    // before it. Times -1, a sum of several terms only has its signs changed.
-    const bool signes_seuls = degre_r == degre_d && tete.d == 1 && tete.n == -1 && termes_d->size() > 1;
-    const int degre_q = degre_r - degre_d;
-    for (const auto& t : *termes_d) {
-      Terme produit = t;
-      if (signes_seuls) {
-        produit.signe = -produit.signe;
-      } else if (tete.d != 1 || &t == &termes_d->front()) {
-        produit = terme_de(calcul.produit(t.valeur_signee(), tete), t.degre + degre_q);
-      } else {
-        produit = terme_de(calcul.produit(t.valeur, tete), t.degre + degre_q);
-        produit.signe *= t.signe;
-      }
-      produit.signe = -produit.signe;
-      termes.push_back(std::move(produit));
-    }
+    for (auto& t : produit_retranche(*termes_d, tete, degre_r - degre_d, calcul)) termes.push_back(std::move(t));
     Collection collection(std::move(termes), calcul);
     if (!collection.fusionne()) {
       if (!quotients.empty()) reste_ecrit = somme_ecrite(precedents);
