@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -172,49 +173,53 @@ Facteurs facteurs_de(const Terme& t) {
 }
 
 // The key the collection sorts terms by: the literal part after a leading
-// integer factor, "1" for an integer, the whole text otherwise.
-std::string cle_de(const Terme& t) {
-  if (t.nature == Nature::zero) return "1";
-  if (t.nature == Nature::fusion) {
-    // "n*x^k" gives x^k; a text with no "*" or with a "/" outside brackets
-    // is its own key.
-    int profondeur = 0;
-    std::size_t fois = std::string::npos;
-    std::size_t nombre_fois = 0;
-    for (std::size_t k = 0; k < t.texte.size(); ++k) {
-      const char c = t.texte[k];
-      if (c == '(') ++profondeur;
-      if (c == ')') --profondeur;
-      if (profondeur != 0) continue;
-      if (c == '/') return t.texte;
-      if (c == '*') {
-        fois = k;
-        ++nombre_fois;
-      }
-    }
-    if (nombre_fois == 0) return t.texte;
-    if (nombre_fois == 1 && est_entier(t.texte.substr(0, fois))) return t.texte.substr(fois + 1);
-    std::string coefficient;
-    std::string litteral;
-    separe_coefficient(t.texte, coefficient, litteral);
-    return litteral;
+// integer factor, "1" for an integer, the whole text otherwise. A view of
+// the term's text, or of `tampon` when separe_coefficient has to rebuild it.
+std::string_view cle_de(const Terme& t, std::string& tampon) {
+  const std::string_view texte = t.texte;
+  if (t.nature == Nature::zero || (t.nature == Nature::nombre && t.valeur.d == 1)) return "1";
+  if (t.nature != Nature::fusion) {
+    // monome_ecrit: "n*x^k" and "x^k" give x^k, a fraction is its own key.
+    if (t.valeur.d != 1) return texte;
+    const auto fois = texte.find('*');
+    return fois == std::string_view::npos ? texte : texte.substr(fois + 1);
   }
-  if (t.valeur.d != 1) return t.texte;
-  if (t.nature == Nature::nombre) return "1";
-  return puissance_de_x(t.degre);
+  // A merged term: "n*x^k" gives x^k; a text with no "*" or with a "/"
+  // outside brackets is its own key.
+  int profondeur = 0;
+  std::size_t fois = std::string_view::npos;
+  std::size_t nombre_fois = 0;
+  for (std::size_t k = 0; k < texte.size(); ++k) {
+    const char c = texte[k];
+    if (c == '(') ++profondeur;
+    if (c == ')') --profondeur;
+    if (profondeur != 0) continue;
+    if (c == '/') return texte;
+    if (c == '*') {
+      fois = k;
+      ++nombre_fois;
+    }
+  }
+  if (nombre_fois == 0) return texte;
+  if (nombre_fois == 1 && est_entier(t.texte.substr(0, fois))) return texte.substr(fois + 1);
+  std::string coefficient;
+  separe_coefficient(t.texte, coefficient, tampon);
+  return tampon;
 }
 
 // The collection's sort: one pass, each position's key taken once.
 void ordonne(std::vector<Terme>& termes) {
-  std::vector<std::string> cles;
+  std::vector<std::string> tampons(termes.size());
+  std::vector<std::string_view> cles;
   std::vector<std::size_t> ordre;
   cles.reserve(termes.size());
+  ordre.reserve(termes.size());
   for (std::size_t i = 0; i < termes.size(); ++i) {
-    cles.push_back(cle_de(termes[i]));
+    cles.push_back(cle_de(termes[i], tampons[i]));
     ordre.push_back(i);
   }
   for (std::size_t i = 0; i < termes.size(); ++i) {
-    const std::string& cle = cles[ordre[i]];
+    const std::string_view cle = cles[ordre[i]];
     for (std::size_t j = i + 1; j < termes.size(); ++j) {
       if (cle.compare(cles[ordre[j]]) > 0) std::swap(ordre[i], ordre[j]);
     }
