@@ -117,10 +117,19 @@ TEST_F(DivisionRapide, ReadsPolynomialsAsTheReductionReadsThem) {
   }
 }
 
-// Inputs at the edge of the class: decimals, other letters, huge
-// coefficients, non-polynomials and the error paths keep their answers.
-TEST_F(DivisionRapide, EdgesKeepTheirAnswers) {
+// Inputs at the edge of the class (decimals, other letters, huge
+// coefficients, non-polynomials, the error paths), and one input for each
+// rule of the replayed collection, keep their answers.
+TEST_F(DivisionRapide, EdgesAndEachRuleKeepTheirAnswers) {
   const std::pair<const char*, const char*> cas[] = {
+      {"6*x^3-5*x^2+x+7", "2*x+1"},  // two terms merged away meet again: 0 at the first
+      {"x^3", "2*x^2+1"},            // a fractional remainder
+      {"-6*x^3-5*x^2-x-5*x^4", "(-3*x)/2+6*x^3"},          // times -1: signs only
+      {"-4*x^4+2*x^5-3*x-1/2-x^2", "4*x^3-7/5*x^2+3*x-6"},  // times -x: the first term
+      {"(-2*x^3)/6-2*x^7+2*x^2+3/2*x-9*x^5+2", "-2*x^4+x^2-6*x+3*x^5"},  // "-(-2*x^4)/3" kept
+      {"2*x^6+9*x^4-8*x^3+2*x^2+4/5*x^5-7*x-2-4*x^7", "9*x^2-2*x^3-6/5+x"},  // a number taken in
+      {"x^5-3*x^3+2*x^3+x-4", "x^2+2*x-3"},  // like terms read, an integer taken in
+      {"2*x^4-3*x^3+x-5", "3*x^2+x-1"},      // merges with a fractional sum
       {"x^3+0.5*x+1", "x+1"},     {"x^3+1", "0.5*x+1"},         {"a*x^2+1", "x+1"},
       {"x^2+1", "a*x+1"},         {"x^2+y", "x-1"},             {"123456789012*x^2+1", "x+3"},
       {"x^2+1", "987654321*x+5"}, {"x^4+1", "x^3+123456789*x"}, {"sqrt(2)*x^2+1", "x+1"},
