@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "engine/appel_fonction.h"
+#include "engine/chemins_rapides.h"
 #include "engine/decomposition.h"
 #include "engine/developpement.h"
+#include "engine/division_rapide.h"
 #include "engine/entiers_verifies.h"
 #include "engine/fonction.h"
 #include "engine/operation.h"
@@ -31,15 +33,14 @@ std::int64_t degre_de(const polynome& p) { return entier_du_texte(p.degre).value
 // reach a remainder below the divisor's degree. Decimal or symbolic leading
 // coefficients may leave the leading term in place; the degree then stops
 // dropping and the division is refused instead of going on.
-std::string division_longue(const polynome& p, const polynome& d, const std::string& diviseur) {
+// The division goes on from `reste`, left by the steps whose quotient
+// terms `quotients` holds, with `etapes` steps in all.
+std::string division_longue(polynome reste, const polynome& d, const std::string& diviseur,
+                            std::vector<std::string> quotients, std::int64_t etapes) {
   const std::int64_t degre_d = degre_de(d);
-  std::int64_t degre_r = degre_de(p);
-  if (degre_r < degre_d) return "";
-  const std::int64_t etapes = degre_r - degre_d + 1;
-  std::vector<std::string> quotients;
-  polynome reste = p;
+  std::int64_t degre_r = degre_de(reste);
   std::string fin;
-  for (std::int64_t k = 0;; ++k) {
+  for (auto k = static_cast<std::int64_t>(quotients.size());; ++k) {
     if (k == etapes) return impossible();
     const std::string c = reduire(operation(reste.coefficient, d.coefficient, "/"));
     const std::string q = operation(c, operation("x", texte_entier(degre_r - degre_d), "^"), "*");
@@ -70,7 +71,19 @@ std::string divise(const polynome& p, const std::string& diviseur) {
   if (d.texte == "0") return erreur_division_par_zero();
   // A constant divisor never leaves a remainder of lower degree.
   if (degre_de(d) == 0) return reduire(developper(operation(p.texte, d.texte, "/")));
-  return division_longue(p, d, diviseur);
+  const std::int64_t etapes = degre_de(p) - degre_de(d) + 1;
+  if (etapes <= 0) return "";
+  // Rational coefficients: the same text from the coefficient arrays, as
+  // far as the replay of the steps goes.
+  if (chemins_rapides_actifs()) {
+    std::vector<std::string> quotients;
+    std::string reste;
+    if (auto r = division_rapide(p, d, diviseur, quotients, reste)) return std::move(*r);
+    if (!quotients.empty()) {
+      return division_longue(polynome::Create(reste), d, diviseur, std::move(quotients), etapes);
+    }
+  }
+  return division_longue(p, d, diviseur, {}, etapes);
 }
 
 }  // namespace
@@ -82,6 +95,21 @@ polynome polynome::Create(const std::string& texte) {
     return p;
   }
   GardeProfondeur garde;
+  // A sum of monomials with rational coefficients: its reduction written
+  // from the terms' values.
+  if (chemins_rapides_actifs() && !garde.depassee()) {
+    if (auto r = polynome_reduit_rapide(texte)) {
+      polynome p(std::move(r->texte));
+      if (r->coefficient.empty()) {
+        p.calcul_degre();
+      } else {
+        p.degre = std::move(r->degre);
+        p.coefficient = std::move(r->coefficient);
+      }
+      p.est_polynome = true;
+      return p;
+    }
+  }
   polynome p(reduire(developper(texte)));
   if (est_erreur(p.texte)) {
     p.degre = p.texte;
