@@ -4,6 +4,7 @@
 #include <random>
 #include <string>
 
+#include "engine/cas_differentiels.h"
 #include "engine/chemins_rapides.h"
 #include "engine/derivees_en_zero.h"
 #include "engine/evaluateur.h"
@@ -166,7 +167,7 @@ class Generateur {
 };
 
 TEST_F(DeveloppementLimite, SeriesGiveTheWrittenAnswerOnRandomTexts) {
-  constexpr int textes = 2000;
+  const int textes = nombre_cas_differentiels(2000);
   constexpr int ordre_maximal_tire = 3;
   constexpr int ordre_maximal_quotients = 2;
   Generateur generateur(20261207);

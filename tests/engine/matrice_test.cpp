@@ -6,6 +6,7 @@
 #include <random>
 
 #include "engine/algebre_entiere.h"
+#include "engine/cas_differentiels.h"
 #include "engine/chemins_rapides.h"
 #include "engine/fractions.h"
 #include "engine/moteur_pret.h"
@@ -205,7 +206,7 @@ std::string determinant_et_inverse(const Tmatrice& m) { return m.determinant() +
 // expansion and the written quotients: same texts, never more work.
 TEST_F(Matrices, EliminationOnIntegersAndQuotientsGivesTheWrittenTexts) {
   MatricesAleatoires generateur;
-  for (int essai = 0; essai < 1800; ++essai) {
+  for (int essai = 0, cas = nombre_cas_differentiels(1800); essai < cas; ++essai) {
     const Tmatrice m = generateur.suivante();
     std::string rapide;
     std::string ecrit;
@@ -242,7 +243,7 @@ Tmatrice matrice_de_lettres(std::mt19937& alea) {
 // expansion and collection: same texts, never more work.
 TEST_F(Matrices, DeterminantsOfDistinctLettersGiveTheWrittenTexts) {
   std::mt19937 alea(5);
-  for (int essai = 0; essai < 400; ++essai) {
+  for (int essai = 0, cas = nombre_cas_differentiels(400); essai < cas; ++essai) {
     const Tmatrice m = matrice_de_lettres(alea);
     // The written inverse of a 5x5 matrix of letters passes the work limit,
     // and a 4x4 one takes long.
@@ -259,7 +260,7 @@ TEST_F(Matrices, DeterminantsOfDistinctLettersGiveTheWrittenTexts) {
 
 TEST_F(Matrices, IntegerQuotientsAreWrittenAsTheFractionRoutineWritesThem) {
   std::mt19937_64 alea(99);
-  for (int essai = 0; essai < 3000; ++essai) {
+  for (int essai = 0, cas = nombre_cas_differentiels(3000); essai < cas; ++essai) {
     const int bits = static_cast<int>(alea() % 62) + 1;
     const auto tire = [&] {
       const auto v = static_cast<std::int64_t>(alea() % (std::uint64_t{1} << bits));

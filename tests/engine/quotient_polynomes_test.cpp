@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "engine/cas_differentiels.h"
 #include "engine/chemins_rapides.h"
 #include "engine/evaluateur.h"
 #include "engine/fonction.h"
@@ -91,7 +92,7 @@ class Generateur {
   std::mt19937 alea_;
 };
 
-constexpr int quotients = 3000;
+const int quotients = nombre_cas_differentiels(3000);
 
 // The derivative asked for is the text the written quotient rule gives.
 TEST_F(QuotientPolynomes, DerivativesAreThoseOfTheWrittenRule) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 
+#include "engine/cas_differentiels.h"
 #include "engine/chemins_rapides.h"
 #include "engine/evaluateur.h"
 #include "engine/fonctions_usuelles.h"
@@ -172,7 +173,7 @@ class SystemesAleatoires {
 // more work.
 TEST_F(Systemes, SystemsOfExactCoefficientsGiveTheWrittenTexts) {
   SystemesAleatoires generateur;
-  for (int essai = 0; essai < 2000; ++essai) {
+  for (int essai = 0, cas = nombre_cas_differentiels(2000); essai < cas; ++essai) {
     const auto systeme = generateur.suivant();
     const std::string& equations = systeme.first;
     const std::string& inconnues = systeme.second;

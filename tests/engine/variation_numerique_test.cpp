@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "engine/cas_differentiels.h"
 #include "engine/chemins_rapides.h"
 #include "engine/fonction.h"
 #include "engine/moteur_pret.h"
@@ -86,8 +87,8 @@ class Generateur {
   std::mt19937 alea_;
 };
 
-constexpr int integrandes = 2000;
-constexpr int antiderivees = 1000;
+const int integrandes = nombre_cas_differentiels(2000);
+const int antiderivees = nombre_cas_differentiels(1000);
 // One antiderivative in this many is integrated between bounds as well.
 constexpr std::size_t avec_bornes = 3;
 
