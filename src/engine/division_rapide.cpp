@@ -15,6 +15,7 @@
 #include "engine/polynome.h"
 #include "engine/primitives.h"
 #include "engine/reduction.h"
+#include "engine/regroupement.h"
 #include "localisation/nombres.h"
 
 namespace {
@@ -207,27 +208,13 @@ std::string_view cle_de(const Terme& t, std::string& tampon) {
   return tampon;
 }
 
-// The collection's sort: one pass, each position's key taken once.
+// The collection's sort (ordre_de_collecte).
 void ordonne(std::vector<Terme>& termes) {
   std::vector<std::string> tampons(termes.size());
   std::vector<std::string_view> cles;
-  std::vector<std::size_t> ordre;
   cles.reserve(termes.size());
-  ordre.reserve(termes.size());
-  for (std::size_t i = 0; i < termes.size(); ++i) {
-    cles.push_back(cle_de(termes[i], tampons[i]));
-    ordre.push_back(i);
-  }
-  for (std::size_t i = 0; i < termes.size(); ++i) {
-    const std::string_view cle = cles[ordre[i]];
-    for (std::size_t j = i + 1; j < termes.size(); ++j) {
-      if (cle.compare(cles[ordre[j]]) > 0) std::swap(ordre[i], ordre[j]);
-    }
-  }
-  std::vector<Terme> ordonnes;
-  ordonnes.reserve(termes.size());
-  for (const std::size_t k : ordre) ordonnes.push_back(std::move(termes[k]));
-  termes = std::move(ordonnes);
+  for (std::size_t i = 0; i < termes.size(); ++i) cles.push_back(cle_de(termes[i], tampons[i]));
+  range_selon(termes, ordre_de_collecte(cles));
 }
 
 // What trying to merge two terms gives: the common factors the written

@@ -348,15 +348,12 @@ class TermesLettres {
   }
 
   // The collection's ordering of terms by their literal parts, here the
-  // products themselves: in one pass whose key is taken once per position,
-  // so the order is not always ascending.
+  // products themselves.
   static void ordonne(std::vector<Terme>& t) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
-      const std::string cle = t[i].second;
-      for (std::size_t j = i + 1; j < t.size(); ++j) {
-        if (cle.compare(t[j].second) > 0) std::swap(t[i], t[j]);
-      }
-    }
+    std::vector<std::string_view> cles;
+    cles.reserve(t.size());
+    for (const auto& terme : t) cles.push_back(terme.second);
+    range_selon(t, ordre_de_collecte(cles));
   }
 
   const std::string& entree(int ligne, int colonne) const { return m_.coefficients[colonne][ligne]; }

@@ -198,25 +198,16 @@ void fusionne_termes(Textes& t, Textes& c) {
   }
 }
 
-// Terms ordered by their literal parts as byte strings, in one pass whose
-// key is taken once per position: numbers come first, but with three or
-// more literal terms the order is not always ascending (z, x, y gives y, x, z).
+// Terms ordered by their literal parts as byte strings (ordre_de_collecte).
 void ordonne_termes(Textes& t, Textes& c) {
   Textes litteraux(t.size());
   for (std::size_t i = 0; i < t.size(); ++i) {
     std::string coef;
     separe_coefficient(t[i], coef, litteraux[i]);
   }
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    const std::string cle = litteraux[i];
-    for (std::size_t j = i + 1; j < t.size(); ++j) {
-      if (cle.compare(litteraux[j]) > 0) {
-        std::swap(t[i], t[j]);
-        std::swap(c[i], c[j]);
-        std::swap(litteraux[i], litteraux[j]);
-      }
-    }
-  }
+  const std::vector<std::size_t> ordre = ordre_de_collecte({litteraux.begin(), litteraux.end()});
+  range_selon(t, ordre);
+  range_selon(c, ordre);
 }
 
 std::string somme_regroupee(const std::string& texte) {
@@ -505,4 +496,16 @@ void regroupe_factorise_lettre(std::string& a, std::string& b, std::string& sa, 
     sb = "0";
   }
   fin_chrono("regroupe_factorise_lettre", debut);
+}
+
+std::vector<std::size_t> ordre_de_collecte(const std::vector<std::string_view>& cles) {
+  std::vector<std::size_t> ordre(cles.size());
+  for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
+  for (std::size_t i = 0; i < ordre.size(); ++i) {
+    const std::string_view cle = cles[ordre[i]];
+    for (std::size_t j = i + 1; j < ordre.size(); ++j) {
+      if (cle.compare(cles[ordre[j]]) > 0) std::swap(ordre[i], ordre[j]);
+    }
+  }
+  return ordre;
 }

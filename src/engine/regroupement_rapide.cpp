@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/primitives.h"
+#include "engine/regroupement.h"
 #include "localisation/nombres.h"
 
 namespace {
@@ -174,20 +175,12 @@ std::string cle(const Terme& t, std::string_view variable) {
   return t.fusionne_en_tete && t.entier == -1 ? "-" + p : p;
 }
 
-// The terms ordered by their keys, each taken once per position.
+// The terms in the collection's order of their keys (ordre_de_collecte).
 void ordonne(std::vector<Terme>& t, std::string_view variable) {
   std::vector<std::string> cles;
   cles.reserve(t.size());
   for (const auto& x : t) cles.push_back(cle(x, variable));
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    const std::string c = cles[i];
-    for (std::size_t j = i + 1; j < t.size(); ++j) {
-      if (c.compare(cles[j]) > 0) {
-        std::swap(t[i], t[j]);
-        std::swap(cles[i], cles[j]);
-      }
-    }
-  }
+  range_selon(t, ordre_de_collecte({cles.begin(), cles.end()}));
 }
 
 std::string ecrit(const std::vector<Terme>& t, std::string_view variable) {
