@@ -76,7 +76,7 @@ std::string second_degre(const Coefficients& k, const std::string& v, bool compl
   if (est_erreur(d)) return d;
   // Past the work bound the written steps give up at once: so does this.
   if (chemins_rapides_actifs() && !etat_profondeur.depassement) {
-    if (auto racines = racines_entieres(k, d, v, complexe)) return *std::move(racines);
+    if (auto racines = racines_exactes(k, d, v, complexe)) return *std::move(racines);
   }
   const auto signe = valeur_nombre(d);
   if (signe && *signe < 0) {

@@ -16,7 +16,7 @@ namespace {
 
 using RacinesRapides = MoteurFrancais;
 
-// Random a*x^2+b*x+c: small integers, b often 0, square discriminants
+// Random a*x^2+b*x+c: small integers or quotients, b often 0, square discriminants
 // (rational roots) and negative ones, and just past the shortcut's class:
 // a < 0, a quotient or a large number as a coefficient.
 class Trinomes {
@@ -35,6 +35,8 @@ class Trinomes {
       c = q * s;
     }
     if (tirage(0, 30) == 0) a = tirage(0, 1) == 0 ? 999999 : 1000001;
+    if (tirage(0, 2) == 0) return monome_quotient(a, "*x^2", true) + monome_quotient(b, "*x", false) +
+                                  monome_quotient(c, "", false);
     std::string t = monome(a, "*x^2", true) + monome(b, "*x", false) + monome(c, "", false);
     if (tirage(0, 20) == 0) t += "+" + texte_entier(tirage(1, 9)) + "/" + texte_entier(tirage(2, 9));
     if (tirage(0, 20) == 0) t += "-x/" + texte_entier(tirage(2, 9));
@@ -46,6 +48,17 @@ class Trinomes {
     return std::uniform_int_distribution<std::int64_t>(a, b)(alea_);
   }
 
+  // k/q times the power, q a small denominator, typed "k/q*x^2".
+  std::string monome_quotient(std::int64_t k, const std::string& puissance, bool premier) {
+    static const std::int64_t denominateurs[] = {1, 2, 3, 4, 5, 6, 9, 12};
+    if (k == 0) return "";
+    const std::int64_t q = denominateurs[tirage(0, std::size(denominateurs) - 1)];
+    std::string t = k < 0 ? "-" : (premier ? "" : "+");
+    t += texte_entier(k < 0 ? -k : k);
+    if (q != 1) t += "/" + texte_entier(q);
+    return t + puissance;
+  }
+
   static std::string monome(std::int64_t k, const std::string& puissance, bool premier) {
     if (k == 0) return "";
     std::string t = k < 0 ? "-" : (premier ? "" : "+");
@@ -55,10 +68,10 @@ class Trinomes {
   std::mt19937_64 alea_{20261207};
 };
 
-// The roots written from integers are the texts the written rewriting
+// The roots written from exact quotients are the texts the written rewriting
 // gives, real and complex, with no more work.
 TEST_F(RacinesRapides, SameTextAsTheWrittenAlgorithm) {
-  constexpr int nombre_de_trinomes = 2000;
+  constexpr int nombre_de_trinomes = 3000;
   Trinomes trinomes;
   std::vector<std::string> textes = {"x^2-2*x-1",  "x^2+x+1",   "x^2-2*x+5", "4*x^2+1", "-3*x^2-1",
                                      "x^2+x-11=0", "x^2+7*x+1", "x^2",       "2*x^2+3*x-2"};
@@ -79,16 +92,17 @@ TEST_F(RacinesRapides, SameTextAsTheWrittenAlgorithm) {
 }
 
 TEST_F(RacinesRapides, ClassOfTheShortcut) {
-  EXPECT_EQ(racines_entieres({"1", "-2", "-1"}, "8", "x", false), "[x=1-sqrt(2);x=1+sqrt(2)]");
-  EXPECT_EQ(racines_entieres({"4", "0", "1"}, "-16", "x", true), "[x=-\xEE/2;x=\xEE/2]");
-  EXPECT_EQ(racines_entieres({"1", "-2", "1"}, "0", "x", false), "[x=1]");
-  EXPECT_FALSE(racines_entieres({"1", "1", "1"}, "-3", "x", false));
-  // Left to the rewriting: a < 0, a quotient, -b/g < 0 before a factored
+  EXPECT_EQ(racines_exactes({"1", "-2", "-1"}, "8", "x", false), "[x=1-sqrt(2);x=1+sqrt(2)]");
+  EXPECT_EQ(racines_exactes({"4", "0", "1"}, "-16", "x", true), "[x=-\xEE/2;x=\xEE/2]");
+  EXPECT_EQ(racines_exactes({"1", "-2", "1"}, "0", "x", false), "[x=1]");
+  EXPECT_FALSE(racines_exactes({"1", "1", "1"}, "-3", "x", false));
+  // Left to the rewriting: a < 0, a denominator of d that is no square, -b/g < 0 before a factored
   // root (x^2+x-11), a discriminant past 10^12.
-  EXPECT_FALSE(racines_entieres({"-1", "2", "1"}, "8", "x", false));
-  EXPECT_FALSE(racines_entieres({"1/2", "1", "1"}, "-1", "x", true));
-  EXPECT_FALSE(racines_entieres({"1", "1", "-11"}, "45", "x", false));
-  EXPECT_FALSE(racines_entieres({"1", "0", "-1"}, "4000000000000", "x", false));
+  EXPECT_FALSE(racines_exactes({"-1", "2", "1"}, "8", "x", false));
+  EXPECT_EQ(racines_exactes({"1", "1/3", "1"}, "-35/9", "x", true), "[x=(-1-\xEE*sqrt(35))/6;x=(-1+\xEE*sqrt(35))/6]");
+  EXPECT_FALSE(racines_exactes({"2/3", "-1/5", "7/4"}, "-347/75", "x", true));
+  EXPECT_FALSE(racines_exactes({"1", "1", "-11"}, "45", "x", false));
+  EXPECT_FALSE(racines_exactes({"1", "0", "-1"}, "4000000000000", "x", false));
 }
 
 }  // namespace
