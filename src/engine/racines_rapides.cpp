@@ -72,29 +72,35 @@ std::string terme_radical(std::int64_t facteur, const Radical& r, bool imaginair
 
 // +-M*sqrt(n) / E, no -b term.
 std::string sans_terme_constant(std::int64_t e, const Radical& r, bool imaginaire, bool plus) {
-  const std::int64_t g = pgcd(r.m, e);
+  const std::int64_t g = pgcd(r.m, e < 0 ? -e : e);
   const std::string t = terme_radical(r.m / g, r, imaginaire);
-  const std::string signe = plus ? "" : "-";
-  const std::int64_t denominateur = e / g;
+  const std::string signe = plus == (e > 0) ? "" : "-";
+  const std::int64_t denominateur = (e < 0 ? -e : e) / g;
   if (denominateur == 1) return signe + t;
   if (t.find('*') == std::string::npos) return signe + t + "/" + texte_entier(denominateur);
   return "(" + signe + t + ")/" + texte_entier(denominateur);
 }
 
-// (-b +- r)/(2a), a > 0; no value for the shapes left to the rewriting.
+// (-b +- r)/(2a); no value for the shapes left to the rewriting.
 std::optional<std::string> une_racine(std::int64_t a, std::int64_t b, const Radical& r, bool imaginaire, bool plus) {
   const std::int64_t e = 2 * a;
   if (r.n == 1 && !imaginaire) return quotient_entier_ecrit(plus ? -b + r.m : -b - r.m, e);
   if (b == 0) return sans_terme_constant(e, r, imaginaire, plus);
-  const std::int64_t g = pgcd(pgcd(b < 0 ? -b : b, r.m), e);
-  const std::int64_t constante = -b / g;
+  const std::int64_t g = pgcd(pgcd(b < 0 ? -b : b, r.m), e < 0 ? -e : e);
+  std::int64_t constante = -b / g;
+  std::int64_t denominateur = e / g;
   const std::int64_t facteur = r.m / g;
-  // A negative -b/g before a root with a factor is written in a form that
-  // depends on more than these numbers.
-  if (constante < 0 && facteur != 1) return std::nullopt;
+  // Over a negative denominator, or with a negative -b/g, a root with a
+  // factor is written in a form that depends on more than these numbers.
+  if (facteur != 1 && (denominateur < 0 || constante < 0)) return std::nullopt;
+  if (denominateur < 0) {
+    constante = -constante;
+    denominateur = -denominateur;
+    plus = !plus;
+  }
   const std::string numerateur = texte_entier(constante) + (plus ? "+" : "-") + terme_radical(facteur, r, imaginaire);
-  if (e / g == 1) return numerateur;
-  return "(" + numerateur + ")/" + texte_entier(e / g);
+  if (denominateur == 1) return numerateur;
+  return "(" + numerateur + ")/" + texte_entier(denominateur);
 }
 
 bool dans_les_bornes(std::int64_t x, std::int64_t borne) { return x <= borne && x >= -borne; }
@@ -141,7 +147,7 @@ std::optional<std::string> racines_exactes(const Coefficients& k, const std::str
   const auto qa = quotient_canonique(k.a);
   const auto qb = quotient_canonique(k.b);
   const auto qd = quotient_canonique(d);
-  if (!qa || !qb || !qd || qa->p <= 0 || !dans_les_bornes(qd->p, discriminant_maximal)) return std::nullopt;
+  if (!qa || !qb || !qd || qa->p == 0 || !dans_les_bornes(qd->p, discriminant_maximal)) return std::nullopt;
   if (qd->p < 0 && !complexe) return std::nullopt;
   const auto e = entiers_de(*qa, *qb, *qd);
   if (!e) return std::nullopt;

@@ -95,10 +95,12 @@ TEST_F(RacinesRapides, ClassOfTheShortcut) {
   EXPECT_EQ(racines_exactes({"1", "-2", "-1"}, "8", "x", false), "[x=1-sqrt(2);x=1+sqrt(2)]");
   EXPECT_EQ(racines_exactes({"4", "0", "1"}, "-16", "x", true), "[x=-\xEE/2;x=\xEE/2]");
   EXPECT_EQ(racines_exactes({"1", "-2", "1"}, "0", "x", false), "[x=1]");
+  EXPECT_EQ(racines_exactes({"-1", "2", "1"}, "8", "x", false), "[x=1+sqrt(2);x=1-sqrt(2)]");
   EXPECT_FALSE(racines_exactes({"1", "1", "1"}, "-3", "x", false));
-  // Left to the rewriting: a < 0, a denominator of d that is no square, -b/g < 0 before a factored
-  // root (x^2+x-11), a discriminant past 10^12.
-  EXPECT_FALSE(racines_exactes({"-1", "2", "1"}, "8", "x", false));
+  // Left to the rewriting: a factored root over 2a/g < 0 or after -b/g < 0
+  // (x^2+x-11), a denominator of d that is no square, a discriminant past
+  // 10^12.
+  EXPECT_FALSE(racines_exactes({"-6", "12", "2"}, "192", "x", false));
   EXPECT_EQ(racines_exactes({"1", "1/3", "1"}, "-35/9", "x", true), "[x=(-1-\xEE*sqrt(35))/6;x=(-1+\xEE*sqrt(35))/6]");
   EXPECT_FALSE(racines_exactes({"2/3", "-1/5", "7/4"}, "-347/75", "x", true));
   EXPECT_FALSE(racines_exactes({"1", "1", "-11"}, "45", "x", false));
