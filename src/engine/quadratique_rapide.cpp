@@ -109,9 +109,27 @@ Exact quotient_tape(std::string_view t) {
   return reduit(*n, *d);
 }
 
-// One unsigned term: a quotient q, or [q*]power[/d]. Its coefficient and
-// degree.
+std::optional<std::pair<Rationnel, int>> terme(std::string_view t, std::string_view v);
+
+// "(n*power)/d" or "(power)/d", as the typed "n/d*power" and "power/d" are
+// written once read: the term in brackets divided by d.
+std::optional<std::pair<Rationnel, int>> terme_entre_parentheses(std::string_view t, std::string_view v) {
+  const std::size_t fermante = t.find(")/");
+  if (fermante == std::string_view::npos) return std::nullopt;
+  const std::string_view dedans = t.substr(1, fermante - 1);
+  if (dedans.find_first_of("()/") != std::string_view::npos) return std::nullopt;
+  const auto lu = terme(dedans, v);
+  const auto d = naturel(t.substr(fermante + 2));
+  if (!lu || !d || *d == 0) return std::nullopt;
+  const auto q = produit(lu->first, Rationnel{1, *d});
+  if (!q) return std::nullopt;
+  return std::pair{*q, lu->second};
+}
+
+// One unsigned term: a quotient q, [q*]power[/d] or one of these in
+// brackets divided by an integer. Its coefficient and degree.
 std::optional<std::pair<Rationnel, int>> terme(std::string_view t, std::string_view v) {
+  if (!t.empty() && t[0] == '(') return terme_entre_parentheses(t, v);
   Rationnel k;
   k.p = 1;
   std::string_view p = t;

@@ -15,6 +15,7 @@
 #include "engine/primitives.h"
 #include "engine/quadratique_rapide.h"
 #include "engine/profondeur.h"
+#include "engine/racines_rapides.h"
 #include "engine/radicaux.h"
 #include "engine/reduction.h"
 #include "engine/regroupement.h"
@@ -73,6 +74,10 @@ std::string liste_racines(const std::string& v, const std::string& x1, const std
 std::string second_degre(const Coefficients& k, const std::string& v, bool complexe) {
   const std::string d = delta(k);
   if (est_erreur(d)) return d;
+  // Past the work bound the written steps give up at once: so does this.
+  if (chemins_rapides_actifs() && !etat_profondeur.depassement) {
+    if (auto racines = racines_exactes(k, d, v, complexe)) return *std::move(racines);
+  }
   const auto signe = valeur_nombre(d);
   if (signe && *signe < 0) {
     if (!complexe) return pas_de_solution();

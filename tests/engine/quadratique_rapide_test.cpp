@@ -42,6 +42,7 @@ class Equations {
     if (choix < 4) return n;
     std::string p = puissances[tirage(0, std::size(puissances) - 1)];
     if (tirage(0, 3) == 0) p += "/" + texte_entier(tirage(1, 9));
+    if (choix == 15) return "(" + (tirage(0, 1) == 0 ? n + "*" + p : p) + ")/" + texte_entier(tirage(0, 9));
     return choix < 10 ? n + "*" + p : p;
   }
 
@@ -94,6 +95,14 @@ TEST_F(QuadratiqueRapide, ClassOfTheShortcut) {
   EXPECT_EQ(discriminant_exact({"1", "-2", "-1"}), "8");
   EXPECT_EQ(discriminant_exact({"2/3", "-1/5", "7/4"}), "-347/75");
   EXPECT_FALSE(discriminant_exact({"2/4", "1", "1"}));
+  const auto r = coefficients_exacts("(2*x^2)/3-(x)/5+(3)/4-(x^2)/6", "x");
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->a, "1/2");
+  EXPECT_EQ(r->b, "-1/5");
+  EXPECT_EQ(r->c, "3/4");
+  for (const char* hors : {"(x+1)/2", "(2/3*x)/2", "((x))/2", "(x)/0", "(x)*2", "(x^3)/2"}) {
+    EXPECT_FALSE(coefficients_exacts(hors, "x")) << hors;
+  }
   const auto q = coefficients_exacts("2/3*x^2-x/5+7/4-x^2/6", "x");
   ASSERT_TRUE(q);
   EXPECT_EQ(q->a, "1/2");
