@@ -108,3 +108,11 @@ std::string quotient_entier_ecrit(std::int64_t n, std::int64_t d) {
   }
   return t;
 }
+
+std::optional<std::int64_t> quarts_ecrits(std::string_view places) {
+  if (places == "0" || places == "00") return 0;
+  if (places == "25") return 1;
+  if (places == "5" || places == "50") return 2;
+  if (places == "75") return 3;
+  return std::nullopt;
+}

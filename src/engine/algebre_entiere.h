@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Row by row: lignes[r][c] is the entry in row r, column c.
@@ -37,3 +38,12 @@ LignesEntieres mineur_entier(const LignesEntieres& lignes, std::size_t ligne, st
 // the exact quotient of two integer texts is written in. d is not 0, and
 // both lie within borne_entiere_sure in absolute value.
 std::string quotient_entier_ecrit(std::int64_t n, std::int64_t d);
+
+// Quarters in one. Decimals of quarters are held exactly by floating point,
+// in which the written sums and products of decimals are taken: for small
+// ones those stay exact, and an exact routine gives their texts.
+inline constexpr std::int64_t quarts_par_unite = 4;
+
+// The quarters written by the places of a decimal ("0", "00", "25", "5",
+// "50", "75"); no value for any other places.
+std::optional<std::int64_t> quarts_ecrits(std::string_view places);

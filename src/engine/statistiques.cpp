@@ -79,25 +79,12 @@ std::string variance_de(const Textes& items) {
 // Digits an item's integer part may hold for the exact sums.
 constexpr std::size_t chiffres_item = 9;
 
-// Quarters in one: decimals of quarters are held exactly by floating point,
-// in which the written sums of decimals are taken.
-constexpr std::int64_t quarts_par_unite = 4;
-
 // The list in integers: the items times `echelle`, 1 for a list of integers
 // and 4 for one holding decimals of quarters.
 struct ListeEntiere {
   std::vector<std::int64_t> valeurs;
   std::int64_t echelle = 1;
 };
-
-// The quarters written by the places of a decimal: 0, 00, 25, 5, 50, 75.
-std::optional<std::int64_t> quarts(std::string_view places) {
-  if (places == "0" || places == "00") return 0;
-  if (places == "25") return 1;
-  if (places == "5" || places == "50") return 2;
-  if (places == "75") return 3;
-  return std::nullopt;
-}
 
 // An item "-"? digits ("." quarter places)?, the digits at most 9 without a
 // leading zero unless alone: its value in quarters, and whether it has a
@@ -111,7 +98,7 @@ std::optional<std::int64_t> quarts_de(const std::string& item, bool& decimal) {
   }
   const std::int64_t n = *entier_du_texte(entier);
   decimal = point != std::string::npos;
-  const auto q = decimal ? quarts(std::string_view(item).substr(point + 1)) : std::optional<std::int64_t>(0);
+  const auto q = decimal ? quarts_ecrits(std::string_view(item).substr(point + 1)) : std::optional<std::int64_t>(0);
   if (!q) return std::nullopt;
   return n * quarts_par_unite + (entier[0] == '-' ? -*q : *q);
 }

@@ -81,18 +81,6 @@ constexpr std::size_t chiffres_nombre = 9;
 // decimals are taken in floating point, and their rounding shows in the
 // texts (82.6+1-86 is not -2.4 there).
 constexpr std::size_t chiffres_diviseur = 2;
-constexpr std::int64_t quarts_par_unite = 4;
-
-// The quarters written by the decimal places of the class: floating point
-// holds such numbers exactly, so the written sums and products of small ones
-// are exact.
-std::optional<std::int64_t> quarts(std::string_view places) {
-  if (places == "0" || places == "00") return 0;
-  if (places == "25") return 1;
-  if (places == "5" || places == "50") return 2;
-  if (places == "75") return 3;
-  return std::nullopt;
-}
 constexpr std::size_t inconnues_non_entieres = 3;
 constexpr std::int64_t mantisse_non_entiere = 9999;
 
@@ -157,8 +145,10 @@ std::optional<Rationnel> lit_nombre(std::string_view t, std::size_t& i, Lecture&
   if (i < t.size() && t[i] == '.') {
     const std::size_t debut = ++i;
     while (i < t.size() && est_chiffre(t[i])) ++i;
-    const auto q = quarts(t.substr(debut, i - debut));
-    if (!q) return std::nullopt;
+    const auto q = quarts_ecrits(t.substr(debut, i - debut));
+    // A decimal zero ("0.00") stays as typed through the written
+    // determinant, which then is no "0" and is divided by.
+    if (!q || (*entier == 0 && *q == 0)) return std::nullopt;
     r = Rationnel{*entier * quarts_par_unite + *q, quarts_par_unite};
     lecture.entiere = false;
   }

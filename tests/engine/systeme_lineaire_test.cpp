@@ -187,6 +187,18 @@ TEST_F(Systemes, SystemsOfExactCoefficientsGiveTheWrittenTexts) {
   }
 }
 
+// A decimal zero stays as typed through the written determinant, which is
+// then no "0" and is divided by: such systems keep the written path.
+TEST_F(Systemes, DecimalZerosKeepTheWrittenPath) {
+  const std::pair<const char*, const char*> systemes[] = {
+      {"[0.00*f=4]", "[f]"}, {"[0.0*f=0]", "[f]"}, {"[x-0.0*y=1;0*x+0.00*y=3]", "[x;y]"}, {"[x+y=0.0;x-y=2]", "[x;y]"}};
+  for (const auto& systeme : systemes) {
+    const std::string rapide = resoudre_systeme(systeme.first, systeme.second);
+    const SansCheminsRapides reference;
+    EXPECT_EQ(rapide, resoudre_systeme(systeme.first, systeme.second)) << systeme.first;
+  }
+}
+
 // A letter the user made a constant is no unknown of the shortcut's class.
 TEST_F(Systemes, AConstantNamedAsAnUnknownKeepsTheWrittenPath) {
   constantes->ajouter("k", "2");

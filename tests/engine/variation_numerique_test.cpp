@@ -9,6 +9,7 @@
 #include "engine/chemins_rapides.h"
 #include "engine/fonction.h"
 #include "engine/moteur_pret.h"
+#include "engine/profondeur.h"
 #include "engine/regroupement.h"
 
 namespace {
@@ -106,9 +107,18 @@ TEST_F(VariationNumerique, AntiderivativesAreThoseOfTheWrittenRules) {
     const std::string rapide = fonction(t).integrer("x");
     const std::string integrale_rapide = bornes ? fonction(t).integrale("1", "2", "x") : "";
     const SansCheminsRapides ecrit;
-    EXPECT_EQ(rapide, fonction(t).integrer("x")) << t;
+    // Where the written rules run out of work the shortcut, which spares
+    // some of it, may still answer: only the written rules' answers bind.
+    const auto attendu = [](const std::string& ecrite) { return ecrite != erreur_trop_complexe(); };
+    const std::string primitive = fonction(t).integrer("x");
+    if (attendu(primitive)) {
+      EXPECT_EQ(rapide, primitive) << t;
+    }
     if (bornes) {
-      EXPECT_EQ(integrale_rapide, fonction(t).integrale("1", "2", "x")) << t;
+      const std::string integrale = fonction(t).integrale("1", "2", "x");
+      if (attendu(integrale)) {
+        EXPECT_EQ(integrale_rapide, integrale) << t;
+      }
     }
   }
 }
