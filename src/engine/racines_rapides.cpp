@@ -15,6 +15,10 @@ namespace {
 // not typed, and the search for square factors is kept short.
 constexpr std::int64_t coefficient_maximal = 1000000;
 constexpr std::int64_t discriminant_maximal = 1000000000000;  // 10^12
+// Over a root in the denominator, the written steps multiply several of
+// these numbers together: kept small enough that no product nears 2^63.
+constexpr std::int64_t terme_irrationnel_maximal = 1000;
+constexpr std::int64_t denominateur_irrationnel_maximal = 1000000;
 
 // An integer written as texte_entier writes it ("-0" and "007" are not).
 std::optional<std::int64_t> entier_canonique(std::string_view t) {
@@ -140,6 +144,62 @@ std::optional<Entiers> entiers_de(const Quotient& a, const Quotient& b, const Qu
   return Entiers{*ea, *eb, *ed};
 }
 
+// "k*", nothing for 1.
+std::string facteur_de(std::int64_t k) { return k == 1 ? "" : texte_entier(k) + "*"; }
+
+// U, V and W of the roots below.
+struct Proportion {
+  std::int64_t u = 1;
+  std::int64_t v = 1;
+  std::int64_t w = 1;
+};
+
+std::optional<Proportion> proportion_des_termes(const Quotient& a, const Quotient& b, std::int64_t k) {
+  const std::int64_t g2a = pgcd(2 * a.p, a.q);
+  const std::int64_t a1 = 2 * a.p / g2a;
+  const std::int64_t a2 = a.q / g2a;
+  const auto bk = produit_verifie(-b.p, k);
+  const auto ab = produit_verifie(a1, b.q);
+  if (!bk || !ab) return std::nullopt;
+  const auto u = produit_verifie(*bk, a2);
+  const auto v = produit_verifie(b.q, a2);
+  const auto w = produit_verifie(*ab, k);
+  if (!u || !v || !w) return std::nullopt;
+  const std::int64_t g = pgcd(pgcd(*u, *v), *w);
+  return Proportion{*u / g, *v / g, *w / g};
+}
+
+// The complex roots when d = -P/Q with Q no square: the root of -d is
+// sqrt(P)/(k*sqrt(j)) (Q = k^2*j), and each root is the quotient
+// (U*sqrt(j) -+ V*i*sqrt(P))/(W*sqrt(j)) with U, V, W the smallest positive
+// integers in the proportion (B1*k*A2, B2*A2, A1*B2*k), for -b = B1/B2 and
+// 2a = A1/A2. Written only for a > 0, b < 0 and P > 1 without square
+// factor, with the real term first (its literal part sorts first), where
+// the text is known; no value otherwise.
+std::optional<std::string> racines_denominateur_irrationnel(const Quotient& a, const Quotient& b, const Quotient& d,
+                                                             const std::string& v) {
+  if (a.p <= 0 || b.p >= 0 || d.p >= -1 || a.p > terme_irrationnel_maximal || b.p < -terme_irrationnel_maximal ||
+      a.q > terme_irrationnel_maximal || b.q > terme_irrationnel_maximal || d.q > denominateur_irrationnel_maximal ||
+      carres_sortis(d.p).m != 1) {
+    return std::nullopt;
+  }
+  const Radical q = carres_sortis(d.q);
+  if (q.n == 1) return std::nullopt;
+  const auto c = proportion_des_termes(a, b, q.m);
+  if (!c) return std::nullopt;
+  const std::string racine_j = "sqrt(" + texte_entier(q.n) + ")";
+  const std::string racine_p = "sqrt(" + texte_entier(-d.p) + ")";
+  // The literal part of the imaginary term, as collecting reads it.
+  const std::string cle_imaginaire =
+      c->v == 1 ? std::string(unite_imaginaire) + "*" + racine_p : racine_p + "*" + unite_imaginaire;
+  if (std::string_view(cle_imaginaire).compare(racine_j) < 0) return std::nullopt;
+  const std::string reel = facteur_de(c->u) + racine_j;
+  const std::string imaginaire = facteur_de(c->v) + unite_imaginaire + "*" + racine_p;
+  const std::string denominateur = c->w == 1 ? racine_j : "(" + texte_entier(c->w) + "*" + racine_j + ")";
+  return "[" + v + "=(" + reel + "-" + imaginaire + ")/" + denominateur + ";" + v + "=(" + reel + "+" + imaginaire +
+         ")/" + denominateur + "]";
+}
+
 }  // namespace
 
 std::optional<std::string> racines_exactes(const Coefficients& k, const std::string& d, const std::string& v,
@@ -150,7 +210,7 @@ std::optional<std::string> racines_exactes(const Coefficients& k, const std::str
   if (!qa || !qb || !qd || qa->p == 0 || !dans_les_bornes(qd->p, discriminant_maximal)) return std::nullopt;
   if (qd->p < 0 && !complexe) return std::nullopt;
   const auto e = entiers_de(*qa, *qb, *qd);
-  if (!e) return std::nullopt;
+  if (!e) return qd->p < 0 ? racines_denominateur_irrationnel(*qa, *qb, *qd, v) : std::nullopt;
   Radical r = carres_sortis(e->d);
   // i times a root: the unit stays before a root of a quotient or of an
   // integer without square factor, and goes after a root with a factor.

@@ -13,7 +13,9 @@
 // square denominator and at most 12 digits, when each root is rational,
 // has no -b term, or has a bare root (its factor cancelled) or a natural
 // -b/g over a positive 2a/g (g the common factor taken out). With `complexe`, d < 0 gives the complex
-// roots; without it, no value for d < 0. No value for any other case,
-// which the rewriting answers.
+// roots; without it, no value for d < 0. With `complexe`, a > 0, b < 0
+// and d = -P/Q, P > 1 without square factor and Q no square, the complex
+// roots over k*sqrt(j) (Q = k^2*j) when their real term is written first.
+// No value for any other case, which the rewriting answers.
 std::optional<std::string> racines_exactes(const Coefficients& k, const std::string& d, const std::string& v,
                                            bool complexe);

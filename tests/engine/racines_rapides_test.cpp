@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "engine/cas_differentiels.h"
@@ -92,6 +93,41 @@ TEST_F(RacinesRapides, SameTextAsTheWrittenAlgorithm) {
   }
 }
 
+// Quotients p/q for a, b and c, mostly a > 0 and b < 0 with complex roots
+// whose discriminant has a denominator that is no square, and around that
+// class (a < 0, b >= 0, square factors in the discriminant).
+TEST_F(RacinesRapides, DenominatorOfTheDiscriminantNoSquare) {
+  const int nombre_de_trinomes = nombre_cas_differentiels(2000);
+  std::mt19937_64 alea(20261208);
+  const auto tirage = [&alea](std::int64_t a, std::int64_t b) {
+    return std::uniform_int_distribution<std::int64_t>(a, b)(alea);
+  };
+  const auto quotient = [&](std::int64_t bas, std::int64_t haut) {
+    return "(" + texte_entier(tirage(bas, haut)) + "/" + texte_entier(tirage(1, 40)) + ")";
+  };
+  int denominateurs_irrationnels = 0;
+  for (int n = 0; n < nombre_de_trinomes; ++n) {
+    const std::string t = quotient(-3, 30) + "*x^2+" + quotient(-30, 3) + "*x+" + quotient(-3, 30);
+    std::string rapide;
+    std::string ecrit;
+    const auto travail_rapide = travail_de([&] { rapide = resoudre(t, "x", true); });
+    std::uint64_t travail_ecrit = 0;
+    {
+      const SansCheminsRapides ecrit_seul;
+      travail_ecrit = travail_de([&] { ecrit = resoudre(t, "x", true); });
+    }
+    ASSERT_EQ(rapide, ecrit) << t;
+    EXPECT_LE(travail_rapide, travail_ecrit) << t;
+    const auto k = coefficients_quadratiques(t, "x", "");
+    const auto raccourci = std::holds_alternative<Coefficients>(k)
+                               ? racines_exactes(std::get<Coefficients>(k), discriminant(t, "x"), "x", true)
+                               : std::nullopt;
+    if (raccourci && raccourci->find(")/(") != std::string::npos) ++denominateurs_irrationnels;
+  }
+  // The class is reached often enough for the comparison to bind it.
+  EXPECT_GT(denominateurs_irrationnels, nombre_de_trinomes / 10);
+}
+
 TEST_F(RacinesRapides, ClassOfTheShortcut) {
   EXPECT_EQ(racines_exactes({"1", "-2", "-1"}, "8", "x", false), "[x=1-sqrt(2);x=1+sqrt(2)]");
   EXPECT_EQ(racines_exactes({"4", "0", "1"}, "-16", "x", true), "[x=-\xEE/2;x=\xEE/2]");
@@ -103,7 +139,14 @@ TEST_F(RacinesRapides, ClassOfTheShortcut) {
   // 10^12.
   EXPECT_FALSE(racines_exactes({"-6", "12", "2"}, "192", "x", false));
   EXPECT_EQ(racines_exactes({"1", "1/3", "1"}, "-35/9", "x", true), "[x=(-1-\xEE*sqrt(35))/6;x=(-1+\xEE*sqrt(35))/6]");
-  EXPECT_FALSE(racines_exactes({"2/3", "-1/5", "7/4"}, "-347/75", "x", true));
+  EXPECT_EQ(racines_exactes({"2/3", "-1/5", "7/4"}, "-347/75", "x", true),
+            "[x=(3*sqrt(3)-3*\xEE*sqrt(347))/(20*sqrt(3));x=(3*sqrt(3)+3*\xEE*sqrt(347))/(20*sqrt(3))]");
+  // A denominator of d that is no square, left to the rewriting: the
+  // imaginary term first, a < 0, b > 0, a square factor in d's numerator.
+  EXPECT_FALSE(racines_exactes({"1/3", "-3/2", "8"}, "-101/12", "x", true));
+  EXPECT_FALSE(racines_exactes({"-2/3", "-1/5", "-7/4"}, "-347/75", "x", true));
+  EXPECT_FALSE(racines_exactes({"2/3", "1/5", "7/4"}, "-347/75", "x", true));
+  EXPECT_FALSE(racines_exactes({"5/7", "-2/3", "1/3"}, "-32/63", "x", true));
   EXPECT_FALSE(racines_exactes({"1", "1", "-11"}, "45", "x", false));
   EXPECT_FALSE(racines_exactes({"1", "0", "-1"}, "4000000000000", "x", false));
 }
