@@ -97,7 +97,7 @@ TEST_F(RacinesRapides, SameTextAsTheWrittenAlgorithm) {
 // whose discriminant has a denominator that is no square, and around that
 // class (a < 0, b >= 0, square factors in the discriminant).
 TEST_F(RacinesRapides, DenominatorOfTheDiscriminantNoSquare) {
-  const int nombre_de_trinomes = nombre_cas_differentiels(2000);
+  const int nombre_de_trinomes = nombre_cas_differentiels(1000);
   std::mt19937_64 alea(20261208);
   const auto tirage = [&alea](std::int64_t a, std::int64_t b) {
     return std::uniform_int_distribution<std::int64_t>(a, b)(alea);
