@@ -3,8 +3,9 @@
 // the text again and again and evaluates each derivative in floating point,
 // writing every intermediate value in 15 significant digits; the values of
 // this class are small fractions over a power of 2 (ten bits after the
-// point, at most fifteen digits), so that evaluation is exact and gives
-// the same doubles as the series.
+// point, at most five digits), so the products of a few of them that the
+// written derivatives evaluate keep fifteen digits, that evaluation is
+// exact and gives the same doubles as the series.
 #include "engine/derivees_en_zero.h"
 
 #include <cmath>
@@ -23,7 +24,12 @@ __extension__ using Large = __int128;
 
 // A value of the class is a fraction p/2^m with m <= this...
 constexpr int exposant_denominateur_maximal = 10;
-// ... written with at most this many significant digits: p*5^m < 10^15.
+// ... written with at most this many significant digits: p*5^m < 10^5. The
+// written derivatives multiply values of the parts together (Leibniz's
+// terms, the denominator's powers): three such values keep fifteen digits,
+// where two values of fifteen digits would be rounded.
+constexpr std::int64_t chiffres_valeur_maximaux = 100000;  // 10^5
+// Below this, a double and its writing in fifteen digits are exact.
 constexpr std::int64_t chiffres_exacts_maximaux = 1000000000000000;  // 10^15
 // Digits of a number of the text.
 constexpr std::size_t chiffres_nombre_maximaux = 12;
@@ -34,11 +40,11 @@ constexpr int ordre_maximal = 20;
 // Nesting levels of the text.
 constexpr int niveaux_maximaux = 64;
 // A quotient's denominator of value +-2^j at 0 is raised to the power 2^n
-// by n written derivations; that power, 2^(j 2^n), must keep its digits
-// exact: below 10^15 (j 2^n <= 48) and, for negative j, no more than
-// fifteen significant digits (5^21 < 10^15).
-constexpr int exposant_puissance_maximal = 48;
-constexpr int exposant_puissance_minimal = -21;
+// by n written derivations; that power, 2^(j 2^n), is multiplied by the
+// values of the numerator: it keeps as few digits as a value (2^16 and
+// 5^7 are below 10^5).
+constexpr int exposant_puissance_maximal = 16;
+constexpr int exposant_puissance_minimal = -7;
 
 struct Rationnel {
   std::int64_t num = 0;
@@ -324,13 +330,13 @@ Serie Series::racine(const Serie& u) {
 }
 
 // p/2^m with m small and p*5^m (the digits of its decimal writing) below
-// 10^15.
+// 10^5.
 bool Series::valeur_de_la_classe(const Rationnel& v) const {
   const int m = exposant_de_deux(v.den);
   if (m < 0 || m > exposant_denominateur_maximal) return false;
   Large chiffres = valeur_absolue(v.num);
   for (int i = 0; i < m; ++i) chiffres *= 5;
-  return chiffres < chiffres_exacts_maximaux;
+  return chiffres < chiffres_valeur_maximaux;
 }
 
 // Every derivative at 0 of a part of the text is a value of the class.
