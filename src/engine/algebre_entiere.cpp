@@ -116,3 +116,13 @@ std::optional<std::int64_t> quarts_ecrits(std::string_view places) {
   if (places == "75") return 3;
   return std::nullopt;
 }
+
+std::optional<std::int64_t> naturel_ecrit(std::string_view t, std::size_t chiffres, bool zero_admis) {
+  if (t.empty() || t.size() > chiffres || (t[0] == '0' && (t.size() > 1 || !zero_admis))) return std::nullopt;
+  std::int64_t n = 0;
+  for (const char c : t) {
+    if (!est_chiffre(c)) return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  return n;
+}

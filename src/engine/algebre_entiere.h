@@ -39,6 +39,11 @@ LignesEntieres mineur_entier(const LignesEntieres& lignes, std::size_t ligne, st
 // both lie within borne_entiere_sure in absolute value.
 std::string quotient_entier_ecrit(std::int64_t n, std::int64_t d);
 
+// The integer a text of 1 to `chiffres` digits (at most 18) writes, without
+// a leading zero; "0" itself only when `zero_admis`. No value for any
+// other text, a sign included.
+std::optional<std::int64_t> naturel_ecrit(std::string_view t, std::size_t chiffres, bool zero_admis);
+
 // Quarters in one. Decimals of quarters are held exactly by floating point,
 // in which the written sums and products of decimals are taken: for small
 // ones those stay exact, and an exact routine gives their texts.

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/algebre_entiere.h"
 #include "engine/primitives.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -23,19 +25,10 @@ struct Monome {
   std::vector<std::pair<std::string_view, std::string_view>> noms;
 };
 
-bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
 bool est_lettre(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 // A positive integer without leading zero, at most chiffres_maximum digits.
-std::optional<std::int64_t> entier_positif(std::string_view t) {
-  if (t.empty() || t.size() > chiffres_maximum || t[0] == '0') return std::nullopt;
-  std::int64_t v = 0;
-  for (const char c : t) {
-    if (!est_chiffre(c)) return std::nullopt;
-    v = v * 10 + (c - '0');
-  }
-  return v;
-}
+std::optional<std::int64_t> entier_positif(std::string_view t) { return naturel_ecrit(t, chiffres_maximum, false); }
 
 // A letter then letters and digits, neither a constant nor the letter i.
 bool est_nom(std::string_view t) {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/algebre_entiere.h"
 #include "engine/entiers_verifies.h"
 #include "engine/primitives.h"
 #include "localisation/nombres.h"
@@ -57,18 +58,8 @@ std::string texte_exact(const Rationnel& r) {
   return r.q == 1 ? texte_entier(r.p) : texte_entier(r.p) + "/" + texte_entier(r.q);
 }
 
-bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
-
 // An integer of 1 to chiffres_maximum digits without leading zero (or "0").
-std::optional<std::int64_t> naturel(std::string_view t) {
-  if (t.empty() || t.size() > chiffres_maximum || (t[0] == '0' && t.size() > 1)) return std::nullopt;
-  std::int64_t n = 0;
-  for (const char c : t) {
-    if (!est_chiffre(c)) return std::nullopt;
-    n = n * 10 + (c - '0');
-  }
-  return n;
-}
+std::optional<std::int64_t> naturel(std::string_view t) { return naturel_ecrit(t, chiffres_maximum, true); }
 
 // "n" or "n/d" (d not 0), with an optional leading minus: the texts
 // texte_exact writes.

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/algebre_entiere.h"
 #include "engine/primitives.h"
 #include "engine/regroupement.h"
 #include "localisation/nombres.h"
@@ -32,18 +33,9 @@ struct Terme {
   bool fusionne_en_tete = false;  // its text is the result of a merge
 };
 
-bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
 bool est_lettre(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-std::optional<std::int64_t> naturel(std::string_view t, std::size_t chiffres) {
-  if (t.empty() || t.size() > chiffres || t[0] == '0') return std::nullopt;
-  std::int64_t n = 0;
-  for (const char c : t) {
-    if (!est_chiffre(c)) return std::nullopt;
-    n = n * 10 + (c - '0');
-  }
-  return n;
-}
+std::optional<std::int64_t> naturel(std::string_view t, std::size_t chiffres) { return naturel_ecrit(t, chiffres, false); }
 
 bool est_variable(std::string_view v) {
   if (v.empty() || !est_lettre(v[0]) || v == "i") return false;
