@@ -420,23 +420,33 @@ class Collection {
   std::optional<std::size_t> exacte_;
 };
 
-// A reduced sum of monomials read back into its terms: each one must be
-// written as monome_ecrit writes it, with distinct degrees.
-std::optional<std::vector<Terme>> lit_somme(const std::string& texte, Calcul& calcul) {
-  std::vector<Terme> termes;
+// The terms of a sum at its top level, each with the sign before it (-1
+// or 1) and its text without that sign: "-x^2+3*x-1" gives (-1, "x^2"),
+// (1, "3*x"), (-1, "1"). A sign right after another starts no term.
+std::vector<std::pair<int, std::string>> termes_signes(const std::string& texte) {
+  std::vector<std::pair<int, std::string>> termes;
   std::size_t debut = 0;
   int profondeur = 0;
-  std::vector<bool> degres;
   for (std::size_t k = 0; k <= texte.size(); ++k) {
     const char c = k < texte.size() ? texte[k] : '\0';
     if (c == '(') ++profondeur;
     if (c == ')') --profondeur;
     if (k < texte.size() && (profondeur != 0 || k == debut || (c != '+' && c != '-'))) continue;
-    const std::string morceau = texte.substr(debut, k - debut);
+    std::string morceau = texte.substr(debut, k - debut);
     debut = c == '+' ? k + 1 : k;
+    const bool moins = !morceau.empty() && morceau[0] == '-';
+    termes.emplace_back(moins ? -1 : 1, moins ? morceau.substr(1) : std::move(morceau));
+  }
+  return termes;
+}
+
+// A reduced sum of monomials read back into its terms: each one must be
+// written as monome_ecrit writes it, with distinct degrees.
+std::optional<std::vector<Terme>> lit_somme(const std::string& texte, Calcul& calcul) {
+  std::vector<Terme> termes;
+  std::vector<bool> degres;
+  for (const auto& [signe, corps] : termes_signes(texte)) {
     // The sum's sign, then the term as monome_ecrit writes it.
-    const int signe = !morceau.empty() && morceau[0] == '-' ? -1 : 1;
-    const std::string corps = signe < 0 ? morceau.substr(1) : morceau;
     bool negatif = false;
     std::string reste = corps;
     std::int64_t denominateur = 1;
@@ -720,17 +730,8 @@ std::optional<PolynomeReduit> polynome_reduit_rapide(const std::string& texte) {
   std::vector<Terme> termes;
   std::vector<int> degres;
   bool semblables = false;
-  std::size_t debut = 0;
-  int profondeur = 0;
-  for (std::size_t k = 0; k <= texte.size(); ++k) {
-    const char c = k < texte.size() ? texte[k] : '\0';
-    if (c == '(') ++profondeur;
-    if (c == ')') --profondeur;
-    if (k < texte.size() && (profondeur != 0 || k == debut || (c != '+' && c != '-'))) continue;
-    const std::string morceau = texte.substr(debut, k - debut);
-    debut = c == '+' ? k + 1 : k;
-    const int signe = !morceau.empty() && morceau[0] == '-' ? -1 : 1;
-    const auto l = lit_corps(signe < 0 ? morceau.substr(1) : morceau, calcul);
+  for (const auto& [signe, corps] : termes_signes(texte)) {
+    const auto l = lit_corps(corps, calcul);
     if (!l || l->valeur.n == 0) return std::nullopt;
     if (degres.size() <= static_cast<std::size_t>(l->degre)) degres.resize(static_cast<std::size_t>(l->degre) + 1);
     if (++degres[static_cast<std::size_t>(l->degre)] > semblables_maximaux) return std::nullopt;
