@@ -126,3 +126,30 @@ std::optional<std::int64_t> naturel_ecrit(std::string_view t, std::size_t chiffr
   }
   return n;
 }
+
+Rationnel rationnel_reduit(std::int64_t n, std::int64_t d) {
+  std::int64_t g = pgcd(n, d);
+  if (g < 0) g = -g;
+  return g > 1 ? Rationnel{n / g, d / g} : Rationnel{n, d};
+}
+
+std::optional<Rationnel> somme_rationnelle(const Rationnel& a, const Rationnel& b) {
+  const Entier ad = produit_verifie(a.n, b.d);
+  const Entier bd = produit_verifie(b.n, a.d);
+  const Entier d = produit_verifie(a.d, b.d);
+  if (!ad || !bd || !d) return std::nullopt;
+  const Entier n = somme_verifiee(*ad, *bd);
+  if (!n) return std::nullopt;
+  return rationnel_reduit(*n, *d);
+}
+
+std::optional<Rationnel> produit_rationnel(const Rationnel& a, const Rationnel& b) {
+  const Entier n = produit_verifie(a.n, b.n);
+  const Entier d = produit_verifie(a.d, b.d);
+  if (!n || !d) return std::nullopt;
+  return rationnel_reduit(*n, *d);
+}
+
+std::string texte_rationnel(const Rationnel& r) {
+  return r.d == 1 ? texte_entier(r.n) : texte_entier(r.n) + "/" + texte_entier(r.d);
+}

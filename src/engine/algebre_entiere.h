@@ -44,6 +44,22 @@ std::string quotient_entier_ecrit(std::int64_t n, std::int64_t d);
 // other text, a sign included.
 std::optional<std::int64_t> naturel_ecrit(std::string_view t, std::size_t chiffres, bool zero_admis);
 
+// An exact quotient n/d, d > 0, reduced.
+struct Rationnel {
+  std::int64_t n = 0;
+  std::int64_t d = 1;
+};
+
+// n/d reduced, its sign on n; d must be positive.
+Rationnel rationnel_reduit(std::int64_t n, std::int64_t d);
+
+// a + b and a * b reduced; no value past 64 bits.
+std::optional<Rationnel> somme_rationnelle(const Rationnel& a, const Rationnel& b);
+std::optional<Rationnel> produit_rationnel(const Rationnel& a, const Rationnel& b);
+
+// "n" or "n/d", the sign in front: the text the exact routines write for it.
+std::string texte_rationnel(const Rationnel& r);
+
 // Quarters in one. Decimals of quarters are held exactly by floating point,
 // in which the written sums and products of decimals are taken: for small
 // ones those stay exact, and an exact routine gives their texts.

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/algebre_entiere.h"
 #include "engine/decomposition.h"
 #include "engine/decoupage.h"
 #include "engine/entiers_verifies.h"
@@ -23,11 +24,6 @@ namespace {
 // Numerators and denominators stay below this bound, so that every product
 // the text builders make of two of them fits the engine's 64-bit integers.
 constexpr std::int64_t borne_coefficients = 1000000000;
-
-struct Rationnel {
-  std::int64_t n = 0;
-  std::int64_t d = 1;  // positive, prime to n
-};
 
 // Exact arithmetic that notes any result past the bound instead of giving
 // it. Its operands lie within the bound, so a product of two of them, and
@@ -69,12 +65,6 @@ class Calcul {
 };
 
 Rationnel oppose(Rationnel a) { return {-a.n, a.d}; }
-
-// The text reduire gives a rational number: "n" or "n/d", with its sign.
-std::string texte_rationnel(Rationnel a) {
-  if (a.d == 1) return texte_entier(a.n);
-  return texte_entier(a.n) + "/" + texte_entier(a.d);
-}
 
 std::string puissance_de_x(int k) { return k == 1 ? "x" : "x^" + texte_entier(k); }
 

@@ -17,52 +17,14 @@ constexpr std::size_t chiffres_maximum = 6;
 constexpr std::size_t termes_maximum = 64;
 constexpr int degre_maximum = 2;
 
-// An exact quotient p/q, q > 0, reduced; no value past 64 bits.
-struct Rationnel {
-  std::int64_t p = 0;
-  std::int64_t q = 1;
-};
+// An exact quotient; no value past 64 bits.
 using Exact = std::optional<Rationnel>;
-
-std::int64_t pgcd_positif(std::int64_t a, std::int64_t b) {
-  if (a < 0) a = -a;
-  while (b != 0) a = std::exchange(b, a % b);
-  return a < 0 ? -a : a;
-}
-
-Rationnel reduit(std::int64_t p, std::int64_t q) {
-  const std::int64_t g = pgcd_positif(p, q);
-  return g > 1 ? Rationnel{p / g, q / g} : Rationnel{p, q};
-}
-
-Exact somme(const Rationnel& a, const Rationnel& b) {
-  const auto ad = produit_verifie(a.p, b.q);
-  const auto bd = produit_verifie(b.p, a.q);
-  const auto q = produit_verifie(a.q, b.q);
-  if (!ad || !bd || !q) return std::nullopt;
-  const auto p = somme_verifiee(*ad, *bd);
-  if (!p) return std::nullopt;
-  return reduit(*p, *q);
-}
-
-Exact produit(const Rationnel& a, const Rationnel& b) {
-  const auto p = produit_verifie(a.p, b.p);
-  const auto q = produit_verifie(a.q, b.q);
-  if (!p || !q) return std::nullopt;
-  return reduit(*p, *q);
-}
-
-// The text exact routines give for a quotient: "p" or "p/q", the sign in
-// front.
-std::string texte_exact(const Rationnel& r) {
-  return r.q == 1 ? texte_entier(r.p) : texte_entier(r.p) + "/" + texte_entier(r.q);
-}
 
 // An integer of 1 to chiffres_maximum digits without leading zero (or "0").
 std::optional<std::int64_t> naturel(std::string_view t) { return naturel_ecrit(t, chiffres_maximum, true); }
 
 // "n" or "n/d" (d not 0), with an optional leading minus: the texts
-// texte_exact writes.
+// texte_rationnel writes.
 Exact exact_ecrit(std::string_view t) {
   std::int64_t signe = 1;
   if (!t.empty() && t[0] == '-') {
@@ -75,8 +37,8 @@ Exact exact_ecrit(std::string_view t) {
   if (barre == std::string_view::npos) return Rationnel{signe * *n, 1};
   const auto d = naturel(t.substr(barre + 1));
   if (!d || *d == 0) return std::nullopt;
-  const Rationnel r = reduit(signe * *n, *d);
-  if (r.p != signe * *n || r.q != *d) return std::nullopt;  // not as texte_exact writes it
+  const Rationnel r = rationnel_reduit(signe * *n, *d);
+  if (r.n != signe * *n || r.d != *d) return std::nullopt;  // not as texte_rationnel writes it
   return r;
 }
 
@@ -97,7 +59,7 @@ Exact quotient_tape(std::string_view t) {
   if (barre == std::string_view::npos) return Rationnel{*n, 1};
   const auto d = naturel(t.substr(barre + 1));
   if (!d || *d == 0) return std::nullopt;
-  return reduit(*n, *d);
+  return rationnel_reduit(*n, *d);
 }
 
 std::optional<std::pair<Rationnel, int>> terme(std::string_view t, std::string_view v);
@@ -112,7 +74,7 @@ std::optional<std::pair<Rationnel, int>> terme_entre_parentheses(std::string_vie
   const auto lu = terme(dedans, v);
   const auto d = naturel(t.substr(fermante + 2));
   if (!lu || !d || *d == 0) return std::nullopt;
-  const auto q = produit(lu->first, Rationnel{1, *d});
+  const auto q = produit_rationnel(lu->first, Rationnel{1, *d});
   if (!q) return std::nullopt;
   return std::pair{*q, lu->second};
 }
@@ -121,8 +83,7 @@ std::optional<std::pair<Rationnel, int>> terme_entre_parentheses(std::string_vie
 // brackets divided by an integer. Its coefficient and degree.
 std::optional<std::pair<Rationnel, int>> terme(std::string_view t, std::string_view v) {
   if (!t.empty() && t[0] == '(') return terme_entre_parentheses(t, v);
-  Rationnel k;
-  k.p = 1;
+  Rationnel k{1, 1};
   std::string_view p = t;
   if (!t.empty() && est_chiffre(t[0])) {
     const std::size_t fois = t.find('*');
@@ -138,7 +99,7 @@ std::optional<std::pair<Rationnel, int>> terme(std::string_view t, std::string_v
   if (barre != std::string_view::npos) {
     const auto d = naturel(p.substr(barre + 1));
     if (!d || *d == 0) return std::nullopt;
-    k = reduit(k.p, k.q * *d);
+    k = rationnel_reduit(k.n, k.d * *d);
   }
   return std::pair{k, *degre};
 }
@@ -168,14 +129,14 @@ std::optional<Coefficients> coefficients_exacts(const std::string& f, const std:
     const std::size_t fin = reste.find_first_of("+-");
     const auto lu = terme(reste.substr(0, fin), v);
     if (!lu) return std::nullopt;
-    const auto s = somme(k[lu->second], Rationnel{signe * lu->first.p, lu->first.q});
+    const auto s = somme_rationnelle(k[lu->second], Rationnel{signe * lu->first.n, lu->first.d});
     if (!s) return std::nullopt;
     k[lu->second] = *s;
     if (fin == std::string_view::npos) break;
     signe = reste[fin] == '-' ? -1 : 1;
     reste.remove_prefix(fin + 1);
   }
-  return Coefficients{texte_exact(k[2]), texte_exact(k[1]), texte_exact(k[0])};
+  return Coefficients{texte_rationnel(k[2]), texte_rationnel(k[1]), texte_rationnel(k[0])};
 }
 
 std::optional<std::string> discriminant_exact(const Coefficients& k) {
@@ -183,12 +144,12 @@ std::optional<std::string> discriminant_exact(const Coefficients& k) {
   const auto b = exact_ecrit(k.b);
   const auto c = exact_ecrit(k.c);
   if (!a || !b || !c) return std::nullopt;
-  const auto b2 = produit(*b, *b);
-  const auto ac = produit(*a, *c);
+  const auto b2 = produit_rationnel(*b, *b);
+  const auto ac = produit_rationnel(*a, *c);
   if (!b2 || !ac) return std::nullopt;
-  const auto quatre_ac = produit(*ac, Rationnel{-4, 1});
+  const auto quatre_ac = produit_rationnel(*ac, Rationnel{-4, 1});
   if (!quatre_ac) return std::nullopt;
-  const auto d = somme(*b2, *quatre_ac);
+  const auto d = somme_rationnelle(*b2, *quatre_ac);
   if (!d) return std::nullopt;
-  return texte_exact(*d);
+  return texte_rationnel(*d);
 }

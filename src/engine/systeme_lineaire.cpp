@@ -84,22 +84,10 @@ constexpr std::size_t chiffres_diviseur = 2;
 constexpr std::size_t inconnues_non_entieres = 3;
 constexpr std::int64_t mantisse_non_entiere = 9999;
 
-// A value n/d, d > 0, reduced.
-struct Rationnel {
-  std::int64_t n = 0;
-  std::int64_t d = 1;
-};
-
+// n/d reduced, when both were computed and d > 0.
 std::optional<Rationnel> reduit(Entier n, Entier d) {
   if (!n || !d || *d <= 0) return std::nullopt;
-  const std::int64_t g = std::abs(pgcd(*n, *d));
-  return Rationnel{*n / g, *d / g};
-}
-
-std::optional<Rationnel> somme(const Rationnel& a, const Rationnel& b) {
-  const Entier ad = produit_verifie(a.n, b.d);
-  const Entier bd = produit_verifie(b.n, a.d);
-  return reduit(ad && bd ? somme_verifiee(*ad, *bd) : std::nullopt, produit_verifie(a.d, b.d));
+  return rationnel_reduit(*n, *d);
 }
 
 // An equation with every term brought to the left, in integers.
@@ -187,7 +175,7 @@ bool lit_terme(std::string_view t, std::size_t& i, std::int64_t sens, Lecture& l
     if (!valeur) return false;
     if (i == t.size() || t[i] != '*') {
       // A constant on the left is subtracted from the right.
-      const auto s = somme(l.second, Rationnel{-sens * valeur->n, valeur->d});
+      const auto s = somme_rationnelle(l.second, Rationnel{-sens * valeur->n, valeur->d});
       if (s) l.second = *s;
       return s.has_value();
     }
@@ -196,7 +184,7 @@ bool lit_terme(std::string_view t, std::size_t& i, std::int64_t sens, Lecture& l
   const auto j = lit_inconnue(t, i, lecture.inconnues);
   if (j) valeur = divise_si_barre(t, i, *valeur, lecture);
   if (!j || !valeur) return false;
-  const auto s = somme(l.coefficients[*j], Rationnel{sens * valeur->n, valeur->d});
+  const auto s = somme_rationnelle(l.coefficients[*j], Rationnel{sens * valeur->n, valeur->d});
   if (s) l.coefficients[*j] = *s;
   return s.has_value();
 }
