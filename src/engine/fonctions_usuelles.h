@@ -1,6 +1,7 @@
 #pragma once
 // The function table and the constants table, one of each for the program.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -64,6 +65,8 @@ std::string applique_modele(const std::string& modele, const std::string& argume
 
 // A fresh constants table with "pi" and "\p" (the renderer's glyph for pi).
 void initialise_constantes();
+// The rows of those two; the user's constants follow them.
+inline constexpr std::size_t nb_constantes_predefinies = 2;
 // Fresh constants, then a fresh function table with the built-in rows in
 // French and the category words of the current language.
 void initialise_fonctions_usuelles();

@@ -14,6 +14,7 @@
 #include "engine/entiers_verifies.h"
 #include "engine/expression.h"
 #include "engine/factorisation.h"
+#include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
 #include "engine/memoire_appel.h"
 #include "engine/operation.h"
@@ -163,6 +164,29 @@ class LitterauxDesTermes {
   std::vector<std::optional<Monome>> litteraux_;
 };
 
+// A term naming one of the user's constants.
+bool cite_constante_utilisateur(const std::string& terme) {
+  if (!constantes) return false;
+  for (std::size_t k = nb_constantes_predefinies; k < constantes->noms.size(); ++k) {
+    if (cite_nom(terme, constantes->noms[k])) return true;
+  }
+  return false;
+}
+
+// A user constant whose value is an exact number is a number in disguise:
+// the sum is written with calcul_facteur, which would show k (k:=3) as 3
+// beside the numbers it was kept apart from (1+3). Such a term is folded
+// first and joins the numbers, as it does in a product (2*k gives 6). pi,
+// whose value is no exact number, stays a name.
+bool plie_constante(std::string& terme, std::string& signe) {
+  if (!cite_constante_utilisateur(terme)) return false;
+  std::string valeur = calcul_facteur(operation_ordonnee(signe, terme, "*"));
+  if (!est_nombre_exact(valeur)) return false;
+  terme = std::move(valeur);
+  range_signe(terme, signe);
+  return true;
+}
+
 // One pass: numbers into their two slots, each literal term merged with its
 // like terms further on.
 void fusionne_termes(Textes& t, Textes& c) {
@@ -178,7 +202,7 @@ void fusionne_termes(Textes& t, Textes& c) {
     }
   };
   for (std::size_t i = 0; i < t.size(); ++i) {
-    if (est_nombre_exact(t[i])) {
+    if (est_nombre_exact(t[i]) || plie_constante(t[i], c[i])) {
       vers_exacte(i);
     } else if (est_nombre(t[i])) {
       if (decimale == aucune) {

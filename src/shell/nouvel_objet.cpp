@@ -40,6 +40,7 @@
 #include "shell/composants.h"
 #include "shell/fichiers_objets.h"
 #include "shell/objets_texte.h"
+#include "shell/objets_utilisateur.h"
 #include "shell/textes_shell.h"
 #include "shell/vorel.h"
 
@@ -48,14 +49,11 @@ std::string objet_en_traitement;
 
 namespace {
 
-constexpr const char* section_fonctions = "Fonction";
 constexpr const char* section_matrices = "Matrice";
 constexpr const char* section_points = "Point";
 constexpr const char* section_vecteurs = "Vecteur";
-constexpr const char* section_constantes = "Constante";
 constexpr const char* noms_onglets[] = {"TSfonction", "TSmatrice", "TSpoint", "TSvecteur", "TSequation",
                                         "TSvariable", "Tsliste", "TSconstante", "Point_dim_2"};
-constexpr const char* description_fonction_utilisateur = "Fonction utilisateur";
 // Fixed French texts, in every language.
 constexpr const char* nom_matrice_manquant = "Vous devez donner un nom \xE0 votre matrice";
 constexpr const char* nom_point_manquant = "Vous devez donner un nom \xE0 votre Point";
@@ -152,11 +150,6 @@ std::vector<std::string> variables_distinctes(const std::string& texte) {
     if (!v.empty() && std::find(sortie.begin(), sortie.end(), v) == sortie.end()) sortie.push_back(v);
   }
   return sortie;
-}
-
-// The template of a calculus result: the variable replaced by "%s".
-std::string modele(const std::string& resultat, const std::string& variable) {
-  return fonction(resultat).numeriser_substitution(variable, "%s", true);
 }
 
 // The typed text normalised and checked; the message when it is wrong.
@@ -437,28 +430,18 @@ void TFnouvel_objet::FormHide() {
 
 void TFnouvel_objet::charger_constantes() {
   LBconstante->clear();
-  if (!ini_constantes || !constantes) return;
-  for (const Tentree_ini& entree : ini_constantes->entrees_section(section_constantes)) {
-    LBconstante->addItem(depuis_1252(entree.cle + "=" + entree.valeur));
-    constantes->ajouter(entree.cle, entree.valeur);
-  }
+  if (!ini_constantes) return;
+  for (const std::string& ligne : charger_constantes_ini(*ini_constantes)) LBconstante->addItem(depuis_1252(ligne));
 }
 
 void TFnouvel_objet::charger_fonctions_utilisateur() {
   LBfonction->clear();
   if (!fonctions_usuelles) return;
-  fonctions_usuelles->dimensionner();
-  if (!ini_fonctions) return;
-  const std::string categorie = catalogue_textes.txt_fonctions_utilisateurs;
-  for (const Tentree_ini& entree : ini_fonctions->entrees_section(section_fonctions)) {
-    const std::string ligne = texte_fonction(entree.valeur);
-    LBfonction->addItem(depuis_1252(ligne));
-    const Tfonction_stockee f = lire_fonction_stockee(decouper_fonction(ligne, "="));
-    const std::string derivee = modele(fonction(f.expression).deriver(f.variable), f.variable);
-    const std::string primitive = modele(fonction(f.expression).integrer(f.variable), f.variable);
-    fonctions_usuelles->ajouter(0, f.nom, derivee, primitive, categorie, 1, f.variable,
-                                description_fonction_utilisateur, f.expression, true);
+  if (!ini_fonctions) {
+    fonctions_usuelles->dimensionner();
+    return;
   }
+  for (const std::string& ligne : charger_fonctions_ini(*ini_fonctions)) LBfonction->addItem(depuis_1252(ligne));
 }
 
 // ---- Functions and constants ----

@@ -52,6 +52,20 @@ ligne_attendue '^ordonnees=0$'
 sortie_de --langue en 4401 3
 ligne_attendue '^enonce=In a library open from Tuesday to Saturday'
 
+# Seeds that once hid a term 0 of the sum or wrote a plus sign before a
+# negative number: three terms before the dots, and no "+(-" or "+-".
+for cas in "1629 22" "1729 22" "1629 82" "1629 106"; do
+  sortie_de $cas
+  ligne_attendue '^enonce=.*S = {-\{0,1\}[0-9]\{1,\}[-+][0-9]\{1,\}[-+][0-9]\{1,\}+\. \. \.'
+done
+for cas in "1701 1" "1502 19" "1411 4"; do
+  sortie_de $cas
+  if echo "$sortie" | grep -q -- '+(-\|+-'; then
+    echo "pralinore-exercice $cas: a plus sign before a negative number" >&2
+    exit 1
+  fi
+done
+
 # The first entry without a generator, if any, is refused.
 index=0
 while [ $index -lt 135 ]; do

@@ -178,6 +178,31 @@ TEST_F(NiveauxUnTerminale, SumsCountTheirTermsAndAddThemOneByOne) {
   EXPECT_EQ(c.reponses, (std::vector<std::string>{"7", "-168"}));
 }
 
+// The pupil counts the terms of the shown sum: u_i, u_(i+1), u_(i+2), the
+// dots, u_j, one step apart. A term 0 left out of the text would make the
+// count one short.
+TEST_F(NiveauxUnTerminale, TheShownSumHoldsTheTermsThePupilCounts) {
+  constexpr int graines_somme = 2000;
+  for (const int code : {1629, 1729}) {
+    for (int g = 0; g < graines_somme; ++g) {
+      const QuestionPosee q = question(lancer(code, {}, static_cast<std::uint32_t>(g)));
+      const std::string somme = entre(q.question, "S = {", "}");
+      const std::size_t points = somme.find(". . .");
+      ASSERT_NE(points, std::string::npos) << somme;
+      const std::vector<long long> debut = entiers(somme.substr(0, points));
+      const std::vector<long long> fin = entiers(somme.substr(points));
+      ASSERT_EQ(debut.size(), 3U) << code << ", seed " << g << ": " << somme;
+      ASSERT_EQ(fin.size(), 1U) << code << ", seed " << g << ": " << somme;
+      const long long pas = debut[1] - debut[0];
+      ASSERT_NE(pas, 0) << somme;
+      EXPECT_EQ(debut[2] - debut[1], pas) << somme;
+      EXPECT_EQ((fin[0] - debut[0]) % pas, 0) << somme;
+      EXPECT_EQ(q.reponses.front(), texte_entier((fin[0] - debut[0]) / pas + 1))
+          << code << ", seed " << g << ": " << somme;
+    }
+  }
+}
+
 TEST_F(NiveauxUnTerminale, FinalLevelSequencesAskWhatLevelOneAsks) {
   for (int g = 0; g < graines; ++g) {
     const auto graine = static_cast<std::uint32_t>(g);

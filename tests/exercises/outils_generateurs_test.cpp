@@ -171,6 +171,28 @@ TEST(EcrirePolynome, AscendingPowersWithSignsAndUnitCoefficientsLeftOut) {
   EXPECT_EQ(ecrire_polynome({0, 2, -1}, "t"), "2*t-t^2");
 }
 
+// No plus sign followed by a negative number: the sign of a first factor
+// in brackets goes to the join; a power keeps it.
+TEST_F(Outils, SommeLisibleGivesTheJoinTheSignOfABracketedFirstFactor) {
+  const struct {
+    const char *a, *b, *signe, *attendu;
+  } cas[] = {
+      {"1/3", "(-4*\xEE)/3", "+", "1/3-(4*\xEE)/3"},
+      {"1/4*y^2+9/16", "(-3*y)/4", "+", "1/4*y^2+9/16-(3*y)/4"},
+      {"(-2*x+2)*(x+1)", "(-6*x-8)*(x+1)", "+", "(-2*x+2)*(x+1)-(6*x+8)*(x+1)"},
+      {"a", "(-3*y)/4", "-", "a+(3*y)/4"},
+      {"a", "(-2)*x", "+", "a-2*x"},
+      {"0", "(-3*y)/4", "+", "-(3*y)/4"},
+      {"a", "(-2)^2", "+", "a+(-2)^2"},
+      {"a", "(3*y)/4", "+", "a+(3*y)/4"},
+      {"a", "-3", "+", "a-3"},
+      {"a", "(-3*y)/4", "*", "(a*(-3*y))/4"},
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(somme_lisible(c.a, c.b, c.signe), c.attendu) << c.a << " " << c.signe << " " << c.b;
+  }
+}
+
 TEST(Sources, RangesOfTheDrawsAndTheirReach) {
   SourceGraine source(7);
   std::set<int> portee;

@@ -26,3 +26,21 @@ if "$calculs" --inconnue < /dev/null 2> /dev/null; then
   echo "an unknown option must fail" >&2
   exit 1
 fi
+# The user's functions and constants of the program folder, as the page
+# knows them: a constant with a number for value is that number in a sum as
+# in a product; pi stays a name.
+dossier=$(mktemp -d)
+trap 'rm -rf "$dossier"' EXIT
+printf '[Constante]\r\nk=3\r\n' > "$dossier/Constante.ini"
+printf '[Fonction]\r\nf=f;x^2+1;x\r\n' > "$dossier/Fonction.ini"
+export PRALINORE_APPDIR="$dossier"
+verifie '' 'reduire(k+1)
+reduire(2+k)
+reduire(f(2)+k)
+reduire(2*k)
+reduire(pi+1)
+' '4
+5
+8
+6
+1+pi'

@@ -44,6 +44,14 @@ void controler_texte(const std::string& enonce, std::vector<std::string>& fautes
   if (!accolades_fermees(enonce)) fautes.push_back("a \"{\" left open in the statement");
 }
 
+// A plus sign followed by a negative number ("+(-" or "+-") in a text a
+// pupil reads: the sign belongs in front of the term.
+void controler_signes(const std::string& quoi, const std::string& texte, std::vector<std::string>& fautes) {
+  for (const char* interdit : {"+(-", "+-"}) {
+    if (texte.find(interdit) != std::string::npos) fautes.push_back(quoi + " holds " + interdit + ": " + texte);
+  }
+}
+
 void controler_reponses(const QuestionPosee& q, const std::vector<Tcreneau_reponse>& creneaux,
                         std::vector<std::string>& fautes) {
   if (creneaux.size() != q.reponses.size()) fautes.push_back("not one expected answer per slot");
@@ -58,6 +66,9 @@ void controler_reponses(const QuestionPosee& q, const std::vector<Tcreneau_repon
     }
   }
   if (q.correction.empty()) fautes.push_back("no correction");
+  controler_signes("the statement", q.question, fautes);
+  for (const std::string& r : q.reponses) controler_signes("an expected answer", r, fautes);
+  controler_signes("the correction", q.correction, fautes);
 }
 
 // The right answers judged right (reversed too where order is free), and

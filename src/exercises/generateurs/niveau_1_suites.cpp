@@ -97,6 +97,17 @@ SommeArithmetique somme_arithmetique(ContexteGenerateur& contexte) {
   return s;
 }
 
+// 1629 shows the terms joined by operation, which drops a term 0: the pupil
+// would count one term less than the sum holds. Drawn again while a shown
+// term is 0.
+SommeArithmetique somme_sans_terme_nul(ContexteGenerateur& contexte) {
+  SommeArithmetique s;
+  do {
+    s = somme_arithmetique(contexte);
+  } while (s.terme(s.i) == 0 || s.terme(s.i + 1) == 0 || s.terme(s.i + 2) == 0 || s.terme(s.j) == 0);
+  return s;
+}
+
 void poser_nombre_et_somme(ContexteGenerateur& contexte, const std::string& question, const SommeArithmetique& s) {
   const std::string nombre = entier(s.nombre());
   const std::string somme = entier(s.somme());
@@ -334,7 +345,7 @@ void exercice_1628(ContexteGenerateur& contexte) {
 
 void exercice_1629(ContexteGenerateur& contexte) {
   contexte.presentateur.preparer_exercice();
-  const SommeArithmetique s = somme_arithmetique(contexte);
+  const SommeArithmetique s = somme_sans_terme_nul(contexte);
   std::string texte = operation(entier(s.terme(s.i)), entier(s.terme(s.i + 1)), "+");
   texte = operation(texte, entier(s.terme(s.i + 2)), "+");
   texte = operation(texte, points_suspension, "+");

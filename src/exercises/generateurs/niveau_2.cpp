@@ -108,8 +108,8 @@ void exercice_1502(ContexteGenerateur& contexte) {
     // (a*v +- b)^2 expanded: a perfect square, so one double root.
     const std::string double_produit =
         regroupe_somme(operation_ordonnee(operation_ordonnee(operation_ordonnee("2", a, "*"), b, "*"), v, "*"));
-    const std::string membre = operation_ordonnee(operation_ordonnee(terme_carre(a, v), carre(b), "+"),
-                                                  double_produit, signe);
+    const std::string membre =
+        somme_lisible(operation_ordonnee(terme_carre(a, v), carre(b), "+"), double_produit, signe);
     const std::string equation = membre + "=0";
     if (const auto r = racines(equation, v, 1)) {
       poser_une_racine(contexte, equation, r->front());

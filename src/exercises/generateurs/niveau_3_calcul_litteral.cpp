@@ -111,7 +111,7 @@ void exercice_1411(ContexteGenerateur& contexte) {
     const std::string signe = signe_aleatoire(contexte);
     const std::string p = p_inverse ? operation_ordonnee(e2, e1, "*") : operation_ordonnee(e1, e2, "*");
     const std::string q = q_inverse ? operation_ordonnee(e1, e3, "*") : operation_ordonnee(e3, e1, "*");
-    e = operation_ordonnee(p, q, signe);
+    e = somme_lisible(p, q, signe);
     montree = reduire(e);
     reponse = reduire(regroupe_factorise(e));
     // The shown text must be a sum or a difference, and the expected answer

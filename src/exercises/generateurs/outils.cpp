@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "engine/appel_fonction.h"
+#include "engine/decomposition.h"
 #include "engine/decoupage.h"
+#include "engine/expression.h"
 #include "engine/fractions.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
@@ -114,4 +116,43 @@ std::optional<std::vector<std::string>> valeurs_solveur(const std::string& liste
     if (valeurs.back().empty() || est_erreur(valeurs.back())) return std::nullopt;
   }
   return valeurs;
+}
+
+namespace {
+
+// Where the bracket that opens t closes; npos when t opens on no bracket.
+std::size_t fin_premiere_parenthese(const std::string& t) {
+  int profondeur = 0;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    if (t[i] == '(') ++profondeur;
+    if (t[i] == ')' && --profondeur == 0) return i;
+    if (profondeur == 0) break;
+  }
+  return std::string::npos;
+}
+
+// b negated when its first factor is a bracket opening on "-" and what
+// follows the bracket multiplies or divides it; nothing otherwise (a
+// power, (-2)^2, keeps its sign inside).
+std::optional<std::string> oppose_du_premier_facteur(const std::string& b) {
+  const TypeOperateur type = type_operateur_de(b);
+  if (type != TypeOperateur::fois && type != TypeOperateur::divise) return std::nullopt;
+  const std::size_t fin = fin_premiere_parenthese(b);
+  if (fin == std::string::npos || b[1] != '-' || fin + 1 >= b.size() || (b[fin + 1] != '*' && b[fin + 1] != '/')) {
+    return std::nullopt;
+  }
+  const std::string oppose = distribue_moins("-(" + b.substr(1, fin - 1) + ")");
+  const bool entre_parentheses = type_operateur_de(oppose) != TypeOperateur::aucun;
+  return (entre_parentheses ? "(" + oppose + ")" : oppose) + b.substr(fin + 1);
+}
+
+}  // namespace
+
+std::string somme_lisible(const std::string& a, const std::string& b, const std::string& signe) {
+  if (signe == "+" || signe == "-") {
+    if (const auto oppose = oppose_du_premier_facteur(b)) {
+      return operation_ordonnee(a, *oppose, signe == "+" ? "-" : "+");
+    }
+  }
+  return operation_ordonnee(a, b, signe);
 }

@@ -39,6 +39,13 @@ std::string affine_aleatoire(ContexteGenerateur& contexte, int n);
 // gives "3-x+2*x^2"; all zero gives "".
 std::string ecrire_polynome(const std::vector<double>& coefficients, const std::string& variable);
 
+// a + b or a - b (`signe` "+" or "-") as operation_ordonnee joins them,
+// except that a product or quotient b whose first factor is a bracket
+// opening on a minus sign gives that sign to the join, so no plus sign is
+// followed by a negative number: "1/4" and "(-3*y)/4" joined with "+" give
+// "1/4-(3*y)/4", "(x+1)*x" and "(-6*x-8)*(x+1)" give "(x+1)*x-(6*x+8)*(x+1)".
+std::string somme_lisible(const std::string& a, const std::string& b, const std::string& signe);
+
 // The roots of a solver answer "[v=r1;v=r2]" ("[v=r]" for one root): the
 // brackets dropped, the items cut at ";", each root the part after "=". An
 // item without "=" is kept whole, so an error text comes back as one item.

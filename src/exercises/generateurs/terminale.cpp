@@ -26,9 +26,9 @@ constexpr int partie_max_exclue = 5;
 constexpr double borne_plan = 5;
 constexpr double milieu_pourcentage = 50;
 
-// a + b*i, as the engine writes it.
+// a + b*i, as the engine writes it, a negative b*i subtracted.
 std::string nombre_complexe(const std::string& a, const std::string& b) {
-  return operation_ordonnee(a, operation_ordonnee(b, unite_i, "*"), "+");
+  return somme_lisible(a, operation_ordonnee(b, unite_i, "*"), "+");
 }
 
 // Parts drawn together again while any of them is 0.

@@ -4,7 +4,8 @@
 // history shows after its "=" (an empty line when there is none).
 //   --sans-implicite  without the implicit products (2x is not made 2*x)
 // The `parametres` folder is the one beside the executable, or the one in
-// PRALINORE_APPDIR.
+// PRALINORE_APPDIR; the user's functions and constants are read from
+// Fonction.ini and Constante.ini there, as the page knows them.
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include "localisation/choix_langue.h"
 #include "localisation/messagerie_console.h"
 #include "shell/calculs.h"
+#include "shell/objets_utilisateur.h"
 
 namespace {
 
@@ -35,9 +37,12 @@ bool lit_options(int argc, char** argv, Toptions_calcul& options) {
 int main(int argc, char** argv) {
   Toptions_calcul options;
   if (!lit_options(argc, argv, options)) return 2;
-  dossier_parametres = dossier_programme() + "/parametres/";
+  const std::string dossier = dossier_programme() + "/";
+  dossier_parametres = dossier + "parametres/";
   installer_messagerie(std::make_unique<MessagerieConsole>());
   demarrer_moteur(0);
+  charger_fonctions_ini(Tfichier_ini(dossier + "Fonction.ini"));
+  charger_constantes_ini(Tfichier_ini(dossier + "Constante.ini"));
   Tcalculatrice calculatrice;
   repondre_ligne_par_ligne([&](const std::string& saisie) {
     const Tcalcul calcul = calculatrice.calculer(saisie, options);
