@@ -13,7 +13,6 @@ bool ouvrir_ini_principal(const std::string& dossier) {
   std::error_code erreur;
   if (!std::filesystem::is_directory(dossier, erreur)) return false;
   const std::filesystem::path chemin = std::filesystem::path(dossier) / nom_fichier_parametres;
-  supprimer_temporaires_abandonnes(chemin.string());
   ini_principal = std::make_unique<Tfichier_ini>(chemin.string());
   return true;
 }

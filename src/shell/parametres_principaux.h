@@ -19,11 +19,10 @@ inline constexpr std::string_view nom_fichier_parametres = "Pralinore.ini";
 extern std::unique_ptr<Tfichier_ini> ini_principal;
 
 // Opens `ini_principal` on Pralinore.ini in the `parametres` folder (a path
-// on disk, with or without its final "/"), after removing the temporary
-// files that a process ended during a write left beside it. A missing file
-// is no failure: the readers' defaults apply and the first write creates
-// it. False, with nothing opened, when the folder itself is missing: the
-// installation is broken and nothing could be kept.
+// on disk, with or without its final "/"). A missing file is no failure: the
+// readers' defaults apply and the first write creates it. False, with
+// nothing opened, when the folder itself is missing: the installation is
+// broken and nothing could be kept.
 bool ouvrir_ini_principal(const std::string& dossier);
 void fermer_ini_principal();
 
