@@ -33,6 +33,19 @@ bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector
   return ini.remplacer_section(section, entrees, propre);
 }
 
+std::vector<std::string> avec_lignes_cachees(const std::vector<std::string>& montrees,
+                                             const std::vector<Tligne_cachee>& cachees) {
+  std::vector<std::string> lignes;
+  lignes.reserve(montrees.size() + cachees.size());
+  auto cachee = cachees.begin();
+  for (std::size_t i = 0; i < montrees.size(); ++i) {
+    for (; cachee != cachees.end() && cachee->rang <= i; ++cachee) lignes.push_back(cachee->texte);
+    lignes.push_back(montrees[i]);
+  }
+  for (; cachee != cachees.end(); ++cachee) lignes.push_back(cachee->texte);
+  return lignes;
+}
+
 bool est_annotation(std::string_view valeur) { return lire_annotation(valeur).has_value(); }
 
 std::string texte_annotation(const Tannotation_sauvee& annotation) {

@@ -37,6 +37,19 @@ std::vector<std::string> lire_liste(const Tfichier_ini& ini, std::string_view se
 bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector<std::string>& valeurs,
                   const Ttexte_ini::Tfiltre_entrees& propre = {});
 
+// A line of a list section that the program keeps without showing it (a
+// curve line it cannot read): its text and how many shown items came before
+// it in the file.
+struct Tligne_cachee {
+  std::size_t rang = 0;
+  std::string texte;
+};
+// The shown items with the hidden lines put back among them, each before the
+// shown item that followed it in the file (at the end when the list has got
+// shorter), so that a list nobody changed goes back in its file order.
+std::vector<std::string> avec_lignes_cachees(const std::vector<std::string>& montrees,
+                                             const std::vector<Tligne_cachee>& cachees);
+
 // A text annotation of the chart as [Textes_Graphiques] keeps it: its text,
 // then its corners X0, X1, Y0, Y1 in that order, each after a ";".
 struct Tannotation_sauvee {
