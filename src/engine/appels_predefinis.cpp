@@ -1,5 +1,6 @@
 // The routines of the built-in rows, by identifier. A row without a routine
 // gives its call back unchanged.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -23,12 +24,14 @@
 #include "engine/resoudre.h"
 #include "engine/sommes.h"
 #include "engine/statistiques.h"
+#include "engine/syntaxe.h"
 #include "engine/systeme_lineaire.h"
 #include "engine/primitives.h"
 #include "engine/valeurs_erreur.h"
 #include "engine/vecteur.h"
 #include "localisation/catalogue.h"
 #include "localisation/chaines.h"
+#include "localisation/format.h"
 #include "localisation/messages.h"
 #include "localisation/nombres.h"
 #include "localisation/textes_fixes.h"
@@ -255,10 +258,16 @@ std::string resoudre_systeme_(const Arguments& a, const std::string&) { return r
 
 std::string points_en_droite_(const Arguments& a, const std::string&) { return points_en_droite(a); }
 
+// The key can turn a character of the text into one that no line can show
+// ("t" with 11 gives DEL): that character is refused as typed input's is.
 std::string ou_(const Arguments& a, const std::string&) {
   std::string refus;
   const auto cle = entier_lu(a[0], catalogue_textes.txt_entiers_seulement, refus);
-  return cle ? crypter(a[1], *cle) : refus;
+  if (!cle) return refus;
+  std::string code = crypter(a[1], *cle);
+  const auto invisible = std::ranges::find_if(code, est_caractere_invisible);
+  if (invisible == code.end()) return code;
+  return valeur_erreur(Format(catalogue_textes.txt_caractere_interdit, {caractere_visible(*invisible)}));
 }
 
 constexpr int derniere_ligne = id_de(Ligne::erreur);

@@ -17,6 +17,13 @@ inline constexpr std::array<char, 12> separateurs_mots = {'+', '-', '*', '/', '^
 inline constexpr std::array<char, 14> separateurs_lettres = {'+', '-', '*', '/', '^', ';', '>',
                                                             '<', ']', '[', '=', ':', '_', '\''};
 
+// A character a line of text cannot show: a C0 control, DEL, or a byte
+// Windows-1252 leaves undefined (the conversions map it to a C1 control).
+bool est_caractere_invisible(char c);
+// The character itself, or "#" and its code ("#0", "#9") for one a line
+// cannot show, which would otherwise vanish or break the line of a message.
+std::string caractere_visible(char c);
+
 // Checks `texte` and completes it in place; `message` is empty when the text
 // is valid, else the catalogue messages found, one after the other.
 void verifier_syntaxe(std::string& texte, std::string& message);

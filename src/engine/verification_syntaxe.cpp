@@ -41,20 +41,6 @@ std::string message_tel_quel(const std::string& t, std::string* original, std::s
   return message;
 }
 
-// A control character (C0, DEL, or a byte Windows-1252 leaves undefined,
-// which the conversions map to C1 controls) would vanish or break the line
-// in the message: it is shown as "#" and its code, as in "#0" or "#9".
-std::string caractere_visible(char c) {
-  const auto code = static_cast<unsigned char>(c);
-  constexpr unsigned char premier_visible = 0x20;
-  constexpr unsigned char effacement = 0x7F;
-  constexpr std::string_view non_definis = "\x81\x8D\x8F\x90\x9D";
-  if (code < premier_visible || code == effacement || non_definis.find(c) != std::string_view::npos) {
-    return "#" + texte_entier(code);
-  }
-  return std::string(1, c);
-}
-
 // caracteres_autorises as a table, one look-up per character.
 constexpr std::array<bool, 256> autorises = [] {
   std::array<bool, 256> r{};
@@ -325,6 +311,18 @@ std::string verifie(std::string& texte, std::string* original) {
 }
 
 }  // namespace
+
+bool est_caractere_invisible(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  constexpr unsigned char premier_visible = 0x20;
+  constexpr unsigned char effacement = 0x7F;
+  constexpr std::string_view non_definis = "\x81\x8D\x8F\x90\x9D";
+  return code < premier_visible || code == effacement || non_definis.find(c) != std::string_view::npos;
+}
+
+std::string caractere_visible(char c) {
+  return est_caractere_invisible(c) ? "#" + texte_entier(static_cast<unsigned char>(c)) : std::string(1, c);
+}
 
 void verifier_syntaxe(std::string& texte, std::string& message) {
   GardeProfondeur garde;

@@ -13,7 +13,6 @@ bool ouvrir_ini_principal(const std::string& dossier) {
   std::error_code erreur;
   if (!std::filesystem::is_directory(dossier, erreur)) return false;
   const std::filesystem::path chemin = std::filesystem::path(dossier) / nom_fichier_parametres;
-  supprimer_temporaires_abandonnes(chemin.string());
   ini_principal = std::make_unique<Tfichier_ini>(chemin.string());
   return true;
 }
@@ -32,6 +31,19 @@ bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector
   entrees.reserve(valeurs.size());
   for (std::size_t i = 0; i < valeurs.size(); ++i) entrees.push_back({texte_entier(static_cast<std::int64_t>(i)), valeurs[i]});
   return ini.remplacer_section(section, entrees, propre);
+}
+
+std::vector<std::string> avec_lignes_cachees(const std::vector<std::string>& montrees,
+                                             const std::vector<Tligne_cachee>& cachees) {
+  std::vector<std::string> lignes;
+  lignes.reserve(montrees.size() + cachees.size());
+  auto cachee = cachees.begin();
+  for (std::size_t i = 0; i < montrees.size(); ++i) {
+    for (; cachee != cachees.end() && cachee->rang <= i; ++cachee) lignes.push_back(cachee->texte);
+    lignes.push_back(montrees[i]);
+  }
+  for (; cachee != cachees.end(); ++cachee) lignes.push_back(cachee->texte);
+  return lignes;
 }
 
 bool est_annotation(std::string_view valeur) { return lire_annotation(valeur).has_value(); }

@@ -19,11 +19,10 @@ inline constexpr std::string_view nom_fichier_parametres = "Pralinore.ini";
 extern std::unique_ptr<Tfichier_ini> ini_principal;
 
 // Opens `ini_principal` on Pralinore.ini in the `parametres` folder (a path
-// on disk, with or without its final "/"), after removing the temporary
-// files that a process ended during a write left beside it. A missing file
-// is no failure: the readers' defaults apply and the first write creates
-// it. False, with nothing opened, when the folder itself is missing: the
-// installation is broken and nothing could be kept.
+// on disk, with or without its final "/"). A missing file is no failure: the
+// readers' defaults apply and the first write creates it. False, with
+// nothing opened, when the folder itself is missing: the installation is
+// broken and nothing could be kept.
 bool ouvrir_ini_principal(const std::string& dossier);
 void fermer_ini_principal();
 
@@ -37,6 +36,19 @@ std::vector<std::string> lire_liste(const Tfichier_ini& ini, std::string_view se
 // not read and later blocks of the section stay byte for byte.
 bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector<std::string>& valeurs,
                   const Ttexte_ini::Tfiltre_entrees& propre = {});
+
+// A line of a list section that the program keeps without showing it (a
+// curve line it cannot read): its text and how many shown items came before
+// it in the file.
+struct Tligne_cachee {
+  std::size_t rang = 0;
+  std::string texte;
+};
+// The shown items with the hidden lines put back among them, each before the
+// shown item that followed it in the file (at the end when the list has got
+// shorter), so that a list nobody changed goes back in its file order.
+std::vector<std::string> avec_lignes_cachees(const std::vector<std::string>& montrees,
+                                             const std::vector<Tligne_cachee>& cachees);
 
 // A text annotation of the chart as [Textes_Graphiques] keeps it: its text,
 // then its corners X0, X1, Y0, Y1 in that order, each after a ";".

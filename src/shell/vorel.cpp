@@ -135,6 +135,7 @@ bool TFvorel::FormCreate() {
   exercice_en_cours = false;
 
   const std::string donnees = dossier_donnees();
+  supprimer_temporaires_donnees(donnees);
   dossier_parametres = donnees + "parametres/";
   if (!ouvrir_ini_principal(dossier_parametres)) {
     affiche_message(texte_shell("installation_probleme"));

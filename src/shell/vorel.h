@@ -24,6 +24,7 @@
 #include "exercises/ecran_exercices.h"
 #include "platform/http/client_http.h"
 #include "shell/calculs.h"
+#include "shell/parametres_principaux.h"
 
 class BoiteDefilement;
 class GraphiqueTChart;
@@ -541,6 +542,8 @@ class TFvorel : public QMainWindow, public EcranExercices {
   std::unique_ptr<GraphiqueTChart> graphique_exercice_;
   // The calculator's input line as the generators use it.
   std::unique_ptr<SaisieLigneCalcul> saisie_calculatrice_;
+  // The [Graphiques] lines that are no curve: not shown, written back.
+  std::vector<Tligne_cachee> courbes_cachees_;
   // Byte counts beyond an int are divided by this for the progress dialog.
   qint64 echelle_progression_ = 1;
   bool cree_ = false;

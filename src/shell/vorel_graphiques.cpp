@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QToolButton>
 
+#include "engine/courbe.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
 #include "platform/texte_qt.h"
@@ -21,8 +22,15 @@ namespace defaut = parametres::defaut;
 
 }  // namespace
 
+// A line that is no curve cannot be drawn: it is not shown, and kept with
+// its place among the curves so that the close writes it back as it was.
 void TFvorel::restaurer_courbes() {
-  for (const std::string& ligne : lire_liste(*ini_principal, section::Graphiques)) {
+  courbes_cachees_.clear();
+  for (std::string& ligne : lire_liste(*ini_principal, section::Graphiques)) {
+    if (type_courbe(ligne) == genre_invalide) {
+      courbes_cachees_.push_back({static_cast<std::size_t>(CLBcourbe->count()), std::move(ligne)});
+      continue;
+    }
     auto* element = new QListWidgetItem(depuis_1252(ligne), CLBcourbe);
     element->setFlags(element->flags() | Qt::ItemIsUserCheckable);
     element->setCheckState(Qt::Checked);
@@ -74,7 +82,7 @@ void TFvorel::appliquer_options_graphiques() {
 bool TFvorel::sauver_courbes() {
   std::vector<std::string> lignes;
   for (int i = 0; i < CLBcourbe->count(); ++i) lignes.push_back(vers_1252(CLBcourbe->item(i)->text()));
-  return ecrire_liste(*ini_principal, section::Graphiques, lignes);
+  return ecrire_liste(*ini_principal, section::Graphiques, avec_lignes_cachees(lignes, courbes_cachees_));
 }
 
 bool TFvorel::sauver_annotations() {

@@ -23,6 +23,8 @@ TEST_F(Evaluateur, RecursesAndLeavesWhatItCannotDo) {
       {"pgcd(0;7)", "7"},
       {"pgcd(12;18)+1", "6+1"},
       {"ou(1;a)", "`"},
+      {"ou(11;t)", "erreur(Caract\xE8re #127 interdit.)"},  // "t" with 11 would be DEL
+      {"ou(96;ab)", "erreur(Caract\xE8re #1 interdit.)"},
       {"5!", "5!"},
       {"2*5!", "2*5!"},
       {"5!+1", "5!+1"},

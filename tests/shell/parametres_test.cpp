@@ -290,6 +290,16 @@ TEST_F(Parametres, TheCurveListIsRewrittenInOneWriteAndComesBackInOrder) {
   EXPECT_EQ(ecritures, 2);
 }
 
+// Hidden lines go back before the item that followed them, or last.
+TEST(LignesCachees, GoBackToTheirPlaceAmongTheShownItems) {
+  using Lignes = std::vector<std::string>;
+  const std::vector<Tligne_cachee> cachees = {{0, "c0"}, {2, "c2"}, {2, "c2bis"}};
+  EXPECT_EQ(avec_lignes_cachees({"a", "b", "d"}, cachees), (Lignes{"c0", "a", "b", "c2", "c2bis", "d"}));
+  EXPECT_EQ(avec_lignes_cachees({"a", "b"}, cachees), (Lignes{"c0", "a", "b", "c2", "c2bis"}));
+  EXPECT_EQ(avec_lignes_cachees({}, cachees), (Lignes{"c0", "c2", "c2bis"}));
+  EXPECT_EQ(avec_lignes_cachees({"a"}, {}), (Lignes{"a"}));
+}
+
 TEST_F(Parametres, AnnotationsKeepTheirTextAndCorners) {
   struct Cas {
     Tannotation_sauvee annotation;

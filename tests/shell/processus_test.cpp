@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -194,21 +195,31 @@ TEST_F(Processus, ASettingsFileTheUserMayNotWriteIsLeftAsItIs) {
   EXPECT_EQ(fichiers_parametres(), 3);
 }
 
-TEST_F(Processus, ATemporaryFileLeftByAnEndedProcessIsRemovedAtStart) {
+// Whatever was being written when its process ended (settings, user
+// objects, an account, a hint page, the folder write test), its temporary
+// file goes at the next start; one of a process still running stays.
+TEST_F(Processus, TemporaryFilesLeftByAnEndedProcessAreRemovedAtStart) {
   installer_parametres();
   const pid_t enfant = ::fork();
   if (enfant == 0) ::_exit(0);
   int statut = 0;
   ::waitpid(enfant, &statut, 0);
-  const auto temporaire = [this](pid_t processus) {
-    return dossier_ / "parametres" / ("Pralinore.ini.tmp" + QString::number(processus).toStdString() + "-0");
+  const auto temporaire = [](const fs::path& fichier, pid_t processus) {
+    return fs::path(fichier.string() + ".tmp" + QString::number(processus).toStdString() + "-0");
   };
-  const fs::path abandonne = temporaire(enfant);
-  const fs::path en_cours = temporaire(::getpid());
-  for (const fs::path& f : {abandonne, en_cours}) std::ofstream(f) << "[generales]\r\nlan";
+  const fs::path parametres = dossier_ / "parametres";
+  const fs::path en_cours = temporaire(parametres / "Pralinore.ini", ::getpid());
+  std::vector<fs::path> abandonnes;
+  for (const fs::path& f : {parametres / "Pralinore.ini", dossier_ / "Fonction.ini", dossier_ / "Constante.ini",
+                            parametres / "eleve.cpt", parametres / "Fran\xC3\xA7" "ais" / "Aide4.ini",
+                            dossier_ / ".pralinore-essai"}) {
+    abandonnes.push_back(temporaire(f, enfant));
+  }
+  for (const fs::path& f : abandonnes) std::ofstream(f) << "[generales]\r\nlan";
+  std::ofstream(en_cours) << "[generales]\r\nlan";
   capture_ = true;
   ASSERT_EQ(lancer_pralinore(), 0);
-  EXPECT_FALSE(fs::exists(abandonne));
+  for (const fs::path& f : abandonnes) EXPECT_FALSE(fs::exists(f)) << f;
   EXPECT_TRUE(fs::exists(en_cours));  // its process is still writing
 }
 

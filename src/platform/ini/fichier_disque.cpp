@@ -86,18 +86,6 @@ std::string dossier_de(const std::string& chemin) {
   return barre == 0 ? "/" : chemin.substr(0, barre);
 }
 
-// The temporary file is created with O_EXCL, so two writers (threads or
-// processes) never share one; its name says whose it is.
-int creer_temporaire(const std::string& chemin, std::string& nom) {
-  static std::atomic<std::int64_t> compteur{0};
-  for (int essai = 0; essai < essais_nom_temporaire; ++essai) {
-    nom = chemin + std::string(marque_temporaire) + texte_entier(::getpid()) + "-" + texte_entier(compteur++);
-    const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
 // The replaced file's users must keep their rights on it. Changing the owner
 // needs privileges; when it fails the file is still whole and ours.
 void garder_droits(int fd, const struct stat& ancien) {
@@ -130,13 +118,12 @@ void compter_remplacement(const std::string& cible) {
   ++remplacements()[cible];
 }
 
-// The process id in a temporary file's name left by remplacer_fichier for
-// `nom_fichier`, or 0 when the name is not one.
-pid_t processus_du_temporaire(std::string_view nom, std::string_view nom_fichier) {
-  if (!nom.starts_with(nom_fichier)) return 0;
-  nom.remove_prefix(nom_fichier.size());
-  if (!nom.starts_with(marque_temporaire)) return 0;
-  nom.remove_prefix(marque_temporaire.size());
+// The process id in the name of a file made by creer_fichier_temporaire, or 0
+// when the name is not one.
+pid_t processus_du_temporaire(std::string_view nom) {
+  const auto marque = nom.rfind(marque_temporaire);
+  if (marque == std::string_view::npos || marque == 0) return 0;
+  nom.remove_prefix(marque + marque_temporaire.size());
   const auto tiret = nom.find('-');
   if (tiret == std::string_view::npos) return 0;
   const auto chiffres = [](std::string_view t) {
@@ -206,7 +193,7 @@ bool remplacer_fichier(const std::string& chemin, std::string_view octets, const
 
   if (!demander(crochet, Tetape_ecriture::creation)) return false;
   std::string temporaire;
-  const int fd = creer_temporaire(cible, temporaire);
+  const int fd = creer_fichier_temporaire(cible, temporaire);
   if (fd < 0) return false;
   if (remplace) garder_droits(fd, ancien);
   const bool fini = remplir_temporaire(fd, octets, crochet) && demander(crochet, Tetape_ecriture::renommage) &&
@@ -224,17 +211,30 @@ bool remplacer_fichier(const std::string& chemin, std::string_view octets, const
   return true;
 }
 
-int supprimer_temporaires_abandonnes(const std::string& chemin) {
+// Two writers (threads or processes) never share a temporary file: it is
+// created with O_EXCL.
+int creer_fichier_temporaire(const std::string& chemin, std::string& nom) {
+  static std::atomic<std::int64_t> compteur{0};
+  for (int essai = 0; essai < essais_nom_temporaire; ++essai) {
+    nom = chemin + std::string(marque_temporaire) + texte_entier(::getpid()) + "-" + texte_entier(compteur++);
+    const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+int supprimer_temporaires_abandonnes(const std::string& dossier, bool sous_dossiers) {
   namespace fs = std::filesystem;
-  const fs::path cible(cible_reelle(chemin));
-  const std::string nom_fichier = cible.filename().string();
   std::error_code erreur;
-  fs::directory_iterator dossier(cible.has_parent_path() ? cible.parent_path() : fs::path("."), erreur);
+  fs::recursive_directory_iterator entree(dossier, erreur);
   int supprimes = 0;
-  for (; !erreur && dossier != fs::directory_iterator(); dossier.increment(erreur)) {
-    const pid_t processus = processus_du_temporaire(dossier->path().filename().string(), nom_fichier);
+  for (; !erreur && entree != fs::recursive_directory_iterator(); entree.increment(erreur)) {
+    if (!sous_dossiers) entree.disable_recursion_pending();
+    std::error_code sans_effet;
+    if (!entree->is_regular_file(sans_effet)) continue;
+    const pid_t processus = processus_du_temporaire(entree->path().filename().string());
     if (processus <= 0 || processus == ::getpid() || !processus_termine(processus)) continue;
-    if (::unlink(dossier->path().c_str()) == 0) ++supprimes;
+    if (::unlink(entree->path().c_str()) == 0) ++supprimes;
   }
   return supprimes;
 }

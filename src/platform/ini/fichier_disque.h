@@ -74,7 +74,15 @@ bool remplacer_fichier(const std::string& chemin, std::string_view octets, const
 // True when the file exists and the user may not write it (see above).
 bool protege_en_ecriture(const std::string& chemin);
 
-// Removes the temporary files that remplacer_fichier left beside `chemin`
-// when its process ended during a write (their name holds the process id);
-// those of a process still running are kept. Returns how many were removed.
-int supprimer_temporaires_abandonnes(const std::string& chemin);
+// The one maker of the program's temporary files (every atomic write, the
+// folder write test): a new file beside `chemin`, open for writing, named
+// `chemin` + ".tmp" + <process id> + "-" + <counter>, so that a later start
+// can tell whose it is. Returns its descriptor and puts its name in `nom`;
+// -1 when none could be made.
+int creer_fichier_temporaire(const std::string& chemin, std::string& nom);
+
+// Removes from `dossier` (and its subfolders when `sous_dossiers`) the files
+// of creer_fichier_temporaire whose process has ended: a write or a test cut
+// short left them. Those of a process still running are kept. Returns how
+// many were removed.
+int supprimer_temporaires_abandonnes(const std::string& dossier, bool sous_dossiers = false);

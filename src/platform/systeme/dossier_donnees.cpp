@@ -1,5 +1,7 @@
 #include "platform/systeme/dossier_donnees.h"
 
+#include "platform/ini/fichier_disque.h"
+
 #include <unistd.h>
 
 #include <array>
@@ -14,23 +16,22 @@ namespace {
 // The files that make up the program's data, as `amorcer_dossier` copies them.
 constexpr std::array<const char*, 2> fichiers_objets = {"Fonction.ini", "Constante.ini"};
 constexpr const char* nom_parametres = "parametres";
+// The file the write test makes, under its temporary name, and removes.
+constexpr const char* nom_essai_ecriture = ".pralinore-essai";
 
 std::string avec_barre(std::string dossier) {
   if (dossier.empty() || dossier.back() != '/') dossier.push_back('/');
   return dossier;
 }
 
-// Copies through a temporary name in the target folder, so that a failed
-// copy never leaves a half file under the real name.
+// An atomic write of the source's bytes, so that a failed copy never leaves
+// a half file under the real name.
 bool copier_entier(const fs::path& source, const fs::path& cible) {
   std::error_code e;
   fs::create_directories(cible.parent_path(), e);
   if (e) return false;
-  const fs::path temporaire = cible.parent_path() / (cible.filename().string() + ".copie");
-  fs::copy_file(source, temporaire, fs::copy_options::overwrite_existing, e);
-  if (!e) fs::rename(temporaire, cible, e);
-  if (e) fs::remove(temporaire, e);
-  return !e;
+  const Tlecture_fichier lecture = lire_fichier(source.string());
+  return lecture.etat == Tetat_lecture::lu && remplacer_fichier(cible.string(), lecture.octets);
 }
 
 bool copier_si_absent(const fs::path& source, const fs::path& cible) {
@@ -59,11 +60,11 @@ std::string dossier_utilisateur() {
 }
 
 bool dossier_inscriptible(const std::string& dossier) {
-  std::string modele = avec_barre(dossier) + ".pralinore-essai-XXXXXX";
-  const int fd = ::mkstemp(modele.data());
+  std::string essai;
+  const int fd = creer_fichier_temporaire(avec_barre(dossier) + nom_essai_ecriture, essai);
   if (fd < 0) return false;
   ::close(fd);
-  ::unlink(modele.c_str());
+  ::unlink(essai.c_str());
   return true;
 }
 
@@ -94,6 +95,11 @@ std::string choisir_dossier_donnees(const std::string& programme, const std::str
   if (e || !dossier_inscriptible(utilisateur)) return avec_barre(programme);
   amorcer_dossier(programme, utilisateur);
   return avec_barre(utilisateur);
+}
+
+int supprimer_temporaires_donnees(const std::string& donnees) {
+  return supprimer_temporaires_abandonnes(donnees) +
+         supprimer_temporaires_abandonnes(avec_barre(donnees) + nom_parametres, true);
 }
 
 std::string dossier_donnees() { return choisir_dossier_donnees(dossier_programme(), dossier_utilisateur()); }

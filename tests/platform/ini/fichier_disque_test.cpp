@@ -58,28 +58,37 @@ pid_t processus_fini() {
   return enfant;
 }
 
-TEST(TemporairesAbandonnes, OnlyThoseOfEndedProcessesBesideTheFileGo) {
+// Every temporary file of an ended process goes, whichever file it was for;
+// subfolders only when asked.
+TEST(TemporairesAbandonnes, OnlyThoseOfEndedProcessesGo) {
   namespace fs = std::filesystem;
   const fs::path dossier = dossier_temporaire("temporaires");
   ASSERT_FALSE(dossier.empty());
   const std::string fini = texte_entier(processus_fini());
   const std::string vivant = texte_entier(::getppid());
   const std::string moi = texte_entier(::getpid());
+  fs::create_directories(dossier / "sous");
   const std::set<std::string> gardes = {"reglages.ini",
+                                        "sous",
                                         "reglages.ini.tmp" + vivant + "-0",
                                         "reglages.ini.tmp" + moi + "-2",
-                                        "autre.ini.tmp" + fini + "-0",
+                                        ".tmp" + fini + "-0",
                                         "reglages.ini.tmp" + fini + "-",
                                         "reglages.ini.tmpx-1",
                                         "reglages.ini.tmp" + fini + "-1.bak"};
-  for (const std::string& nom : gardes) std::ofstream(dossier / nom) << "x";
-  for (const std::string& nom : {"reglages.ini.tmp" + fini + "-0", "reglages.ini.tmp" + fini + "-17"}) {
-    std::ofstream(dossier / nom) << "[A]\r\nx=";
+  for (const std::string& nom : gardes) {
+    if (nom != "sous") std::ofstream(dossier / nom) << "x";
   }
-  EXPECT_EQ(supprimer_temporaires_abandonnes((dossier / "reglages.ini").string()), 2);
+  const std::string perdus[] = {"reglages.ini.tmp" + fini + "-0", "reglages.ini.tmp" + fini + "-17",
+                                "eleve.cpt.tmp" + fini + "-3", ".pralinore-essai.tmp" + fini + "-0"};
+  for (const std::string& nom : perdus) std::ofstream(dossier / nom) << "[A]\r\nx=";
+  std::ofstream(dossier / "sous" / perdus[0]) << "x";
+  EXPECT_EQ(supprimer_temporaires_abandonnes(dossier.string()), 4);
   std::set<std::string> restes;
   for (const auto& f : fs::directory_iterator(dossier)) restes.insert(f.path().filename().string());
   EXPECT_EQ(restes, gardes);
+  EXPECT_EQ(supprimer_temporaires_abandonnes(dossier.string(), true), 1);
+  EXPECT_TRUE(fs::is_empty(dossier / "sous"));
   fs::remove_all(dossier);
 }
 
