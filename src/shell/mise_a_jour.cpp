@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int jours_par_an_civil = 365;
+constexpr std::size_t longueur_version_maximale = 32;
 
 bool blanc_ou_controle(char c) {
   const auto octet = static_cast<unsigned char>(c);
@@ -55,6 +56,12 @@ std::string nettoyer_reponse(std::string_view corps) {
   return std::string(corps);
 }
 
+bool texte_version(std::string_view texte) {
+  if (texte.empty() || texte.size() > longueur_version_maximale) return false;
+  if (!est_chiffre(texte.front()) || !est_chiffre(texte.back())) return false;
+  return std::all_of(texte.begin(), texte.end(), [](char c) { return est_chiffre(c) || c == '.'; });
+}
+
 bool version_plus_recente(std::string_view reponse, std::string_view propre) {
   const auto nouvelle = parties_version(nettoyer_reponse(reponse));
   const auto actuelle = parties_version(nettoyer_reponse(propre));
@@ -86,7 +93,12 @@ void verifier_mise_a_jour(bool manuel, const Tetat_mise_a_jour& etat, std::strin
       services.signaler_echec();
       return;
     }
-    reponse = nettoyer_reponse(*corps);
+    std::string texte = nettoyer_reponse(*corps);
+    if (!texte_version(texte)) {
+      services.signaler_echec();
+      return;
+    }
+    reponse = std::move(texte);
   } else {
     services.noter_verification(etat.aujourd_hui);
   }

@@ -17,6 +17,10 @@ inline constexpr int jours_entre_verifications = 7;
 // The text without its leading and trailing blanks and control characters.
 std::string nettoyer_reponse(std::string_view corps);
 
+// True for a version text: 1 to 32 characters, digits and dots, starting
+// and ending with a digit.
+bool texte_version(std::string_view texte);
+
 // True when `reponse` is digits and dots (after trimming) naming a newer
 // version than `propre`. Parts compare as numbers of any length; a missing
 // part counts as 0 ("2.1" is "2.1.0").
@@ -54,6 +58,7 @@ struct Tetat_mise_a_jour {
 };
 
 // Runs the check. `reponse` keeps the server's reply for the run: a
-// non-empty one is used without asking the server again.
+// non-empty one is used without asking the server again. A reply that is not
+// a version text is a failed question and is not kept.
 void verifier_mise_a_jour(bool manuel, const Tetat_mise_a_jour& etat, std::string& reponse,
                           Tservices_mise_a_jour& services);

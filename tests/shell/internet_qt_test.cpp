@@ -4,6 +4,8 @@
 #include <QDate>
 #include <sys/stat.h>
 
+#include <optional>
+
 #include "components/controles/JvProgressDlg.h"
 #include "http/serveur_local.h"
 #include "localisation/catalogue.h"
@@ -17,10 +19,16 @@
 namespace {
 
 using essai::Programme;
+using Tgouttes = Tserveur_local::Tgouttes;
 namespace fs = std::filesystem;
 
 const QByteArray installation(3000, 'x');
-constexpr int delai_court = 300;
+const QByteArray reponse_ouverte = "HTTP/1.1 200 X\r\nConnection: close\r\n\r\n";
+constexpr qint64 seconde = 1000;
+
+QByteArray tete_longueur(qint64 octets) {
+  return "HTTP/1.1 200 X\r\nContent-Length: " + QByteArray::number(octets) + "\r\nConnection: close\r\n\r\n";
+}
 
 QByteArray chemin(const QByteArray& tete) { return tete.split(' ').value(1); }
 
@@ -31,15 +39,35 @@ std::string date_il_y_a(int jours) {
 class VersionEnLigne : public Programme {
  protected:
   // The server answers the version question with `version`, the download
-  // with `telechargement`.
+  // with `telechargement`, or either in drops when one is set.
   QByteArray version = "9.9.9";
   QByteArray telechargement = Tserveur_local::reponse(200, installation);
+  std::optional<Tgouttes> gouttes_version;
+  std::optional<Tgouttes> gouttes_telechargement;
   bool muet = false;
   Tserveur_local serveur{[this](const QByteArray& tete) {
     if (muet) return QByteArray();
-    return chemin(tete).startsWith("/ap/version.php?") ? Tserveur_local::reponse(200, version) : telechargement;
+    return question(tete) ? Tserveur_local::reponse(200, version) : telechargement;
   }};
   fs::path temporaire_;
+  // The client's clock in the tests that set it: one second per drop.
+  qint64 maintenant = 0;
+
+  static bool question(const QByteArray& tete) { return chemin(tete).startsWith("/ap/version.php?"); }
+  void horloge_fictive() {
+    f().IdHTTP1->definir_horloge([this] { return maintenant; });
+    serveur.apres_goutte = [this] { maintenant += seconde; };
+    serveur.verseur = [this](const QByteArray& tete) {
+      return question(tete) ? gouttes_version : gouttes_telechargement;
+    };
+  }
+  // A manual check from scratch, answering the offer with No.
+  void verifier_a_la_main() {
+    reponse_version.clear();
+    messages_->journal.clear();
+    messages_->reponses.assign(1, reponse_non);
+    f().Vrifierversion1Click();
+  }
 
   void SetUp() override {
     Programme::SetUp();
@@ -113,26 +141,89 @@ TEST_F(VersionEnLigne, ManualChecksAskOnceAndReportEachOutcome) {
 }
 
 TEST_F(VersionEnLigne, FailuresLeaveNoFile) {
-  const std::vector<QByteArray> mauvais = {
-      Tserveur_local::reponse(404, "absent"), Tserveur_local::reponse(500, "panne"),
-      "HTTP/1.1 200 X\r\nContent-Length: 3000\r\nConnection: close\r\n\r\nxxxx",
-      "HTTP/1.1 200 X\r\nConnection: close\r\n\r\nxxxx"};
+  struct Tcas {
+    const char* nom;
+    QByteArray reponse;
+    std::optional<Tgouttes> gouttes;
+  };
+  const std::vector<Tcas> mauvais = {
+      {"404", Tserveur_local::reponse(404, "absent"), {}},
+      {"500", Tserveur_local::reponse(500, "panne"), {}},
+      {"short", "HTTP/1.1 200 X\r\nContent-Length: 3000\r\nConnection: close\r\n\r\nxxxx", {}},
+      {"no length", "HTTP/1.1 200 X\r\nConnection: close\r\n\r\nxxxx", {}},
+      {"under 1 KiB/s", {}, Tgouttes{tete_longueur(100'000), QByteArray(1000, 'x')}},
+      {"300 MiB announced", {}, Tgouttes{tete_longueur(std::int64_t{300} * 1024 * 1024), QByteArray(1024, 'x')}},
+  };
   demarrer_avec(0, false);
-  for (const QByteArray& reponse : mauvais) {
-    telechargement = reponse;
+  horloge_fictive();
+  for (const Tcas& c : mauvais) {
+    telechargement = c.reponse;
+    gouttes_telechargement = c.gouttes;
     reponse_version.clear();
     messages_->journal.clear();
     f().Vrifierversion1Click();
-    EXPECT_EQ(textes("message"), std::vector<std::string>{catalogue_textes.txt_impossible_connecter_verifiez});
-    EXPECT_TRUE(dossiers_prives().empty());
+    EXPECT_EQ(textes("message"), std::vector<std::string>{catalogue_textes.txt_impossible_connecter_verifiez}) << c.nom;
+    EXPECT_TRUE(dossiers_prives().empty()) << c.nom;
   }
-  // No answer at all to the question.
+  // No answer at all to the question: a clock that jumps five seconds at each reading.
   muet = true;
-  reponse_version.clear();
-  messages_->journal.clear();
-  f().IdHTTP1->definir_delai_inactivite(delai_court);
-  f().Vrifierversion1Click();
+  f().IdHTTP1->definir_horloge([this] { return maintenant += 5 * seconde; });
+  verifier_a_la_main();
   EXPECT_EQ(textes("message"), std::vector<std::string>{catalogue_textes.txt_impossible_connecter_verifiez});
+}
+
+// Only a short version text is offered; any other reply, and one that comes
+// slowly or without end, is the failure message.
+TEST_F(VersionEnLigne, OnlyAVersionTextIsOfferedAndEveryQuestionEnds) {
+  struct Tcas {
+    const char* nom;
+    QByteArray corps;
+    std::optional<Tgouttes> gouttes;
+    std::string offerte;  // empty: the failure message
+  };
+  const std::vector<Tcas> cas = {
+      {"html", "<html>", {}, ""},
+      {"older or newer", "1.2.3", {}, "1.2.3"},
+      {"blanks around", " 2.0 \r\n", {}, "2.0"},
+      {"5 KiB", QByteArray(5 * 1024, '9'), {}, ""},
+      {"8 MB", QByteArray(8'000'000, '9'), {}, ""},
+      {"a byte a second", {}, Tgouttes{reponse_ouverte, "9"}, ""},
+      {"endless fast reply", {}, Tgouttes{reponse_ouverte, QByteArray(1024, '9')}, ""},
+  };
+  demarrer_avec(0, false);
+  horloge_fictive();
+  for (const Tcas& c : cas) {
+    version = c.corps;
+    gouttes_version = c.gouttes;
+    verifier_a_la_main();
+    const std::vector<std::string> echec{catalogue_textes.txt_impossible_connecter_verifiez};
+    const std::vector<std::string> offre{Format(catalogue_textes.txt_version_pralinore_disponible, {c.offerte})};
+    EXPECT_EQ(textes("message"), c.offerte.empty() ? echec : std::vector<std::string>{}) << c.nom;
+    EXPECT_EQ(textes("question"), c.offerte.empty() ? std::vector<std::string>{} : offre) << c.nom;
+    EXPECT_TRUE(dossiers_prives().empty()) << c.nom;
+  }
+}
+
+// The main window keeps painting while a slow question runs.
+TEST_F(VersionEnLigne, TheWindowRepaintsWhileItWaits) {
+  demarrer_avec(0, false);
+  horloge_fictive();
+  gouttes_version = Tgouttes{reponse_ouverte, "9", -1, 20};
+  serveur.apres_goutte = [this] {
+    maintenant += seconde;
+    f().update();
+  };
+  struct Tpeintures : QObject {
+    int nombre = 0;
+    bool eventFilter(QObject*, QEvent* evenement) override {
+      if (evenement->type() == QEvent::Paint) ++nombre;
+      return false;
+    }
+  } peintures;
+  f().installEventFilter(&peintures);
+  verifier_a_la_main();
+  f().removeEventFilter(&peintures);
+  EXPECT_GE(peintures.nombre, 5);
 }
 
 TEST_F(VersionEnLigne, StartUpProxyFromTheSettingsOrTheSystem) {

@@ -161,7 +161,15 @@ TEST(VerifierMiseAJour, GateQuestionReplyAndOutcome) {
        },
        {"requete", note, "offre 3", "telechargement", "echec"}},
       {"no answer", true, huit_jours, [](auto& s) { s.corps.reset(); }, {"requete", note, "echec"}},
-      {"not a version", true, huit_jours, [](auto& s) { s.corps = "<html>"; }, {"requete", note, "a jour"}},
+      {"not a version", true, huit_jours, [](auto& s) { s.corps = "<html>"; }, {"requete", note, "echec"}},
+      {"not a version at start-up", false, huit_jours, [](auto& s) { s.corps = "<html>"; },
+       {"requete", note, "echec"}},
+      {"older version", true, huit_jours, [](auto& s) { s.corps = "1.2.3"; }, {"requete", note, "a jour"}},
+      {"blanks around", false, huit_jours, [](auto& s) { s.corps = " 2.0 \r\n"; }, {"requete", note}},
+      {"33 characters", true, huit_jours, [](auto& s) { s.corps = "3" + std::string(32, '0'); },
+       {"requete", note, "echec"}},
+      {"32 characters", true, huit_jours, [](auto& s) { s.corps = "3" + std::string(31, '0'); },
+       {"requete", note, "offre 3" + std::string(31, '0'), "telechargement"}},
   };
   for (const auto& c : cas) {
     Tservices_enregistres services;
@@ -170,6 +178,13 @@ TEST(VerifierMiseAJour, GateQuestionReplyAndOutcome) {
     verifier_mise_a_jour(c.manuel, c.etat, reponse, services);
     EXPECT_EQ(services.journal, c.attendu) << c.nom;
   }
+}
+
+TEST(VersionPlusRecente, AVersionTextIsDigitsAndDotsBetweenDigits) {
+  for (const char* oui : {"2", "2.1.3", "2..1", "0123456789.0123456789.0123456789"})
+    EXPECT_TRUE(texte_version(oui)) << oui;
+  for (const char* non : {"", ".2", "2.", "2.1a", "2 1", "<html>", "v2", "01234567890.01234567890.0123456789"})
+    EXPECT_FALSE(texte_version(non)) << non;
 }
 
 TEST(VerifierMiseAJour, TheReplyIsKeptForTheRun) {
@@ -183,6 +198,13 @@ TEST(VerifierMiseAJour, TheReplyIsKeptForTheRun) {
   EXPECT_EQ(reponse, "2.1.3");
   EXPECT_EQ(std::count(services.journal.begin(), services.journal.end(), "requete"), 1);
   EXPECT_EQ(std::count(services.journal.begin(), services.journal.end(), "offre 2.1.3"), 2);
+  // A reply that is no version is not kept: the next check asks again.
+  services.corps = "<html>";
+  reponse.clear();
+  verifier_mise_a_jour(true, etat, reponse, services);
+  verifier_mise_a_jour(true, etat, reponse, services);
+  EXPECT_EQ(reponse, "");
+  EXPECT_EQ(std::count(services.journal.begin(), services.journal.end(), "requete"), 3);
 }
 
 }  // namespace

@@ -30,8 +30,10 @@ namespace fs = std::filesystem;
 
 class Options : public essai::Programme {
  protected:
+  // 0: the reply comes a byte a second, by the client's clock.
   int statut = 200;
   Tserveur_local serveur{[this](const QByteArray&) { return Tserveur_local::reponse(statut, "ok"); }};
+  qint64 maintenant = 0;
 
   // The settings: no start-up dialog, the test server, then `autres` lines.
   std::string debut() const {
@@ -41,6 +43,12 @@ class Options : public essai::Programme {
     parametres(debut() + autres);
     ASSERT_TRUE(demarrer());
     messages_->journal.clear();
+    Fvorel->IdHTTP1->definir_horloge([this] { return maintenant; });
+    serveur.apres_goutte = [this] { maintenant += 1000; };
+    serveur.verseur = [this](const QByteArray&) -> std::optional<Tserveur_local::Tgouttes> {
+      if (statut != 0) return std::nullopt;
+      return Tserveur_local::Tgouttes{"HTTP/1.1 200 X\r\nConnection: close\r\n\r\n", "o"};
+    };
   }
   std::vector<std::string> messages() {
     std::vector<std::string> t;
@@ -129,6 +137,7 @@ TEST_F(Options, ConfigurationSubscribesAndSaves) {
   const std::vector<Tcas> cas = {
       {"valid", true, "Jean.Dupont@Example.fr", 200, {}, 1, true},
       {"server error", true, "jean@example.fr", 500, {echec}, 1, true},
+      {"a byte a second", true, "jean@example.fr", 0, {echec}, 1, true},
       {"invalid", true, "jean@example", 200, {invalide}, 0, false},
       {"empty", true, "", 200, {invalide}, 0, false},
       {"unticked", false, "not an address", 200, {}, 0, true},

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
 #include <QProcess>
@@ -23,6 +24,7 @@
 
 #include "fichiers_temporaires.h"
 #include "http/serveur_local.h"
+#include "platform/http/limites_transfert.h"
 
 namespace {
 
@@ -252,6 +254,32 @@ TEST_F(Processus, ANewerVersionIsDownloadedAndItsFolderOpened) {
             "message\tLa nouvelle version a \xC3\xA9t\xC3\xA9 t\xC3\xA9l\xC3\xA9" "charg\xC3\xA9" "e dans " +
                 dossiers[0].string() + ".\t1\nouvrir\t" + dossiers[0].string() + "\t\n");
   EXPECT_EQ(serveur.requetes().size(), 2u);
+}
+
+// A server that answers the start-up check one byte a second: the check
+// ends with the failure message by its deadline and the window is shown.
+TEST_F(Processus, AStartUpCheckAgainstATricklingServerEndsByItsDeadline) {
+  int argc = 1;
+  char nom[] = "test_processus";
+  char* argv[] = {nom, nullptr};
+  QCoreApplication application(argc, argv);
+  Tserveur_local serveur([](const QByteArray&) { return QByteArray(); });
+  serveur.verseur = [](const QByteArray&) {
+    return Tserveur_local::Tgouttes{"HTTP/1.1 200 X\r\nConnection: close\r\n\r\n", "9", -1, 1000};
+  };
+  poser_parametres("[generales]\r\nmasquer_configuration=1\r\n" + ligne_verification(8) +
+                   "verifier_version=0\r\n[Internet]\r\nutiliser_ie=0\r\nserveur=" + serveur.hote().toStdString() +
+                   "\r\n");
+  capture_ = true;
+  QElapsedTimer duree;
+  duree.start();
+  ASSERT_EQ(lancer_pralinore(), 0);
+  EXPECT_LE(duree.elapsed(), (limites_transfert::secondes_par_question + 5) * 1000);
+  verifier_image();
+  EXPECT_EQ(lire_octets(journal()),
+            "message\tImpossible de se connecter: V\xC3\xA9rifiez votre connexion internet.\t1\n");
+  for (const auto& entree : fs::directory_iterator(temporaire()))
+    EXPECT_FALSE(entree.path().filename().string().starts_with("pralinore-")) << entree.path();
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #pragma once
 // The program's HTTP client: synchronous GET and download on the user
 // interface thread. Each transfer runs a local event loop that ignores user
-// input, follows redirects, fails on a status of 400 or more and gives up
-// after a spell without any data. The proxy is always set explicitly, so the
-// environment's proxy variables never apply behind the program's back.
+// input (the windows still repaint), follows redirects and fails on a status
+// of 400 or more. No transfer outlasts the limits of limites_transfert.h.
+// The proxy is always set explicitly, so the environment's proxy variables
+// never apply behind the program's back.
 
 #include <QByteArray>
 #include <QString>
@@ -24,11 +25,11 @@ struct Tproxy_http {
   QString mot_de_passe;
 };
 
+// Milliseconds from any fixed origin, never going back.
+using Thorloge = std::function<qint64()>;
+
 class Tclient_http {
  public:
-  // Milliseconds without any data after which a transfer fails.
-  static constexpr int delai_inactivite_defaut = 15000;
-
   explicit Tclient_http(QString agent_utilisateur);
   ~Tclient_http();
   Tclient_http(const Tclient_http&) = delete;
@@ -38,13 +39,18 @@ class Tclient_http {
   void definir_proxy(const Tproxy_http& proxy);
   const Tproxy_http& proxy() const { return proxy_; }
 
-  void definir_delai_inactivite(int millisecondes) { delai_inactivite_ = millisecondes; }
+  // The clock the limits are measured with (the system's steady clock by
+  // default).
+  void definir_horloge(Thorloge horloge) { horloge_ = std::move(horloge); }
 
-  // The body of a GET; nothing on any failure or while another transfer runs.
+  // The body of a GET asking the web server a question; nothing on any
+  // failure, on a body longer than the reply limit, past the question's
+  // deadline or while another transfer runs.
   std::optional<QByteArray> lire(const QString& adresse);
   // Writes the body of a GET into `destination`; false on any failure, when
-  // the reply announces no length or another length than it delivers, or
-  // while another transfer runs.
+  // the reply announces no length, a length above the download limit (then
+  // nothing is written) or another length than it delivers, when it comes
+  // too slowly, or while another transfer runs.
   bool telecharger(const QString& adresse, QIODevice& destination);
 
   // Progress: the start with the expected byte count (0 or less when
@@ -53,15 +59,23 @@ class Tclient_http {
   std::function<void(Tsens_transfert, qint64)> travail;
   std::function<void(Tsens_transfert)> fin_travail;
 
+  // What ends a transfer early besides a network error; 0 turns a limit off.
+  struct Tbornes {
+    qint64 duree_ms = 0;             // the whole transfer
+    qint64 octets = 0;               // the body, announced or received
+    bool longueur_exigee = false;    // a reply must announce its length
+    qint64 octets_par_seconde = 0;   // the least average speed over the window
+  };
+
  private:
   // Runs the GET; `recevoir` takes each piece of the body and returns false
   // to abort. True when the transfer completed with a success status.
-  bool transferer(const QString& adresse, const std::function<bool(const QByteArray&)>& recevoir,
-                  qint64& longueur_annoncee);
+  bool transferer(const QString& adresse, const Tbornes& bornes,
+                  const std::function<bool(const QByteArray&)>& recevoir, qint64& longueur_annoncee);
 
   QNetworkAccessManager* reseau_;
   QString agent_utilisateur_;
   Tproxy_http proxy_;
-  int delai_inactivite_ = delai_inactivite_defaut;
+  Thorloge horloge_;
   bool en_cours_ = false;
 };

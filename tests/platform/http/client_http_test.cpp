@@ -5,15 +5,25 @@
 
 #include "http/serveur_local.h"
 #include "platform/http/client_http.h"
+#include "platform/http/limites_transfert.h"
 
 namespace {
 
-constexpr int delai_court = 300;
+using Tgouttes = Tserveur_local::Tgouttes;
+using namespace limites_transfert;
+
+constexpr qint64 seconde = 1000;
+const QByteArray reponse_ouverte = "HTTP/1.1 200 X\r\nConnection: close\r\n\r\n";
+
+QByteArray tete_longueur(qint64 octets) {
+  return "HTTP/1.1 200 X\r\nContent-Length: " + QByteArray::number(octets) + "\r\nConnection: close\r\n\r\n";
+}
 
 QByteArray chemin(const QByteArray& tete) { return tete.split(' ').value(1); }
 
 // Answers by path: /ok, /vide, /redirige (to /ok), /404, /500, /court
-// (announces more than it sends), /muet (never answers).
+// (announces more than it sends), /4ko, /5ko, /8mo (bodies of that size),
+// /muet (never answers).
 QByteArray repondre(const QByteArray& tete) {
   const QByteArray c = chemin(tete);
   if (c.endsWith("/ok")) return Tserveur_local::reponse(200, "2.1.3");
@@ -22,6 +32,9 @@ QByteArray repondre(const QByteArray& tete) {
   if (c.endsWith("/404")) return Tserveur_local::reponse(404, "absent");
   if (c.endsWith("/500")) return Tserveur_local::reponse(500, "panne");
   if (c.endsWith("/court")) return "HTTP/1.1 200 X\r\nContent-Length: 10\r\nConnection: close\r\n\r\n12345";
+  if (c.endsWith("/4ko")) return Tserveur_local::reponse(200, QByteArray(octets_par_reponse, '9'));
+  if (c.endsWith("/5ko")) return Tserveur_local::reponse(200, QByteArray(5 * 1024, '9'));
+  if (c.endsWith("/8mo")) return Tserveur_local::reponse(200, QByteArray(8'000'000, '9'));
   if (c.endsWith("/sans_longueur")) return "HTTP/1.1 200 X\r\nConnection: close\r\n\r\n12345";
   return {};
 }
@@ -31,16 +44,26 @@ class ClientHttp : public ::testing::Test {
   Tserveur_local serveur{repondre};
   Tclient_http client{QStringLiteral("Pralinore/2.1.2")};
 
+  // The test's clock: it moves one second with each drop the server sends.
+  qint64 maintenant = 0;
+
   QString adresse(const char* c) const { return "http://" + serveur.hote() + c; }
+  void horloge_fictive() {
+    client.definir_horloge([this] { return maintenant; });
+    serveur.apres_goutte = [this] { maintenant += seconde; };
+  }
 };
 
-TEST_F(ClientHttp, GetFollowsRedirectsAndFailsOnErrorsAndSilence) {
-  client.definir_delai_inactivite(delai_court);
+TEST_F(ClientHttp, GetFollowsRedirectsAndFailsOnErrorsSilenceAndLongReplies) {
   const std::vector<std::pair<const char*, std::optional<QByteArray>>> cas = {
-      {"/ok", "2.1.3"},   {"/vide", ""},        {"/redirige", "2.1.3"},
-      {"/404", {}},       {"/500", {}},         {"/muet", {}},
+      {"/ok", "2.1.3"}, {"/vide", ""}, {"/redirige", "2.1.3"}, {"/404", {}},
+      {"/500", {}},     {"/5ko", {}},  {"/8mo", {}},
+      {"/4ko", QByteArray(octets_par_reponse, '9')},
   };
   for (const auto& [c, attendu] : cas) EXPECT_EQ(client.lire(adresse(c)), attendu) << c;
+  // Silence: a clock that jumps five seconds at each reading.
+  client.definir_horloge([this] { return maintenant += 5 * seconde; });
+  EXPECT_EQ(client.lire(adresse("/muet")), std::nullopt);
   // A refused connection fails too: a port whose server has closed.
   quint16 port_ferme = 0;
   {
@@ -60,8 +83,61 @@ TEST_F(ClientHttp, SendsTheProgramsHeaders) {
   EXPECT_TRUE(tete.contains("content-type: text/html\r\n"));
 }
 
+// Replies that come slowly or without end: each question ends by its
+// deadline or its reply limit, within a few seconds of the limit (headers
+// arrive unseen, so their drops are slower than the client's checks).
+TEST_F(ClientHttp, AQuestionEndsByItsDeadlineOrItsReplyLimit) {
+  horloge_fictive();
+  const QByteArray kio(1024, '9');
+  const std::vector<std::tuple<const char*, Tgouttes, std::optional<QByteArray>>> cas = {
+      {"a byte a second", {reponse_ouverte, "9"}, {}},
+      {"headers without end", {"HTTP/1.1 200 X\r\n", "X: y\r\n", -1, 50}, {}},
+      {"endless fast reply", {reponse_ouverte, kio}, {}},
+      {"5 KiB in drops", {reponse_ouverte, kio, 5}, {}},
+      {"4 KiB in drops", {reponse_ouverte, kio, 4}, QByteArray(4 * 1024, '9')},
+      {"19 bytes in 19 s", {reponse_ouverte, "9", 19}, QByteArray(19, '9')},
+  };
+  for (const auto& [nom, gouttes, attendu] : cas) {
+    serveur.verseur = [&gouttes](const QByteArray&) { return gouttes; };
+    maintenant = 0;
+    EXPECT_EQ(client.lire(adresse("/")), attendu) << nom;
+    EXPECT_LE(maintenant, (secondes_par_question + 3) * seconde) << nom;
+  }
+}
+
+// The download: an average speed under the least over the window fails; a
+// length above the limit, or none, is refused before a byte is written.
+TEST_F(ClientHttp, ADownloadEndsWhenTooSlowOrTooLong) {
+  horloge_fictive();
+  const qint64 lent = octets_par_seconde_minimum - 24;
+  const qint64 assez_vite = octets_par_seconde_minimum * 3 / 2;
+  const qint64 trop_long = std::int64_t{300} * 1024 * 1024;
+  struct Tcas {
+    const char* nom;
+    Tgouttes gouttes;
+    bool reussi;
+    bool rien_ecrit;
+  };
+  const std::vector<Tcas> cas = {
+      {"under the least speed", {tete_longueur(100 * lent), QByteArray(lent, 'x'), 100}, false, false},
+      {"over it for 40 s", {tete_longueur(40 * assez_vite), QByteArray(assez_vite, 'x'), 40}, true, false},
+      {"300 MiB announced", {tete_longueur(trop_long), QByteArray(1024, 'x')}, false, true},
+      {"no length announced", {reponse_ouverte, QByteArray(1024, 'x'), 3}, false, true},
+  };
+  for (const auto& c : cas) {
+    serveur.verseur = [&c](const QByteArray&) { return c.gouttes; };
+    maintenant = 0;
+    QBuffer tampon;
+    tampon.open(QIODevice::WriteOnly);
+    EXPECT_EQ(client.telecharger(adresse("/"), tampon), c.reussi) << c.nom;
+    EXPECT_EQ(tampon.data().isEmpty(), c.rien_ecrit) << c.nom;
+    if (!c.reussi) {
+      EXPECT_LE(maintenant, (secondes_mesure_debit + 2) * seconde) << c.nom;
+    }
+  }
+}
+
 TEST_F(ClientHttp, DownloadChecksTheAnnouncedLengthAndReportsProgress) {
-  client.definir_delai_inactivite(delai_court);
   std::vector<QString> evenements;
   client.debut_travail = [&](Tsens_transfert, qint64 n) { evenements.push_back("debut " + QString::number(n)); };
   client.travail = [&](Tsens_transfert, qint64 n) { evenements.push_back("travail " + QString::number(n)); };

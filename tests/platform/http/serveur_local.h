@@ -1,19 +1,35 @@
 #pragma once
 // A web server inside the test process, on 127.0.0.1 only: it records each
 // request's head and answers with the bytes a function makes from it (no
-// bytes: it stays silent and keeps the connection open). It runs on the
-// events of the thread's loop, so a synchronous client's local loop serves it.
+// bytes: it stays silent and keeps the connection open), or in drops as a
+// slow or endless server would. It runs on the events of the thread's loop,
+// so a synchronous client's local loop serves it.
 
 #include <QByteArray>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class Tserveur_local {
  public:
   using Trepondeur = std::function<QByteArray(const QByteArray& tete)>;
+
+  // A reply in drops: `debut` at once, then `goutte` every `intervalle_ms`,
+  // `nombre` times (without end when negative), then the connection closes.
+  struct Tgouttes {
+    QByteArray debut;
+    QByteArray goutte;
+    int nombre = -1;
+    int intervalle_ms = 2;
+  };
+  // Chooses the requests answered in drops; the others go to the repondeur.
+  std::function<std::optional<Tgouttes>(const QByteArray& tete)> verseur;
+  // Runs after each drop (a test's clock moves with it).
+  std::function<void()> apres_goutte;
 
   explicit Tserveur_local(Trepondeur repondeur) : repondeur_(std::move(repondeur)) {
     serveur_.listen(QHostAddress::LocalHost);
@@ -40,8 +56,9 @@ class Tserveur_local {
         const auto fin = tampon->indexOf("\r\n\r\n");
         if (fin < 0) return;
         requetes_.push_back(tampon->left(fin));
-        const QByteArray octets = repondeur_(requetes_.back());
         tampon->clear();
+        if (const auto gouttes = verseur ? verseur(requetes_.back()) : std::nullopt) return verser(client, *gouttes);
+        const QByteArray octets = repondeur_(requetes_.back());
         if (octets.isEmpty()) return;
         client->write(octets);
         client->disconnectFromHost();
@@ -51,6 +68,23 @@ class Tserveur_local {
         client->deleteLater();
       });
     }
+  }
+
+  void verser(QTcpSocket* client, const Tgouttes& gouttes) {
+    client->write(gouttes.debut);
+    auto* minuterie = new QTimer(client);
+    const auto verser_goutte = [this, client, minuterie, gouttes, reste = gouttes.nombre]() mutable {
+      if (reste == 0 || client->state() != QAbstractSocket::ConnectedState) {
+        minuterie->stop();
+        client->disconnectFromHost();
+        return;
+      }
+      if (reste > 0) --reste;
+      client->write(gouttes.goutte);
+      if (apres_goutte) apres_goutte();
+    };
+    QObject::connect(minuterie, &QTimer::timeout, client, verser_goutte);
+    minuterie->start(gouttes.intervalle_ms);
   }
 
   QTcpServer serveur_;
