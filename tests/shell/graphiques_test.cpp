@@ -490,6 +490,30 @@ TEST_F(Graphiques, EnterOnTheTraceBarSearchesTheIntersection) {
   EXPECT_NE(messages_->journal[0].texte.find("(0;0)"), std::string::npos);
 }
 
+TEST_F(Graphiques, RightOnTheTraceBarMovesToLargerXAndLeftToSmaller) {
+  demarrer_avec({"x^2;x"});
+  f().TBgraphiquesClick();
+  f().show();
+  QApplication::setActiveWindow(&f());
+  liste().setCurrentRow(0);
+  f().ScrollBar1->setValue(70);  // x = 2
+  f().ScrollBar1->setFocus();
+  const auto presser = [](Qt::Key touche, int fois) {
+    for (int i = 0; i < fois; ++i) {
+      QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier);
+      QApplication::sendEvent(QApplication::focusWidget(), &appui);
+    }
+  };
+  ASSERT_EQ(QApplication::focusWidget(), f().ScrollBar1);
+  presser(Qt::Key_Right, 5);
+  EXPECT_EQ(f().Tx->text(), "2.5");
+  presser(Qt::Key_Left, 10);
+  EXPECT_EQ(f().Tx->text(), "1.5");
+  f().ScrollBar1->setValue(0);
+  presser(Qt::Key_Right, 1);
+  EXPECT_EQ(f().Tx->text(), "-4.9");
+}
+
 TEST_F(Graphiques, TheIntersectionCommandIsARedTransparentButton) {
   demarrer_avec({"x;x"});
   f().TBgraphiquesClick();
