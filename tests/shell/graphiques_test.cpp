@@ -424,6 +424,7 @@ TEST_F(Graphiques, ExportWritesThePictureAndPrintGivesOnePage) {
   const fs::path png = dossier_ / "sortie";
   messages_->fichiers.push_back(FichierChoisi{png.string(), 2});
   f().Enregistrer1Click();
+  EXPECT_EQ(messages_->demande_fichier.indice_filtre, 2);  // the dialog opens on PNG
   QImageReader lecteur(QString::fromStdString(png.string() + ".png"));
   EXPECT_EQ(lecteur.format(), "png");
   EXPECT_EQ(lecteur.size(), f().Chart1->size());
@@ -431,6 +432,18 @@ TEST_F(Graphiques, ExportWritesThePictureAndPrintGivesOnePage) {
   messages_->fichiers.push_back(FichierChoisi{bmp.string(), 2});
   f().Enregistrer1Click();
   EXPECT_EQ(QImageReader(QString::fromStdString(bmp.string())).format(), "bmp");
+
+  // A place that cannot be written is said so, and nothing is left there.
+  fs::create_directories(dossier_ / "dossier.png");
+  for (const fs::path& refus : {dossier_ / "absent" / "image.png", dossier_ / "absent" / "image.bmp",
+                                dossier_ / "dossier.png"}) {
+    messages_->journal.clear();
+    messages_->fichiers.push_back(FichierChoisi{refus.string(), 2});
+    f().Enregistrer1Click();
+    EXPECT_EQ(textes_messages(), (std::vector<std::string>{"", catalogue_textes.txt_image_pas_enregistree})) << refus;
+  }
+  EXPECT_FALSE(fs::exists(dossier_ / "absent"));
+  EXPECT_TRUE(fs::is_empty(dossier_ / "dossier.png"));
 
   const fs::path pdf = dossier_ / "page.pdf";
   QPrinter imprimante(QPrinter::HighResolution);
