@@ -16,6 +16,7 @@
 #include <QScrollBar>
 
 #include <cmath>
+#include <set>
 
 #include "components/controles/JvTransBtn.h"
 #include "engine/reduction.h"
@@ -170,6 +171,30 @@ TEST_F(Graphiques, TraceShowsRoundedCoordinatesAndZoomPlusDoublesTheBounds) {
   f().TBzoom_moinsClick();
   EXPECT_EQ(Foptions_graphiques->Txmin->text(), "-2.5");
   EXPECT_DOUBLE_EQ(f().Chart1->LeftAxis().Maximum(), 2.5);
+}
+
+TEST_F(Graphiques, ACurveKeepsTheColourOfItsPlaceInTheList) {
+  const std::vector<std::string> courbes{"x^2;x", "x;x", "sin(t);cos(t);t"};
+  demarrer_avec(courbes);
+  const auto couleurs = [this] {
+    std::vector<std::int32_t> c;
+    for (int i = 0; i < liste().count(); ++i) c.push_back(serie(i)->PenColor());
+    return c;
+  };
+  const std::vector<std::int32_t> depart = couleurs();
+  EXPECT_EQ(std::set<std::int32_t>(depart.begin(), depart.end()).size(), depart.size());
+  f().TBzoom_plusClick();
+  EXPECT_EQ(couleurs(), depart);
+  f().AtracerExecute();
+  EXPECT_EQ(couleurs(), depart);
+  liste().item(1)->setCheckState(Qt::Unchecked);
+  f().AtracerExecute();
+  liste().item(1)->setCheckState(Qt::Checked);
+  f().AtracerExecute();
+  EXPECT_EQ(couleurs(), depart);
+  arreter();
+  demarrer_avec(courbes);
+  EXPECT_EQ(couleurs(), depart);
 }
 
 TEST_F(Graphiques, AnnotationsAreAddedSelectedMovedEditedAndDeleted) {
