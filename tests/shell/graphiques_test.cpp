@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include <cmath>
 #include <set>
@@ -430,6 +431,18 @@ TEST_F(Graphiques, TheOptionsDefaultsAndTheBackgroundColour) {
   EXPECT_EQ(o.CBdecimale->currentText(), "2");
 }
 
+TEST_F(Graphiques, TheCurveDialogTakesTheKeysInItsFirstPart) {
+  demarrer_avec({});
+  Fgraphique->ouvrir_nouvelle();
+  Fgraphique->show();
+  QApplication::setActiveWindow(Fgraphique);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  QKeyEvent touche(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  QApplication::sendEvent(QApplication::focusWidget(), &touche);
+  EXPECT_EQ(Fgraphique->Edition[0]->text(), "x");
+  Fgraphique->hide();
+}
+
 TEST_F(Graphiques, ACurveDialogRowWithASyntaxErrorBlocksClosing) {
   demarrer_avec({});
   Fgraphique->ouvrir_nouvelle();
@@ -568,6 +581,22 @@ TEST_F(Graphiques, TheIntersectionCommandIsARedTransparentButton) {
   EXPECT_EQ(bouton->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
   fs::create_directories(PRALINORE_CAPTURES);
   f().TabSheet3->grab().save(QString::fromStdString(std::string(PRALINORE_CAPTURES) + "/graphiques_intersection.png"));
+}
+
+TEST_F(Graphiques, TheTogglesOfThePageLookPressedWhileChecked) {
+  demarrer_avec({"x;x"});
+  f().TBgraphiquesClick();
+  f().show();
+  for (const char* nom : {"TBlegende", "Tbgestionnaire_courbe"}) {
+    auto* bouton = f().findChild<QToolButton*>(QString::fromLatin1(nom));
+    ASSERT_TRUE(bouton->isCheckable()) << nom;
+    const QPoint face(3, bouton->height() / 2);
+    bouton->setChecked(false);
+    const QColor libre = bouton->grab().toImage().pixelColor(face);
+    bouton->setChecked(true);
+    const QColor enfonce = bouton->grab().toImage().pixelColor(face);
+    EXPECT_GT(std::abs(libre.lightness() - enfonce.lightness()), 30) << nom << " " << libre.name().toStdString();
+  }
 }
 
 TEST_F(Graphiques, AMouseZoomAppliesTheOptions) {

@@ -21,6 +21,7 @@
 #include "platform/couleur_qt.h"
 #include "programme_de_test.h"
 #include "shell/accueil.h"
+#include "shell/calcul_graphique.h"
 #include "shell/configuration.h"
 #include "shell/options_graphiques.h"
 #include "shell/parametres_principaux.h"
@@ -341,6 +342,7 @@ TEST_F(Programme, LanguageCaptionsReachTheControlsByName) {
   EXPECT_EQ(f().Quitter1->text(), "Quitter");
   EXPECT_EQ(f().Classeur->tabText(2), "Calculs");
   EXPECT_EQ(f().findChild<QAction*>(QStringLiteral("Masquerlgende1"))->text(), "Masquer L\u00e9gende");
+  EXPECT_EQ(Fcalcul_graphique->windowTitle(), "Calcul Graphique");
   EXPECT_EQ(Foptions_graphiques->CBLangue->currentIndex(), 0);
 }
 
