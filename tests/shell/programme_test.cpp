@@ -343,6 +343,11 @@ TEST_F(Programme, LanguageCaptionsReachTheControlsByName) {
   EXPECT_EQ(f().Classeur->tabText(2), "Calculs");
   EXPECT_EQ(f().findChild<QAction*>(QStringLiteral("Masquerlgende1"))->text(), "Masquer L\u00e9gende");
   EXPECT_EQ(Fcalcul_graphique->windowTitle(), "Calcul Graphique");
+  for (const auto& [action, texte] : {std::pair{"AidedPralinore1", "Aide de Pralinore"},
+                                      {"PagedaccueilPralinore1", "Page d'accueil de Pralinore"},
+                                      {"Apage_accueil", "Page d'accueil de Pralinore"}}) {
+    EXPECT_EQ(f().findChild<QAction*>(QString::fromLatin1(action))->text(), texte);
+  }
   EXPECT_EQ(Foptions_graphiques->CBLangue->currentIndex(), 0);
 }
 
