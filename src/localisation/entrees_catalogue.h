@@ -98,6 +98,7 @@
   X(txt_xmin_inferieur_xmax) \
   X(txt_ymin_inferieur_ymax) \
   X(txt_courbes_pas_enregistrees) \
+  X(txt_image_pas_enregistree) \
   X(txt_saisie_mot_passe) \
   X(txt_veuillez_saisir_mot) \
   X(txt_pouvez_executer_fonction) \

@@ -36,6 +36,7 @@ std::optional<T> suivante(std::deque<std::optional<T>>& file) {
 
 std::optional<FichierChoisi> MessagerieEnregistreuse::fichier(const DemandeFichier& demande) {
   journal.push_back({"fichier", demande.titre, false, TypeDialogue::personnalise, 0});
+  demande_fichier = demande;
   return suivante(fichiers);
 }
 

@@ -23,6 +23,7 @@ class MessagerieEnregistreuse : public Messagerie {
   std::deque<int> reponses;                         // next answers to questions
   std::deque<std::optional<std::string>> saisies;   // next answers to input boxes (nullopt: cancel)
   std::deque<std::optional<FichierChoisi>> fichiers;  // next answers to file dialogs (none: cancelled)
+  DemandeFichier demande_fichier;                     // the last file dialog asked for
   std::deque<std::optional<std::int32_t>> couleurs;   // next answers to colour dialogs (none: cancelled)
   // Plays the user of a modal window while it "shows", by its name; gives
   // the window's result. Without it modal windows are cancelled unseen.

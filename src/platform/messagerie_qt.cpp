@@ -83,8 +83,10 @@ std::optional<FichierChoisi> MessagerieQt::fichier(const DemandeFichier& demande
   QFileDialog dialogue(fenetre_active(), depuis_1252(demande.titre));
   dialogue.setAcceptMode(demande.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialogue.setFileMode(demande.enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  const QStringList filtres = filtres_qt(demande.filtre).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
-  dialogue.setNameFilters(filtres);
+  dialogue.setNameFilters(filtres_qt(demande.filtre).split(QStringLiteral(";;"), Qt::SkipEmptyParts));
+  // The dialog keeps its filters with their blanks simplified: they are
+  // chosen and found again in its own spelling.
+  const QStringList filtres = dialogue.nameFilters();
   if (demande.indice_filtre >= 1 && demande.indice_filtre <= filtres.size()) {
     dialogue.selectNameFilter(filtres.at(demande.indice_filtre - 1));
   }

@@ -137,6 +137,11 @@ void TFgraphique::ouvrir_nouvelle() {
   ComboBox1Change();
 }
 
+void TFgraphique::showEvent(QShowEvent* evenement) {
+  QDialog::showEvent(evenement);
+  if (!Edition.empty()) Edition.front()->setFocus();
+}
+
 void TFgraphique::ouvrir_modification(int indice, const std::string& ligne) {
   modification_ = true;
   indice_ = indice;

@@ -41,6 +41,8 @@ class TFgraphique : public QDialog {
 
  protected:
   void done(int resultat) override;
+  // Typing goes into the first part at once.
+  void showEvent(QShowEvent* evenement) override;
   bool eventFilter(QObject* objet, QEvent* evenement) override;
 
  private:

@@ -11,6 +11,7 @@
 #include "localisation/choix_langue.h"
 #include "platform/ini/fichiers_aide.h"
 #include "platform/texte_qt.h"
+#include "platform/traductions_qt.h"
 #include "shell/apropos.h"
 #include "shell/auto_pilote_fonction.h"
 #include "shell/calcul_graphique.h"
@@ -78,7 +79,10 @@ void Tprogramme::installer_crochets_langue() {
   enregistrer_traduction_fonctions();
   enregistrer_fichiers_aide();
   auto& crochets = crochets_langue();
-  crochets.libelles = [this](int langue) { appliquer_libelles(langue, fenetres_); };
+  crochets.libelles = [this](int langue) {
+    traduire_textes_qt(langue);
+    appliquer_libelles(langue, fenetres_);
+  };
   crochets.libelles_communs = appliquer_communs;
   crochets.menu_fonctions = [] { Fvorel->reconstruire_menu_fonctions(); };
 }

@@ -180,9 +180,14 @@ bool TFvorel::CLBcourbeKeyDown(int touche) {
   return true;
 }
 
+// Qt's scroll bar reads the horizontal arrows through controls inverted for
+// vertical bars, so Right would step back; the trace steps itself, Right to
+// the next sample (larger x), Left to the one before.
 bool TFvorel::ScrollBar1KeyDown(int touche) {
   if (touche == Qt::Key_Up || touche == Qt::Key_Down) CLBcourbe->setFocus();
-  return false;
+  if (touche == Qt::Key_Right) ScrollBar1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  if (touche == Qt::Key_Left) ScrollBar1->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  return touche == Qt::Key_Right || touche == Qt::Key_Left;
 }
 
 bool TFvorel::ScrollBar1KeyPress(int touche) {

@@ -66,6 +66,16 @@ W* sur_barre(QWidget* barre, W* controle) {
 
 QToolButton* sur_barre(QWidget* barre, const char* nom) { return sur_barre(barre, fabrique.bouton_outil(barre, nom)); }
 
+// The style draws a checked tool button with the same face as a free one: a
+// toggle shows its pressed state with a darker, framed face.
+QToolButton* bascule_sur_barre(QWidget* barre, const char* nom) {
+  QToolButton* bouton = sur_barre(barre, nom);
+  bouton->setCheckable(true);
+  bouton->setStyleSheet(
+      QStringLiteral("QToolButton:checked { background-color: palette(mid); border: 1px solid palette(dark); }"));
+  return bouton;
+}
+
 void separer(QWidget* barre) {
   auto* trait = new QFrame(barre);
   trait->setFrameShape(QFrame::VLine);
@@ -387,9 +397,8 @@ void TFvorel::creer_graphiques() {
   QWidget* barre = barre_outils(TabSheet3, "ToolBar_graphiques");
   TBaccueil2 = sur_barre(barre, "TBaccueil2");
   for (const char* nom : {"TBzoom_plus", "TBzoom_moins", "TBtexte_graphique"}) sur_barre(barre, nom);
-  TBlegende = sur_barre(barre, "TBlegende");
-  TBlegende->setCheckable(true);
-  sur_barre(barre, "Tbgestionnaire_courbe")->setCheckable(true);
+  TBlegende = bascule_sur_barre(barre, "TBlegende");
+  bascule_sur_barre(barre, "Tbgestionnaire_courbe");
   for (const char* nom : {"TBequation_tangente", "TBintegrale"}) sur_barre(barre, nom);
   TBimprimer = sur_barre(barre, "TBimprimer");
   sur_barre(barre, "ToolButton11");

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 
 #include <optional>
 
@@ -19,6 +20,12 @@ namespace {
 constexpr const char* filtre_export =
     "Format bitmap (*.bmp)|*.bmp|Format PNG (Portable Network Graphics)  (*.png)|*.png";
 constexpr int filtre_png = 2;
+
+// Written beside the target and renamed over it only when complete.
+bool enregistrer_bmp(const QImage& image, const QString& chemin) {
+  QSaveFile fichier(chemin);
+  return fichier.open(QIODevice::WriteOnly) && image.save(&fichier, "BMP") && fichier.commit();
+}
 
 }  // namespace
 
@@ -45,11 +52,9 @@ void TFvorel::Enregistrer1Click() {
   }
   const QImage image = image_a_exporter();
   if (image.isNull()) return;
-  if (extension == QLatin1String(".bmp")) {
-    image.save(chemin, "BMP");
-  } else {
-    enregistrer_png(image, chemin);
-  }
+  const bool enregistree =
+      extension == QLatin1String(".bmp") ? enregistrer_bmp(image, chemin) : enregistrer_png(image, chemin);
+  if (!enregistree) affiche_message(catalogue_textes.txt_image_pas_enregistree);
 }
 
 void TFvorel::Imprimer1Click() {

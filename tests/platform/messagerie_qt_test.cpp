@@ -1,11 +1,14 @@
 // The Qt messenger: which answer Escape gives in a real message box, and the
-// file dialog's filters.
+// file dialog's filters, the one asked for selected in the real dialog.
 #include "platform/messagerie_qt.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -42,6 +45,30 @@ TEST(MessagerieQt, WindowsFiltersBecomeQtNameFilters) {
   EXPECT_EQ(filtres_qt("Images|*.bmp;*.png|Tous|*.*"), "Images (*.bmp *.png);;Tous (*.*)");
   EXPECT_EQ(filtres_qt(""), "");
   EXPECT_EQ(filtres_qt("Sans motif"), "");  // a description without its pattern is no filter
+}
+
+TEST(MessagerieQt, TheSaveDialogOpensOnTheFilterAskedAndGivesTheOneInForce) {
+  MessagerieQt m;
+  DemandeFichier demande;
+  demande.filtre = "Format bitmap (*.bmp)|*.bmp|Format PNG (Portable Network Graphics)  (*.png)|*.png";
+  demande.indice_filtre = 2;
+  demande.enregistrer = true;
+  const QString chemin = QDir::temp().filePath(QStringLiteral("sortie"));
+  QString filtre_ouvert;
+  QTimer::singleShot(0, [&] {
+    auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialogue, nullptr);
+    filtre_ouvert = dialogue->selectedNameFilter();
+    auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    nom->setText(chemin);
+    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(nom, &entree);
+  });
+  const std::optional<FichierChoisi> choix = m.fichier(demande);
+  EXPECT_EQ(filtre_ouvert, "Format PNG (Portable Network Graphics) (*.png)");
+  ASSERT_TRUE(choix.has_value());
+  EXPECT_EQ(choix->indice_filtre, 2);
+  EXPECT_EQ(QString::fromLatin1(choix->chemin.c_str()), chemin);
 }
 
 TEST(MessagerieQt, ModalWindowsShowThroughIt) {

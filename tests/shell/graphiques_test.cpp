@@ -14,8 +14,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include <cmath>
+#include <set>
 
 #include "components/controles/JvTransBtn.h"
 #include "engine/reduction.h"
@@ -172,6 +174,30 @@ TEST_F(Graphiques, TraceShowsRoundedCoordinatesAndZoomPlusDoublesTheBounds) {
   f().TBzoom_moinsClick();
   EXPECT_EQ(Foptions_graphiques->Txmin->text(), "-2.5");
   EXPECT_DOUBLE_EQ(f().Chart1->LeftAxis().Maximum(), 2.5);
+}
+
+TEST_F(Graphiques, ACurveKeepsTheColourOfItsPlaceInTheList) {
+  const std::vector<std::string> courbes{"x^2;x", "x;x", "sin(t);cos(t);t"};
+  demarrer_avec(courbes);
+  const auto couleurs = [this] {
+    std::vector<std::int32_t> c;
+    for (int i = 0; i < liste().count(); ++i) c.push_back(serie(i)->PenColor());
+    return c;
+  };
+  const std::vector<std::int32_t> depart = couleurs();
+  EXPECT_EQ(std::set<std::int32_t>(depart.begin(), depart.end()).size(), depart.size());
+  f().TBzoom_plusClick();
+  EXPECT_EQ(couleurs(), depart);
+  f().AtracerExecute();
+  EXPECT_EQ(couleurs(), depart);
+  liste().item(1)->setCheckState(Qt::Unchecked);
+  f().AtracerExecute();
+  liste().item(1)->setCheckState(Qt::Checked);
+  f().AtracerExecute();
+  EXPECT_EQ(couleurs(), depart);
+  arreter();
+  demarrer_avec(courbes);
+  EXPECT_EQ(couleurs(), depart);
 }
 
 TEST_F(Graphiques, AnnotationsAreAddedSelectedMovedEditedAndDeleted) {
@@ -407,6 +433,18 @@ TEST_F(Graphiques, TheOptionsDefaultsAndTheBackgroundColour) {
   EXPECT_EQ(o.CBdecimale->currentText(), "2");
 }
 
+TEST_F(Graphiques, TheCurveDialogTakesTheKeysInItsFirstPart) {
+  demarrer_avec({});
+  Fgraphique->ouvrir_nouvelle();
+  Fgraphique->show();
+  QApplication::setActiveWindow(Fgraphique);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  QKeyEvent touche(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  QApplication::sendEvent(QApplication::focusWidget(), &touche);
+  EXPECT_EQ(Fgraphique->Edition[0]->text(), "x");
+  Fgraphique->hide();
+}
+
 TEST_F(Graphiques, ACurveDialogRowWithASyntaxErrorBlocksClosing) {
   demarrer_avec({});
   Fgraphique->ouvrir_nouvelle();
@@ -426,6 +464,7 @@ TEST_F(Graphiques, ExportWritesThePictureAndPrintGivesOnePage) {
   const fs::path png = dossier_ / "sortie";
   messages_->fichiers.push_back(FichierChoisi{png.string(), 2});
   f().Enregistrer1Click();
+  EXPECT_EQ(messages_->demande_fichier.indice_filtre, 2);  // the dialog opens on PNG
   QImageReader lecteur(QString::fromStdString(png.string() + ".png"));
   EXPECT_EQ(lecteur.format(), "png");
   EXPECT_EQ(lecteur.size(), f().Chart1->size());
@@ -433,6 +472,18 @@ TEST_F(Graphiques, ExportWritesThePictureAndPrintGivesOnePage) {
   messages_->fichiers.push_back(FichierChoisi{bmp.string(), 2});
   f().Enregistrer1Click();
   EXPECT_EQ(QImageReader(QString::fromStdString(bmp.string())).format(), "bmp");
+
+  // A place that cannot be written is said so, and nothing is left there.
+  fs::create_directories(dossier_ / "dossier.png");
+  for (const fs::path& refus : {dossier_ / "absent" / "image.png", dossier_ / "absent" / "image.bmp",
+                                dossier_ / "dossier.png"}) {
+    messages_->journal.clear();
+    messages_->fichiers.push_back(FichierChoisi{refus.string(), 2});
+    f().Enregistrer1Click();
+    EXPECT_EQ(textes_messages(), (std::vector<std::string>{"", catalogue_textes.txt_image_pas_enregistree})) << refus;
+  }
+  EXPECT_FALSE(fs::exists(dossier_ / "absent"));
+  EXPECT_TRUE(fs::is_empty(dossier_ / "dossier.png"));
 
   const fs::path pdf = dossier_ / "page.pdf";
   QPrinter imprimante(QPrinter::HighResolution);
@@ -492,6 +543,30 @@ TEST_F(Graphiques, EnterOnTheTraceBarSearchesTheIntersection) {
   EXPECT_NE(messages_->journal[0].texte.find("(0;0)"), std::string::npos);
 }
 
+TEST_F(Graphiques, RightOnTheTraceBarMovesToLargerXAndLeftToSmaller) {
+  demarrer_avec({"x^2;x"});
+  f().TBgraphiquesClick();
+  f().show();
+  QApplication::setActiveWindow(&f());
+  liste().setCurrentRow(0);
+  f().ScrollBar1->setValue(70);  // x = 2
+  f().ScrollBar1->setFocus();
+  const auto presser = [](Qt::Key touche, int fois) {
+    for (int i = 0; i < fois; ++i) {
+      QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier);
+      QApplication::sendEvent(QApplication::focusWidget(), &appui);
+    }
+  };
+  ASSERT_EQ(QApplication::focusWidget(), f().ScrollBar1);
+  presser(Qt::Key_Right, 5);
+  EXPECT_EQ(f().Tx->text(), "2.5");
+  presser(Qt::Key_Left, 10);
+  EXPECT_EQ(f().Tx->text(), "1.5");
+  f().ScrollBar1->setValue(0);
+  presser(Qt::Key_Right, 1);
+  EXPECT_EQ(f().Tx->text(), "-4.9");
+}
+
 TEST_F(Graphiques, TheIntersectionCommandIsARedTransparentButton) {
   demarrer_avec({"x;x"});
   f().TBgraphiquesClick();
@@ -508,6 +583,22 @@ TEST_F(Graphiques, TheIntersectionCommandIsARedTransparentButton) {
   EXPECT_EQ(bouton->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
   fs::create_directories(PRALINORE_CAPTURES);
   f().TabSheet3->grab().save(QString::fromStdString(std::string(PRALINORE_CAPTURES) + "/graphiques_intersection.png"));
+}
+
+TEST_F(Graphiques, TheTogglesOfThePageLookPressedWhileChecked) {
+  demarrer_avec({"x;x"});
+  f().TBgraphiquesClick();
+  f().show();
+  for (const char* nom : {"TBlegende", "Tbgestionnaire_courbe"}) {
+    auto* bouton = f().findChild<QToolButton*>(QString::fromLatin1(nom));
+    ASSERT_TRUE(bouton->isCheckable()) << nom;
+    const QPoint face(3, bouton->height() / 2);
+    bouton->setChecked(false);
+    const QColor libre = bouton->grab().toImage().pixelColor(face);
+    bouton->setChecked(true);
+    const QColor enfonce = bouton->grab().toImage().pixelColor(face);
+    EXPECT_GT(std::abs(libre.lightness() - enfonce.lightness()), 30) << nom << " " << libre.name().toStdString();
+  }
 }
 
 TEST_F(Graphiques, AMouseZoomAppliesTheOptions) {

@@ -250,7 +250,7 @@ TEST_F(Processus, ANewerVersionIsDownloadedAndItsFolderOpened) {
   ASSERT_EQ(dossiers.size(), 1u);
   EXPECT_EQ(lire_octets(dossiers[0] / "setuppralinore.exe"), installation.toStdString());
   EXPECT_EQ(lire_octets(journal()),
-            "question\tLa version 9.9.9 d'Pralinore est disponible, souhaitez vous l'installer ?\t6\n"
+            "question\tLa version 9.9.9 de Pralinore est disponible, souhaitez vous l'installer ?\t6\n"
             "message\tLa nouvelle version a \xC3\xA9t\xC3\xA9 t\xC3\xA9l\xC3\xA9" "charg\xC3\xA9" "e dans " +
                 dossiers[0].string() + ".\t1\nouvrir\t" + dossiers[0].string() + "\t\n");
   EXPECT_EQ(serveur.requetes().size(), 2u);

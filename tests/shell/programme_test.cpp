@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 
 #include "components/controles/JvGradientCaption.h"
@@ -15,12 +17,15 @@
 #include "exercises/catalogue_exercices.h"
 #include "exercises/contexte_generateur.h"
 #include "localisation/catalogue.h"
+#include "localisation/choix_langue.h"
 #include "platform/aide_contextuelle_qt.h"
 #include "platform/systeme/aide_html.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
+#include "platform/messagerie_qt.h"
 #include "programme_de_test.h"
 #include "shell/accueil.h"
+#include "shell/calcul_graphique.h"
 #include "shell/configuration.h"
 #include "shell/options_graphiques.h"
 #include "shell/parametres_principaux.h"
@@ -341,7 +346,41 @@ TEST_F(Programme, LanguageCaptionsReachTheControlsByName) {
   EXPECT_EQ(f().Quitter1->text(), "Quitter");
   EXPECT_EQ(f().Classeur->tabText(2), "Calculs");
   EXPECT_EQ(f().findChild<QAction*>(QStringLiteral("Masquerlgende1"))->text(), "Masquer L\u00e9gende");
+  EXPECT_EQ(Fcalcul_graphique->windowTitle(), "Calcul Graphique");
+  for (const auto& [action, texte] : {std::pair{"AidedPralinore1", "Aide de Pralinore"},
+                                      {"PagedaccueilPralinore1", "Page d'accueil de Pralinore"},
+                                      {"Apage_accueil", "Page d'accueil de Pralinore"}}) {
+    EXPECT_EQ(f().findChild<QAction*>(QString::fromLatin1(action))->text(), texte);
+  }
   EXPECT_EQ(Foptions_graphiques->CBLangue->currentIndex(), 0);
+}
+
+// The Yes and No of a real question box, as its buttons read.
+std::pair<QString, QString> oui_non_de_qt() {
+  std::pair<QString, QString> textes;
+  QTimer::singleShot(0, [&textes] {
+    auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (boite == nullptr) return;
+    textes = {boite->button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+              boite->button(QMessageBox::No)->text().remove(QLatin1Char('&'))};
+    QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(boite, &echap);
+  });
+  MessagerieQt().question("?", TypeDialogue::confirmation, bouton_oui | bouton_non, false);
+  return textes;
+}
+
+TEST_F(Programme, QtsOwnDialogsSpeakTheInterfaceLanguageFromTheStartAndAfterEachSwitch) {
+  const std::pair<QString, QString> francais{"Oui", "Non"};
+  const std::pair<QString, QString> anglais{"Yes", "No"};
+  for (const int langue : {0, 1}) {
+    parametres("[generales]\nmasquer_configuration=1\nlangue=" + std::to_string(langue) + "\n");
+    ASSERT_TRUE(demarrer());
+    EXPECT_EQ(oui_non_de_qt(), langue == 0 ? francais : anglais);
+    choisir_langue(1 - langue);
+    EXPECT_EQ(oui_non_de_qt(), langue == 0 ? anglais : francais);
+    arreter();
+  }
 }
 
 TEST_F(Programme, TheOptionsDialogOpensOnTheCategoryOfThePage) {

@@ -84,8 +84,10 @@ void TChart::RemoveAllSeries() {
   update();
 }
 
+// The colour follows the place the series takes in the list, not how many
+// series the chart has made: a list drawn again comes back in its colours.
 void TChart::adopter(TChartSeries& serie) {
-  serie.SetPenColor(couleurs_series[static_cast<std::size_t>(series_creees_++) % couleurs_series.size()]);
+  serie.SetPenColor(couleurs_series[static_cast<std::size_t>(SeriesCount()) % couleurs_series.size()]);
 }
 
 std::shared_ptr<TLineSeries> TChart::NewLineSeries() {

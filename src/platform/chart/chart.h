@@ -61,7 +61,7 @@ class TChart : public QWidget {
   void RemoveSeries(const TChartSeries* serie);
   // Empties the list; the series themselves live on with their owners.
   void RemoveAllSeries();
-  // New empty series, added last with the next colour of the chart's palette.
+  // New empty series, added last in the palette's colour for that place.
   std::shared_ptr<TLineSeries> NewLineSeries();
   std::shared_ptr<TPointSeries> NewPointSeries();
   std::shared_ptr<TChartShape> NewShape();
@@ -153,7 +153,6 @@ class TChart : public QWidget {
   bool legende_visible_ = false;
   std::int32_t couleur_;
   std::vector<std::shared_ptr<TChartSeries>> series_;
-  int series_creees_ = 0;
 
   std::vector<Tmarque> marques_;
   bool en_dessin_ = false;
