@@ -24,6 +24,7 @@
 #include "engine/decoupage.h"
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/fonctions_utilisateur.h"
 #include "engine/matrice.h"
 #include "engine/point.h"
 #include "engine/primitives.h"
@@ -152,11 +153,6 @@ std::vector<std::string> variables_distinctes(const std::string& texte) {
     if (!v.empty() && std::find(sortie.begin(), sortie.end(), v) == sortie.end()) sortie.push_back(v);
   }
   return sortie;
-}
-
-// The template of a calculus result: the variable replaced by "%s".
-std::string modele(const std::string& resultat, const std::string& variable) {
-  return fonction(resultat).numeriser_substitution(variable, "%s", true);
 }
 
 // The typed text normalised and checked; the message when it is wrong.
@@ -454,10 +450,7 @@ void TFnouvel_objet::charger_fonctions_utilisateur() {
     const std::string ligne = texte_fonction(entree.valeur);
     LBfonction->addItem(depuis_1252(ligne));
     const Tfonction_stockee f = lire_fonction_stockee(decouper_fonction(ligne, "="));
-    const std::string derivee = modele(fonction(f.expression).deriver(f.variable), f.variable);
-    const std::string primitive = modele(fonction(f.expression).integrer(f.variable), f.variable);
-    fonctions_usuelles->ajouter(0, f.nom, derivee, primitive, categorie, 1, f.variable,
-                                description_fonction_utilisateur, f.expression, true);
+    ajouter_fonction_utilisateur(f.nom, f.expression, f.variable, categorie, description_fonction_utilisateur);
   }
 }
 
