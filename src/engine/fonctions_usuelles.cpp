@@ -56,16 +56,22 @@ void Tfonction_usuelle::differer(int id, std::function<std::string()> derivee_,
   primitive_differee[i] = std::make_shared<ModeleDiffere>(ModeleDiffere{std::move(primitive_), std::nullopt});
 }
 
-const std::string& Tfonction_usuelle::modele(std::vector<std::string>& colonne, Differes& differes, int id) {
+const std::string& Tfonction_usuelle::modele(Modele m, int id) const {
   const auto i = static_cast<std::size_t>(id);
-  if (differes[i]) {
+  if (differes(m)[i]) {
     // Held apart from the row: the computation reads the table.
-    const std::shared_ptr<ModeleDiffere> differe = differes[i];
+    const std::shared_ptr<ModeleDiffere> differe = differes(m)[i];
     if (!differe->texte) differe->texte = differe->calcul();
-    colonne[i] = *differe->texte;
-    differes[i].reset();
+    colonne(m)[i] = *differe->texte;
+    differes(m)[i].reset();
   }
-  return colonne[i];
+  return colonne(m)[i];
+}
+
+bool Tfonction_usuelle::en_attente(Modele m, int id) const {
+  const Differes& d = differes(m);
+  return id >= 0 && id < static_cast<int>(d.size()) && d[static_cast<std::size_t>(id)] &&
+         !d[static_cast<std::size_t>(id)]->texte;
 }
 
 Tfonction_usuelle Tfonction_usuelle::premieres_lignes(int lignes) const {

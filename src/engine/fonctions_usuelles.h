@@ -8,6 +8,9 @@
 #include <string_view>
 #include <vector>
 
+// The two templates of a row, "%s" standing for the argument.
+enum class Modele { derivee, primitive };
+
 // One row per function identifier, parallel arrays indexed by identifier:
 // built-ins 2..58 (0, 1 and 25 empty), user functions from 59 on.
 class Tfonction_usuelle {
@@ -37,12 +40,14 @@ class Tfonction_usuelle {
   // whole derivation each, most of them never read.
   void differer(int id, std::function<std::string()> derivee_, std::function<std::string()> primitive_);
 
-  // The derivative template of row `id`, "%s" for the argument; empty when
-  // the row has none.
-  const std::string& modele_derivee(int id) const { return modele(derivee, derivee_differee, id); }
-  // The antiderivative template; "int(...)" marks a function without a
-  // closed form.
-  const std::string& modele_primitive(int id) const { return modele(primitive, primitive_differee, id); }
+  // A template of row `id`; a deferred one is computed here the first time.
+  // The derivative template is empty when the row has none; in the
+  // antiderivative template "int(...)" marks a function without a closed form.
+  const std::string& modele(Modele m, int id) const;
+  const std::string& modele_derivee(int id) const { return modele(Modele::derivee, id); }
+  const std::string& modele_primitive(int id) const { return modele(Modele::primitive, id); }
+  // The template waits for its first read.
+  bool en_attente(Modele m, int id) const;
 
   // A copy of the rows below `lignes` (a deferred template stays deferred,
   // shared with this table: computed in either, it is known to both).
@@ -67,7 +72,8 @@ class Tfonction_usuelle {
   mutable Differes primitive_differee;
 
   void redimensionner(std::size_t lignes);
-  static const std::string& modele(std::vector<std::string>& colonne, Differes& differes, int id);
+  std::vector<std::string>& colonne(Modele m) const { return m == Modele::derivee ? derivee : primitive; }
+  Differes& differes(Modele m) const { return m == Modele::derivee ? derivee_differee : primitive_differee; }
 };
 
 class Tconstante {

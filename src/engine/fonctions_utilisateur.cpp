@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
@@ -42,15 +43,38 @@ class TablesDuChargement {
   std::unique_ptr<Tconstante> constantes_;
 };
 
-// The earlier user rows whose name the body holds have their template of
-// the same kind read first, each at this level: reading them inside the
-// derivation would nest one set-aside call in another for every link of a
-// chain of functions. A name found inside a longer one only costs a read.
-void lire_les_lignes_appelees(const Chargement& c, const std::string& (Tfonction_usuelle::*lire)(int) const) {
-  if (!fonctions_usuelles) return;
-  for (int id = nb_fonctions_predefinies; id < c.ligne && id < fonctions_usuelles->taille(); ++id) {
+// The user rows below `ligne` whose template `m` waits and whose name the
+// text holds (a name found inside a longer one only costs a read).
+std::vector<int> appelees_en_attente(const std::string& texte, int ligne, Modele m) {
+  std::vector<int> appelees;
+  for (int id = nb_fonctions_predefinies; id < ligne && id < fonctions_usuelles->taille(); ++id) {
     const std::string& nom = fonctions_usuelles->nom[static_cast<std::size_t>(id)];
-    if (!nom.empty() && c.corps.find(nom) != std::string::npos) (*fonctions_usuelles.*lire)(id);
+    if (fonctions_usuelles->en_attente(m, id) && !nom.empty() && texte.find(nom) != std::string::npos) {
+      appelees.push_back(id);
+    }
+  }
+  return appelees;
+}
+
+// The waiting templates of the functions the body calls are read first, the
+// called ones before their callers, each when nothing it calls waits: read
+// inside the derivation instead, a chain of thousands of functions would
+// nest as many set-aside calls, and as deep a stack.
+void lire_les_lignes_appelees(const Chargement& c, Modele m) {
+  if (!fonctions_usuelles) return;
+  std::vector<int> pile = appelees_en_attente(c.corps, c.ligne, m);
+  while (!pile.empty()) {
+    const int id = pile.back();
+    const std::vector<int> appelees =
+        fonctions_usuelles->en_attente(m, id)
+            ? appelees_en_attente(fonctions_usuelles->corps[static_cast<std::size_t>(id)], id, m)
+            : std::vector<int>{};
+    if (appelees.empty()) {
+      fonctions_usuelles->modele(m, id);
+      pile.pop_back();
+    } else {
+      pile.insert(pile.end(), appelees.begin(), appelees.end());
+    }
   }
 }
 
@@ -60,9 +84,8 @@ std::string modele(const std::string& resultat, const std::string& variable) {
 }
 
 template <class Calcul>
-std::string comme_au_chargement(const Chargement& c, const std::string& (Tfonction_usuelle::*lire)(int) const,
-                                Calcul&& calcul) {
-  lire_les_lignes_appelees(c, lire);
+std::string comme_au_chargement(const Chargement& c, Modele m, Calcul&& calcul) {
+  lire_les_lignes_appelees(c, m);
   const TablesDuChargement tables(c);
   const AppelAPart a_part;
   return modele(calcul(fonction(c.corps), c.variable), c.variable);
@@ -79,11 +102,11 @@ void ajouter_fonction_utilisateur(const std::string& nom, const std::string& cor
   fonctions_usuelles->differer(
       c.ligne,
       [c] {
-        return comme_au_chargement(c, &Tfonction_usuelle::modele_derivee,
+        return comme_au_chargement(c, Modele::derivee,
                                    [](const fonction& f, const std::string& v) { return f.deriver(v); });
       },
       [c] {
-        return comme_au_chargement(c, &Tfonction_usuelle::modele_primitive,
+        return comme_au_chargement(c, Modele::primitive,
                                    [](const fonction& f, const std::string& v) { return f.integrer(v); });
       });
 }
