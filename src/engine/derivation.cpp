@@ -25,8 +25,9 @@ std::string derive(const std::string& texte, const std::string& v);
 // derives through its template only.
 std::string derive_appel(const std::string& t, std::size_t ouvrante, const std::string& v) {
   const int id = fonctions_usuelles->identifiant(std::string_view(t).substr(0, ouvrante));
-  if (id <= 0 || fonctions_usuelles->derivee[id].empty()) return "0";
-  const std::string& modele = fonctions_usuelles->derivee[id];
+  if (id <= 0) return "0";
+  const std::string& modele = fonctions_usuelles->modele_derivee(id);
+  if (modele.empty()) return "0";
   const std::string a = enleve_delimiteurs(t.substr(ouvrante), "()");
   if (a == v || decoupe(a, ';').size() > 1) return applique_modele(modele, a);
   return operation(derive(a, v), applique_modele(modele, a), "*");

@@ -24,6 +24,8 @@ void Tfonction_usuelle::redimensionner(std::size_t n) {
   description.resize(n);
   corps.resize(n);
   affichable.resize(n);
+  derivee_differee.resize(n);
+  primitive_differee.resize(n);
 }
 
 void Tfonction_usuelle::ajouter(int id, const std::string& nom_, const std::string& derivee_,
@@ -42,6 +44,40 @@ void Tfonction_usuelle::ajouter(int id, const std::string& nom_, const std::stri
   description[i] = description_;
   corps[i] = corps_;
   affichable[i] = affichable_;
+  derivee_differee[i].reset();
+  primitive_differee[i].reset();
+}
+
+void Tfonction_usuelle::differer(int id, std::function<std::string()> derivee_,
+                                 std::function<std::string()> primitive_) {
+  if (id < 0 || id >= taille()) return;
+  const auto i = static_cast<std::size_t>(id);
+  derivee_differee[i] = std::make_shared<ModeleDiffere>(ModeleDiffere{std::move(derivee_), std::nullopt});
+  primitive_differee[i] = std::make_shared<ModeleDiffere>(ModeleDiffere{std::move(primitive_), std::nullopt});
+}
+
+const std::string& Tfonction_usuelle::modele(Modele m, int id) const {
+  const auto i = static_cast<std::size_t>(id);
+  if (differes(m)[i]) {
+    // Held apart from the row: the computation reads the table.
+    const std::shared_ptr<ModeleDiffere> differe = differes(m)[i];
+    if (!differe->texte) differe->texte = differe->calcul();
+    colonne(m)[i] = *differe->texte;
+    differes(m)[i].reset();
+  }
+  return colonne(m)[i];
+}
+
+bool Tfonction_usuelle::en_attente(Modele m, int id) const {
+  const Differes& d = differes(m);
+  return id >= 0 && id < static_cast<int>(d.size()) && d[static_cast<std::size_t>(id)] &&
+         !d[static_cast<std::size_t>(id)]->texte;
+}
+
+Tfonction_usuelle Tfonction_usuelle::premieres_lignes(int lignes) const {
+  Tfonction_usuelle copie(*this);
+  copie.redimensionner(static_cast<std::size_t>(std::clamp(lignes, 0, taille())));
+  return copie;
 }
 
 void Tfonction_usuelle::traduire(int id, const std::string& nom_, const std::string& categorie_,

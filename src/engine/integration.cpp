@@ -213,7 +213,7 @@ std::string integre_feuille(const expression& e, const std::string& v) {
   const std::string a = enleve_delimiteurs(t.substr(ouvrante), "()");
   if (a == v) {
     const int id = fonctions_usuelles->identifiant(std::string_view(t).substr(0, ouvrante));
-    const std::string modele = id > 0 ? fonctions_usuelles->primitive[id] : "";
+    const std::string modele = id > 0 ? fonctions_usuelles->modele_primitive(id) : "";
     return modele.empty() ? appel_non_evalue(t, v) : applique_modele(modele, v);
   }
   for (const auto& argument : decoupe(a, ';')) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "engine/profondeur.h"
 #include "localisation/chrono.h"
@@ -33,11 +34,56 @@ enum class Routine {
   nombre,  // keep last
 };
 
+// What a call set aside (AppelAPart) asks of each kind of memory: keep the
+// current call's results apart and give them back afterwards.
+class MemoireMiseDeCote {
+ public:
+  virtual void mettre_de_cote() = 0;
+  virtual void reprendre() = 0;
+  // Forgets everything: a memory first used while its call was aside.
+  virtual void oublier() = 0;
+
+ protected:
+  MemoireMiseDeCote();
+  ~MemoireMiseDeCote() = default;
+};
+
+// Every memory made so far, in the order they were first used.
+std::vector<MemoireMiseDeCote*>& memoires_appel();
+
+// Runs what follows (for its lifetime) as outermost calls of their own, even
+// from inside a call: they start at depth 0 with no work counted and an empty
+// memory, under the tables in force. The call that was running then goes on
+// with its depth, its work and its memory as they were, so its answer is the
+// one it gives when nothing ran in between.
+class AppelAPart {
+ public:
+  AppelAPart();
+  ~AppelAPart();
+  AppelAPart(const AppelAPart&) = delete;
+  AppelAPart& operator=(const AppelAPart&) = delete;
+
+ private:
+  EtatProfondeur etat_;
+  std::size_t memoires_;
+};
+
 // The results of one kind (a text, a pair of arrays, a truth) for each
 // routine, keyed by their text.
 template <class Valeur>
-class MemoireAppel {
+class MemoireAppel final : public MemoireMiseDeCote {
  public:
+  void mettre_de_cote() override {
+    de_cote_.push_back({appel_, std::move(resultats_)});
+    resultats_ = {};
+  }
+  void reprendre() override {
+    appel_ = de_cote_.back().appel;
+    resultats_ = std::move(de_cote_.back().resultats);
+    de_cote_.pop_back();
+  }
+  void oublier() override { resultats_ = {}; }
+
   const Valeur* cherche(Routine routine, const std::string& cle) {
     auto& r = de(routine);
     const auto it = r.find(cle);
@@ -62,8 +108,15 @@ class MemoireAppel {
     return resultats_[static_cast<std::size_t>(routine)];
   }
 
+  using Resultats = std::array<std::unordered_map<std::string, Valeur>, static_cast<std::size_t>(Routine::nombre)>;
+  struct DeCote {
+    std::uint64_t appel;
+    Resultats resultats;
+  };
+
   std::uint64_t appel_ = 0;
-  std::array<std::unordered_map<std::string, Valeur>, static_cast<std::size_t>(Routine::nombre)> resultats_;
+  Resultats resultats_;
+  std::vector<DeCote> de_cote_;
 };
 
 template <class Valeur>

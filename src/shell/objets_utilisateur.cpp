@@ -1,18 +1,13 @@
 #include "shell/objets_utilisateur.h"
 
-#include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/fonctions_utilisateur.h"
 #include "localisation/catalogue.h"
 #include "shell/objets_texte.h"
 
 namespace {
 
 constexpr const char* description_fonction_utilisateur = "Fonction utilisateur";
-
-// The template of a calculus result: the variable replaced by "%s".
-std::string modele(const std::string& resultat, const std::string& variable) {
-  return fonction(resultat).numeriser_substitution(variable, "%s", true);
-}
 
 }  // namespace
 
@@ -34,10 +29,7 @@ std::vector<std::string> charger_fonctions_ini(const Tfichier_ini& ini) {
   for (const Tentree_ini& entree : ini.entrees_section(section_fonctions)) {
     lignes.push_back(texte_fonction(entree.valeur));
     const Tfonction_stockee f = lire_fonction_stockee(decouper_fonction(lignes.back(), "="));
-    const std::string derivee = modele(fonction(f.expression).deriver(f.variable), f.variable);
-    const std::string primitive = modele(fonction(f.expression).integrer(f.variable), f.variable);
-    fonctions_usuelles->ajouter(0, f.nom, derivee, primitive, categorie, 1, f.variable,
-                                description_fonction_utilisateur, f.expression, true);
+    ajouter_fonction_utilisateur(f.nom, f.expression, f.variable, categorie, description_fonction_utilisateur);
   }
   return lignes;
 }

@@ -16,6 +16,7 @@ inline constexpr const char* section_constantes = "Constante";
 std::vector<std::string> charger_constantes_ini(const Tfichier_ini& ini);
 
 // The function table back to its built-in rows, then one row per function
-// of the file, its derivative and antiderivative templates built; the lines
+// of the file, its derivative and antiderivative templates left to their
+// first read; the lines
 // "f(x)=x^2" the dialog lists, in the file's order.
 std::vector<std::string> charger_fonctions_ini(const Tfichier_ini& ini);

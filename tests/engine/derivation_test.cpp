@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "engine/evaluateur.h"
 #include "engine/fonction.h"
+#include "engine/fonctions_utilisateur.h"
 #include "engine/moteur_pret.h"
+#include "engine/profondeur.h"
 #include "localisation/catalogue.h"
 #include "localisation/textes_fixes.h"
 
@@ -57,6 +61,97 @@ TEST_F(Derivation, ThroughTheCalculator) {
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(calculer(texte), attendu) << texte;
   EXPECT_EQ(calculer("deriver(x^2)"), "erreur(" + textes_fixes().erreur_derivation + ")");
+}
+
+struct FonctionUtilisateur {
+  std::string nom, corps, variable;
+};
+
+// Bodies of up to three levels over x, the constant k, small numbers, the
+// usual functions and calls of the other user functions (earlier ones,
+// later ones, and one added after the loading).
+class CorpsAleatoires {
+ public:
+  explicit CorpsAleatoires(std::vector<std::string> noms) : noms_(std::move(noms)) {}
+  std::string corps(int niveau = 3) {
+    const int tirage = entier(niveau == 0 ? 3 : 9);
+    switch (tirage) {
+      case 0: return "x";
+      case 1: return entier(2) ? "k" : std::to_string(1 + entier(5));
+      case 2: return niveau == 0 ? "x" : appel(niveau - 1);
+      case 3: return std::string(usuelles_[entier(5)]) + "(" + corps(niveau - 1) + ")";
+      case 4: return "(" + corps(niveau - 1) + ")^" + std::to_string(2 + entier(2));
+      default: return "(" + corps(niveau - 1) + ")" + "+-*/"[entier(4)] + "(" + corps(niveau - 1) + ")";
+    }
+  }
+
+ private:
+  static constexpr const char* usuelles_[] = {"sin", "cos", "exp", "ln", "sqrt"};
+  std::mt19937 alea_{41};
+  std::vector<std::string> noms_;
+  int entier(int n) { return static_cast<int>(alea_() % static_cast<unsigned>(n)); }
+  std::string appel(int niveau) {
+    return noms_[static_cast<std::size_t>(entier(static_cast<int>(noms_.size())))] + "(" + corps(niveau) + ")";
+  }
+};
+
+std::vector<FonctionUtilisateur> fonctions_a_charger() {
+  std::vector<FonctionUtilisateur> fs = {
+      {"f", "x^2", "x"},  {"g", "sin(x)*exp(x)", "x"}, {"h", "ln(t)/t", "t"}, {"u", "k*x+f(x)", "x"},
+      {"v", "apres(x)*x", "x"}, {"w", "sqrt(1+x^2)+w(x)", "x"}, {"f", "x^3", "x"}, {"r", "1/(1+x^2)", "x"}};
+  std::vector<std::string> noms = {"f", "g", "h", "u", "v", "w", "r", "apres"};
+  for (char c = 'a'; c <= 'p'; ++c) noms.push_back(std::string("z") + c);
+  CorpsAleatoires aleatoires(noms);
+  for (std::size_t i = 8; i + 1 < noms.size(); ++i) fs.push_back({noms[i], aleatoires.corps(), "x"});
+  return fs;
+}
+
+// What the loading gave before the templates were deferred: each row's
+// computed when the row is added.
+void charger_tout_de_suite(const std::vector<FonctionUtilisateur>& fs) {
+  for (const auto& f : fs) {
+    const auto modele = [&](const std::string& r) {
+      return fonction(r).numeriser_substitution(f.variable, "%s", true);
+    };
+    const std::string derivee = modele(fonction(f.corps).deriver(f.variable));
+    const std::string primitive = modele(fonction(f.corps).integrer(f.variable));
+    fonctions_usuelles->ajouter(0, f.nom, derivee, primitive, "c", 1, f.variable, "d", f.corps, true);
+  }
+}
+
+// Loads the functions under the constant k, then changes the constants and
+// adds a row, and gives the answers (and the work each counted) of calls that
+// derive and integrate every user function, then every template.
+std::vector<std::string> reponses_apres_chargement(bool differe) {
+  preparer_moteur(0);
+  constantes->ajouter("k", "3");
+  const std::vector<FonctionUtilisateur> fs = fonctions_a_charger();
+  if (differe) {
+    for (const auto& f : fs) ajouter_fonction_utilisateur(f.nom, f.corps, f.variable, "c", "d");
+  } else {
+    charger_tout_de_suite(fs);
+  }
+  constantes->supprimer("k");
+  fonctions_usuelles->ajouter(0, "apres", "7", "7*%s", "c", 1, "x", "d", "7*x", true);
+  std::vector<std::string> reponses;
+  for (const auto& f : fs) {
+    for (const std::string& calcul : {"deriver(developper((x+1)^4)+" + f.nom + "(x^2);x)",
+                                      "integrer(" + f.nom + "(x)+x^2;x)", "deriver(" + f.nom + "(x);x)"}) {
+      const std::string reponse = calculer(calcul);
+      reponses.push_back(reponse + " " + std::to_string(travail_effectue()));
+    }
+  }
+  for (int id = nb_fonctions_predefinies; id < fonctions_usuelles->taille(); ++id) {
+    reponses.push_back(fonctions_usuelles->modele_derivee(id) + " " + fonctions_usuelles->modele_primitive(id));
+  }
+  return reponses;
+}
+
+TEST_F(Derivation, UserTemplatesComputedAtFirstReadAreThoseOfTheLoading) {
+  const std::vector<std::string> tout_de_suite = reponses_apres_chargement(false);
+  const std::vector<std::string> differees = reponses_apres_chargement(true);
+  ASSERT_EQ(differees.size(), tout_de_suite.size());
+  for (std::size_t i = 0; i < differees.size(); ++i) EXPECT_EQ(differees[i], tout_de_suite[i]) << i;
 }
 
 TEST_F(Derivation, DeepTextGivesTheTooComplexError) {

@@ -18,9 +18,9 @@ TEST(FonctionsUsuelles, BuiltInRows) {
   EXPECT_EQ(t.nb_arguments[id_de(Ligne::developpement_limite)], 4);
   EXPECT_EQ(t.nom[id_de(Ligne::deriver)], "deriver");
   EXPECT_EQ(t.nom[id_de(Ligne::erreur)], "erreur");
-  EXPECT_EQ(t.derivee[id_de(Ligne::th)], "1/ch(%s)^2");
-  EXPECT_EQ(t.derivee[id_de(Ligne::abs)], "abs(%s)/(%s)");
-  EXPECT_EQ(t.primitive[id_de(Ligne::abs)], "(%s)*abs(%s)/2");
+  EXPECT_EQ(t.modele_derivee(id_de(Ligne::th)), "1/ch(%s)^2");
+  EXPECT_EQ(t.modele_derivee(id_de(Ligne::abs)), "abs(%s)/(%s)");
+  EXPECT_EQ(t.modele_primitive(id_de(Ligne::abs)), "(%s)*abs(%s)/2");
   EXPECT_EQ(t.arguments[id_de(Ligne::resoudre)], "\xE9quation;variable");
   EXPECT_FALSE(t.affichable[id_de(Ligne::det)]);
   EXPECT_TRUE(t.affichable[id_de(Ligne::erreur)]);

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 
 #include "engine/fonctions_usuelles.h"
+#include "engine/profondeur.h"
 #include "localisation/catalogue.h"
 #include "localisation/choix_langue.h"
 #include "platform/chart/chart.h"
@@ -77,13 +78,13 @@ class DialogueObjets : public essai::Programme {
   }
 };
 
-TEST_F(DialogueObjets, AFunctionIsStoredListedAndDerivedAtOnce) {
+TEST_F(DialogueObjets, AFunctionIsStoredListedAndDerived) {
   ASSERT_TRUE(fonction("F", "X^2"));
   EXPECT_EQ(lignes(d().LBfonction), std::vector<std::string>{"f(x)=x^2"});
   const int id = fonctions_usuelles->identifiant("f");
   ASSERT_GE(id, nb_fonctions_predefinies);
   EXPECT_GE(id, 59);
-  EXPECT_EQ(fonctions_usuelles->derivee[id], "2*%s");
+  EXPECT_EQ(fonctions_usuelles->modele_derivee(id), "2*%s");
   EXPECT_EQ(fonctions_usuelles->categorie[id], catalogue_textes.txt_fonctions_utilisateurs);
   EXPECT_EQ(fonctions_usuelles->nb_arguments[id], 1);
   EXPECT_EQ(fonctions_usuelles->arguments[id], "x");
@@ -99,6 +100,16 @@ TEST_F(DialogueObjets, AFunctionIsStoredListedAndDerivedAtOnce) {
   ASSERT_TRUE(fonction("f", "", "x"));
   EXPECT_TRUE(lignes(d().LBfonction).empty());
   EXPECT_EQ(fonctions_usuelles->identifiant("f"), 0);
+}
+
+// Start-up shows the dialog: many heavy functions must cost nothing until
+// one is derived or integrated.
+TEST_F(DialogueObjets, ShowingLoadsTheFunctionsWithoutDerivingThem) {
+  ASSERT_TRUE(fonction("f", "x^2"));
+  const std::uint64_t appels = appel_externe();
+  d().FormShow();
+  EXPECT_EQ(appel_externe(), appels);
+  EXPECT_EQ(fonctions_usuelles->modele_primitive(fonctions_usuelles->identifiant("f")), "(%s^3)/3");
 }
 
 TEST_F(DialogueObjets, RefusedFunctionsAndConstantsWriteNothing) {
