@@ -6,6 +6,13 @@
 // point, at most five digits), so the products of a few of them that the
 // written derivatives evaluate keep fifteen digits, that evaluation is
 // exact and gives the same doubles as the series.
+//
+// The wider class of developpement_exact takes any fraction: its values
+// are exact where the written steps' own are rounded (p/2^m of more than
+// fifteen digits, 1/3) or are no fractions (ln(2)). What the written steps
+// give there is known only by taking them; the series stands in for them
+// at 0 where every value is written exactly, and elsewhere only once they
+// passed the work bound.
 #include "engine/derivees_en_zero.h"
 
 #include <cmath>
