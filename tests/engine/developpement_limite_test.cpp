@@ -227,7 +227,7 @@ class GenerateurScolaire {
     }
   }
   const char* point() { return choix({"0", "0", "0", "1", "0.5", "-0.5", "2", "0.1"}); }
-  int ordre() { return 3 + static_cast<int>(tirage(6)); }
+  int ordre() { return 3 + static_cast<int>(tirage(5)); }
 
  private:
   std::mt19937 alea_;
@@ -253,7 +253,7 @@ TEST_F(DeveloppementLimite, WiderSeriesGiveTheWrittenAnswerOnSchoolFunctions) {
   // Capped: where the written steps pass the bound a case takes a third
   // of a second, two thousand take minutes.
   constexpr int textes_maximaux = 2000;
-  const int textes = std::min(nombre_cas_differentiels(24), textes_maximaux);
+  const int textes = std::min(nombre_cas_differentiels(16), textes_maximaux);
   GenerateurScolaire generateur(20261208);
   Comparaison bilan;
   for (int i = 0; i < textes; ++i) {
