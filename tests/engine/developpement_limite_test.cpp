@@ -236,8 +236,12 @@ class GenerateurScolaire {
   const char* choix(std::initializer_list<const char*> textes) { return *(textes.begin() + tirage(textes.size())); }
   std::string simple() {
     const std::string a = choix({"", "2*", "-", "0.5*", "3*"});
-    switch (tirage(8)) {
+    switch (tirage(10)) {
       case 0: return choix({"exp", "sin", "cos", "sh", "ch", "th", "tan"}) + std::string("(") + a + "x)";
+      // Values past the narrow class early (7^6, 9!), where the written
+      // steps still finish.
+      case 8: return choix({"exp", "sin", "cos", "sh", "ch"}) + std::string("(") + choix({"5", "7", "-6", "10"}) + "*x)";
+      case 9: return "(" + std::string(choix({"1+", "1-", "2+"})) + choix({"", "2*", "-", "3*"}) + "x)^" + choix({"7", "9", "12"});
       case 1: return "ln(" + std::string(choix({"1+", "2+", "4-"})) + a + "x)";
       case 2: return "sqrt(" + std::string(choix({"1+", "4+", "2+"})) + a + "x)";
       case 3: return "1/(" + std::string(choix({"1+", "1-", "2+", "3+"})) + a + "x)";
