@@ -128,6 +128,7 @@ bool est_zero(const Rationnel& a) { return a.num == 0; }
 bool est_un(const Rationnel& a) { return a.num == 1 && a.den == 1; }
 
 bool fonction_de_la_classe(int id);
+bool variable_de_la_classe(const std::string& v);
 
 // The series of a text up to the order, or a failure that sends the caller
 // back to the written path. Once failed, every step returns at once.
@@ -210,6 +211,7 @@ class Series {
   Serie puissance(std::string_view base, std::string_view exposant, int niveau);
   Serie feuille(std::string_view t, int niveau);
   Serie appel(int id, const Serie& u);
+  Serie appel_utilisateur(int id, std::string_view argument, const Serie& u, int niveau);
   Serie trigonometrique(int id, const Serie& u);
   Serie nombre(std::string_view t);
   bool nomme_la_variable(std::string_view t) const;
@@ -560,10 +562,11 @@ Serie Series::feuille(std::string_view t, int niveau) {
     if (ch == ')' && --profondeur < 0) return echoue();
   }
   const int id = fonctions_usuelles->identifiant(t.substr(0, ouvrante));
-  if (!fonction_de_la_classe(id)) return echoue();
+  const bool utilisateur = etendue_ && id >= nb_fonctions_predefinies;
+  if (!fonction_de_la_classe(id) && !utilisateur) return echoue();
   const Serie u = lis(argument, niveau + 1);
   if (echec_ || est_inexacte(u[0])) return echoue();
-  return appel(id, u);
+  return utilisateur ? appel_utilisateur(id, argument, u, niveau) : appel(id, u);
 }
 
 // abs and cotan are left out: no derivative at 0, or no value.
@@ -608,6 +611,43 @@ Serie Series::trigonometrique(int id, const Serie& u) {
   if (id == Ligne::sin || id == Ligne::sh) return s;
   if (id == Ligne::cos || id == Ligne::ch) return c;
   return quotient(s, c);
+}
+
+// f(u) for a function of the user: the written steps derive it through
+// its derivative's template T, f(u)' = u' T(u), so its series is its
+// value at u_0 (its body's there) and, from T(u)'s series,
+// f_k = (1/k) sum_(j=1..k) j u_j T_(k-j). The written steps evaluate its
+// body and its template as texts of their own: their answer is only known
+// by taking them.
+Serie Series::appel_utilisateur(int id, std::string_view argument, const Serie& u, int niveau) {
+  const auto i = static_cast<std::size_t>(id);
+  if (fonctions_usuelles->nb_arguments[i] != 1) return echoue();
+  comme_ecrit_ = false;
+  Serie f(taille_);
+  {
+    const std::string& variable = fonctions_usuelles->arguments[i];
+    if (!variable_de_la_classe(variable)) return echoue();
+    Series corps(variable, 0, u[0], true);
+    f[0] = corps.lis(fonctions_usuelles->corps[i], niveau + 1)[0];
+    if (corps.echec()) return echoue();
+  }
+  std::string modele = fonctions_usuelles->derivee[i];
+  if (modele.empty()) return f;
+  const std::string argument_entre_parentheses = "(" + std::string(argument) + ")";
+  for (std::size_t p = modele.find("%s"); p != std::string::npos; p = modele.find("%s", p)) {
+    modele.replace(p, 2, argument_entre_parentheses);
+    p += argument_entre_parentheses.size();
+  }
+  const Serie derivee = lis(modele, niveau + 1);
+  if (echec_ || est_inexacte(derivee[0])) return echoue();
+  for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
+    Rationnel somme_k;
+    for (std::size_t j = 1; j <= k; ++j) {
+      if (!est_zero(u[j])) somme_k = plus(somme_k, fois(rang(j), fois(u[j], derivee[k - j])));
+    }
+    f[k] = divise(somme_k, rang(k));
+  }
+  return f;
 }
 
 // Digits with at most one point inside them: its exact value.

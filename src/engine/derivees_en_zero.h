@@ -49,8 +49,9 @@ struct DeveloppementExact {
 // The derivatives at `point` (a fraction over a power of 2 of a few
 // digits) to the order of a text built as for derivees_en_zero, its
 // numbers any decimals, ln taken of any positive exact value (its value
-// alone then is `inexacte`), the values of the parts any fractions of
-// 64-bit integers. No value outside that class, nor at a point where the
+// alone then is `inexacte`), the user's functions of one variable derived
+// through their template, the values of the parts any fractions of 64-bit
+// integers. No value outside that class, nor at a point where the
 // text is not defined or not of the class.
 std::optional<DeveloppementExact> developpement_exact(const std::string& texte, const std::string& variable,
                                                       int ordre, double point);

@@ -14,6 +14,7 @@
 #include "engine/entiers_verifies.h"
 #include "engine/evaluateur.h"
 #include "engine/fonction.h"
+#include "engine/fonctions_usuelles.h"
 #include "engine/moteur_pret.h"
 #include "engine/travail_de.h"
 #include "localisation/catalogue.h"
@@ -410,6 +411,16 @@ TEST_F(DeveloppementLimite, ExactCoefficientsWhereTheWrittenStepsCannotFinish) {
     EXPECT_EQ(reponse.substr(0, ecrit.size() + 1), ecrit + reponse[ecrit.size()]) << c.f;
     EXPECT_TRUE(reponse[ecrit.size()] == '+' || reponse[ecrit.size()] == '-') << reponse;
   }
+  // The user's functions too, derived through their template.
+  fonctions_usuelles->ajouter(0, "f", "(1/(2*sqrt(1+%s))*(1-%s)+sqrt(1+%s))/(1-%s)^2", "", "", 1, "x", "",
+                              "sqrt(1+x)/(1-x)", false);
+  EXPECT_EQ(calculer("developpement_limite(f(x);x;0;12)"), calculer("developpement_limite(sqrt(1+x)/(1-x);x;0;12)"));
+  EXPECT_EQ(calculer("developpement_limite(f(x);x;0;12)").find("erreur"), std::string::npos);
+  Comparaison bilan;
+  for (const char* g : {"f(x)", "f(2*x)*x", "f(x)^2"}) {
+    for (int ordre = 1; ordre <= 3; ++ordre) compare(g, "0", ordre, bilan);
+  }
+  EXPECT_GT(bilan.comparees, 0);
 }
 
 }  // namespace
