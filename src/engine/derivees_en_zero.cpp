@@ -63,13 +63,13 @@ struct Rationnel {
 constexpr Rationnel inexacte{1, 0};
 bool est_inexacte(const Rationnel& a) { return a.den == 0; }
 
+using Serie = std::vector<Rationnel>;
+
 // A derivative's value, k! a_k, which may pass 64 bits.
 struct GrandRationnel {
-  __extension__ __int128 num = 0;
-  __extension__ __int128 den = 1;
+  Large num = 0;
+  Large den = 1;
 };
-
-using Serie = std::vector<Rationnel>;
 
 Large valeur_absolue(Large a) { return a < 0 ? -a : a; }
 

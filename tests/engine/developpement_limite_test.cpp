@@ -416,7 +416,11 @@ TEST_F(DeveloppementLimite, ExactCoefficientsWhereTheWrittenStepsCannotFinish) {
                               "sqrt(1+x)/(1-x)", false);
   EXPECT_EQ(calculer("developpement_limite(f(x);x;0;12)"), calculer("developpement_limite(sqrt(1+x)/(1-x);x;0;12)"));
   EXPECT_EQ(calculer("developpement_limite(f(x);x;0;12)").find("erreur"), std::string::npos);
+  // A template calling its own function fails the series at the nesting
+  // bound, at the first call that deep: the written steps answer.
+  fonctions_usuelles->ajouter(0, "g", "g(%s)+g(%s)", "", "", 1, "x", "", "exp(x)", false);
   Comparaison bilan;
+  compare("g(x)", "0", 20, bilan);
   for (const char* g : {"f(x)", "f(2*x)*x", "f(x)^2"}) {
     for (int ordre = 1; ordre <= 3; ++ordre) compare(g, "0", ordre, bilan);
   }
