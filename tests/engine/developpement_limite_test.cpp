@@ -414,13 +414,14 @@ TEST_F(DeveloppementLimite, ExactCoefficientsWhereTheWrittenStepsCannotFinish) {
   // The user's functions too, derived through their template.
   fonctions_usuelles->ajouter(0, "f", "(1/(2*sqrt(1+%s))*(1-%s)+sqrt(1+%s))/(1-%s)^2", "", "", 1, "x", "",
                               "sqrt(1+x)/(1-x)", false);
-  EXPECT_EQ(calculer("developpement_limite(f(x);x;0;12)"), calculer("developpement_limite(sqrt(1+x)/(1-x);x;0;12)"));
-  EXPECT_EQ(calculer("developpement_limite(f(x);x;0;12)").find("erreur"), std::string::npos);
+  const std::string utilisateur = calculer("developpement_limite(f(x);x;0;12)");
+  EXPECT_EQ(utilisateur, calculer("developpement_limite(sqrt(1+x)/(1-x);x;0;12)"));
+  EXPECT_EQ(utilisateur.find("erreur"), std::string::npos);
   // A template calling its own function fails the series at the nesting
   // bound, at the first call that deep: the written steps answer.
   fonctions_usuelles->ajouter(0, "g", "g(%s)+g(%s)", "", "", 1, "x", "", "exp(x)", false);
   Comparaison bilan;
-  compare("g(x)", "0", 20, bilan);
+  compare("g(x)", "0", 4, bilan);
   for (const char* g : {"f(x)", "f(2*x)*x", "f(x)^2"}) {
     for (int ordre = 1; ordre <= 3; ++ordre) compare(g, "0", ordre, bilan);
   }
