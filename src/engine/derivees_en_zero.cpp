@@ -6,6 +6,13 @@
 // point, at most five digits), so the products of a few of them that the
 // written derivatives evaluate keep fifteen digits, that evaluation is
 // exact and gives the same doubles as the series.
+//
+// The wider class of developpement_exact takes any fraction: its values
+// are exact where the written steps' own are rounded (p/2^m of more than
+// fifteen digits, 1/3) or are no fractions (ln(2)). What the written steps
+// give there is known only by taking them; the series stands in for them
+// at 0 where every value is written exactly, and elsewhere only once they
+// passed the work bound.
 #include "engine/derivees_en_zero.h"
 
 #include <cmath>
@@ -51,7 +58,18 @@ struct Rationnel {
   std::int64_t den = 1;
 };
 
+// A value the series does not hold (the ln of a value other than 1): only
+// a sum keeps it, as its own value; every other operation on it fails.
+constexpr Rationnel inexacte{1, 0};
+bool est_inexacte(const Rationnel& a) { return a.den == 0; }
+
 using Serie = std::vector<Rationnel>;
+
+// A derivative's value, k! a_k, which may pass 64 bits.
+struct GrandRationnel {
+  Large num = 0;
+  Large den = 1;
+};
 
 Large valeur_absolue(Large a) { return a < 0 ? -a : a; }
 
@@ -84,16 +102,42 @@ std::int64_t racine_entiere(std::int64_t n) {
   return r * r == n ? r : -1;
 }
 
+// A power of 2, however large.
+bool est_puissance_de_deux(Large n) { return n > 0 && (n & (n - 1)) == 0; }
+
+// p/2^m that a double holds and fifteen significant digits write exactly.
+bool valeur_ecrite(const GrandRationnel& d) {
+  if (!est_puissance_de_deux(d.den)) return false;
+  const Large n = valeur_absolue(d.num);
+  if (n == 0) return true;
+  Large chiffres = n;
+  // An integer's zeros at the end are no significant digits; p/2^m with
+  // m > 0 has p odd, and its digits are those of p*5^m.
+  if (d.den == 1) {
+    while (chiffres % 10 == 0) chiffres /= 10;
+  }
+  for (Large den = d.den; den > 1 && chiffres < chiffres_exacts_maximaux; den /= 2) chiffres *= 5;
+  if (chiffres >= chiffres_exacts_maximaux) return false;
+  constexpr int bits_d_un_double = 53;
+  Large impair = n;
+  while ((impair & 1) == 0) impair >>= 1;
+  return impair < (Large{1} << bits_d_un_double);
+}
+
 bool est_zero(const Rationnel& a) { return a.num == 0; }
 bool est_un(const Rationnel& a) { return a.num == 1 && a.den == 1; }
 
 bool fonction_de_la_classe(int id);
+bool variable_de_la_classe(const std::string& v);
 
 // The series of a text up to the order, or a failure that sends the caller
 // back to the written path. Once failed, every step returns at once.
 class Series {
  public:
-  Series(const std::string& variable, int ordre) : variable_(variable), taille_(static_cast<std::size_t>(ordre) + 1) {
+  // The series at the point; etendue: of the wider class of
+  // developpement_exact.
+  Series(const std::string& variable, int ordre, Rationnel point = {}, bool etendue = false)
+      : variable_(variable), taille_(static_cast<std::size_t>(ordre) + 1), point_(point), etendue_(etendue) {
     factorielles_.push_back(1);
     for (std::size_t k = 1; k < taille_; ++k) {
       factorielles_.push_back(factorielles_.back() * static_cast<std::int64_t>(k));
@@ -105,12 +149,22 @@ class Series {
   // The series of the text, checked to be of the class.
   Serie lis(std::string_view t, int niveau);
 
+  // Whether the written derivatives evaluate to the series' values (see
+  // DeveloppementExact).
+  bool comme_ecrit() const { return comme_ecrit_; }
+
   // f^(k)(0) = k! * a_k.
   Rationnel derivee(const Serie& s, std::size_t k) { return fois(s[k], entier(factorielles_[k])); }
+  // The same, however large.
+  GrandRationnel derivee_exacte(const Serie& s, std::size_t k) const;
+  static bool valeur_de_la_classe(const Rationnel& v);
 
  private:
   const std::string& variable_;
   std::size_t taille_;
+  Rationnel point_;
+  bool etendue_;
+  bool comme_ecrit_ = true;
   std::vector<std::int64_t> factorielles_;
   bool echec_ = false;
 
@@ -151,12 +205,13 @@ class Series {
   Serie racine(const Serie& u);
 
   Serie verifie(Serie s);
-  bool valeur_de_la_classe(const Rationnel& v) const;
+  void verifie_valeur(const GrandRationnel& d, std::size_t k);
   bool denominateur_de_la_classe(const Rationnel& b0) const;
   Serie coupe_en_deux(std::string_view t, std::size_t position, int niveau);
   Serie puissance(std::string_view base, std::string_view exposant, int niveau);
   Serie feuille(std::string_view t, int niveau);
   Serie appel(int id, const Serie& u);
+  Serie appel_utilisateur(int id, std::string_view argument, const Serie& u, int niveau);
   Serie trigonometrique(int id, const Serie& u);
   Serie nombre(std::string_view t);
   bool nomme_la_variable(std::string_view t) const;
@@ -197,7 +252,11 @@ Rationnel Series::rationnel(Large n, Large d) {
 
 Serie Series::somme(const Serie& a, const Serie& b, bool difference) {
   Serie s(taille_);
-  for (std::size_t k = 0; k < taille_; ++k) s[k] = difference ? moins(a[k], b[k]) : plus(a[k], b[k]);
+  const bool sans_valeur = est_inexacte(a[0]) || est_inexacte(b[0]);
+  for (std::size_t k = sans_valeur ? 1 : 0; k < taille_; ++k) {
+    s[k] = difference ? moins(a[k], b[k]) : plus(a[k], b[k]);
+  }
+  if (sans_valeur) s[0] = inexacte;
   return s;
 }
 
@@ -301,7 +360,15 @@ std::pair<Serie, Serie> Series::sinus_cosinus(const Serie& u, bool hyperbolique)
 // l = ln(u) with u_0 = 1: u l' = u' gives
 // l_k = u_k - (1/k) sum_(j=1..k-1) j l_j u_(k-j).
 Serie Series::logarithme(const Serie& u) {
-  if (!est_un(u[0])) return echoue();
+  if (!est_un(u[0])) {
+    // ln(u) = ln(u_0) + ln(u/u_0): only the value is not exact.
+    if (!etendue_ || u[0].num <= 0) return echoue();
+    Serie v(taille_);
+    for (std::size_t k = 0; k < taille_; ++k) v[k] = divise(u[k], u[0]);
+    Serie l = logarithme(v);
+    l[0] = inexacte;
+    return l;
+  }
   Serie l(taille_);
   for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
     Rationnel s;
@@ -331,7 +398,7 @@ Serie Series::racine(const Serie& u) {
 
 // p/2^m with m small and p*5^m (the digits of its decimal writing) below
 // 10^5.
-bool Series::valeur_de_la_classe(const Rationnel& v) const {
+bool Series::valeur_de_la_classe(const Rationnel& v) {
   const int m = exposant_de_deux(v.den);
   if (m < 0 || m > exposant_denominateur_maximal) return false;
   Large chiffres = valeur_absolue(v.num);
@@ -340,12 +407,39 @@ bool Series::valeur_de_la_classe(const Rationnel& v) const {
 }
 
 // Every derivative at 0 of a part of the text is a value of the class.
+// In the wider class any value is taken; the values decide whether the
+// written derivatives evaluate to them.
 Serie Series::verifie(Serie s) {
   for (std::size_t k = 0; k < taille_ && !echec_; ++k) {
+    if (etendue_) {
+      if (k > 0 || !est_inexacte(s[0])) verifie_valeur(derivee_exacte(s, k), k);
+      continue;
+    }
     const Rationnel v = derivee(s, k);
     if (!echec_ && !valeur_de_la_classe(v)) echec_ = true;
   }
   return s;
+}
+
+GrandRationnel Series::derivee_exacte(const Serie& s, std::size_t k) const {
+  GrandRationnel d{Large{s[k].num} * factorielles_[k], Large{s[k].den}};
+  const Large g = pgcd_large(d.num, d.den);
+  if (g > 1) {
+    d.num /= g;
+    d.den /= g;
+  }
+  return d;
+}
+
+// The values to the second order bring the text's own numbers: small ones,
+// as in the narrow class, keep the products of the written derivatives
+// exact; past it, every value written exactly.
+void Series::verifie_valeur(const GrandRationnel& d, std::size_t k) {
+  constexpr std::size_t ordre_des_nombres = 2;
+  if (!comme_ecrit_) return;
+  const bool petite = tient_sur_64_bits(d.num) && tient_sur_64_bits(d.den) &&
+                      valeur_de_la_classe({static_cast<std::int64_t>(d.num), static_cast<std::int64_t>(d.den)});
+  if (!valeur_ecrite(d) || (k <= ordre_des_nombres && !petite)) comme_ecrit_ = false;
 }
 
 // Where the engine splits a text at its top level: the rightmost binary "+"
@@ -414,17 +508,16 @@ Serie Series::coupe_en_deux(std::string_view t, std::size_t position, int niveau
   const Serie a = lis(gauche, niveau + 1);
   const Serie b = lis(droite, niveau + 1);
   if (echec_) return echoue();
-  switch (t[position]) {
-    case '+': return somme(a, b, false);
-    case '-': return somme(a, b, true);
-    case '*': return produit(a, b);
-    default: {
-      // The written derivatives raise the denominator to the power 2^n at
-      // the n-th: its value must stay exact.
-      if (!denominateur_de_la_classe(b[0])) return echoue();
-      return quotient(a, b);
-    }
+  if (t[position] == '+' || t[position] == '-') return somme(a, b, t[position] == '-');
+  if (est_inexacte(a[0]) || est_inexacte(b[0])) return echoue();
+  if (t[position] == '*') return produit(a, b);
+  // The written derivatives raise the denominator to the power 2^n at
+  // the n-th: its value must stay exact.
+  if (!denominateur_de_la_classe(b[0])) {
+    if (!etendue_) return echoue();
+    comme_ecrit_ = false;
   }
+  return quotient(a, b);
 }
 
 // The variable is named in the text (the written path then derives the
@@ -444,7 +537,7 @@ Serie Series::puissance(std::string_view base, std::string_view exposant, int ni
   if (nomme_la_variable(exposant)) return echoue();
   const Serie e = lis(exposant, niveau + 1);
   const Serie u = lis(base, niveau + 1);
-  if (echec_) return echoue();
+  if (echec_ || est_inexacte(e[0]) || est_inexacte(u[0])) return echoue();
   const Rationnel r = e[0];
   if (r.den != 1) return puissance_fractionnaire(u, r);
   if (r.num > exposant_entier_maximal || r.num < -exposant_entier_maximal) return echoue();
@@ -454,7 +547,7 @@ Serie Series::puissance(std::string_view base, std::string_view exposant, int ni
 // The variable, a number, or a call of one argument.
 Serie Series::feuille(std::string_view t, int niveau) {
   if (t == variable_) {
-    Serie x(taille_);
+    Serie x = constante(point_);
     if (taille_ > 1) x[1] = entier(1);
     return x;
   }
@@ -469,10 +562,11 @@ Serie Series::feuille(std::string_view t, int niveau) {
     if (ch == ')' && --profondeur < 0) return echoue();
   }
   const int id = fonctions_usuelles->identifiant(t.substr(0, ouvrante));
-  if (!fonction_de_la_classe(id)) return echoue();
+  const bool utilisateur = etendue_ && id >= nb_fonctions_predefinies;
+  if (!fonction_de_la_classe(id) && !utilisateur) return echoue();
   const Serie u = lis(argument, niveau + 1);
-  if (echec_) return echoue();
-  return appel(id, u);
+  if (echec_ || est_inexacte(u[0])) return echoue();
+  return utilisateur ? appel_utilisateur(id, argument, u, niveau) : appel(id, u);
 }
 
 // abs and cotan are left out: no derivative at 0, or no value.
@@ -493,8 +587,17 @@ bool fonction_de_la_classe(int id) {
 
 Serie Series::appel(int id, const Serie& u) {
   if (id == Ligne::exp) return exponentielle(u);
-  if (id == Ligne::ln) return logarithme(u);
-  if (id == Ligne::sqrt) return racine(u);
+  // The derivatives of ln(u) and sqrt(u) are written over u and
+  // 2*sqrt(u): denominators, raised to the power 2^n as a quotient's.
+  if (id == Ligne::ln) {
+    if (etendue_ && !denominateur_de_la_classe(u[0])) comme_ecrit_ = false;
+    return logarithme(u);
+  }
+  if (id == Ligne::sqrt) {
+    Serie r = racine(u);
+    if (etendue_ && !echec_ && !denominateur_de_la_classe(fois(entier(2), r[0]))) comme_ecrit_ = false;
+    return r;
+  }
   return trigonometrique(id, u);
 }
 
@@ -508,6 +611,43 @@ Serie Series::trigonometrique(int id, const Serie& u) {
   if (id == Ligne::sin || id == Ligne::sh) return s;
   if (id == Ligne::cos || id == Ligne::ch) return c;
   return quotient(s, c);
+}
+
+// f(u) for a function of the user: the written steps derive it through
+// its derivative's template T, f(u)' = u' T(u), so its series is its
+// value at u_0 (its body's there) and, from T(u)'s series,
+// f_k = (1/k) sum_(j=1..k) j u_j T_(k-j). The written steps evaluate its
+// body and its template as texts of their own: their answer is only known
+// by taking them.
+Serie Series::appel_utilisateur(int id, std::string_view argument, const Serie& u, int niveau) {
+  const auto i = static_cast<std::size_t>(id);
+  if (fonctions_usuelles->nb_arguments[i] != 1) return echoue();
+  comme_ecrit_ = false;
+  Serie f(taille_);
+  {
+    const std::string& variable = fonctions_usuelles->arguments[i];
+    if (!variable_de_la_classe(variable)) return echoue();
+    Series corps(variable, 0, u[0], true);
+    f[0] = corps.lis(fonctions_usuelles->corps[i], niveau + 1)[0];
+    if (corps.echec()) return echoue();
+  }
+  std::string modele = fonctions_usuelles->derivee[i];
+  if (modele.empty()) return f;
+  const std::string argument_entre_parentheses = "(" + std::string(argument) + ")";
+  for (std::size_t p = modele.find("%s"); p != std::string::npos; p = modele.find("%s", p)) {
+    modele.replace(p, 2, argument_entre_parentheses);
+    p += argument_entre_parentheses.size();
+  }
+  const Serie derivee = lis(modele, niveau + 1);
+  if (echec_ || est_inexacte(derivee[0])) return echoue();
+  for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
+    Rationnel somme_k;
+    for (std::size_t j = 1; j <= k; ++j) {
+      if (!est_zero(u[j])) somme_k = plus(somme_k, fois(rang(j), fois(u[j], derivee[k - j])));
+    }
+    f[k] = divise(somme_k, rang(k));
+  }
+  return f;
 }
 
 // Digits with at most one point inside them: its exact value.
@@ -548,7 +688,55 @@ bool variable_de_la_classe(const std::string& v) {
   return !est_constante(v) && fonctions_usuelles->identifiant(v) == 0;
 }
 
+// The point as a fraction over a power of 2 of the narrow class; -0 is
+// left to the written path (its sign shows in the values it gives).
+std::optional<Rationnel> point_exact(double point) {
+  if (point == 0 && std::signbit(point)) return std::nullopt;
+  for (int m = 0; m <= exposant_denominateur_maximal; ++m) {
+    const double v = std::ldexp(point, m);
+    if (std::fabs(v) >= static_cast<double>(chiffres_valeur_maximaux)) return std::nullopt;
+    if (v != std::floor(v)) continue;
+    const Rationnel r{static_cast<std::int64_t>(v), std::int64_t{1} << m};
+    if (Series::valeur_de_la_classe(r)) return r;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+ValeurDeTaylor valeur_de_taylor(const Series& series, const Serie& s, std::size_t k) {
+  ValeurDeTaylor v;
+  if (est_inexacte(s[k])) {
+    v.inexacte = true;
+    return v;
+  }
+  const GrandRationnel d = series.derivee_exacte(s, k);
+  v.dyadique = est_puissance_de_deux(d.den);
+  v.ecrite = valeur_ecrite(d);
+  v.derivee = static_cast<double>(d.num) / static_cast<double>(d.den);
+  v.numerateur = s[k].num;
+  v.denominateur = s[k].den;
+  return v;
+}
+
 }  // namespace
+
+std::optional<DeveloppementExact> developpement_exact(const std::string& texte, const std::string& variable,
+                                                      int ordre, double point) {
+  if (ordre < 0 || ordre > ordre_maximal) return std::nullopt;
+  if (!caracteres_de_la_classe(texte) || !variable_de_la_classe(variable)) return std::nullopt;
+  if (est_nombre(texte)) return std::nullopt;
+  const auto a = point_exact(point);
+  if (!a) return std::nullopt;
+  Series series(variable, ordre, *a, true);
+  const Serie s = series.lis(texte, 0);
+  if (series.echec()) return std::nullopt;
+  DeveloppementExact d;
+  // Away from 0 the written derivatives, expanded, are evaluated as sums
+  // of large terms that cancel: only the bound tells their answer.
+  d.comme_ecrit = series.comme_ecrit() && a->num == 0;
+  for (std::size_t k = 0; k < s.size(); ++k) d.valeurs.push_back(valeur_de_taylor(series, s, k));
+  return d;
+}
 
 std::optional<std::vector<double>> derivees_en_zero(const std::string& texte, const std::string& variable,
                                                     int ordre) {

@@ -20,6 +20,47 @@ namespace {
 // 20! is the last factorial a 64-bit integer holds.
 constexpr int ordre_maximal = 20;
 
+// Deep in a call the series stay off: the written steps they spare could
+// pass the depth limit, whose error must come as before.
+constexpr int profondeur_epargnee = profondeur_maximale / 2;
+
+// The term t*variable^k added to the sum, as the written rule adds it.
+std::string ajoute_terme(const std::string& somme, const std::string& t, const std::string& variable, int k) {
+  return operation(somme, operation(t, operation(variable, texte_entier(k), "^"), "*"), "+");
+}
+
+// The coefficient of a value of the k-th derivative: c/k! brought to a
+// fraction.
+std::string coefficient(const std::string& c, int k) {
+  return fraction(operation(c, texte_entier(factorielle(k).value_or(1)), "/"));
+}
+
+// The written rule, from the derivatives' values of the series when there
+// are some: each value, or the text's own at the point when the series
+// does not hold it, goes through the same coefficient. `exacts`: the
+// values no double holds exactly (p/2^m of many digits) give the exact
+// coefficient instead, the one the written rule would give if its
+// evaluation held them.
+std::string developpement_serie(const fonction& f, const std::string& variable, double point,
+                                const std::vector<ValeurDeTaylor>& valeurs, bool exacts) {
+  std::string somme;
+  for (std::size_t k = 0; k < valeurs.size(); ++k) {
+    const ValeurDeTaylor& v = valeurs[k];
+    const int rang = static_cast<int>(k);
+    std::string t;
+    if (v.inexacte) {
+      t = coefficient(f.numeriser(variable, false, point), rang);
+    } else if (exacts && v.dyadique && !v.ecrite) {
+      t = fraction(operation(texte_entier(v.numerateur), texte_entier(v.denominateur), "/"));
+    } else {
+      t = coefficient(texte_nombre(v.derivee), rang);
+    }
+    somme = ajoute_terme(somme, t, variable, rang);
+    if (est_erreur(somme)) break;
+  }
+  return somme;
+}
+
 }  // namespace
 
 std::string fonction::developpement_limite(const std::string& variable, int ordre, double point) const {
@@ -28,9 +69,17 @@ std::string fonction::developpement_limite(const std::string& variable, int ordr
   // At 0, the derivatives' values may come exact from the power series:
   // the same doubles the written derivatives evaluate to, without deriving.
   std::optional<std::vector<double>> valeurs;
+  std::optional<DeveloppementExact> exact;
   if (chemins_rapides_actifs() && point == 0 && !std::signbit(point)) {
     valeurs = derivees_en_zero(texte, variable, ordre);
   }
+  if (chemins_rapides_actifs() && !valeurs && etat_profondeur.profondeur < profondeur_epargnee) {
+    exact = developpement_exact(texte, variable, ordre, point);
+    if (exact && exact->comme_ecrit) {
+      return resultat_garde(garde, developpement_serie(*this, variable, point, exact->valeurs, false));
+    }
+  }
+  const std::uint64_t travail_avant = travail_effectue();
   std::string somme;
   std::string derivee = texte;
   for (int k = 0; k <= ordre && !garde.depassee(); ++k) {
@@ -41,9 +90,14 @@ std::string fonction::developpement_limite(const std::string& variable, int ordr
     }
     const std::string c = valeurs ? texte_nombre((*valeurs)[static_cast<std::size_t>(k)])
                                   : fonction(derivee).numeriser(variable, false, point);
-    const std::string t = fraction(operation(c, texte_entier(factorielle(k).value_or(1)), "/"));
-    somme = operation(somme, operation(t, operation(variable, texte_entier(k), "^"), "*"), "+");
+    somme = ajoute_terme(somme, coefficient(c, k), variable, k);
     if (est_erreur(somme)) break;
+  }
+  // Where the written steps pass the work bound, the series' values may
+  // be rounded by theirs: the expansion takes the exact coefficients.
+  if (exact && garde.depassee() && travail_effectue() > travail_maximal) {
+    reprend_travail(travail_avant);
+    somme = developpement_serie(*this, variable, point, exact->valeurs, true);
   }
   return resultat_garde(garde, std::move(somme));
 }

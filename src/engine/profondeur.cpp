@@ -7,6 +7,12 @@ EtatProfondeur etat_profondeur;
 
 std::uint64_t travail_effectue() { return etat_profondeur.travail; }
 
+void reprend_travail(std::uint64_t travail) {
+  etat_profondeur.travail = travail;
+  etat_profondeur.depassement = false;
+  oublie_memoire();
+}
+
 std::string erreur_trop_complexe() { return valeur_erreur(catalogue_textes.txt_expression_trop_complexe); }
 
 void oublie_memoire() { ++etat_profondeur.appel; }

@@ -85,6 +85,12 @@ inline void compte_travail(std::size_t octets) {
 // The work counted since the current, or last, outermost call began.
 std::uint64_t travail_effectue();
 
+// Takes back the work counted since travail_effectue() gave `travail`, and
+// the overflow it caused, with what the call remembered since (computed
+// past the bound, it is void): for a routine that answers by another
+// means when its written steps pass the work bound.
+void reprend_travail(std::uint64_t travail);
+
 // Characters a text handed to a public entry point of the engine may hold:
 // far beyond any school input, and small enough that no text can make the
 // engine's memory or time grow out of bounds.
