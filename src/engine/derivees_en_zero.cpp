@@ -631,7 +631,7 @@ Serie Series::appel_utilisateur(int id, std::string_view argument, const Serie& 
     f[0] = corps.lis(fonctions_usuelles->corps[i], niveau + 1)[0];
     if (corps.echec()) return echoue();
   }
-  std::string modele = fonctions_usuelles->derivee[i];
+  std::string modele = fonctions_usuelles->modele_derivee(id);
   if (modele.empty()) return f;
   const std::string argument_entre_parentheses = "(" + std::string(argument) + ")";
   for (std::size_t p = modele.find("%s"); p != std::string::npos; p = modele.find("%s", p)) {
