@@ -33,11 +33,52 @@ function(pralinore_donnees cible fichier symbole)
   target_sources(${cible} PRIVATE "${sortie}")
 endfunction()
 
-# A GoogleTest program registered with ctest.
+# The headers every test program reads, compiled once per tree: GoogleTest and
+# the standard library for all, and for the programs with widgets Qt's common
+# widget headers and the shared main of tests/principal_qt.cpp (one object).
+# Only headers whose text no definition of a test program changes go here.
+set(PRALINORE_ENTETES_TESTS <gtest/gtest.h> <algorithm> <cmath> <cstdint> <filesystem> <random> <string> <vector>)
+set(PRALINORE_ENTETES_TESTS_QT <QApplication> <QComboBox> <QImage> <QKeyEvent> <QLabel> <QLineEdit> <QPainter>
+    <QPushButton> <QWidget>)
+
+function(pralinore_hotes_entetes_tests)
+  if(TARGET entetes_tests)
+    return()
+  endif()
+  add_library(entetes_tests OBJECT "${PROJECT_SOURCE_DIR}/tests/entetes_tests.cpp")
+  target_link_libraries(entetes_tests PRIVATE GTest::gtest)
+  target_compile_options(entetes_tests PRIVATE -fPIC)
+  target_precompile_headers(entetes_tests PRIVATE ${PRALINORE_ENTETES_TESTS})
+  add_library(principal_qt OBJECT "${PROJECT_SOURCE_DIR}/tests/principal_qt.cpp")
+  target_link_libraries(principal_qt PUBLIC Qt6::Widgets GTest::gtest)
+  target_precompile_headers(principal_qt PRIVATE ${PRALINORE_ENTETES_TESTS} ${PRALINORE_ENTETES_TESTS_QT})
+endfunction()
+
+# A GoogleTest program registered with ctest. A program with widgets lists
+# tests/principal_qt.cpp among its sources, as its main.
 #   pralinore_test(<nom> SOURCES ... LIBS ... LABELS ... [ENVIRONMENT ...])
 function(pralinore_test nom)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
+  pralinore_hotes_entetes_tests()
+  set(principal "${PROJECT_SOURCE_DIR}/tests/principal_qt.cpp")
+  list(FIND ARG_SOURCES "${principal}" avec_fenetres)
+  list(REMOVE_ITEM ARG_SOURCES "${principal}")
   add_executable(${nom} ${ARG_SOURCES})
+  # Qt asks for -fPIC; one setting for every test program lets them all read
+  # the same precompiled headers.
+  target_compile_options(${nom} PRIVATE -fPIC)
+  if(avec_fenetres EQUAL -1)
+    target_precompile_headers(${nom} REUSE_FROM entetes_tests)
+  else()
+    target_link_libraries(${nom} PRIVATE principal_qt)
+    target_precompile_headers(${nom} REUSE_FROM principal_qt)
+  endif()
+  # g++ 12 loses the system-header mark of the standard library's code read
+  # from a precompiled header, and reports its false bounds and overflows
+  # inside std::string's concatenation (GCC bug 105329) against the test.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(${nom} PRIVATE -Wno-array-bounds -Wno-stringop-overflow)
+  endif()
   target_link_libraries(${nom} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_include_directories(${nom} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
   add_test(NAME ${nom} COMMAND ${nom})
@@ -49,6 +90,16 @@ function(pralinore_test nom)
   if(ARG_ENVIRONMENT)
     set_tests_properties(${nom} PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
   endif()
+endfunction()
+
+# Programs that a test starts by their path (add_test with $<TARGET_FILE:...>):
+# built with `all` in every tree, the sanitizer tree included.
+#   pralinore_outils_de_test(<cible>...)
+function(pralinore_outils_de_test)
+  if(NOT TARGET outils_de_test)
+    add_custom_target(outils_de_test ALL)
+  endif()
+  add_dependencies(outils_de_test ${ARGN})
 endfunction()
 
 # The shipped `parametres` files go beside the executables; files already
