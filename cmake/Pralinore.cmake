@@ -41,6 +41,12 @@ set(PRALINORE_ENTETES_TESTS <gtest/gtest.h> <algorithm> <cmath> <cstdint> <files
 set(PRALINORE_ENTETES_TESTS_QT <QApplication> <QComboBox> <QImage> <QKeyEvent> <QLabel> <QLineEdit> <QPainter>
     <QPushButton> <QWidget>)
 
+# Libraries heavy with widgets read Qt's common widget headers precompiled
+# once for the library.
+function(pralinore_entetes_qt cible)
+  target_precompile_headers(${cible} PRIVATE ${PRALINORE_ENTETES_TESTS_QT})
+endfunction()
+
 function(pralinore_hotes_entetes_tests)
   if(TARGET entetes_tests)
     return()
