@@ -21,6 +21,10 @@
 
 namespace {
 
+// Random pages, and random formulas in each language (essais.h).
+constexpr int pages_aleatoires = 5000;
+constexpr int formules_aleatoires_par_langue = 800;
+
 class Hasard {
  public:
   explicit Hasard(unsigned graine) : moteur_(graine) {}
@@ -215,7 +219,7 @@ TEST(StressRendu, RandomPagesKeepTheirInvariants) {
   const unsigned graine = graine_ou(20240901u);
   Hasard h(graine);
   ImageHote image;
-  const int pages = nombre_essais(5000);
+  const int pages = nombre_essais(pages_aleatoires);
   for (int essai = 0; essai < pages; ++essai) {
     const std::string texte = h.texte();
     const int largeur = h.entre(1, 800);
@@ -276,7 +280,7 @@ TEST(StressRendu, RandomFormulasKeepTheirInvariants) {
   const unsigned graine = graine_ou(20240902u);
   Hasard h(graine);
   ImageHote image;
-  const int formules = nombre_essais(800);
+  const int formules = nombre_essais(formules_aleatoires_par_langue);
   for (int langue = 0; langue <= 1; ++langue) {
     preparer_tables(langue);
     for (int essai = 0; essai < formules; ++essai) {

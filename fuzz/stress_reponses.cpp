@@ -37,6 +37,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr int reponses_aleatoires = 2000;
 constexpr int code_essai = 1411;
 constexpr const char* cle_essai = "1411";
 constexpr int largeur_page = 600;
@@ -266,7 +267,7 @@ TEST_F(StressReponses, RandomAnswersAreEchoedJudgedAndCountedWithoutLoss) {
   const unsigned graine = graine_ou(20261207u);
   Hasard h(graine);
   hasard_generateur = &h;
-  const int nombre_reponses = nombre_essais(2000);
+  const int nombre_reponses = nombre_essais(reponses_aleatoires);
   for (int essai = 0; essai < nombre_reponses; ++essai) {
     if (ecran_.controles.empty() || ecran_.commencer || h.entre(0, 9) == 0) ecran_.AcommencerExecute();
     ASSERT_FALSE(ecran_.controles.empty()) << "seed " << graine << " answer #" << essai;
