@@ -33,11 +33,73 @@ function(pralinore_donnees cible fichier symbole)
   target_sources(${cible} PRIVATE "${sortie}")
 endfunction()
 
-# A GoogleTest program registered with ctest.
+# The headers every test program reads, compiled once per tree: GoogleTest and
+# the standard library for all, and for the programs with widgets Qt's common
+# widget headers and the shared main of tests/principal_qt.cpp (one object).
+# Only headers whose text no definition of a test program changes go here.
+set(PRALINORE_ENTETES_TESTS <gtest/gtest.h> <algorithm> <cmath> <cstdint> <filesystem> <random> <string> <vector>)
+set(PRALINORE_ENTETES_QT <QApplication> <QComboBox> <QImage> <QKeyEvent> <QLabel> <QLineEdit> <QPainter>
+    <QPushButton> <QWidget>)
+
+# g++ 12 loses the system-header mark of the standard library's code read
+# from a precompiled header, and reports its false bounds, overflows and overreads
+# inside std::string's concatenation (GCC bug 105329) against the target.
+function(pralinore_entetes_sans_faux_debordements cible)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(${cible} PRIVATE -Wno-array-bounds -Wno-stringop-overflow -Wno-stringop-overread)
+  endif()
+endfunction()
+
+# Libraries heavy with widgets read Qt's common widget headers precompiled
+# once for the library.
+function(pralinore_entetes_qt cible)
+  target_precompile_headers(${cible} PRIVATE ${PRALINORE_ENTETES_QT})
+  pralinore_entetes_sans_faux_debordements(${cible})
+endfunction()
+
+# The two objects whose precompiled headers the test programs read (made
+# once per tree, by the first test program).
+function(pralinore_hotes_entetes_tests)
+  if(TARGET entetes_tests)
+    return()
+  endif()
+  add_library(entetes_tests OBJECT "${PROJECT_SOURCE_DIR}/tests/entetes_tests.cpp")
+  target_link_libraries(entetes_tests PRIVATE GTest::gtest)
+  target_compile_options(entetes_tests PRIVATE -fPIC)
+  target_precompile_headers(entetes_tests PRIVATE ${PRALINORE_ENTETES_TESTS})
+  add_library(principal_qt OBJECT "${PROJECT_SOURCE_DIR}/tests/principal_qt.cpp")
+  target_link_libraries(principal_qt PUBLIC Qt6::Widgets GTest::gtest)
+  target_precompile_headers(principal_qt PRIVATE ${PRALINORE_ENTETES_TESTS} ${PRALINORE_ENTETES_QT})
+endfunction()
+
+# A GoogleTest program registered with ctest. A program with widgets lists
+# tests/principal_qt.cpp among its sources, as its main.
 #   pralinore_test(<nom> SOURCES ... LIBS ... LABELS ... [ENVIRONMENT ...])
 function(pralinore_test nom)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
-  add_executable(${nom} ${ARG_SOURCES})
+  pralinore_hotes_entetes_tests()
+  set(principal "${PROJECT_SOURCE_DIR}/tests/principal_qt.cpp")
+  set(sources "")
+  set(avec_fenetres FALSE)
+  foreach(source IN LISTS ARG_SOURCES)
+    get_filename_component(chemin "${source}" ABSOLUTE)
+    if(chemin STREQUAL principal)
+      set(avec_fenetres TRUE)
+    else()
+      list(APPEND sources "${source}")
+    endif()
+  endforeach()
+  add_executable(${nom} ${sources})
+  # Qt asks for -fPIC; one setting for every test program lets them all read
+  # the same precompiled headers.
+  target_compile_options(${nom} PRIVATE -fPIC)
+  if(avec_fenetres)
+    target_link_libraries(${nom} PRIVATE principal_qt)
+    target_precompile_headers(${nom} REUSE_FROM principal_qt)
+  else()
+    target_precompile_headers(${nom} REUSE_FROM entetes_tests)
+  endif()
+  pralinore_entetes_sans_faux_debordements(${nom})
   target_link_libraries(${nom} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_include_directories(${nom} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
   add_test(NAME ${nom} COMMAND ${nom})
@@ -49,6 +111,16 @@ function(pralinore_test nom)
   if(ARG_ENVIRONMENT)
     set_tests_properties(${nom} PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
   endif()
+endfunction()
+
+# Programs that a test starts by their path (add_test with $<TARGET_FILE:...>):
+# built with `all` in every tree, the sanitizer tree included.
+#   pralinore_outils_de_test(<cible>...)
+function(pralinore_outils_de_test)
+  if(NOT TARGET outils_de_test)
+    add_custom_target(outils_de_test ALL)
+  endif()
+  add_dependencies(outils_de_test ${ARGN})
 endfunction()
 
 # The shipped `parametres` files go beside the executables; files already

@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "essais.h"
 #include "localisation/chaines.h"
 #include "shell/arguments_appel.h"
 
@@ -116,7 +117,8 @@ void verifier_ecritures(Hasard& hasard, const std::string& texte) {
 
 TEST(StressArguments, RandomTextsAndCaretsKeepEveryPositionInside) {
   Hasard hasard(20261207);
-  for (int i = 0; i < nombre_textes; ++i) {
+  const int textes = nombre_essais(nombre_textes);
+  for (int i = 0; i < textes; ++i) {
     const std::string texte = hasard.texte();
     for (int k = 0; k < carets_par_texte; ++k) {
       verifier_analyse(texte, hasard.entre(-1, taille(texte) + 1));

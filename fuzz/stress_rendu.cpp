@@ -14,11 +14,16 @@
 #include <random>
 #include <string>
 
+#include "essais.h"
 #include "formula/formule.h"
 #include "formula/page_de_test.h"
 #include "platform/image_hote.h"
 
 namespace {
+
+// Random pages, and random formulas in each language (essais.h).
+constexpr int pages_aleatoires = 5000;
+constexpr int formules_aleatoires_par_langue = 800;
 
 class Hasard {
  public:
@@ -214,7 +219,8 @@ TEST(StressRendu, RandomPagesKeepTheirInvariants) {
   const unsigned graine = graine_ou(20240901u);
   Hasard h(graine);
   ImageHote image;
-  for (int essai = 0; essai < 20000; ++essai) {
+  const int pages = nombre_essais(pages_aleatoires);
+  for (int essai = 0; essai < pages; ++essai) {
     const std::string texte = h.texte();
     const int largeur = h.entre(1, 800);
     image.definir_largeur(largeur);
@@ -274,9 +280,10 @@ TEST(StressRendu, RandomFormulasKeepTheirInvariants) {
   const unsigned graine = graine_ou(20240902u);
   Hasard h(graine);
   ImageHote image;
+  const int formules = nombre_essais(formules_aleatoires_par_langue);
   for (int langue = 0; langue <= 1; ++langue) {
     preparer_tables(langue);
-    for (int essai = 0; essai < 10000; ++essai) {
+    for (int essai = 0; essai < formules; ++essai) {
       const std::string texte = "Soit {" + h.formule() + "} et " + (h.pile() ? "{" + h.formule() + "}" : "<B>{" + h.formule());
       const int largeur = h.entre(1, 800);
       image.definir_largeur(largeur);

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "essais.h"
 #include "exercises/catalogue_exercices.h"
 #include "exercises/comptes.h"
 #include "exercises/contexte_generateur.h"
@@ -32,15 +33,11 @@
 #include "platform/image_hote.h"
 #include "platform/ini/fichier_ini.h"
 
-#ifndef PRALINORE_NOMBRE_REPONSES
-#define PRALINORE_NOMBRE_REPONSES 20000
-#endif
-
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int nombre_reponses = PRALINORE_NOMBRE_REPONSES;
+constexpr int reponses_aleatoires = 2000;
 constexpr int code_essai = 1411;
 constexpr const char* cle_essai = "1411";
 constexpr int largeur_page = 600;
@@ -270,6 +267,7 @@ TEST_F(StressReponses, RandomAnswersAreEchoedJudgedAndCountedWithoutLoss) {
   const unsigned graine = graine_ou(20261207u);
   Hasard h(graine);
   hasard_generateur = &h;
+  const int nombre_reponses = nombre_essais(reponses_aleatoires);
   for (int essai = 0; essai < nombre_reponses; ++essai) {
     if (ecran_.controles.empty() || ecran_.commencer || h.entre(0, 9) == 0) ecran_.AcommencerExecute();
     ASSERT_FALSE(ecran_.controles.empty()) << "seed " << graine << " answer #" << essai;

@@ -67,6 +67,7 @@ TEST_F(Courbes, SamplesOfTCountStepsAndStopAtTheCap) {
   const Cas cas[] = {
       {"t;t^2;t", 0, 2, 41},      {"t;t", 0, 2, 21},         {"t;t", 1, 1, 1},       {"t;t", 2, 1, 0},
       {"t;t", 0, 1e6, 5000},      {"t;t", -infini, 1, 0},    {"x;x", 0, infini, 0},
+      {"t;t", 0, 500, 5000},      {"t;t", 0, 499.9, 5000},  // 5,000 and 4,999 steps of 0.1
       {"t;t", std::nan(""), 1, 0}, {"sqrt(t);t;t", -1, 1, 21},
   };
   for (const auto& c : cas) EXPECT_EQ(tracer(c.ligne, c.min, c.max).Count(), c.points) << c.ligne << " " << c.max;
@@ -78,6 +79,20 @@ TEST_F(Courbes, PolarRadiusIsBracketed) {
     EXPECT_EQ(cercle.Count(), 141);
     EXPECT_EQ(cercle.pointeur, Tpointeur_courbe::cercle);
     for (const auto& p : cercle.points) EXPECT_NEAR(std::hypot(p.x, p.y), rayon, 1e-12) << ligne;
+  }
+}
+
+TEST_F(Courbes, PolarPointAtT) {
+  struct Cas {
+    const char* ligne;
+    double t, x, y;
+  };
+  const double demi_pi = std::acos(0.0);
+  for (const Cas& c : {Cas{"1+t;t", demi_pi, 0, 1 + demi_pi}, Cas{"1+t;t", 0, 1, 0}, Cas{"2;t", 2 * demi_pi, -2, 0}}) {
+    const Tserie_points point = tracer(c.ligne, c.t, c.t);
+    ASSERT_EQ(point.Count(), 1) << c.ligne << " at " << c.t;
+    EXPECT_NEAR(point.XValue(0), c.x, 1e-9) << c.ligne << " at " << c.t;
+    EXPECT_NEAR(point.YValue(0), c.y, 1e-9) << c.ligne << " at " << c.t;
   }
 }
 

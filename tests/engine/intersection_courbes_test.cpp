@@ -34,6 +34,8 @@ TEST_F(Intersections, CrossingNearTheTracedPoint) {
       {{"2-x", "x"}, 1, "x;x", indice_de_1, 0, 1},
       {{"x^2-4"}, 0, "x^2-4;x", indice_de_2, croisement_axe_abscisses, 2},
       {{"x^2+1"}, 0, "x^2+1;x", 50, croisement_axe_ordonnees, 0},
+      {{"x"}, 0, "x;x", 49, croisement_axe_abscisses, -0.1},  // the next sample is exactly on the axis
+      {{"x^2+1"}, 0, "x^2+1;x", 49, croisement_axe_ordonnees, 0},
       {{"x^2+1"}, 0, "x^2+1;x", 0, croisement_aucun, 0},
       {{"x^2+1"}, 0, "x^2+1;x", 100, croisement_aucun, 0},
       {{"x^2+1", "cos(t);sin(t)"}, 0, "x^2+1;x", 10, croisement_aucun, 0},  // not cartesian: skipped

@@ -57,16 +57,20 @@ TEST(Approximations, BoundsAtAPowerOfTen) {
   EXPECT_EQ(texte(plafond_racine(2, 3)), "1.415");
   EXPECT_EQ(texte(plafond_racine(49, 2)), "7");
   EXPECT_EQ(texte(plancher_racine(2, 10)), "aucune");
-  // Property: the bounds frame the value and are 10^-k apart unless exact.
-  for (std::int64_t a = 1; a <= 50; ++a) {
-    for (std::int64_t b = 1; b <= 50; ++b) {
+  // Property, for every sign: the bounds frame the value and are 10^-k apart
+  // unless exact. a/b is compared as (-a)/(-b) when b < 0.
+  for (std::int64_t a = -50; a <= 50; ++a) {
+    for (std::int64_t b = -50; b <= 50; ++b) {
+      if (b == 0) continue;
       const auto l = plancher_quotient(a, b, 3);
       const auto h = plafond_quotient(a, b, 3);
       ASSERT_TRUE(l && h);
       const bool exact = (a * 1000) % b == 0;
       EXPECT_EQ(h->moins(*l), exact ? DecimalExact(0) : DecimalExact(1, -3)) << a << "/" << b;
-      EXPECT_LE(comparer(*l->fois(DecimalExact(b)), DecimalExact(a)), 0) << a << "/" << b;
-      EXPECT_GE(comparer(*h->fois(DecimalExact(b)), DecimalExact(a)), 0) << a << "/" << b;
+      const DecimalExact diviseur(b < 0 ? -b : b);
+      const DecimalExact dividende(b < 0 ? -a : a);
+      EXPECT_LE(comparer(*l->fois(diviseur), dividende), 0) << a << "/" << b;
+      EXPECT_GE(comparer(*h->fois(diviseur), dividende), 0) << a << "/" << b;
     }
   }
 }

@@ -27,7 +27,7 @@ NotationScientifique notation_scientifique(const DecimalExact& valeur);
 // The largest integer whose square is at most n (0 for n <= 0).
 std::int64_t racine_entiere(std::int64_t n);
 
-// floor and ceiling of a/b at 10^-k (b != 0, k >= 0): 2/3 at k = 2 gives
+// floor and ceiling of a/b at 10^-k (b != 0 of either sign, k >= 0): 2/3 at k = 2 gives
 // 0.66 and 0.67. No value when a*10^k does not fit.
 std::optional<DecimalExact> plancher_quotient(std::int64_t a, std::int64_t b, int k);
 std::optional<DecimalExact> plafond_quotient(std::int64_t a, std::int64_t b, int k);
