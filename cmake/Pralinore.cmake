@@ -44,17 +44,12 @@ set(PRALINORE_ENTETES_QT <QApplication> <QComboBox> <QImage> <QKeyEvent> <QLabel
 # g++ 12 loses the system-header mark of the standard library's code read
 # from a precompiled header, and reports its false bounds, overflows and overreads
 # inside std::string's concatenation (GCC bug 105329) against the target.
+# Only the test programs read precompiled headers, so the program's own code
+# keeps these warnings.
 function(pralinore_entetes_sans_faux_debordements cible)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
     target_compile_options(${cible} PRIVATE -Wno-array-bounds -Wno-stringop-overflow -Wno-stringop-overread)
   endif()
-endfunction()
-
-# Libraries heavy with widgets read Qt's common widget headers precompiled
-# once for the library.
-function(pralinore_entetes_qt cible)
-  target_precompile_headers(${cible} PRIVATE ${PRALINORE_ENTETES_QT})
-  pralinore_entetes_sans_faux_debordements(${cible})
 endfunction()
 
 # The two objects whose precompiled headers the test programs read (made
