@@ -187,6 +187,16 @@ class Series {
     return rationnel(Large{a.num} * b.den, Large{a.den} * b.num);
   }
 
+  // The k-th coefficient of f when f' = u' g: (1/k) sum_(j=1..k) j u_j g_(k-j).
+  // g may be f itself, filled up to k-1.
+  Rationnel par_derivee(const Serie& u, const Serie& g, std::size_t k) {
+    Rationnel s;
+    for (std::size_t j = 1; j <= k; ++j) {
+      if (!est_zero(u[j])) s = plus(s, fois(rang(j), fois(u[j], g[k - j])));
+    }
+    return divise(s, rang(k));
+  }
+
   Serie constante(const Rationnel& c) {
     Serie s(taille_);
     s[0] = c;
@@ -325,13 +335,7 @@ Serie Series::puissance_fractionnaire(const Serie& u, const Rationnel& r) {
 Serie Series::exponentielle(const Serie& u) {
   if (!est_zero(u[0])) return echoue();
   Serie e = constante(entier(1));
-  for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
-    Rationnel s;
-    for (std::size_t j = 1; j <= k; ++j) {
-      if (!est_zero(u[j])) s = plus(s, fois(rang(j), fois(u[j], e[k - j])));
-    }
-    e[k] = divise(s, rang(k));
-  }
+  for (std::size_t k = 1; k < taille_ && !echec_; ++k) e[k] = par_derivee(u, e, k);
   return e;
 }
 
@@ -640,13 +644,7 @@ Serie Series::appel_utilisateur(int id, std::string_view argument, const Serie& 
   }
   const Serie derivee = lis(modele, niveau + 1);
   if (echec_ || est_inexacte(derivee[0])) return echoue();
-  for (std::size_t k = 1; k < taille_ && !echec_; ++k) {
-    Rationnel somme_k;
-    for (std::size_t j = 1; j <= k; ++j) {
-      if (!est_zero(u[j])) somme_k = plus(somme_k, fois(rang(j), fois(u[j], derivee[k - j])));
-    }
-    f[k] = divise(somme_k, rang(k));
-  }
+  for (std::size_t k = 1; k < taille_ && !echec_; ++k) f[k] = par_derivee(u, derivee, k);
   return f;
 }
 
