@@ -27,12 +27,12 @@
 #include "engine/syntaxe.h"
 #include "engine/systeme_lineaire.h"
 #include "engine/primitives.h"
+#include "engine/profondeur.h"
 #include "engine/valeurs_erreur.h"
 #include "engine/vecteur.h"
 #include "localisation/catalogue.h"
 #include "localisation/chaines.h"
 #include "localisation/format.h"
-#include "localisation/messages.h"
 #include "localisation/nombres.h"
 #include "localisation/textes_fixes.h"
 
@@ -43,15 +43,15 @@ using Routine = std::string (*)(const Arguments& a, const std::string& texte);
 
 // An integer argument. An integer beyond the routine's range refuses the
 // call with the out-of-range error value; any other text that does not read
-// shows the row's message and refuses it with an empty result, as the
-// calculator expects. `refus` is then the call's result.
+// refuses it with the row's message and an empty result, as the calculator
+// expects (refuse_appel). `refus` is then the call's result.
 std::optional<std::int32_t> entier_lu(const std::string& t, const std::string& message, std::string& refus) {
   auto n = lire_entier32(t);
   if (n) return n;
   if (est_entier(t)) {
     refus = erreur_hors_limites();
   } else {
-    affiche_message(message);
+    refuse_appel(message);
     refus.clear();
   }
   return n;
@@ -161,7 +161,7 @@ std::string sur_liste(const Arguments& a, const std::string&) {
 std::string developpement_limite_(const Arguments& a, const std::string&) {
   const auto point = lire_nombre(a[2]);
   if (!point) {
-    affiche_message(catalogue_textes.txt_entiers_seulement);
+    refuse_appel(catalogue_textes.txt_entiers_seulement);
     return "";
   }
   std::string refus;

@@ -127,7 +127,9 @@ MemoireAppel<Valeur>& memoire_appel() {
 
 // The routine's result through the memory: `calcul` runs only for a key not
 // seen during this call. The guard opened first makes a call from outside
-// the engine a new call, so nothing from an earlier one is used.
+// the engine a new call, so nothing from an earlier one is used. A result
+// worked out once the work stopped (a limit passed, a call refused) lacks
+// what was not worked out: it is never kept as the key's answer.
 template <class Calcul>
 auto memorise(Routine routine, const std::string& cle, Calcul&& calcul) {
   using Valeur = decltype(calcul());
@@ -139,7 +141,7 @@ auto memorise(Routine routine, const std::string& cle, Calcul&& calcul) {
   Valeur v = nouvelle ? calcul() : *connue;
   if (nouvelle) {
     compte_travail(cle.size());
-    memoire.retient(routine, cle, v);
+    if (!garde.depassee()) memoire.retient(routine, cle, v);
   }
   return v;
 }

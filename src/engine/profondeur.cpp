@@ -2,6 +2,7 @@
 
 #include "engine/valeurs_erreur.h"
 #include "localisation/catalogue.h"
+#include "localisation/messages.h"
 
 EtatProfondeur etat_profondeur;
 
@@ -14,6 +15,14 @@ void reprend_travail(std::uint64_t travail) {
 }
 
 std::string erreur_trop_complexe() { return valeur_erreur(catalogue_textes.txt_expression_trop_complexe); }
+
+void refuse_appel(const std::string& message) {
+  if (etat_profondeur.depassement || etat_profondeur.refus) return;
+  affiche_message(message);
+  // Outside any guard there is no calculation to fail: the caller's empty
+  // result is the answer.
+  if (etat_profondeur.profondeur > 0) etat_profondeur.refus = true;
+}
 
 void oublie_memoire() { ++etat_profondeur.appel; }
 

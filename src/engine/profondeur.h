@@ -4,7 +4,9 @@
 // in one outermost call) the guard reports overflow and
 // the routine returns at once with a neutral result. The outermost guarded
 // call then replaces its whole result by the "too complex" error, so deep or
-// huge input gives an answer instead of exhausting the stack.
+// huge input gives an answer instead of exhausting the stack. A call that is
+// refused with a message (refuse_appel) stops the work the same way, and the
+// outermost call then gives an empty result.
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +20,8 @@ class GardeProfondeur {
   GardeProfondeur(const GardeProfondeur&) = delete;
   GardeProfondeur& operator=(const GardeProfondeur&) = delete;
 
-  // The limit was passed somewhere inside the outermost call.
+  // The work stops: the limit was passed, or a call was refused, somewhere
+  // inside the outermost call.
   bool depassee() const;
   // This guard is the outermost one.
   bool externe() const { return externe_; }
@@ -45,13 +48,14 @@ inline constexpr std::uint64_t travail_par_texte = 16;
 inline constexpr std::uint64_t travail_ouverture = 100;
 inline constexpr std::uint64_t travail_maximal = 160000000;
 
-// The state the guards share: the depth, whether a limit was passed and
-// the work of the current outermost call, and the number of that call.
-// Every routine call opens a guard and counts texts, so the members that
-// read and change it are inline.
+// The state the guards share: the depth, whether a limit was passed or a
+// call refused and the work of the current outermost call, and the number
+// of that call. Every routine call opens a guard and counts texts, so the
+// members that read and change it are inline.
 struct EtatProfondeur {
   int profondeur = 0;
   bool depassement = false;
+  bool refus = false;
   std::uint64_t appel = 0;
   std::uint64_t travail = 0;
 
@@ -65,6 +69,7 @@ extern EtatProfondeur etat_profondeur;
 inline GardeProfondeur::GardeProfondeur() : externe_(etat_profondeur.profondeur == 0) {
   if (externe_) {
     etat_profondeur.depassement = false;
+    etat_profondeur.refus = false;
     ++etat_profondeur.appel;
     etat_profondeur.travail = 0;
   }
@@ -74,7 +79,7 @@ inline GardeProfondeur::GardeProfondeur() : externe_(etat_profondeur.profondeur 
 
 inline GardeProfondeur::~GardeProfondeur() { --etat_profondeur.profondeur; }
 
-inline bool GardeProfondeur::depassee() const { return etat_profondeur.depassement; }
+inline bool GardeProfondeur::depassee() const { return etat_profondeur.depassement || etat_profondeur.refus; }
 
 // Counts one text of `octets` bytes in the work of the current outermost
 // call (nothing outside one).
@@ -108,12 +113,21 @@ inline std::uint64_t appel_externe() { return etat_profondeur.appel; }
 // "erreur(" + the catalogue's "too complex" text + ")".
 std::string erreur_trop_complexe();
 
-// What a public routine holding `garde` returns: its result, or the "too
-// complex" error when the limit was passed inside the outermost call.
-// The result is moved out, not copied.
+// Refuses the call being worked out (an argument that does not read): shows
+// `message` and fails the whole outermost call, which gives an empty result
+// however deep the call stood: a sum or a product without one of its terms
+// would be a wrong value. The work stops there, so a calculation shows one
+// message whatever the number of its calls that would fail; past the work
+// limit nothing is shown, the calculation being too complex already.
+void refuse_appel(const std::string& message);
+
+// What a public routine holding `garde` returns: its result; in the
+// outermost call, an empty result when a call was refused, or the "too
+// complex" error when the limit was passed. The result is moved out, not
+// copied.
 inline std::string resultat_garde(const GardeProfondeur& garde, std::string resultat) {
-  if (garde.externe() && garde.depassee()) return erreur_trop_complexe();
-  return resultat;
+  if (!garde.externe() || !garde.depassee()) return resultat;
+  return etat_profondeur.refus ? std::string() : erreur_trop_complexe();
 }
 
 // A text longer than longueur_maximale_saisie handed to the engine from

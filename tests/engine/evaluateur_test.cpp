@@ -110,6 +110,24 @@ TEST_F(Evaluateur, IntegerArgumentsThatDoNotReadShowAMessage) {
   EXPECT_EQ(boites->journal[3].texte, catalogue_textes.txt_entiers_seulement);
 }
 
+// A refused call inside a sum, a product, a quotient or a command's
+// argument fails the whole calculation: one message, however many calls
+// would fail, and no value computed without it. The next calculation
+// starts afresh.
+TEST_F(Evaluateur, ARefusedCallFailsTheWholeCalculation) {
+  const char* cas[] = {
+      "reduire(1+comb(x;2))",  "somme(k;1;5;k+fact(k/2))", "somme(k;1;100000;1+fact(x))", "1+comb(x;2)",
+      "x/pgcd(x;2)",           "deriver(x^2+fact(x);x)",   "fact(x)+fact(y)",             "produit(k;1;3;k-ou(x;a))",
+      "(2+developpement_limite(exp(x);x;a;2))*3",
+  };
+  for (const char* texte : cas) {
+    MessagerieDeTest boites;
+    EXPECT_EQ(calculer(texte), "") << texte;
+    EXPECT_EQ(boites->journal.size(), 1u) << texte;
+    EXPECT_EQ(calculer("reduire(1+comb(4;2))"), "7") << texte;
+  }
+}
+
 TEST_F(Evaluateur, UserRowsAreNeverBuiltIns) {
   fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2", false);
   EXPECT_EQ(calculer("f(3)"), "f(3)");

@@ -44,3 +44,14 @@ reduire(pi+1)
 8
 6
 1+pi'
+# A call refused inside a larger calculation fails it whole: one message on
+# stderr and no result, however many of its terms would fail.
+verifie '' 'reduire(1+comb(x;2))\nsomme(k;1;5;k+fact(k/2))\nreduire(1+comb(4;2))\n' '
+
+7'
+messages=$(printf 'somme(k;1;100000;1+fact(x))\n' | "$calculs" 2>&1 >/dev/null | grep -c 'entiers')
+if [ "$messages" != 1 ]; then
+  echo "a sum of failing terms showed $messages messages instead of one" >&2
+  exit 1
+fi
+verifie '' 'somme(k;1;100000;1+fact(x))\n' ''
