@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "engine/fonctions_usuelles.h"
+#include "engine/saisie_resultat.h"
 #include "engine/syntaxe.h"
 #include "exercises/presentation.h"
 #include "formula/formule.h"
@@ -464,12 +465,14 @@ void TFauto_pilote::Bnouvelle_formuleClick() {
 }
 
 bool TFauto_pilote::FormCloseQuery() {
-  // The text as typed: normalising would turn 1/0 into an error value,
-  // which is a result, not a formula to check.
   std::string texte = vers_1252(Edit1->text());
   if (texte.empty()) return true;
+  // An error value made by the normalisation itself (1/0) is the formula's
+  // result, as on the calculator's line: it is not checked as typed text.
+  SaisieNormalisee normalisee = normalise_saisie_tapee(texte);
+  if (normalisee.erreur) return true;
   std::string message;
-  verifier_syntaxe(texte, message);
+  verifier_syntaxe(normalisee.texte, message);
   if (message.empty()) return true;
   affiche_message(message);
   return false;
