@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "engine/fonctions_usuelles.h"
+#include "engine/saisie_resultat.h"
 #include "engine/syntaxe.h"
 #include "exercises/presentation.h"
 #include "formula/formule.h"
@@ -148,7 +149,11 @@ TFauto_pilote::TFauto_pilote(QWidget* parent) : QDialog(parent) {
   Edit1->installEventFilter(this);
   LBfonction->installEventFilter(this);
   connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
+  // The description follows the selected function whether the mouse or the
+  // keys moved the selection; a click on the function already selected
+  // describes it again.
   connect(LBfonction, &QListWidget::itemClicked, this, [this] { LBfonctionClick(); });
+  connect(LBfonction, &QListWidget::itemSelectionChanged, this, [this] { LBfonctionClick(); });
   connect(LBfonction, &QListWidget::itemDoubleClicked, this, [this] { LBfonctionDblClick(); });
   connect(CBcategorie, &QComboBox::currentIndexChanged, this, [this] { CBcategorieChange(); });
   connect(Bchoisir_fonction, &QPushButton::clicked, this, [this] { Bchoisir_fonctionClick(); });
@@ -256,11 +261,13 @@ void TFauto_pilote::inserer_fonction() {
   const int id = ligne_selectionnee();
   if (id <= 0) return;
   if (!ScrollBox3->isHidden()) EditionChange();
+  // Read before the list is disabled: a disabled list hands its focus on to
+  // Edit1, which then selects all its text.
+  const auto [debut, longueur] = selection_courante();
   montrer_arguments(true);
   Bchoisir_fonction->hide();
   LBfonction->setEnabled(false);
   const std::string nom = colonne(fonctions_usuelles->nom, id);
-  const auto [debut, longueur] = selection_courante();
   std::string texte = vers_1252(Edit1->text());
   texte.replace(static_cast<std::size_t>(debut), static_cast<std::size_t>(longueur), nom + "()");
   ecrire_formule(texte);
@@ -458,10 +465,14 @@ void TFauto_pilote::Bnouvelle_formuleClick() {
 }
 
 bool TFauto_pilote::FormCloseQuery() {
-  std::string texte = normalise_saisie(vers_1252(Edit1->text()));
+  std::string texte = vers_1252(Edit1->text());
   if (texte.empty()) return true;
+  // An error value made by the normalisation itself (1/0) is the formula's
+  // result, as on the calculator's line: it is not checked as typed text.
+  SaisieNormalisee normalisee = normalise_saisie_tapee(texte);
+  if (normalisee.erreur) return true;
   std::string message;
-  verifier_syntaxe(texte, message);
+  verifier_syntaxe(normalisee.texte, message);
   if (message.empty()) return true;
   affiche_message(message);
   return false;

@@ -1,6 +1,7 @@
 // The formula editor in a whole program: the fields of the call at the
 // caret, the call rewritten as they change, the slot of "Fx", the
-// new-object dialog behind "...", the list by mode, OK and cancel.
+// new-object dialog behind "...", the list by mode and by keys, OK and
+// cancel.
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTest>
 
 #include <algorithm>
 
@@ -65,6 +67,36 @@ class EditeurFormule : public essai::Programme {
     e().LBfonction->setCurrentItem(trouves.front());
     return true;
   }
+  // The dialog on screen and active, as its modal showing leaves it.
+  static void montrer() {
+    e().show();
+    e().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&e()));
+  }
+  // The user's gestures on the shown dialog.
+  static QPoint point_de(const std::string& nom) {
+    const auto trouves = e().LBfonction->findItems(depuis_1252(nom), Qt::MatchExactly);
+    if (trouves.isEmpty()) return {-1, -1};
+    e().LBfonction->scrollToItem(trouves.front());
+    return e().LBfonction->visualItemRect(trouves.front()).center();
+  }
+  static void cliquer_liste(const std::string& nom) {
+    QTest::mouseClick(e().LBfonction->viewport(), Qt::LeftButton, {}, point_de(nom));
+  }
+  // Through the window, as the system delivers it: press, release, press
+  // (the double click), release.
+  static void double_cliquer_liste(const std::string& nom) {
+    const QPoint point = e().LBfonction->viewport()->mapTo(&e(), point_de(nom));
+    QTest::mouseDClick(e().windowHandle(), Qt::LeftButton, {}, point);
+  }
+  static void taper_formule(const char* texte) {
+    QTest::mouseClick(e().Edit1, Qt::LeftButton);
+    QTest::keyClicks(e().Edit1, QString::fromLatin1(texte));
+  }
+  // Keys go to whichever control holds the focus.
+  static void taper(const char* texte) { QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(texte)); }
+  static std::string fonction_courante() { return vers_1252(e().LBfonction->currentItem()->text()); }
+
   // Plays the user of the next modal showings, given the window's name.
   void jouer(std::function<void(const std::string&)> geste) {
     messages_->modale = [geste](const std::string& nom) {
@@ -169,6 +201,43 @@ TEST_F(EditeurFormule, TheObjectButtonComposesTheSystemAndItsVariables) {
   EXPECT_FALSE(Fnouvel_objet->remplir_variables_editeur);
 }
 
+TEST_F(EditeurFormule, AChosenFunctionGoesInAtTheCaretOrInPlaceOfTheSelection) {
+  montrer();
+  // A double-click in the list, the caret at the end of the formula.
+  taper_formule("1+");
+  double_cliquer_liste("sqrt");
+  taper("9");
+  EXPECT_EQ(formule(), "1+sqrt(9)");
+
+  // Enter in the list, x selected in the formula.
+  QTest::mouseClick(e().Bnouvelle_formule, Qt::LeftButton);
+  taper_formule("2*x+1");
+  QTest::keyClick(e().Edit1, Qt::Key_Left, Qt::NoModifier);
+  QTest::keyClick(e().Edit1, Qt::Key_Left, Qt::NoModifier);
+  QTest::keyClick(e().Edit1, Qt::Key_Left, Qt::ShiftModifier);
+  ASSERT_EQ(e().Edit1->selectedText(), "x");
+  cliquer_liste("sin");
+  QTest::keyClick(e().LBfonction, Qt::Key_Return);
+  taper("x");
+  EXPECT_EQ(formule(), "2*sin(x)+1");
+  e().hide();
+}
+
+TEST_F(EditeurFormule, TheDescriptionFollowsTheListByMouseAndByKeys) {
+  montrer();
+  cliquer_liste("sin");
+  EXPECT_EQ(e().Label1->text(), "sin");
+  for (const Qt::Key touche : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+    QTest::keyClick(e().LBfonction, touche);
+    EXPECT_EQ(vers_1252(e().Label1->text()), fonction_courante());
+  }
+  EXPECT_NE(fonction_courante(), "sin");
+  EXPECT_FALSE(e().Bchoisir_fonction->isHidden());
+  QTest::mouseClick(e().Bchoisir_fonction, Qt::LeftButton);
+  EXPECT_EQ(formule(), vers_1252(e().Label1->text()) + "()");
+  e().hide();
+}
+
 TEST_F(EditeurFormule, UserModeListsTheUserFunctionsAlone) {
   Fnouvel_objet->Tnom->setText(QStringLiteral("f"));
   Fnouvel_objet->Texpression->setText(QStringLiteral("x^2"));
@@ -219,6 +288,22 @@ TEST_F(EditeurFormule, OkWaitsForACorrectFormulaAndCancelGivesTheTextBack) {
   });
   EXPECT_EQ(e().editer_formule("pgcd(1;2)", 0), "pgcd(1;3)");
   EXPECT_TRUE(e().ferme_par_ok);
+
+  // A division by zero is well written: its error value is the calculator's
+  // business.
+  messages_->journal.clear();
+  f().montrer_page(f().TabSheet2);
+  f().Edit1->clear();
+  jouer([&](const std::string&) {
+    montrer();
+    taper_formule("1/0");
+    QTest::mouseClick(e().Bok, Qt::LeftButton);
+  });
+  f().Aediteur_fonctionExecute();
+  EXPECT_TRUE(e().ferme_par_ok);
+  EXPECT_EQ(vers_1252(f().Edit1->text()), "1/0");
+  ASSERT_EQ(messages_->journal.size(), 1u);
+  EXPECT_EQ(messages_->journal[0].texte, "TFauto_pilote");
 }
 
 TEST_F(EditeurFormule, Captures) {
