@@ -362,13 +362,14 @@ TEST_F(Programme, LanguageCaptionsReachTheControlsByName) {
   EXPECT_EQ(f().Classeur->tabText(2), "Calculations");
   EXPECT_EQ(Foptions_graphiques->LBcategorie->item(2)->text(), "Global");
   EXPECT_EQ(Foptions_graphiques->CBLangue->currentIndex(), 1);
+  EXPECT_EQ(Fcalcul_graphique->windowTitle(), "Graphic calculation");
   arreter();
   parametres("[generales]\nmasquer_configuration=1\nlangue=7\n");  // no such language: French
   ASSERT_TRUE(demarrer());
   EXPECT_EQ(f().Quitter1->text(), "Quitter");
   EXPECT_EQ(f().Classeur->tabText(2), "Calculs");
   EXPECT_EQ(f().findChild<QAction*>(QStringLiteral("Masquerlgende1"))->text(), "Masquer L\u00e9gende");
-  EXPECT_EQ(Fcalcul_graphique->windowTitle(), "Calcul Graphique");
+  EXPECT_EQ(Fcalcul_graphique->windowTitle(), "Calcul graphique");
   for (const auto& [action, texte] : {std::pair{"AidedPralinore1", "Aide de Pralinore"},
                                       {"PagedaccueilPralinore1", "Page d'accueil de Pralinore"},
                                       {"Apage_accueil", "Page d'accueil de Pralinore"}}) {
