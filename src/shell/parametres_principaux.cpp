@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <set>
 #include <system_error>
 #include <utility>
 
@@ -25,11 +26,33 @@ std::vector<std::string> lire_liste(const Tfichier_ini& ini, std::string_view se
   return valeurs;
 }
 
+namespace {
+
+// The keys of the lines a list rewrite keeps: an item written under one of
+// them would stand beside the kept line, and a reader would see only one.
+std::set<std::string> cles_gardees(const Tfichier_ini& ini, std::string_view section,
+                                   const Ttexte_ini::Tfiltre_entrees& propre) {
+  std::set<std::string> cles;
+  if (!propre) return cles;
+  for (const Tentree_ini& entree : ini.entrees_section(section)) {
+    if (!propre(entree.valeur)) cles.insert(entree.cle);
+  }
+  return cles;
+}
+
+}  // namespace
+
 bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector<std::string>& valeurs,
                   const Ttexte_ini::Tfiltre_entrees& propre) {
+  const std::set<std::string> gardees = cles_gardees(ini, section, propre);
   std::vector<Tentree_ini> entrees;
   entrees.reserve(valeurs.size());
-  for (std::size_t i = 0; i < valeurs.size(); ++i) entrees.push_back({texte_entier(static_cast<std::int64_t>(i)), valeurs[i]});
+  std::int64_t numero = 0;
+  for (const std::string& valeur : valeurs) {
+    std::string cle = texte_entier(numero++);
+    while (gardees.contains(cle)) cle = texte_entier(numero++);
+    entrees.push_back({std::move(cle), valeur});
+  }
   return ini.remplacer_section(section, entrees, propre);
 }
 

@@ -33,7 +33,9 @@ std::vector<std::string> lire_liste(const Tfichier_ini& ini, std::string_view se
 // either holds the whole new list or stays as it was (then false). The new
 // values take the places of the lines the program reads as items (those
 // `propre` accepts, every key line without it); comments, lines it could
-// not read and later blocks of the section stay byte for byte.
+// not read and later blocks of the section stay byte for byte. A key that a
+// kept line of the section's first block uses is skipped, so no key stands
+// twice.
 bool ecrire_liste(Tfichier_ini& ini, std::string_view section, const std::vector<std::string>& valeurs,
                   const Ttexte_ini::Tfiltre_entrees& propre = {});
 

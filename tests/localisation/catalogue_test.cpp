@@ -191,7 +191,7 @@ TEST(LibellesFenetres, EnglishCaptionsAndFrenchOverrides) {
     EXPECT_FALSE(x.anglais.empty()) << x.fenetre << "." << x.composant;
     francais_ += !x.francais.empty();
   }
-  EXPECT_EQ(francais_, 21);
+  EXPECT_EQ(francais_, 22);
   EXPECT_EQ(l.front().fenetre, "TFvorel");
   EXPECT_EQ(libelle_en_langue(l.front(), 1), "Check new version");
 }

@@ -198,6 +198,11 @@ TEST_F(Graphiques, ACurveKeepsTheColourOfItsPlaceInTheList) {
   arreter();
   demarrer_avec(courbes);
   EXPECT_EQ(couleurs(), depart);
+  // Deleting the first curve moves the others up a place, into its colour.
+  liste().setCurrentRow(0);
+  messages_->reponses.push_back(reponse_oui);
+  f().findChild<QPushButton*>(QStringLiteral("Bsupprimer"))->click();
+  EXPECT_EQ(couleurs(), std::vector<std::int32_t>(depart.begin(), depart.end() - 1));
 }
 
 TEST_F(Graphiques, AnnotationsAreAddedSelectedMovedEditedAndDeleted) {

@@ -157,7 +157,8 @@ TEST_F(Processus, TheScreenshotShowsTheGraphiquesPage) {
 // A UTF-8 settings file with what the program neither reads nor writes: a
 // comment, characters Windows-1252 lacks, a line break of the other kind, a
 // second [Graphiques] block and an annotation line that does not read. The
-// close rewrites both lists (their keys become "0"...), and only those lines.
+// close rewrites both lists (their keys become "0"..., past those of the
+// kept lines), and only those lines.
 const std::string parametres_utf8 =
     "; R\xC3\xA9glages de l'\xC3\xA9l\xC3\xA8ve\r\n"
     "[generales]\r\n"
@@ -181,7 +182,7 @@ TEST_F(Processus, SettingsKeepEveryLineTheProgramDidNotWrite) {
   ASSERT_EQ(lancer_pralinore(), 0);
   std::string attendu = parametres;
   attendu.replace(attendu.find("5=x^2;x"), 1, "0");
-  attendu.replace(attendu.find("3=Sommet"), 1, "0");
+  attendu.replace(attendu.find("3=Sommet"), 1, "1");
   EXPECT_EQ(lire_octets(fichier_parametres()), attendu);
   EXPECT_EQ(fichiers_parametres(), 3);  // Pralinore.ini and the two help folders
 }

@@ -187,6 +187,28 @@ TEST_P(Fermeture, EveryPathRewritesBothSections) {
 
 INSTANTIATE_TEST_SUITE_P(QuatreChemins, Fermeture, testing::Values(0, 1, 2, 3));
 
+// A line that is no annotation is kept under its key; the annotations
+// written beside it take keys it does not use, so that no key stands twice.
+// The subnormal corner goes back in 15 digits and reads as the same number.
+TEST_F(Programme, AnAnnotationIsNeverWrittenUnderTheKeyOfAKeptLine) {
+  parametres("[generales]\nmasquer_configuration=1\n"
+             "[Textes_Graphiques]\n0=Haut;1;2;3;4\n1=Sans coins\n4=Petit;1e-320;0;0;0\n");
+  ASSERT_TRUE(demarrer());
+  ASSERT_EQ(annotations_graphiques.size(), 2u);
+  f().close();
+  arreter();
+  const std::string ecrit = contenu_parametres();
+  EXPECT_EQ(ecrit, "[generales]\r\nmasquer_configuration=1\r\n[Textes_Graphiques]\r\n0=Haut;1;2;3;4\r\n"
+                   "1=Sans coins\r\n2=Petit;9.99988867182683E-321;0;0;0\r\n");
+  ASSERT_TRUE(demarrer());
+  ASSERT_EQ(annotations_graphiques.size(), 2u);
+  EXPECT_EQ(annotations_graphiques[1]->Text(), std::vector<std::string>{"Petit"});
+  EXPECT_EQ(annotations_graphiques[1]->X0(), 1e-320);
+  f().close();
+  arreter();
+  EXPECT_EQ(contenu_parametres(), ecrit);
+}
+
 TEST_F(Programme, ThePageCaptionFollowsEverySwitch) {
   parametres("[generales]\nmasquer_configuration=1\n");
   ASSERT_TRUE(demarrer());
@@ -340,13 +362,14 @@ TEST_F(Programme, LanguageCaptionsReachTheControlsByName) {
   EXPECT_EQ(f().Classeur->tabText(2), "Calculations");
   EXPECT_EQ(Foptions_graphiques->LBcategorie->item(2)->text(), "Global");
   EXPECT_EQ(Foptions_graphiques->CBLangue->currentIndex(), 1);
+  EXPECT_EQ(Fcalcul_graphique->windowTitle(), "Graphic calculation");
   arreter();
   parametres("[generales]\nmasquer_configuration=1\nlangue=7\n");  // no such language: French
   ASSERT_TRUE(demarrer());
   EXPECT_EQ(f().Quitter1->text(), "Quitter");
   EXPECT_EQ(f().Classeur->tabText(2), "Calculs");
   EXPECT_EQ(f().findChild<QAction*>(QStringLiteral("Masquerlgende1"))->text(), "Masquer L\u00e9gende");
-  EXPECT_EQ(Fcalcul_graphique->windowTitle(), "Calcul Graphique");
+  EXPECT_EQ(Fcalcul_graphique->windowTitle(), "Calcul graphique");
   for (const auto& [action, texte] : {std::pair{"AidedPralinore1", "Aide de Pralinore"},
                                       {"PagedaccueilPralinore1", "Page d'accueil de Pralinore"},
                                       {"Apage_accueil", "Page d'accueil de Pralinore"}}) {

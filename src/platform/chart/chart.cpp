@@ -27,6 +27,10 @@ constexpr std::array<std::int32_t, 10> couleurs_series{
     0x008080,  // olive
 };
 
+std::int32_t couleur_de_place(std::ptrdiff_t place) {
+  return couleurs_series[static_cast<std::size_t>(place) % couleurs_series.size()];
+}
+
 }  // namespace
 
 TChart::TChart(QWidget* parent) : QWidget(parent), couleur_(couleur_face_bouton) {
@@ -74,7 +78,10 @@ void TChart::RemoveSeries(const TChartSeries* serie) {
                                      [serie](const std::shared_ptr<TChartSeries>& s) { return s.get() == serie; });
   if (position == series_.end()) return;
   (*position)->chart_ = nullptr;
-  series_.erase(position);
+  const auto suivantes = series_.erase(position);
+  for (auto s = suivantes; s != series_.end(); ++s) {
+    if ((*s)->couleur_de_place_) (*s)->couleur_ = couleur_de_place(s - series_.begin());
+  }
   update();
 }
 
@@ -87,7 +94,8 @@ void TChart::RemoveAllSeries() {
 // The colour follows the place the series takes in the list, not how many
 // series the chart has made: a list drawn again comes back in its colours.
 void TChart::adopter(TChartSeries& serie) {
-  serie.SetPenColor(couleurs_series[static_cast<std::size_t>(SeriesCount()) % couleurs_series.size()]);
+  serie.SetPenColor(couleur_de_place(SeriesCount()));
+  serie.couleur_de_place_ = true;
 }
 
 std::shared_ptr<TLineSeries> TChart::NewLineSeries() {

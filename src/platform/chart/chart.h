@@ -58,6 +58,8 @@ class TChart : public QWidget {
   // Adds last; a series already in the list stays where it is, one on
   // another chart moves here.
   void AddSeries(std::shared_ptr<TChartSeries> serie);
+  // The series after it move up a place; those in the palette's colour of
+  // their place take the colour of the new one.
   void RemoveSeries(const TChartSeries* serie);
   // Empties the list; the series themselves live on with their owners.
   void RemoveAllSeries();

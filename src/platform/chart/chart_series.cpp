@@ -46,6 +46,7 @@ void TChartSeries::SetPenVisible(bool visible) {
 
 void TChartSeries::SetPenColor(std::int32_t couleur) {
   couleur_ = couleur;
+  couleur_de_place_ = false;
   changer();
 }
 
@@ -76,6 +77,7 @@ void TChartSeries::Assign(const TChartSeries& source) {
   dans_legende_ = source.dans_legende_;
   plume_visible_ = source.plume_visible_;
   couleur_ = source.couleur_;
+  couleur_de_place_ = false;
   epaisseur_ = source.epaisseur_;
   changer();
 }

@@ -81,6 +81,9 @@ class TChartSeries {
   bool dans_legende_ = true;
   bool plume_visible_ = true;
   std::int32_t couleur_ = 0x0000FF;
+  // The colour was given by the chart for the series' place in its list, so
+  // it follows the place; a colour set by the caller stays.
+  bool couleur_de_place_ = false;
   int epaisseur_ = 1;
 };
 
