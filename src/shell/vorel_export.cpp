@@ -1,17 +1,20 @@
 // Export and print: the picture of the page shown saved as BMP or PNG, the
 // chart printed.
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 #include <optional>
+#include <string_view>
 
 #include "localisation/catalogue.h"
 #include "localisation/messages.h"
 #include "platform/chart/chart.h"
 #include "platform/image_hote.h"
 #include "platform/image_png.h"
+#include "platform/ini/fichier_disque.h"
 #include "platform/texte_qt.h"
 #include "shell/vorel.h"
 
@@ -21,10 +24,16 @@ constexpr const char* filtre_export =
     "Format bitmap (*.bmp)|*.bmp|Format PNG (Portable Network Graphics)  (*.png)|*.png";
 constexpr int filtre_png = 2;
 
-// Written beside the target and renamed over it only when complete.
+// Encoded whole first, then written by the program's atomic write, which
+// replaces the target only once every write, the flush to the disk and the
+// rename succeeded (a save file would rename a picture whose buffered end
+// could not be written on a full disk).
 bool enregistrer_bmp(const QImage& image, const QString& chemin) {
-  QSaveFile fichier(chemin);
-  return fichier.open(QIODevice::WriteOnly) && image.save(&fichier, "BMP") && fichier.commit();
+  QByteArray octets;
+  QBuffer tampon(&octets);
+  if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "BMP")) return false;
+  return remplacer_fichier(QFile::encodeName(chemin).toStdString(),
+                           std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
 }
 
 }  // namespace

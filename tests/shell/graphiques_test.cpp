@@ -17,7 +17,14 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <csignal>
+#include <fstream>
+#include <iterator>
 #include <set>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "components/controles/JvTransBtn.h"
 #include "engine/reduction.h"
@@ -499,6 +506,45 @@ TEST_F(Graphiques, ExportWritesThePictureAndPrintGivesOnePage) {
   EXPECT_GT(fs::file_size(pdf), 0u);
   const std::string octets = lire_octets(pdf);
   EXPECT_NE(octets.find("/Count 1"), std::string::npos);
+}
+
+// On a full disk, as a file-size limit makes it (in a child process, where a
+// write past the limit then fails with EFBIG), an export that cannot be
+// written whole is said so in either format and the picture already at the
+// target stays as it was, with nothing beside it: the limit falls early in
+// the file or on its very last byte.
+TEST_F(Graphiques, AnExportCutShortByAFullDiskIsReportedAndLeavesTheTargetAsItWas) {
+  demarrer_avec({"x^2;x"});
+  f().resize(900, 700);
+  const std::string ancienne = "l'image d'avant";
+  const fs::path dossier = dossier_ / "plein";
+  for (const char* nom : {"image.png", "image.bmp"}) {
+    fs::create_directories(dossier);
+    const fs::path cible = dossier / nom;
+    messages_->fichiers.push_back(FichierChoisi{cible.string(), 2});
+    f().Enregistrer1Click();
+    const auto taille = static_cast<rlim_t>(fs::file_size(cible));
+    for (const rlim_t octets_permis : {rlim_t{1024}, taille - 1}) {
+      std::ofstream(cible, std::ios::trunc) << ancienne;
+      const pid_t enfant = ::fork();
+      if (enfant == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{octets_permis, octets_permis};
+        ::setrlimit(RLIMIT_FSIZE, &limite);
+        messages_->journal.clear();
+        messages_->fichiers.push_back(FichierChoisi{cible.string(), 2});
+        f().Enregistrer1Click();
+        const auto attendus = std::vector<std::string>{"", catalogue_textes.txt_image_pas_enregistree};
+        ::_exit(textes_messages() == attendus ? 0 : 1);
+      }
+      int statut = -1;
+      ASSERT_EQ(::waitpid(enfant, &statut, 0), enfant);
+      EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0) << nom << " " << octets_permis << ": not said";
+      EXPECT_TRUE(lire_octets(cible) == ancienne) << nom << " " << octets_permis << ": the target changed";
+      EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 1) << nom;
+    }
+    fs::remove_all(dossier);
+  }
 }
 
 TEST_F(Graphiques, TheIntegralAreaIsPaintedRedUnderTheCurve) {

@@ -183,7 +183,7 @@ TEST(VerifierMiseAJour, GateQuestionReplyAndOutcome) {
 TEST(VersionPlusRecente, AVersionTextIsDigitsAndDotsBetweenDigits) {
   for (const char* oui : {"2", "2.1.3", "2..1", "0123456789.0123456789.0123456789"})
     EXPECT_TRUE(texte_version(oui)) << oui;
-  for (const char* non : {"", ".2", "2.", "2.1a", "2 1", "<html>", "v2", "01234567890.01234567890.0123456789"})
+  for (const char* non : {"", ".2", "2.", "2.1a", "2a1", "2 1", "<html>", "v2", "01234567890.01234567890.0123456789"})
     EXPECT_FALSE(texte_version(non)) << non;
 }
 

@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -200,7 +201,9 @@ TEST_F(Processus, ASettingsFileTheUserMayNotWriteIsLeftAsItIs) {
 
 // Whatever was being written when its process ended (settings, user
 // objects, an account, a hint page, the folder write test), its temporary
-// file goes at the next start; one of a process still running stays.
+// file goes at a start ten minutes later; one of a process still running
+// stays, and so does a recent one whose process is not seen: on a folder
+// shared by several machines it may be a save running elsewhere.
 TEST_F(Processus, TemporaryFilesLeftByAnEndedProcessAreRemovedAtStart) {
   installer_parametres();
   const pid_t enfant = ::fork();
@@ -218,12 +221,21 @@ TEST_F(Processus, TemporaryFilesLeftByAnEndedProcessAreRemovedAtStart) {
                             dossier_ / ".pralinore-essai"}) {
     abandonnes.push_back(temporaire(f, enfant));
   }
-  for (const fs::path& f : abandonnes) std::ofstream(f) << "[generales]\r\nlan";
+  const auto il_y_a = [](std::chrono::minutes age) { return fs::file_time_type::clock::now() - age; };
+  for (const fs::path& f : abandonnes) {
+    std::ofstream(f) << "[generales]\r\nlan";
+    fs::last_write_time(f, il_y_a(std::chrono::minutes(11)));
+  }
+  const fs::path ailleurs = temporaire(parametres / "autre.cpt", enfant);
+  std::ofstream(ailleurs) << "[generales]\r\nlan";
+  fs::last_write_time(ailleurs, il_y_a(std::chrono::minutes(9)));
   std::ofstream(en_cours) << "[generales]\r\nlan";
+  fs::last_write_time(en_cours, il_y_a(std::chrono::minutes(11)));
   capture_ = true;
   ASSERT_EQ(lancer_pralinore(), 0);
   for (const fs::path& f : abandonnes) EXPECT_FALSE(fs::exists(f)) << f;
   EXPECT_TRUE(fs::exists(en_cours));  // its process is still writing
+  EXPECT_TRUE(fs::exists(ailleurs));
 }
 
 // The weekly check at start-up finds a newer version on the server: the

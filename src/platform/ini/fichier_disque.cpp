@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +24,10 @@ constexpr int essais_nom_temporaire = 100;
 // A temporary file is named <file> + ".tmp" + <process id> + "-" + <counter>.
 constexpr std::string_view marque_temporaire = ".tmp";
 constexpr mode_t droits_ecriture = S_IWUSR | S_IWGRP | S_IWOTH;
+// A save fills its temporary file within moments. One left untouched this long
+// belongs to no save still running, even one on another machine sharing the
+// folder, whose process cannot be seen from here.
+constexpr auto inactivite_temporaire_abandonne = std::chrono::minutes(10);
 
 // The replacements made by this process, per file.
 std::mutex verrou_remplacements;
@@ -135,6 +140,15 @@ pid_t processus_du_temporaire(std::string_view nom) {
 
 bool processus_termine(pid_t processus) { return ::kill(processus, 0) != 0 && errno == ESRCH; }
 
+// A modification time ahead of this machine's clock (another machine's) is
+// no inactivity.
+bool inactif_depuis_longtemps(const std::filesystem::directory_entry& entree) {
+  std::error_code erreur;
+  const auto modification = entree.last_write_time(erreur);
+  return !erreur &&
+         std::filesystem::file_time_type::clock::now() - modification >= inactivite_temporaire_abandonne;
+}
+
 }  // namespace
 
 Tempreinte_fichier empreinte_fichier(const std::string& chemin) {
@@ -234,6 +248,7 @@ int supprimer_temporaires_abandonnes(const std::string& dossier, bool sous_dossi
     if (!entree->is_regular_file(sans_effet)) continue;
     const pid_t processus = processus_du_temporaire(entree->path().filename().string());
     if (processus <= 0 || processus == ::getpid() || !processus_termine(processus)) continue;
+    if (!inactif_depuis_longtemps(*entree)) continue;
     if (::unlink(entree->path().c_str()) == 0) ++supprimes;
   }
   return supprimes;

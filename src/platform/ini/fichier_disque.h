@@ -82,7 +82,9 @@ bool protege_en_ecriture(const std::string& chemin);
 int creer_fichier_temporaire(const std::string& chemin, std::string& nom);
 
 // Removes from `dossier` (and its subfolders when `sous_dossiers`) the files
-// of creer_fichier_temporaire whose process has ended: a write or a test cut
-// short left them. Those of a process still running are kept. Returns how
-// many were removed.
+// of creer_fichier_temporaire that a write or a test cut short left: those
+// whose process is not running here and that nothing has modified for ten
+// minutes. A folder shared by several machines holds the temporary files of
+// saves running where their process cannot be seen; a later start removes
+// what they leave. Returns how many were removed.
 int supprimer_temporaires_abandonnes(const std::string& dossier, bool sous_dossiers = false);

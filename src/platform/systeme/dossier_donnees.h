@@ -27,7 +27,7 @@ bool amorcer_dossier(const std::string& source, const std::string& cible);
 // folder after all: the program then runs on what it can read. Ends with "/".
 std::string choisir_dossier_donnees(const std::string& programme, const std::string& utilisateur);
 
-// Removes the temporary files that ended processes left in the data folder
+// Removes the temporary files that cut-short writes left in the data folder
 // `donnees` and anywhere in its `parametres` (settings, accounts, hint pages,
 // Fonction.ini and Constante.ini, the write test): see
 // supprimer_temporaires_abandonnes. Returns how many were removed.

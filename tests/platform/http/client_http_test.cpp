@@ -22,8 +22,8 @@ QByteArray tete_longueur(qint64 octets) {
 QByteArray chemin(const QByteArray& tete) { return tete.split(' ').value(1); }
 
 // Answers by path: /ok, /vide, /redirige (to /ok), /404, /500, /court
-// (announces more than it sends), /4ko, /5ko, /8mo (bodies of that size),
-// /muet (never answers).
+// (announces more than it sends), /4096, /4097, /5ko, /8mo (bodies of that
+// size), /muet (never answers).
 QByteArray repondre(const QByteArray& tete) {
   const QByteArray c = chemin(tete);
   if (c.endsWith("/ok")) return Tserveur_local::reponse(200, "2.1.3");
@@ -32,7 +32,8 @@ QByteArray repondre(const QByteArray& tete) {
   if (c.endsWith("/404")) return Tserveur_local::reponse(404, "absent");
   if (c.endsWith("/500")) return Tserveur_local::reponse(500, "panne");
   if (c.endsWith("/court")) return "HTTP/1.1 200 X\r\nContent-Length: 10\r\nConnection: close\r\n\r\n12345";
-  if (c.endsWith("/4ko")) return Tserveur_local::reponse(200, QByteArray(octets_par_reponse, '9'));
+  if (c.endsWith("/4096")) return Tserveur_local::reponse(200, QByteArray(4096, '9'));
+  if (c.endsWith("/4097")) return Tserveur_local::reponse(200, QByteArray(4097, '9'));
   if (c.endsWith("/5ko")) return Tserveur_local::reponse(200, QByteArray(5 * 1024, '9'));
   if (c.endsWith("/8mo")) return Tserveur_local::reponse(200, QByteArray(8'000'000, '9'));
   if (c.endsWith("/sans_longueur")) return "HTTP/1.1 200 X\r\nConnection: close\r\n\r\n12345";
@@ -58,12 +59,15 @@ TEST_F(ClientHttp, GetFollowsRedirectsAndFailsOnErrorsSilenceAndLongReplies) {
   const std::vector<std::pair<const char*, std::optional<QByteArray>>> cas = {
       {"/ok", "2.1.3"}, {"/vide", ""}, {"/redirige", "2.1.3"}, {"/404", {}},
       {"/500", {}},     {"/5ko", {}},  {"/8mo", {}},
-      {"/4ko", QByteArray(octets_par_reponse, '9')},
+      {"/4096", QByteArray(4096, '9')}, {"/4097", {}},
   };
   for (const auto& [c, attendu] : cas) EXPECT_EQ(client.lire(adresse(c)), attendu) << c;
-  // Silence: a clock that jumps five seconds at each reading.
-  client.definir_horloge([this] { return maintenant += 5 * seconde; });
+  // A server that sends nothing: the silence limit (15 s) ends the question
+  // before its deadline (20 s). The clock moves a second at each reading.
+  client.definir_horloge([this] { return maintenant += seconde; });
   EXPECT_EQ(client.lire(adresse("/muet")), std::nullopt);
+  EXPECT_GE(maintenant, 15 * seconde);
+  EXPECT_LT(maintenant, 20 * seconde);
   // A refused connection fails too: a port whose server has closed.
   quint16 port_ferme = 0;
   {
@@ -95,6 +99,7 @@ TEST_F(ClientHttp, AQuestionEndsByItsDeadlineOrItsReplyLimit) {
       {"endless fast reply", {reponse_ouverte, kio}, {}},
       {"5 KiB in drops", {reponse_ouverte, kio, 5}, {}},
       {"4 KiB in drops", {reponse_ouverte, kio, 4}, QByteArray(4 * 1024, '9')},
+      {"4097 bytes unannounced", {reponse_ouverte, QByteArray(4097, '9'), 1}, {}},
       {"19 bytes in 19 s", {reponse_ouverte, "9", 19}, QByteArray(19, '9')},
   };
   for (const auto& [nom, gouttes, attendu] : cas) {
@@ -121,6 +126,7 @@ TEST_F(ClientHttp, ADownloadEndsWhenTooSlowOrTooLong) {
   const std::vector<Tcas> cas = {
       {"under the least speed", {tete_longueur(100 * lent), QByteArray(lent, 'x'), 100}, false, false},
       {"over it for 40 s", {tete_longueur(40 * assez_vite), QByteArray(assez_vite, 'x'), 40}, true, false},
+      {"1 KiB/s for 40 s", {tete_longueur(40 * 1024), QByteArray(1024, 'x'), 40}, true, false},
       {"300 MiB announced", {tete_longueur(trop_long), QByteArray(1024, 'x')}, false, true},
       {"no length announced", {reponse_ouverte, QByteArray(1024, 'x'), 3}, false, true},
   };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -58,15 +59,23 @@ pid_t processus_fini() {
   return enfant;
 }
 
-// Every temporary file of an ended process goes, whichever file it was for;
-// subfolders only when asked.
-TEST(TemporairesAbandonnes, OnlyThoseOfEndedProcessesGo) {
+// Sets a file's modification time that long before now.
+void vieillir(const std::filesystem::path& fichier, std::chrono::seconds age) {
+  std::filesystem::last_write_time(fichier, std::filesystem::file_time_type::clock::now() - age);
+}
+
+// Every temporary file of an ended process untouched for ten minutes goes,
+// whichever file it was for; subfolders only when asked. A recent one may be
+// a save running on another machine that shares the folder.
+TEST(TemporairesAbandonnes, OnlyThoseOfEndedProcessesUntouchedForTenMinutesGo) {
   namespace fs = std::filesystem;
+  using std::chrono::seconds;
   const fs::path dossier = dossier_temporaire("temporaires");
   ASSERT_FALSE(dossier.empty());
   const std::string fini = texte_entier(processus_fini());
   const std::string vivant = texte_entier(::getppid());
   const std::string moi = texte_entier(::getpid());
+  const seconds ancien{11 * 60};
   fs::create_directories(dossier / "sous");
   const std::set<std::string> gardes = {"reglages.ini",
                                         "sous",
@@ -75,15 +84,27 @@ TEST(TemporairesAbandonnes, OnlyThoseOfEndedProcessesGo) {
                                         ".tmp" + fini + "-0",
                                         "reglages.ini.tmp" + fini + "-",
                                         "reglages.ini.tmpx-1",
-                                        "reglages.ini.tmp" + fini + "-1.bak"};
+                                        "reglages.ini.tmp" + fini + "-1.bak",
+                                        "recent.ini.tmp" + fini + "-0",
+                                        "futur.ini.tmp" + fini + "-0"};
   for (const std::string& nom : gardes) {
-    if (nom != "sous") std::ofstream(dossier / nom) << "x";
+    if (nom == "sous") continue;
+    std::ofstream(dossier / nom) << "x";
+    vieillir(dossier / nom, ancien);
   }
+  vieillir(dossier / ("recent.ini.tmp" + fini + "-0"), seconds(590));
+  vieillir(dossier / ("futur.ini.tmp" + fini + "-0"), seconds(-3600));
   const std::string perdus[] = {"reglages.ini.tmp" + fini + "-0", "reglages.ini.tmp" + fini + "-17",
-                                "eleve.cpt.tmp" + fini + "-3", ".pralinore-essai.tmp" + fini + "-0"};
-  for (const std::string& nom : perdus) std::ofstream(dossier / nom) << "[A]\r\nx=";
+                                "eleve.cpt.tmp" + fini + "-3", ".pralinore-essai.tmp" + fini + "-0",
+                                "marc.tmp.cpt.tmp" + fini + "-0", "dix.ini.tmp" + fini + "-0"};
+  for (const std::string& nom : perdus) {
+    std::ofstream(dossier / nom) << "[A]\r\nx=";
+    vieillir(dossier / nom, ancien);
+  }
+  vieillir(dossier / ("dix.ini.tmp" + fini + "-0"), seconds(600));
   std::ofstream(dossier / "sous" / perdus[0]) << "x";
-  EXPECT_EQ(supprimer_temporaires_abandonnes(dossier.string()), 4);
+  vieillir(dossier / "sous" / perdus[0], ancien);
+  EXPECT_EQ(supprimer_temporaires_abandonnes(dossier.string()), 6);
   std::set<std::string> restes;
   for (const auto& f : fs::directory_iterator(dossier)) restes.insert(f.path().filename().string());
   EXPECT_EQ(restes, gardes);
