@@ -32,7 +32,7 @@ fi
 dossier=$(mktemp -d)
 trap 'rm -rf "$dossier"' EXIT
 printf '[Constante]\r\nk=3\r\n' > "$dossier/Constante.ini"
-printf '[Fonction]\r\nf=f;x^2+1;x\r\n' > "$dossier/Fonction.ini"
+printf '[Fonction]\r\nf=f;x^2+1;x\r\ng=g;x^3;x\r\n' > "$dossier/Fonction.ini"
 export PRALINORE_APPDIR="$dossier"
 verifie '' 'reduire(k+1)
 reduire(2+k)
@@ -44,3 +44,13 @@ reduire(pi+1)
 8
 6
 1+pi'
+# A user function's derivative at a composite argument: the argument goes
+# into the template as one operand.
+verifie '' 'deriver(f(x+1);x)
+deriver(f(-x);x)
+deriver(g(x+1);x)
+deriver(g(2*x-1);x)
+' '2*(x+1)
+2*x
+3*(x+1)^2
+6*(2*x-1)^2'
