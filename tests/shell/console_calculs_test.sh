@@ -54,3 +54,15 @@ deriver(g(2*x-1);x)
 2*x
 3*(x+1)^2
 6*(2*x-1)^2'
+# A bracketed list that is no call's arguments is a syntax error, with or
+# without the implicit products; vectors, matrices and calls keep theirs.
+for options in '' --sans-implicite; do
+  verifie "$options" 'truc(2;3)
+(2;3)+1
+[[1;2];[3;4]]
+pgcd(4;6)
+' "Nombre d'arguments incorrects
+Nombre d'arguments incorrects
+[[1;2];[3;4]]
+2"
+done
