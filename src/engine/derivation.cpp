@@ -10,6 +10,7 @@
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
 #include "engine/operation.h"
+#include "engine/parentheses.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
 #include "engine/quotient_polynomes.h"

@@ -141,16 +141,3 @@ std::string mot_categorie(std::string_view cle) {
   const std::string* mot = catalogue_textes.par_nom(cle);
   return mot ? *mot : std::string();
 }
-
-std::string applique_modele(const std::string& modele, const std::string& argument) {
-  std::string r;
-  for (std::size_t i = 0; i < modele.size(); ++i) {
-    if (modele.compare(i, 2, "%s") == 0) {
-      r += argument;
-      ++i;
-    } else {
-      r += modele[i];
-    }
-  }
-  return r;
-}

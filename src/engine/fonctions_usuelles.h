@@ -94,10 +94,6 @@ extern std::unique_ptr<Tconstante> constantes;
 // Rows from this identifier on are user functions.
 extern int nb_fonctions_predefinies;
 
-// A template of the `derivee` or `primitive` column with every "%s"
-// replaced by the argument text.
-std::string applique_modele(const std::string& modele, const std::string& argument);
-
 // A fresh constants table with "pi" and "\p" (the renderer's glyph for pi).
 void initialise_constantes();
 // The rows of those two; the user's constants follow them.

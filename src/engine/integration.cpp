@@ -17,6 +17,7 @@
 #include "engine/fractions.h"
 #include "engine/lignes_predefinies.h"
 #include "engine/operation.h"
+#include "engine/parentheses.h"
 #include "engine/primitives.h"
 #include "engine/profondeur.h"
 #include "engine/quotient_polynomes.h"

@@ -33,6 +33,15 @@ std::string normalise_feuille(std::string t) {
   return produits_implicites(t);
 }
 
+// An operand in round brackets that hold a list: no call's arguments, which
+// the syntax check refuses. Freed of its brackets, or folded by operation,
+// it would leave a list such as 2*3;4 for (2;3)*4, which the check accepts:
+// the text that holds it is left as typed.
+bool liste_entre_parentheses(const std::string& operande) {
+  if (operande.empty() || operande.front() != '(' || operande.find(';') == std::string::npos) return false;
+  return positions_hors_parentheses(sans_parentheses(operande)).point_virgule >= 1;
+}
+
 // The top-level split of a text, its operands taken out of the node so
 // that the recursion keeps no copy of the node.
 struct Operandes {
@@ -41,6 +50,7 @@ struct Operandes {
   std::string gauche;  // without enclosing round brackets, except for "!"
   std::string droite;  // without enclosing round brackets
   bool entre_parentheses = false;  // an operand lost its enclosing brackets
+  bool liste = false;              // an operand is a list in round brackets
 };
 
 // The operands of t cut where its split `coupe` lies, as the node of t
@@ -55,6 +65,7 @@ Operandes operandes(const std::string& t, const Coupe& coupe) {
   o.gauche = t.substr(0, rang);
   o.droite = t.substr(rang + 1);
   if (o.type_operateur == TypeOperateur::factorielle) return o;
+  o.liste = liste_entre_parentheses(o.gauche) || liste_entre_parentheses(o.droite);
   const std::size_t longueurs = o.gauche.size() + o.droite.size();
   o.gauche = sans_parentheses(o.gauche);
   o.droite = sans_parentheses(o.droite);
@@ -80,6 +91,7 @@ std::string normalise_noeud(std::string t) {
   if (signe_en_tete) compte_coupe(t);
   if (signe_en_tete && !est_somme_ou_difference(coupe.type_operateur)) {
     std::string terme = t.substr(1);
+    if (liste_entre_parentheses(terme)) return t;
     libere(t);
     return operation_ordonnee("-1", normalise(std::move(terme)), "*");
   }
@@ -89,6 +101,7 @@ std::string normalise_noeud(std::string t) {
   }
   Operandes o = operandes(t, coupe);
   if (o.type_operateur == TypeOperateur::aucun) return normalise_feuille(std::move(t));
+  if (o.liste) return t;
   libere(t);
   std::string& gauche = o.gauche;
   std::string& droite = o.droite;

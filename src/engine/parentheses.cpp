@@ -1,5 +1,7 @@
 #include "engine/parentheses.h"
 
+#include <optional>
+
 #include "engine/appel_fonction.h"
 #include "engine/expression.h"
 #include "engine/primitives.h"
@@ -50,6 +52,51 @@ bool droite_a_parentheser(const std::string& texte, std::string_view op) {
 
 std::string entre_parentheses(const std::string& t) { return "(" + t + ")"; }
 
+// The operators that can take part of an operand written beside them.
+bool peut_prendre(char c) { return c != '\0' && std::string_view("-*/^!").find(c) != std::string_view::npos; }
+
+// What an operand is for the operators written beside it: the kind of its
+// split, and whether it is negated (a leading "-" and no split at a sign).
+struct Operande {
+  TypeOperateur type = TypeOperateur::aucun;
+  bool negatif = false;
+};
+
+// A text that holds an operator; several arguments joined by ";" are no
+// operand, and no operator takes part of them.
+Operande operande_de(const std::string& t) {
+  const Coupe c = coupe_de(t);
+  return {c.type_operateur, c.position_liste == 0 && t[0] == '-' && !somme_ou_difference(c.type_operateur)};
+}
+
+// The operator just before the operand takes part of it when it binds
+// tighter than the operand's split, or as tight and not associatively
+// (a-(b+c), a/(b*c), a^(b^c)). "2*-x" would split at the "-", "2^-x" not.
+bool pris_apres(char op, const Operande& o) {
+  const bool signe = somme_ou_difference(o.type);
+  switch (op) {
+    case '-':
+    case '*': return signe || o.negatif;
+    case '/': return signe || o.type == TypeOperateur::fois || o.type == TypeOperateur::divise || o.negatif;
+    case '^': return est_binaire(o.type);
+    default: return false;
+  }
+}
+
+// The operator just after the operand takes part of it when it binds
+// tighter than the operand's split: a product or a quotient takes the last
+// term of a sum, a power or a factorial the last factor, or the term after
+// a leading "-" (-x^2 is -(x^2)).
+bool pris_avant(char op, const Operande& o) {
+  switch (op) {
+    case '*':
+    case '/': return somme_ou_difference(o.type);
+    case '^': return est_binaire(o.type) || o.negatif;
+    case '!': return a_un_operateur(o.type) || o.negatif;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 int besoin_parentheses(const std::string& gauche, const std::string& droite, std::string_view operateur) {
@@ -82,4 +129,30 @@ std::string joint_avec_parentheses(const std::string& gauche, const std::string&
 void parenthese_operandes(std::string& gauche, std::string& droite, std::string_view operateur) {
   if (gauche_a_parentheser(gauche, operateur)) gauche = entre_parentheses(gauche);
   if (droite_a_parentheser(droite, operateur)) droite = entre_parentheses(droite);
+}
+
+std::string applique_modele(const std::string& modele, const std::string& argument) {
+  // A text without operators (a name, a number, a call of them) is one
+  // operand wherever it goes, and most templates hold "%s" between brackets:
+  // the argument's split is looked for only when an operator that could take
+  // part of it stands beside "%s".
+  const bool simple = sans_operateur(argument);
+  std::optional<Operande> operande;
+  std::string r;
+  for (std::size_t i = 0; i < modele.size(); ++i) {
+    if (modele.compare(i, 2, "%s") != 0) {
+      r += modele[i];
+      continue;
+    }
+    const char avant = i > 0 ? modele[i - 1] : '\0';
+    const char apres = i + 2 < modele.size() ? modele[i + 2] : '\0';
+    bool autour = false;
+    if (!simple && (peut_prendre(avant) || peut_prendre(apres))) {
+      if (!operande) operande = operande_de(argument);
+      autour = pris_apres(avant, *operande) || pris_avant(apres, *operande);
+    }
+    r += autour ? entre_parentheses(argument) : argument;
+    ++i;
+  }
+  return r;
 }

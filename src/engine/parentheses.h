@@ -15,3 +15,9 @@ void parenthese_operandes(std::string& gauche, std::string& droite, std::string_
 // gauche, the operator and droite joined, with the brackets
 // parenthese_operandes would put, in one text built at once.
 std::string joint_avec_parentheses(const std::string& gauche, const std::string& droite, std::string_view operateur);
+
+// A template of the function table ("%s" standing for the argument) with
+// every "%s" replaced by the argument as one operand: bracketed where the
+// operator beside "%s" would bind into it, so "3*%s^2" of x+1 is
+// 3*(x+1)^2. Several arguments joined by ";" go in as they are.
+std::string applique_modele(const std::string& modele, const std::string& argument);

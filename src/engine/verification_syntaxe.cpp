@@ -214,13 +214,39 @@ std::string complete_variable(std::string& t, int id, std::vector<std::string>& 
   return message;
 }
 
+// A bracketed group holds one expression: a ";" at its top level separates
+// the arguments of a call of the table, and nothing else (truc(2;3) is no
+// call, and t*r*u*c*2;3 no expression). Redundant brackets change nothing.
+bool groupe_en_liste(const std::string& groupe) {
+  return positions_hors_parentheses(enleve_delimiteurs(groupe, "()")).point_virgule >= 1;
+}
+
+// Some top-level bracketed group of a text that is no call of the table,
+// as in truc(2;3), 2(3;4) or (1;2)(3), holds a list.
+bool liste_hors_appel(const std::string& t) {
+  int profondeur = 0;
+  std::size_t ouvrante = 0;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
+    if (c == '(' || c == '[') {
+      if (profondeur++ == 0) ouvrante = i;
+    } else if ((c == ')' || c == ']') && --profondeur == 0 && c == ')' && t[ouvrante] == '(' &&
+               groupe_en_liste(t.substr(ouvrante, i - ouvrante + 1))) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::string verifie_appel(std::string& t, std::string* original) {
   std::vector<std::string> arguments;
   const int id = reconnait_fonction(t, arguments);
   if (id == 0) {
     std::vector<std::string>().swap(arguments);
     const auto souligne = t.find('_');
-    if (souligne == std::string::npos) return message_tel_quel(t, original, "");
+    if (souligne == std::string::npos) {
+      return message_tel_quel(t, original, liste_hors_appel(t) ? catalogue_textes.txt_nombre_arguments : "");
+    }
     return verifie_deux_cotes(t, souligne, false, original);
   }
   const int attendus = fonctions_usuelles->nb_arguments[id];
@@ -295,7 +321,14 @@ std::string verifie(std::string& texte, std::string* original) {
   std::string* partie_tel_quel = original ? &tel_quel : nullptr;
   std::string message;
   if (const int liste = positions_hors_parentheses(t).point_virgule; liste >= 1) {
-    message = verifie_deux_cotes(t, static_cast<std::size_t>(liste - 1), false, partie_tel_quel);
+    // A list is a vector or a matrix in square brackets (round ones just
+    // inside them are redundant); in round ones it is no call's arguments,
+    // as (2;3) or t*r*u*c*(2;3).
+    if (bord && avant.front() == '(') {
+      message = message_tel_quel(t, partie_tel_quel, catalogue_textes.txt_nombre_arguments);
+    } else {
+      message = verifie_deux_cotes(t, static_cast<std::size_t>(liste - 1), false, partie_tel_quel);
+    }
   } else if (const auto r = premiere_relation(t); r != std::string::npos) {
     message = verifie_deux_cotes(t, r, true, partie_tel_quel);
   } else {

@@ -154,6 +154,14 @@ TEST_F(Derivation, UserTemplatesComputedAtFirstReadAreThoseOfTheLoading) {
   for (std::size_t i = 0; i < differees.size(); ++i) EXPECT_EQ(differees[i], tout_de_suite[i]) << i;
 }
 
+// The template of a body that calls the row just before it is read, at its
+// first read, against a table that holds that row.
+TEST_F(Derivation, UserTemplateReadsTheRowJustBeforeIt) {
+  ajouter_fonction_utilisateur("f", "x^2", "x", "c", "d");
+  ajouter_fonction_utilisateur("g", "f(x)+1", "x", "c", "d");
+  EXPECT_EQ(calculer("deriver(g(x);x)"), "2*x");
+}
+
 TEST_F(Derivation, DeepTextGivesTheTooComplexError) {
   std::string t = "x";
   for (int i = 0; i < 3000; ++i) t = "sin(" + t + ")";

@@ -25,6 +25,8 @@ TEST_F(Evaluateur, RecursesAndLeavesWhatItCannotDo) {
       {"ou(1;a)", "`"},
       {"ou(11;t)", "erreur(Caract\xE8re #127 interdit.)"},  // "t" with 11 would be DEL
       {"ou(96;ab)", "erreur(Caract\xE8re #1 interdit.)"},
+      {"ou(65;a)", " "},  // a space is no control character
+      {"ou(252;a)", "erreur(Caract\xE8re #157 interdit.)"},  // 0x9D, undefined in Windows-1252
       {"5!", "5!"},
       {"2*5!", "2*5!"},
       {"5!+1", "5!+1"},

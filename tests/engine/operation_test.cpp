@@ -62,6 +62,24 @@ TEST_F(Operation, BracketsNeededByTheLayout) {
   EXPECT_EQ(besoin_parentheses("cos(x)", "2", "^"), 10);
 }
 
+// A template takes its argument as one operand: brackets only where the
+// operator beside "%s" would bind into it; a template whose "%s" sits
+// between brackets gets the argument as it is.
+TEST_F(Operation, TemplatesTakeTheirArgumentAsOneOperand) {
+  const char* cas[][3] = {
+      {"3*%s^2", "x+1", "3*(x+1)^2"}, {"3*%s^2", "2*x", "3*(2*x)^2"},  {"3*%s^2", "cos(x)", "3*cos(x)^2"},
+      {"2*%s", "-x", "2*(-x)"},       {"2*%s", "x/2", "2*x/2"},        {"1-%s", "x-1", "1-(x-1)"},
+      {"%s-1", "x-1", "x-1-1"},       {"%s^2", "-x", "(-x)^2"},        {"2/%s", "x*y", "2/(x*y)"},
+      {"2/%s", "x^2", "2/x^2"},       {"2^%s", "x^2", "2^(x^2)"},      {"2^%s", "-x", "2^-x"},
+      {"%s/2", "x*y", "x*y/2"},       {"%s*3", "a+b", "(a+b)*3"},      {"%s+1", "-x", "-x+1"},
+      {"cos(%s)", "x+1", "cos(x+1)"}, {"(%s)*abs(%s)/2", "-x", "(-x)*abs(-x)/2"},
+      {"2*%s", "x^2;y", "2*x^2;y"},  // several arguments go in as they are
+  };
+  for (const auto& [modele, argument, attendu] : cas) {
+    EXPECT_EQ(applique_modele(modele, argument), attendu) << modele << " " << argument;
+  }
+}
+
 // Joining at once puts the brackets parenthese_operandes puts.
 TEST_F(Operation, JoiningAtOncePutsTheSameBrackets) {
   const char* operandes[] = {"x", "-x", "a+b", "a-b", "a*b", "a/b", "a^b", "n!", "cos(x)", "f(x;y)", "(a+b)", "2", "-3"};

@@ -5,6 +5,7 @@
 #include "engine/decomposition.h"
 #include "engine/evaluateur.h"
 #include "engine/fractions.h"
+#include "engine/memoire_appel.h"
 #include "engine/moteur_pret.h"
 #include "engine/reduction.h"
 #include "localisation/catalogue.h"
@@ -41,6 +42,24 @@ TEST_F(Regroupement, UserFunctionsAreExpandedFirst) {
   fonctions_usuelles->corps.back() = "x^3";
   EXPECT_EQ(regroupe_somme("f(3)+1"), "28");
   EXPECT_EQ(fraction("f(3)/2"), "27/2");
+}
+
+// A memory first used inside a call set aside is forgotten with it: the
+// next outermost call takes the number the set-aside one had, and must not
+// find its results.
+TEST_F(Regroupement, AMemoryFirstUsedAsideServesNoLaterCall) {
+  struct Marque {
+    int valeur;
+  };
+  const auto retenue = [](int valeur) {
+    return memorise(Routine::fraction, "f(3)", [&] { return Marque{valeur}; }).valeur;
+  };
+  {
+    const GardeProfondeur appel;
+    const AppelAPart a_part;
+    EXPECT_EQ(retenue(1), 1);
+  }
+  EXPECT_EQ(retenue(2), 2);
 }
 
 // A user constant with an exact value joins the numbers of a sum as it

@@ -52,6 +52,15 @@ TEST_F(Syntaxe, ChecksAndCompletes) {
       {"a_deriver(x^2)", "a_deriver(x^2;x)", ""},
       {"f(x):=x^2", "f(x):=x^2", ""},
       {"x+1=", "x+1=", ""},
+      // A list in round brackets is no call's arguments; in square ones it
+      // is a vector or a matrix.
+      {"truc(2;3)", "truc(2;3)", "Nombre d'arguments incorrects"},
+      {"(1;2)(3)", "(1;2)(3)", "Nombre d'arguments incorrects"},
+      {"x*((2;3))", "x*((2;3))", "Nombre d'arguments incorrects"},
+      {"[1;(2;3)]", "[1;(2;3)]", "Nombre d'arguments incorrects"},
+      {"[[1;2];[3;4]]", "[[1;2];[3;4]]", ""},
+      {"pgcd((4;6))", "pgcd(4;6)", ""},
+      {"truc(pgcd(4;6))", "truc(pgcd(4;6))", ""},
   };
   for (const auto& c : cas) {
     std::string texte = c.texte;
@@ -111,6 +120,8 @@ TEST_F(Syntaxe, Normalises) {
       {"0+0", "0"},             {"2.5x", "2.5*x"},             {"1e-5", "1e-5"},
       {"2ex", "2*e*x"},         {"[1;2x]", "[1;2*x]"},         {"x=2y", "x=2*y"},
       {"(x+1", "(x+1)"},        {"deriver(3x;x)", "deriver(3*x;x)"},
+      // Brackets around a list stay for the syntax check to see.
+      {"(2;3)*4", "(2;3)*4"},   {"-(2;3)", "-(2;3)"},          {"2x+(2;3)", "2x+(2;3)"},
       {"", ""},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(normalise_saisie(texte), attendu) << texte;

@@ -32,7 +32,7 @@ fi
 dossier=$(mktemp -d)
 trap 'rm -rf "$dossier"' EXIT
 printf '[Constante]\r\nk=3\r\n' > "$dossier/Constante.ini"
-printf '[Fonction]\r\nf=f;x^2+1;x\r\n' > "$dossier/Fonction.ini"
+printf '[Fonction]\r\nf=f;x^2+1;x\r\ng=g;x^3;x\r\n' > "$dossier/Fonction.ini"
 export PRALINORE_APPDIR="$dossier"
 verifie '' 'reduire(k+1)
 reduire(2+k)
@@ -55,3 +55,25 @@ if [ "$messages" != 1 ]; then
   exit 1
 fi
 verifie '' 'somme(k;1;100000;1+fact(x))\n' ''
+# A user function's derivative at a composite argument: the argument goes
+# into the template as one operand.
+verifie '' 'deriver(f(x+1);x)
+deriver(f(-x);x)
+deriver(g(x+1);x)
+deriver(g(2*x-1);x)
+' '2*(x+1)
+2*x
+3*(x+1)^2
+6*(2*x-1)^2'
+# A bracketed list that is no call's arguments is a syntax error, with or
+# without the implicit products; vectors, matrices and calls keep theirs.
+for options in '' --sans-implicite; do
+  verifie "$options" 'truc(2;3)
+(2;3)+1
+[[1;2];[3;4]]
+pgcd(4;6)
+' "Nombre d'arguments incorrects
+Nombre d'arguments incorrects
+[[1;2];[3;4]]
+2"
+done
