@@ -75,6 +75,18 @@ bool valeur_juste(const std::string& c, const ValeurDeTaylor& v) {
   return ecrite && en_quinze_chiffres(*ecrite) == en_quinze_chiffres(v.derivee);
 }
 
+// The coefficient of the written value c of the k-th derivative, checked
+// against its exact value v when the series hold it: the series' where c
+// is not v within its fifteen digits. None where c is a division by zero
+// only because a denominator passed below the smallest double: the point
+// is no pole, the value is beyond the written evaluation.
+std::optional<std::string> coefficient_verifie(const std::string& c, const ValeurDeTaylor* v, int k,
+                                               bool sous_depassement) {
+  if (v && !v->inexacte && !valeur_juste(c, *v)) return coefficient_de_serie(*v, k, true);
+  if (sous_depassement && c == erreur_division_par_zero()) return std::nullopt;
+  return coefficient(c, k);
+}
+
 }  // namespace
 
 std::string fonction::developpement_limite(const std::string& variable, int ordre, double point) const {
@@ -91,8 +103,8 @@ std::string fonction::developpement_limite(const std::string& variable, int ordr
   // steps.
   std::optional<DeveloppementExact> exact;
   if (!valeurs) exact = developpement_exact(texte, variable, ordre, point);
-  const bool epargne = chemins_rapides_actifs() && etat_profondeur.profondeur < profondeur_epargnee;
-  if (epargne && exact && exact->comme_ecrit) {
+  const bool raccourcis = chemins_rapides_actifs() && etat_profondeur.profondeur < profondeur_epargnee;
+  if (raccourcis && exact && exact->comme_ecrit) {
     return resultat_garde(garde, developpement_serie(*this, variable, point, exact->valeurs, false));
   }
   const std::uint64_t travail_avant = travail_effectue();
@@ -108,23 +120,14 @@ std::string fonction::developpement_limite(const std::string& variable, int ordr
     const std::string c = valeurs ? texte_nombre((*valeurs)[static_cast<std::size_t>(k)])
                                   : fonction(derivee).numeriser_approche(variable, point, sous_depassement);
     const ValeurDeTaylor* v = exact ? &exact->valeurs[static_cast<std::size_t>(k)] : nullptr;
-    std::string t;
-    if (v && !v->inexacte && !valeur_juste(c, *v)) {
-      t = coefficient_de_serie(*v, k, true);
-    } else if (sous_depassement && c == erreur_division_par_zero()) {
-      // The derivative's denominator passed below the smallest double, at
-      // a point where it is not 0: its value is beyond the written
-      // evaluation.
-      return resultat_garde(garde, erreur_trop_complexe());
-    } else {
-      t = coefficient(c, k);
-    }
-    somme = ajoute_terme(somme, t, variable, k);
+    const auto t = coefficient_verifie(c, v, k, sous_depassement);
+    if (!t) return resultat_garde(garde, erreur_trop_complexe());
+    somme = ajoute_terme(somme, *t, variable, k);
     if (est_erreur(somme)) break;
   }
   // Where the written steps pass the work bound, the series' values may
   // be rounded by theirs: the expansion takes the exact coefficients.
-  if (epargne && exact && garde.depassee() && travail_effectue() > travail_maximal) {
+  if (raccourcis && exact && garde.depassee() && travail_effectue() > travail_maximal) {
     reprend_travail(travail_avant);
     somme = developpement_serie(*this, variable, point, exact->valeurs, true);
   }
