@@ -10,6 +10,7 @@
 #include "engine/combinatoire.h"
 #include "engine/complexe.h"
 #include "engine/evaluateur.h"
+#include "engine/decoupage.h"
 #include "engine/developpement.h"
 #include "engine/expression.h"
 #include "engine/factorisation.h"
@@ -157,9 +158,23 @@ std::string sur_liste(const Arguments& a, const std::string&) {
   return routine(a[0]);
 }
 
+// A point of expansion: a number, or an exact fraction of two integers,
+// taken as the number it stands for (1/2 as 0.5).
+std::optional<double> point_lu(const std::string& t) {
+  if (auto x = lire_nombre(t)) return x;
+  const std::string s = sans_parentheses(t);
+  const std::string n = numerateur(s);
+  const std::string d = denominateur(s);
+  if (!est_entier(n) || !est_entier(d)) return std::nullopt;
+  const auto p = lire_nombre(n);
+  const auto q = lire_nombre(d);
+  if (!p || !q || *q == 0) return std::nullopt;
+  return *p / *q;
+}
+
 // developpement_limite: function, variable, point, order.
 std::string developpement_limite_(const Arguments& a, const std::string&) {
-  const auto point = lire_nombre(a[2]);
+  const auto point = point_lu(a[2]);
   if (!point) {
     refuse_appel(catalogue_textes.txt_entiers_seulement);
     return "";

@@ -11,8 +11,9 @@
 // are exact where the written steps' own are rounded (p/2^m of more than
 // fifteen digits, 1/3) or are no fractions (ln(2)). What the written steps
 // give there is known only by taking them; the series stands in for them
-// at 0 where every value is written exactly, and elsewhere only once they
-// passed the work bound.
+// at 0 where every value is written exactly, elsewhere once they passed
+// the work bound, and for each value they do not get right within its
+// fifteen digits.
 #include "engine/derivees_en_zero.h"
 
 #include <cmath>

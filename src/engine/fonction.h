@@ -46,6 +46,11 @@ class fonction : public expression {
   // cannot be folded stays as text, so a result that is no number tells the
   // caller the text has no value. Domain errors are error values.
   std::string numeriser(const std::string& variable, bool exact, double valeur) const;
+  // numeriser(variable, false, valeur), telling whether on the way a
+  // product, quotient or power of numbers other than 0 came out 0 (a value
+  // below the smallest double): a division by zero may then stand for a
+  // finite value.
+  std::string numeriser_approche(const std::string& variable, double valeur, bool& sous_depassement) const;
   std::string valeur_numerique(bool exact) const;
   // The text with `variable` replaced by the expression text `remplacement`,
   // folded where the result is numeric; agrees with numeriser whenever the

@@ -37,6 +37,9 @@ struct Numerisation {
   const std::string& variable;
   bool exact;
   double valeur;
+  // Set when a value came out 0 only because it is below the smallest
+  // double (sous_les_doubles); no one asks when null.
+  bool* sous_depassement = nullptr;
 };
 
 struct Substitution {
@@ -128,6 +131,18 @@ std::string calcule(char operateur, double a, double b, const std::string& ta, c
   }
 }
 
+// A product, quotient or power of numbers other than 0 that comes out 0:
+// its value is not 0 but below the smallest double.
+bool sous_les_doubles(char operateur, double a, double b) {
+  if (a == 0 || !std::isfinite(b)) return false;
+  switch (operateur) {
+    case '*': return b != 0 && a * b == 0;
+    case '/': return a / b == 0;
+    case '^': return std::pow(a, b) == 0;
+    default: return false;
+  }
+}
+
 // n! for an integer text n in 0..170.
 std::optional<std::string> factorielle_numerique(const std::string& n) {
   if (!est_entier(n)) return std::nullopt;
@@ -177,7 +192,7 @@ std::string numerise_appel(const std::string& t, const Numerisation& n) {
     return nom_appele(t) + "(" + na + ")";
   }
   if (est_fonction_usuelle(id)) return valeur_usuelle(id, x);
-  return numerise(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], n.exact, x});
+  return numerise(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], n.exact, x, n.sous_depassement});
 }
 
 // A text without a split: the variable, or a call, or a name kept.
@@ -204,7 +219,10 @@ std::string numerise_terme(const std::string& texte, const Numerisation& n) {
     if (est_erreur(d)) return d;
     const auto a = valeur_lue(g);
     const auto b = valeur_lue(d);
-    if (a && b) return calcule(e.operateur[0], *a, *b, g, d, n.exact);
+    if (a && b) {
+      if (n.sous_depassement && sous_les_doubles(e.operateur[0], *a, *b)) *n.sous_depassement = true;
+      return calcule(e.operateur[0], *a, *b, g, d, n.exact);
+    }
     return operation(std::move(g), std::move(d), e.operateur);
   }
   if (e.type_operateur == TypeOperateur::factorielle) {
@@ -306,6 +324,12 @@ std::optional<double> valeur_en(const std::string& texte, const std::string& var
 std::string fonction::numeriser(const std::string& variable, bool exact, double valeur) const {
   GardeProfondeur garde;
   return resultat_garde(garde, numerise(texte, {variable, exact, valeur}));
+}
+
+std::string fonction::numeriser_approche(const std::string& variable, double valeur, bool& sous_depassement) const {
+  GardeProfondeur garde;
+  sous_depassement = false;
+  return resultat_garde(garde, numerise(texte, {variable, false, valeur, &sous_depassement}));
 }
 
 namespace {

@@ -65,12 +65,41 @@ TEST_F(DeveloppementLimite, ThroughTheCalculator) {
   EXPECT_EQ(calculer("developpement_limite(exp(x);x;0;2)"), "1+x+(x^2)/2");
   EXPECT_EQ(calculer("developpement_limite(exp(x);x;0;21)"), hors_limites());
   EXPECT_EQ(calculer("developpement_limite(1/0;x;0;2)"), "erreur(Division par z\xE9ro)");
+  // An exact fraction is a point as its decimal is.
+  for (const char* fraction : {"1/2", "(1/2)", "2/4"}) {
+    EXPECT_EQ(calculer("developpement_limite(exp(x);x;" + std::string(fraction) + ";3)"),
+              calculer("developpement_limite(exp(x);x;0.5;3)"))
+        << fraction;
+  }
+  EXPECT_EQ(calculer("developpement_limite(x^2;x;-3/2;2)"), "9/4-3*x+x^2");
   EXPECT_TRUE(boites->journal.empty());
   // Neither the point nor the order reads: a message and no result.
   EXPECT_EQ(calculer("developpement_limite(exp(x);x;pi;2)"), "");
   EXPECT_EQ(calculer("developpement_limite(exp(x);x;0;2.5)"), "");
   ASSERT_EQ(boites->journal.size(), 2u);
   for (const auto& m : boites->journal) EXPECT_EQ(m.texte, catalogue_textes.txt_entiers_seulement);
+}
+
+// Away from 0 the written derivatives, expanded, are evaluated as sums of
+// large terms that cancel: a value that is not the exact one within
+// fifteen digits gives way to the series' coefficient, the others stay as
+// written. Where a derivative's denominator passes below the smallest
+// double at a point where it is not 0, there is no division by zero.
+TEST_F(DeveloppementLimite, WrittenValuesLostToRoundingAreNotWritten) {
+  const struct {
+    const char* saisie;
+    const char* attendu;
+  } cas[] = {
+      {"developpement_limite(ln(x-2);x;3;6)", "x+(-x^2)/2+(x^3)/3+(-x^4)/4+(x^5)/5+(-x^6)/6"},
+      {"developpement_limite(ln(4-x);x;2;6)",
+       "138629436111989/200000000000000-x/2+(-x^2)/8+(-x^3)/24+(-x^4)/64+(-x^5)/160+(-x^6)/384"},
+      {"developpement_limite(tan(x);x;0.5;13)", "erreur(Expression trop complexe.)"},
+      {"developpement_limite(sqrt(x);x;0.000000001;7)", "erreur(Expression trop complexe.)"},
+      {"developpement_limite(sqrt(x);x;0;3)", "erreur(Division par z\xE9ro)"},
+  };
+  for (const auto& c : cas) EXPECT_EQ(calculer(c.saisie), c.attendu) << c.saisie;
+  // The terms the written steps get right keep their text.
+  EXPECT_EQ(calculer("developpement_limite(ln(x-2);x;3;5)"), "x+(-x^2)/2+(x^3)/3+(-x^4)/4+(x^5)/5");
 }
 
 // The Taylor polynomial with the shortcuts and as written: the same answer,
