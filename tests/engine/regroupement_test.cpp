@@ -43,17 +43,21 @@ TEST_F(Regroupement, UserFunctionsAreExpandedFirst) {
   EXPECT_EQ(fraction("f(3)/2"), "27/2");
 }
 
-// A user constant with an exact value joins the numbers of a sum as it
-// does those of a product; pi and a constant without an exact value stay
-// names.
+// A user constant with an exact value (an integer, a fraction, a decimal)
+// is that number in sums and products; pi and a constant without an exact
+// value stay names.
 TEST_F(Regroupement, UserConstantsWithExactValuesAreNumbers) {
   fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2+1", false);
   constantes->ajouter("k", "3");
   constantes->ajouter("m", "-2");
   constantes->ajouter("h", "1/2");
+  constantes->ajouter("d", "0.5");
+  constantes->ajouter("r", "sqrt(2)");
   const Paire cas[] = {
       {"k+1", "4"},     {"2+k", "5"},     {"f(2)+k", "8"},  {"2*k", "6"},      {"1-k", "-2"},  {"k^2+2*k+1", "16"},
-      {"m+k", "1"},     {"x+k", "3+x"},   {"k/2+1", "5/2"}, {"k*x+k", "3+k*x"}, {"pi+1", "1+pi"}, {"h+1", "1+h"},
+      {"m+k", "1"},     {"x+k", "3+x"},   {"k/2+1", "5/2"}, {"k*x+k", "3+k*x"}, {"pi+1", "1+pi"}, {"h+1", "3/2"},
+      {"3*h", "3/2"},   {"h*h", "1/4"},   {"h-1", "-1/2"},  {"2/h+k", "7"},    {"h*x+x", "(x*3)/2"},
+      {"d+1", "3/2"},   {"3*d", "3/2"},   {"d*d", "1/4"},   {"h+d", "1"},      {"r+1", "1+r"},  {"3*r", "3*r"},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(regroupe_somme(texte), attendu) << texte;
 }

@@ -27,11 +27,12 @@ if "$calculs" --inconnue < /dev/null 2> /dev/null; then
   exit 1
 fi
 # The user's functions and constants of the program folder, as the page
-# knows them: a constant with a number for value is that number in a sum as
-# in a product; pi stays a name.
+# knows them: a constant with an exact number for value (an integer, a
+# fraction, a decimal) is that number in a sum as in a product; pi and a
+# constant such as sqrt(2) stay names.
 dossier=$(mktemp -d)
 trap 'rm -rf "$dossier"' EXIT
-printf '[Constante]\r\nk=3\r\n' > "$dossier/Constante.ini"
+printf '[Constante]\r\nk=3\r\nh=1/2\r\nd=0.5\r\nr=sqrt(2)\r\n' > "$dossier/Constante.ini"
 printf '[Fonction]\r\nf=f;x^2+1;x\r\n' > "$dossier/Fonction.ini"
 export PRALINORE_APPDIR="$dossier"
 verifie '' 'reduire(k+1)
@@ -39,8 +40,22 @@ reduire(2+k)
 reduire(f(2)+k)
 reduire(2*k)
 reduire(pi+1)
+reduire(h+1)
+reduire(3*h)
+reduire(h*h)
+reduire(d+1)
+reduire(3*d)
+reduire(r+1)
+reduire(3*r)
 ' '4
 5
 8
 6
-1+pi'
+1+pi
+3/2
+3/2
+1/4
+3/2
+3/2
+1+r
+3*r'
