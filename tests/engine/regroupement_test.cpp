@@ -7,6 +7,7 @@
 #include "engine/fractions.h"
 #include "engine/moteur_pret.h"
 #include "engine/reduction.h"
+#include "engine/valeurs_erreur.h"
 #include "localisation/catalogue.h"
 
 namespace {
@@ -30,6 +31,21 @@ TEST_F(Regroupement, LikeTermsCollectedAndOrdered) {
       {"3037000499*3037000499", "9223372030926249001"},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(regroupe_somme(texte), attendu) << texte;
+}
+
+// A sum or a quotient of numbers is one number whatever their texts: a
+// whole number written with a point or an exponent (as the general format
+// writes a large one) is an integer of the sum, in floating point past 64
+// bits, where a double that overflows is an error value.
+TEST_F(Regroupement, WholeNumbersInAnyFormAreAddedAndDivided) {
+  const Paire cas[] = {
+      {"1.60693804425899E60+1", "1.60693804425899E60"}, {"1.5e3+1", "1501"},  {"1-1.5e3", "-1499"},
+      {"1.5511210043331E25/6.20448401733239E23", "25"},  {"1.5e3/7", "1500/7"}, {"1.5e3*x+x", "1501*x"},
+      {"1E20/1000000000000000000", "100"},               {"0.5+0.5+1", "2"},     {"3.0+1/2", "7/2"},
+      {"0.5+1", "0.5+1"},                                {"1E20+1/3", "1E20"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(regroupe_somme(texte), attendu) << texte;
+  EXPECT_EQ(regroupe_somme("1E300^2+1"), erreur_nombre_non_fini());
 }
 
 TEST_F(Regroupement, UserFunctionsAreExpandedFirst) {

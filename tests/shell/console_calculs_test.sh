@@ -22,6 +22,16 @@ Doublon d'"'"'opérateur: l'"'"'opérateur + est suivi d'"'"'un autre opérateur
 -2+2*x'
 verifie --sans-implicite '2x\n2*x\n' '2x
 2*x'
+# A sum or a quotient of numbers is one number, whatever their texts; a
+# double that overflows is an error value.
+verifie '' 'reduire(2^200+1)
+reduire(1.5e3+1)
+reduire(fact(25)/fact(24))
+reduire(1e308+1e308+1)
+' '1.60693804425899E60
+1501
+25
+erreur(Le résultat n'"'"'est pas un nombre fini.)'
 if "$calculs" --inconnue < /dev/null 2> /dev/null; then
   echo "an unknown option must fail" >&2
   exit 1
