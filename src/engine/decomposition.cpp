@@ -181,6 +181,20 @@ void multiplie_puissance(const std::string& base, const std::string& exposant, s
   });
 }
 
+// A numeric part past 64 bits is made in floating point, where it has no
+// exact quotient to keep: its numerator and denominator are divided into
+// one number (1.5511210043331E25/6.20448401733239E23 is 25). A lone
+// denominator stays one, as 1/3 does; a zero or an error value is left to
+// the text builder, which says so.
+void divise_en_flottant(std::string& numerateur, std::string& denominateur) {
+  if (numerateur == "1" || denominateur == "1") return;
+  const auto n = lire_nombre(numerateur);
+  const auto d = lire_nombre(denominateur);
+  if (!n || !d || *d == 0) return;
+  numerateur = texte_nombre_fini(*n / *d);
+  denominateur = "1";
+}
+
 std::string argument_racine(const std::string& t, bool& trouve) {
   std::vector<std::string> arguments;
   trouve = identifiant_appel(t, arguments) == Ligne::sqrt && arguments.size() == 1;
@@ -267,6 +281,8 @@ std::string recompose_produit(const std::vector<std::string>& bases, const std::
         num_d = texte_entier(*qd);
       }
     }
+  } else {
+    divise_en_flottant(num_n, num_d);
   }
   const std::string q = operation_ordonnee(num_n, num_d, "/");
   const std::string l = operation_ordonnee(lit_n, lit_d, "/");
@@ -282,7 +298,10 @@ std::string puissance_signee(const std::string& base, const std::string& exposan
 
 void ajoute_facteur(const std::string& base, const std::string& exposant, std::string& litteral,
                     std::string& numerique) {
-  if (est_entier(base) && est_entier(exposant)) {
+  // A whole number in another text (1.5e3, or a large integer the general
+  // format wrote with an exponent) is a number of the product as an
+  // integer is, made in floating point where it is no integer text.
+  if (est_nombre_entier(base) && est_entier(exposant)) {
     multiplie_puissance(base, exposant, numerique);
     return;
   }

@@ -8,6 +8,7 @@
 #include "engine/entiers_verifies.h"
 #include "engine/expression.h"
 #include "engine/fonction.h"
+#include "engine/fonctions_usuelles.h"
 #include "engine/memoire_appel.h"
 #include "engine/operation.h"
 #include "engine/primitives.h"
@@ -113,6 +114,21 @@ bool lit_decimal(const std::string& texte, std::int64_t& n, std::int64_t& d) {
   return true;
 }
 
+// A user constant whose value is an exact number stands for that number,
+// read exactly: an integer or a quotient as the exact evaluation gives it
+// (k:=3, k:=2*3, h:=1/2), a decimal from its own digits (d:=0.5 is 1/2).
+// pi and the user's constants of other values (sqrt(2)) have none and stay
+// names.
+std::optional<std::string> valeur_exacte_constante(const std::string& nom) {
+  if (!constantes || constantes->noms.size() <= nb_constantes_predefinies) return std::nullopt;
+  const int k = constantes->indice(nom);
+  if (k < static_cast<int>(nb_constantes_predefinies)) return std::nullopt;
+  const std::string& texte = constantes->valeurs[static_cast<std::size_t>(k)];
+  std::string valeur = est_nombre(texte) ? fraction(texte) : numeriser_texte(nom, true);
+  if (!est_entier(numerateur(valeur)) || !est_entier(denominateur(valeur))) return std::nullopt;
+  return valeur;
+}
+
 std::string calcule_facteur(const std::string& t) {
   const std::string s = sans_parentheses(t);
   if (est_entier(s)) return t;
@@ -156,6 +172,8 @@ std::string calcule_facteur(const std::string& t) {
         }
         break;
     }
+  } else if (auto constante = valeur_exacte_constante(s)) {
+    return *std::move(constante);
   } else {
     n = t;
     d = "1";

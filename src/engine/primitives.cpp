@@ -1,6 +1,7 @@
 #include "engine/primitives.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/expression.h"
 #include "engine/fonctions_usuelles.h"
@@ -24,6 +25,12 @@ bool est_nombre(std::string_view t) {
     return true;
   }
   return lire_nombre(t).has_value();
+}
+
+bool est_nombre_entier(const std::string& t) {
+  if (est_entier(t)) return true;
+  const auto valeur = lire_nombre(t);
+  return valeur && std::trunc(*valeur) == *valeur;
 }
 
 bool est_negatif_signe(const std::string& t) { return !est_somme_ou_difference(type_operateur_de(t)); }

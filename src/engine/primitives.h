@@ -21,6 +21,9 @@ inline bool est_entier(const std::string& t) {
 }
 // Reads as a number with the program's strict reader.
 bool est_nombre(std::string_view t);
+// A number whose value is whole, whatever its text: an integer, 3.0, 1.5e3,
+// or 1.60693804425899E60 as the general format writes a large integer.
+bool est_nombre_entier(const std::string& t);
 
 // Digits an integer text may hold to have an exact double value read
 // digit by digit: 10^15 is below 2^53.

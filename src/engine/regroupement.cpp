@@ -1,6 +1,7 @@
 #include "engine/regroupement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -69,6 +70,28 @@ void ajoute_decimal(Textes& t, Textes& c, std::size_t place, std::size_t i) {
   t[place] = texte_nombre_fini(somme);
   range_signe(t[place], c[place]);
   c[i] = "0";
+}
+
+// The decimal slot holding a whole number is an integer of the sum: 0.5+0.5
+// is 1, 1.5e3 is 1500, and 2^200, which the general format writes with an
+// exponent, is a large integer. Written in the general format, a whole value
+// is an integer text up to 15 digits and joins the exact numbers exactly;
+// a larger one is added in floating point, as a product past 64 bits is
+// made, and a sum past the largest double is an error value.
+void joint_decimale_entiere(Textes& t, Textes& c, std::size_t exacte, std::size_t decimale) {
+  const auto valeur = lire_nombre(t[decimale]);
+  if (!valeur || std::trunc(*valeur) != *valeur) return;
+  if (std::string entier = texte_nombre(*valeur); est_entier(entier)) {
+    t[decimale] = std::move(entier);
+    ajoute_exact(t, c, exacte, decimale);
+    return;
+  }
+  const auto n = lire_nombre(numerateur(t[exacte]));
+  const auto d = lire_nombre(denominateur(t[exacte]));
+  if (!n || !d || *d == 0) return;  // an exact sum left unreduced past 64 bits
+  t[exacte] = texte_nombre_fini(valeur_signe(c[exacte]) * *n / *d + valeur_signe(c[decimale]) * *valeur);
+  range_signe(t[exacte], c[exacte]);
+  c[decimale] = "0";
 }
 
 // A name a monomial may hold: letters, digits, "_", "'" and the imaginary
@@ -220,6 +243,7 @@ void fusionne_termes(Textes& t, Textes& c) {
       if (est_entier(t[i]) && t[i] != avant) vers_exacte(i);
     }
   }
+  if (exacte != aucune && decimale != aucune) joint_decimale_entiere(t, c, exacte, decimale);
 }
 
 // Terms ordered by their literal parts as byte strings (ordre_de_collecte).

@@ -8,6 +8,7 @@
 #include "engine/memoire_appel.h"
 #include "engine/moteur_pret.h"
 #include "engine/reduction.h"
+#include "engine/valeurs_erreur.h"
 #include "localisation/catalogue.h"
 
 namespace {
@@ -31,6 +32,21 @@ TEST_F(Regroupement, LikeTermsCollectedAndOrdered) {
       {"3037000499*3037000499", "9223372030926249001"},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(regroupe_somme(texte), attendu) << texte;
+}
+
+// A sum or a quotient of numbers is one number whatever their texts: a
+// whole number written with a point or an exponent (as the general format
+// writes a large one) is an integer of the sum, in floating point past 64
+// bits, where a double that overflows is an error value.
+TEST_F(Regroupement, WholeNumbersInAnyFormAreAddedAndDivided) {
+  const Paire cas[] = {
+      {"1.60693804425899E60+1", "1.60693804425899E60"}, {"1.5e3+1", "1501"},  {"1-1.5e3", "-1499"},
+      {"1.5511210043331E25/6.20448401733239E23", "25"},  {"1.5e3/7", "1500/7"}, {"1.5e3*x+x", "1501*x"},
+      {"1E20/1000000000000000000", "100"},               {"0.5+0.5+1", "2"},     {"3.0+1/2", "7/2"},
+      {"0.5+1", "0.5+1"},                                {"1E20+1/3", "1E20"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(regroupe_somme(texte), attendu) << texte;
+  EXPECT_EQ(regroupe_somme("1E300^2+1"), erreur_nombre_non_fini());
 }
 
 TEST_F(Regroupement, UserFunctionsAreExpandedFirst) {
@@ -62,17 +78,21 @@ TEST_F(Regroupement, AMemoryFirstUsedAsideServesNoLaterCall) {
   EXPECT_EQ(retenue(2), 2);
 }
 
-// A user constant with an exact value joins the numbers of a sum as it
-// does those of a product; pi and a constant without an exact value stay
-// names.
+// A user constant with an exact value (an integer, a fraction, a decimal)
+// is that number in sums and products; pi and a constant without an exact
+// value stay names.
 TEST_F(Regroupement, UserConstantsWithExactValuesAreNumbers) {
   fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2+1", false);
   constantes->ajouter("k", "3");
   constantes->ajouter("m", "-2");
   constantes->ajouter("h", "1/2");
+  constantes->ajouter("d", "0.5");
+  constantes->ajouter("r", "sqrt(2)");
   const Paire cas[] = {
       {"k+1", "4"},     {"2+k", "5"},     {"f(2)+k", "8"},  {"2*k", "6"},      {"1-k", "-2"},  {"k^2+2*k+1", "16"},
-      {"m+k", "1"},     {"x+k", "3+x"},   {"k/2+1", "5/2"}, {"k*x+k", "3+k*x"}, {"pi+1", "1+pi"}, {"h+1", "1+h"},
+      {"m+k", "1"},     {"x+k", "3+x"},   {"k/2+1", "5/2"}, {"k*x+k", "3+k*x"}, {"pi+1", "1+pi"}, {"h+1", "3/2"},
+      {"3*h", "3/2"},   {"h*h", "1/4"},   {"h-1", "-1/2"},  {"2/h+k", "7"},    {"h*x+x", "(x*3)/2"},
+      {"d+1", "3/2"},   {"3*d", "3/2"},   {"d*d", "1/4"},   {"h+d", "1"},      {"r+1", "1+r"},  {"3*r", "3*r"},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(regroupe_somme(texte), attendu) << texte;
 }

@@ -22,16 +22,27 @@ Doublon d'"'"'opérateur: l'"'"'opérateur + est suivi d'"'"'un autre opérateur
 -2+2*x'
 verifie --sans-implicite '2x\n2*x\n' '2x
 2*x'
+# A sum or a quotient of numbers is one number, whatever their texts; a
+# double that overflows is an error value.
+verifie '' 'reduire(2^200+1)
+reduire(1.5e3+1)
+reduire(fact(25)/fact(24))
+reduire(1e308+1e308+1)
+' '1.60693804425899E60
+1501
+25
+erreur(Le résultat n'"'"'est pas un nombre fini.)'
 if "$calculs" --inconnue < /dev/null 2> /dev/null; then
   echo "an unknown option must fail" >&2
   exit 1
 fi
 # The user's functions and constants of the program folder, as the page
-# knows them: a constant with a number for value is that number in a sum as
-# in a product; pi stays a name.
+# knows them: a constant with an exact number for value (an integer, a
+# fraction, a decimal) is that number in a sum as in a product; pi and a
+# constant such as sqrt(2) stay names.
 dossier=$(mktemp -d)
 trap 'rm -rf "$dossier"' EXIT
-printf '[Constante]\r\nk=3\r\n' > "$dossier/Constante.ini"
+printf '[Constante]\r\nk=3\r\nh=1/2\r\nd=0.5\r\nr=sqrt(2)\r\n' > "$dossier/Constante.ini"
 printf '[Fonction]\r\nf=f;x^2+1;x\r\ng=g;x^3;x\r\n' > "$dossier/Fonction.ini"
 export PRALINORE_APPDIR="$dossier"
 verifie '' 'reduire(k+1)
@@ -39,11 +50,25 @@ reduire(2+k)
 reduire(f(2)+k)
 reduire(2*k)
 reduire(pi+1)
+reduire(h+1)
+reduire(3*h)
+reduire(h*h)
+reduire(d+1)
+reduire(3*d)
+reduire(r+1)
+reduire(3*r)
 ' '4
 5
 8
 6
-1+pi'
+1+pi
+3/2
+3/2
+1/4
+3/2
+3/2
+1+r
+3*r'
 # A call refused inside a larger calculation fails it whole: one message on
 # stderr and no result, however many of its terms would fail.
 verifie '' 'reduire(1+comb(x;2))\nsomme(k;1;5;k+fact(k/2))\nreduire(1+comb(4;2))\n' '

@@ -180,16 +180,21 @@ TEST_F(DialogueObjets, DefinitionsTypedInTheCalculatorAreStoredAndUsed) {
   EXPECT_EQ(vers_1252(f().Edit1->text()), "2:=3");
 }
 
-// A constant with a number for value is that number in a sum as in a
-// product, from its definition on and after a restart.
+// A constant with an exact number for value (an integer, a fraction, a
+// decimal) is that number in a sum as in a product, from its definition on
+// and after a restart.
 TEST_F(DialogueObjets, AConstantTypedInTheCalculatorIsANumberInSums) {
   calcul("f(x):=x^2+1");
   calcul("k:=3");
+  calcul("h:=1/2");
+  calcul("d:=0.5");
   for (int demarrage = 0; demarrage < 2; ++demarrage) {
     EXPECT_EQ(calcul("k+1"), "=4") << demarrage;
     EXPECT_EQ(calcul("2+k"), "=5") << demarrage;
     EXPECT_EQ(calcul("f(2)+k"), "=8") << demarrage;
     EXPECT_EQ(calcul("2*k"), "=6") << demarrage;
+    EXPECT_EQ(calcul("h+1"), "=3/2") << demarrage;
+    EXPECT_EQ(calcul("3*d"), "=3/2") << demarrage;
     EXPECT_EQ(calcul("pi+1"), "=1+pi") << demarrage;
     arreter();
     ASSERT_TRUE(demarrer());
