@@ -17,7 +17,6 @@
 #include <QToolButton>
 
 #include <cmath>
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -31,6 +30,7 @@
 #include "localisation/catalogue.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
+#include "platform/ini/fichier_disque.h"
 #include "programme_de_test.h"
 #include "shell/calcul_graphique.h"
 #include "shell/formulaire_graphique.h"
@@ -508,11 +508,11 @@ TEST_F(Graphiques, ExportWritesThePictureAndPrintGivesOnePage) {
   EXPECT_NE(octets.find("/Count 1"), std::string::npos);
 }
 
-// On a full disk, as a file-size limit makes it (in a child process, where a
-// write past the limit then fails with EFBIG), an export that cannot be
-// written whole is said so in either format and the picture already at the
-// target stays as it was, with nothing beside it: the limit falls early in
-// the file or on its very last byte.
+// On a full disk, as a file-size limit makes it (in a child process that
+// starts as the program does, leaving the limit's signal to the program), an
+// export that cannot be written whole is said so in either format and the
+// picture already at the target stays as it was, with nothing beside it: the
+// limit falls early in the file or on its very last byte.
 TEST_F(Graphiques, AnExportCutShortByAFullDiskIsReportedAndLeavesTheTargetAsItWas) {
   demarrer_avec({"x^2;x"});
   f().resize(900, 700);
@@ -528,7 +528,7 @@ TEST_F(Graphiques, AnExportCutShortByAFullDiskIsReportedAndLeavesTheTargetAsItWa
       std::ofstream(cible, std::ios::trunc) << ancienne;
       const pid_t enfant = ::fork();
       if (enfant == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
+        ignorer_signal_taille_fichier();  // as the program's main does first
         const rlimit limite{octets_permis, octets_permis};
         ::setrlimit(RLIMIT_FSIZE, &limite);
         messages_->journal.clear();
