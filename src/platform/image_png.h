@@ -4,7 +4,8 @@
 #include <QImage>
 #include <QString>
 
-// Writes the picture as a PNG file through the program's own codec, into a
-// temporary file renamed over the target; false (and the target untouched)
-// when the picture is too large or the file cannot be written.
+// Writes the picture as a PNG file through the program's own codec and the
+// atomic write every file of the program takes (TPNGObject::SaveToFile);
+// false (and the target untouched) when the picture is too large or the
+// file cannot be written whole.
 bool enregistrer_png(const QImage& image, const QString& chemin);

@@ -17,6 +17,7 @@
 #include "localisation/messages.h"
 #include "platform/aide/demarrage_aide.h"
 #include "platform/aide/visionneuse_aide.h"
+#include "platform/ini/fichier_disque.h"
 #include "platform/messagerie_qt.h"
 #include "shell/programme.h"
 #include "shell/version.h"
@@ -36,6 +37,7 @@ void capturer_puis_quitter(const QString& chemin) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  ignorer_signal_taille_fichier();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pralinore"));
   // Qt sets the C locale from the environment; number text must not follow it.

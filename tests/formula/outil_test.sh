@@ -25,6 +25,23 @@ entete=$(od -A n -t x1 -N 20 "$dossier/f.png" | tr -d ' \n')
   exit 1
 }
 
+# A page that outgrows the file-size limit (ulimit -f) is refused as on a full
+# disk: a message and a failure code, not the end by the system's signal; the
+# old picture stays whole and nothing is left beside it.
+mkdir "$dossier/limite"
+printf 'ancienne' >"$dossier/limite/page.png"
+statut=0
+printf '<P ALIGN=CENTER><B>Titre</B></P><BR>Aire : \\p r' |
+  (ulimit -f 2 && exec "$outil" --largeur 600 "$dossier/limite/page.png") 2>"$dossier/erreur" || statut=$?
+[ "$statut" = 1 ] && grep -q "pralinore-rendu: cannot write" "$dossier/erreur" || {
+  echo "a page beyond the size limit: exit $statut, $(cat "$dossier/erreur")" >&2
+  exit 1
+}
+[ "$(cat "$dossier/limite/page.png")" = ancienne ] && [ "$(ls -A "$dossier/limite")" = page.png ] || {
+  echo "a page beyond the size limit changed the folder: $(ls -A "$dossier/limite")" >&2
+  exit 1
+}
+
 refuse() {  # arguments...
   if "$outil" "$@" </dev/null >/dev/null 2>"$dossier/erreur"; then
     echo "pralinore-rendu $* was accepted" >&2

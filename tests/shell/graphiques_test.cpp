@@ -17,7 +17,6 @@
 #include <QToolButton>
 
 #include <cmath>
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -31,6 +30,7 @@
 #include "localisation/catalogue.h"
 #include "platform/chart/chart.h"
 #include "platform/couleur_qt.h"
+#include "platform/ini/fichier_disque.h"
 #include "programme_de_test.h"
 #include "shell/calcul_graphique.h"
 #include "shell/formulaire_graphique.h"
@@ -485,17 +485,14 @@ TEST_F(Graphiques, ExportWritesThePictureAndPrintGivesOnePage) {
   f().Enregistrer1Click();
   EXPECT_EQ(QImageReader(QString::fromStdString(bmp.string())).format(), "bmp");
 
-  // A place that cannot be written is said so, and nothing is left there.
-  fs::create_directories(dossier_ / "dossier.png");
-  for (const fs::path& refus : {dossier_ / "absent" / "image.png", dossier_ / "absent" / "image.bmp",
-                                dossier_ / "dossier.png"}) {
+  // A folder that does not exist is said so, and is not made.
+  for (const fs::path& refus : {dossier_ / "absent" / "image.png", dossier_ / "absent" / "image.bmp"}) {
     messages_->journal.clear();
     messages_->fichiers.push_back(FichierChoisi{refus.string(), 2});
     f().Enregistrer1Click();
     EXPECT_EQ(textes_messages(), (std::vector<std::string>{"", catalogue_textes.txt_image_pas_enregistree})) << refus;
   }
   EXPECT_FALSE(fs::exists(dossier_ / "absent"));
-  EXPECT_TRUE(fs::is_empty(dossier_ / "dossier.png"));
 
   const fs::path pdf = dossier_ / "page.pdf";
   QPrinter imprimante(QPrinter::HighResolution);
@@ -508,42 +505,92 @@ TEST_F(Graphiques, ExportWritesThePictureAndPrintGivesOnePage) {
   EXPECT_NE(octets.find("/Count 1"), std::string::npos);
 }
 
-// On a full disk, as a file-size limit makes it (in a child process, where a
-// write past the limit then fails with EFBIG), an export that cannot be
-// written whole is said so in either format and the picture already at the
-// target stays as it was, with nothing beside it: the limit falls early in
-// the file or on its very last byte.
-TEST_F(Graphiques, AnExportCutShortByAFullDiskIsReportedAndLeavesTheTargetAsItWas) {
+// Both formats go through the one atomic write of the settings files and do
+// what it does. What cannot be written whole is said so and leaves the file
+// at the target as it was, with nothing beside it: a file-size limit (ulimit
+// -f) falling early in the file or on its very last byte, a folder the user
+// may not write, a target nobody may write (refused also for the
+// administrator), a target that is a folder. A symbolic link is written
+// through: it stays, and the file it names takes the picture. Each export
+// runs in a child process that starts as the program does, so the limit's
+// signal is left to the program; the administrator's child becomes another
+// user, for whom the folder's permissions hold.
+TEST_F(Graphiques, BothExportFormatsWriteAsTheSettingsFilesDoOrSaySoAndChangeNothing) {
+  enum class Cas { limite_au_debut, limite_au_dernier_octet, dossier_protege, cible_protegee, lien, dossier };
+  constexpr uid_t utilisateur_sans_droits = 65534;
+  // How the child's export ended.
+  constexpr int ecrite = 0;   // without a message
+  constexpr int refusee = 1;  // with the message that the picture was not saved
   demarrer_avec({"x^2;x"});
   f().resize(900, 700);
   const std::string ancienne = "l'image d'avant";
-  const fs::path dossier = dossier_ / "plein";
-  for (const char* nom : {"image.png", "image.bmp"}) {
-    fs::create_directories(dossier);
-    const fs::path cible = dossier / nom;
-    messages_->fichiers.push_back(FichierChoisi{cible.string(), 2});
-    f().Enregistrer1Click();
-    const auto taille = static_cast<rlim_t>(fs::file_size(cible));
-    for (const rlim_t octets_permis : {rlim_t{1024}, taille - 1}) {
-      std::ofstream(cible, std::ios::trunc) << ancienne;
-      const pid_t enfant = ::fork();
-      if (enfant == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limite{octets_permis, octets_permis};
-        ::setrlimit(RLIMIT_FSIZE, &limite);
-        messages_->journal.clear();
-        messages_->fichiers.push_back(FichierChoisi{cible.string(), 2});
-        f().Enregistrer1Click();
-        const auto attendus = std::vector<std::string>{"", catalogue_textes.txt_image_pas_enregistree};
-        ::_exit(textes_messages() == attendus ? 0 : 1);
+  const fs::path dossier = dossier_ / "export";
+  const auto exporter = [&](const fs::path& cible, rlim_t limite, bool sans_droits) {
+    const pid_t enfant = ::fork();
+    if (enfant == 0) {
+      ignorer_signal_taille_fichier();  // as the program's main does first
+      const rlimit taille{limite, limite};
+      if (limite != RLIM_INFINITY && ::setrlimit(RLIMIT_FSIZE, &taille) != 0) ::_exit(2);
+      if (sans_droits && ::geteuid() == 0 &&
+          (::setgid(utilisateur_sans_droits) != 0 || ::setuid(utilisateur_sans_droits) != 0)) {
+        ::_exit(2);
       }
-      int statut = -1;
-      ASSERT_EQ(::waitpid(enfant, &statut, 0), enfant);
-      EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0) << nom << " " << octets_permis << ": not said";
-      EXPECT_TRUE(lire_octets(cible) == ancienne) << nom << " " << octets_permis << ": the target changed";
-      EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 1) << nom;
+      messages_->journal.clear();
+      messages_->fichiers.push_back(FichierChoisi{cible.string(), 2});
+      f().Enregistrer1Click();
+      const std::vector<std::string> dits = textes_messages();
+      if (dits == std::vector<std::string>{""}) ::_exit(ecrite);
+      ::_exit(dits == std::vector<std::string>{"", catalogue_textes.txt_image_pas_enregistree} ? refusee : 3);
     }
+    int statut = -1;
+    if (::waitpid(enfant, &statut, 0) != enfant || !WIFEXITED(statut)) return -1;
+    return WEXITSTATUS(statut);
+  };
+  for (const std::string nom : {"image.png", "image.bmp"}) {
+    const std::string format = nom.substr(nom.size() - 3);
+    fs::create_directories(dossier);
+    ASSERT_EQ(exporter(dossier / nom, RLIM_INFINITY, false), ecrite);
+    const auto taille = static_cast<rlim_t>(fs::file_size(dossier / nom));
     fs::remove_all(dossier);
+    const std::pair<Cas, const char*> lignes[] = {
+        {Cas::limite_au_debut, "size limit early"}, {Cas::limite_au_dernier_octet, "size limit on the last byte"},
+        {Cas::dossier_protege, "read-only folder"}, {Cas::cible_protegee, "read-only target"},
+        {Cas::lien, "symbolic link"},               {Cas::dossier, "target that is a folder"}};
+    for (const auto& [cas, description] : lignes) {
+      const std::string ligne = nom + ", " + description;
+      fs::create_directories(dossier);
+      const fs::path cible = dossier / nom;
+      const fs::path vraie = dossier / ("vraie." + format);
+      if (cas == Cas::dossier) {
+        fs::create_directory(cible);
+      } else {
+        std::ofstream(cas == Cas::lien ? vraie : cible) << ancienne;
+      }
+      if (cas == Cas::lien) fs::create_symlink(vraie.filename(), cible);
+      if (cas == Cas::cible_protegee) fs::permissions(cible, fs::perms(0444));
+      if (cas == Cas::dossier_protege) {
+        fs::permissions(dossier_, fs::perms(0755));
+        fs::permissions(dossier, fs::perms(0555));
+      }
+      const rlim_t limite = cas == Cas::limite_au_debut           ? rlim_t{1024}
+                            : cas == Cas::limite_au_dernier_octet ? taille - 1
+                                                                  : RLIM_INFINITY;
+      const int statut = exporter(cible, limite, cas == Cas::dossier_protege);
+      fs::permissions(dossier, fs::perms(0755));
+      if (cas == Cas::lien) {
+        EXPECT_EQ(statut, ecrite) << ligne << ": not written";
+        EXPECT_TRUE(fs::is_symlink(cible)) << ligne;
+        EXPECT_EQ(QImageReader(QString::fromStdString(vraie.string())).format().toStdString(), format) << ligne;
+      } else {
+        EXPECT_EQ(statut, refusee) << ligne << ": not said";
+        EXPECT_TRUE(cas == Cas::dossier ? fs::is_empty(cible) : lire_octets(cible) == ancienne)
+            << ligne << ": the target changed";
+      }
+      EXPECT_TRUE(cas != Cas::cible_protegee || fs::status(cible).permissions() == fs::perms(0444)) << ligne;
+      const auto fichiers = std::distance(fs::directory_iterator(dossier), fs::directory_iterator());
+      EXPECT_EQ(fichiers, cas == Cas::lien ? 2 : 1) << ligne << ": something was left beside the target";
+      fs::remove_all(dossier);
+    }
   }
 }
 

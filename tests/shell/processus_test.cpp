@@ -14,12 +14,14 @@
 #include <QTimer>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,6 +63,14 @@ class Processus : public testing::Test {
     env.remove(QStringLiteral("HTTP_PROXY"));
     env.insert(QStringLiteral("TMPDIR"), QString::fromStdString(temporaire().string()));
     p.setProcessEnvironment(env);
+    if (limite_fichiers_ > 0) {
+      // The system's own handling of the limit, whatever this test inherited.
+      p.setChildProcessModifier([limite = limite_fichiers_] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit taille{limite, limite};
+        ::setrlimit(RLIMIT_FSIZE, &taille);
+      });
+    }
     p.start(programme, arguments);
     if (!attendre(p)) {
       p.kill();
@@ -106,6 +116,7 @@ class Processus : public testing::Test {
 
   fs::path dossier_;
   bool capture_ = false;
+  rlim_t limite_fichiers_ = 0;  // the size a file may reach (ulimit -f); 0: none
 };
 
 TEST_F(Processus, AnEmptyProgramFolderEndsWithExitCodeOne) {
@@ -196,6 +207,25 @@ TEST_F(Processus, ASettingsFileTheUserMayNotWriteIsLeftAsItIs) {
   ASSERT_EQ(lancer_pralinore(), 0);
   EXPECT_EQ(lire_octets(fichier_parametres()), parametres_utf8);
   EXPECT_EQ(fs::status(fichier_parametres()).permissions(), fs::perms(0444));
+  EXPECT_EQ(fichiers_parametres(), 3);
+}
+
+// Started under a file-size limit (ulimit -f) that the picture of the window
+// keeps within and the settings outgrow, the program is not ended by the
+// system at the close's save of the curve list: the save fails as on a full
+// disk, is said so, and leaves the file as it was with nothing beside it.
+TEST_F(Processus, ASaveBeyondTheFileSizeLimitFailsAndTheProgramEndsNormally) {
+  constexpr rlim_t limite = rlim_t{1} << 20;
+  const std::string commentaire = "; " + std::string(2 * limite, 'x') + "\r\n";
+  const std::string parametres = commentaire + "[generales]\r\nmasquer_configuration=1\r\n" + ligne_verification(0) +
+                                 "[Graphiques]\r\n5=x^2;x\r\n";
+  poser_parametres(parametres);
+  capture_ = true;
+  limite_fichiers_ = limite;
+  ASSERT_EQ(lancer_pralinore(), 0);
+  verifier_image();
+  EXPECT_EQ(lire_octets(journal()), "message\tLes courbes n'ont pas pu \xC3\xAAtre enregistr\xC3\xA9" "es.\t1\n");
+  EXPECT_TRUE(lire_octets(fichier_parametres()) == parametres);
   EXPECT_EQ(fichiers_parametres(), 3);
 }
 

@@ -46,8 +46,6 @@ class TFluxFichier : public TFluxPng {
   enum class Mode { lecture, ecriture };
   // Opens the file; ouvert() tells whether that worked.
   TFluxFichier(const std::string& chemin, Mode mode);
-  // Takes over a file opened for writing.
-  explicit TFluxFichier(std::FILE* fichier) : fichier_(fichier) {}
   ~TFluxFichier() override;
   TFluxFichier(const TFluxFichier&) = delete;
   TFluxFichier& operator=(const TFluxFichier&) = delete;

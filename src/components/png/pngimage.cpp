@@ -1,17 +1,17 @@
 #include "components/png/pngimage.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <new>
 #include <stdexcept>
+#include <string_view>
+#include <vector>
 
 #include "components/png/png_octets.h"
+#include "platform/ini/fichier_disque.h"
 
 namespace png {
 
@@ -31,8 +31,6 @@ constexpr std::uint32_t taille_text_min = 3;
 constexpr std::uint32_t taille_ztxt_min = 4;
 constexpr std::size_t texte_inflate_max = std::size_t(1) << 20;
 constexpr std::uint8_t bit_ancillaire = 0x20;
-constexpr const char* suffixe_temporaire = ".XXXXXX";
-constexpr mode_t droits_fichier = S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH;
 
 const std::array<std::uint32_t, 256>& table_crc() {
   static const std::array<std::uint32_t, 256> table = [] {
@@ -715,27 +713,18 @@ void TPNGObject::LoadFromFile(const std::string& chemin) {
   LoadFromStream(flux);
 }
 
+// Encoded whole in memory, then written by the program's one atomic write,
+// which checks every write, the flush to the disk and the rename, so that the
+// target is replaced whole or not at all.
 bool TPNGObject::SaveToFile(const std::string& chemin) {
-  std::string temporaire = chemin + suffixe_temporaire;
-  const int descripteur = ::mkstemp(temporaire.data());
-  if (descripteur < 0) return false;
-  ::fchmod(descripteur, droits_fichier);
-  TFluxFichier flux(::fdopen(descripteur, "wb"));
-  if (!flux.ouvert()) {
-    ::close(descripteur);
-    std::remove(temporaire.c_str());
-    return false;
-  }
-  bool reussi = true;
+  TFluxMemoire flux;
   try {
     SaveToStream(flux);
   } catch (const std::runtime_error&) {
-    reussi = false;
+    return false;
   }
-  reussi = flux.fermer() && reussi;
-  if (reussi && std::rename(temporaire.c_str(), chemin.c_str()) == 0) return true;
-  std::remove(temporaire.c_str());
-  return false;
+  const std::vector<std::uint8_t>& octets = flux.octets();
+  return remplacer_fichier(chemin, std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()));
 }
 
 }  // namespace png

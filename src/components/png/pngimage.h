@@ -319,8 +319,9 @@ class TPNGObject {
   void SaveToStream(TFluxPng& flux);
   // Throws what LoadFromStream throws; a file that cannot be opened raises 64863.
   void LoadFromFile(const std::string& chemin);
-  // Writes a temporary file beside the target and renames it over the
-  // target; false (and no file changed) when that fails.
+  // Writes the file as the program writes every file (remplacer_fichier):
+  // whole or not at all, through a symbolic link, never over a file nobody
+  // may write or over a folder; false (and no file changed) when that fails.
   bool SaveToFile(const std::string& chemin);
 
   bool Empty() const { return Chunks.Count() == 0; }

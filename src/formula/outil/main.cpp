@@ -6,12 +6,15 @@
 // --fonctions-en-rouge function names in red; --langue picks the language
 // of the function names that formulas are read with (French by default).
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/fonctions_usuelles.h"
 #include "engine/traduction_fonctions.h"
@@ -20,6 +23,7 @@
 #include "localisation/nombres.h"
 #include "localisation/texte_1252.h"
 #include "platform/image_hote.h"
+#include "platform/ini/fichier_disque.h"
 
 namespace {
 
@@ -77,9 +81,19 @@ std::optional<Options> lire_options(int argc, char** argv, std::string& erreur) 
   return options;
 }
 
+// The picture as PNG, written whole or not at all by the program's atomic
+// write (a full disk or a size limit leaves no half picture).
+bool enregistrer(const QImage& image, const std::string& chemin) {
+  QByteArray octets;
+  QBuffer tampon(&octets);
+  if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG")) return false;
+  return remplacer_fichier(chemin, std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  ignorer_signal_taille_fichier();
   std::string erreur;
   const auto options = lire_options(argc, argv, erreur);
   if (!options) {
@@ -98,7 +112,7 @@ int main(int argc, char** argv) {
   Tformule page(&image, police_des_pages, depuis_utf8(entree), 0, 0, options->fonctions_en_rouge,
                 options->coloration);
   page.afficher();
-  if (image.bitmap().isNull() || !image.bitmap().save(QString::fromStdString(options->sortie), "PNG")) {
+  if (image.bitmap().isNull() || !enregistrer(image.bitmap(), options->sortie)) {
     std::cerr << "pralinore-rendu: cannot write " << options->sortie
               << (image.bitmap().isNull() ? " (the page is empty)" : "") << "\n";
     return 1;

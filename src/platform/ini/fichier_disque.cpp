@@ -186,6 +186,8 @@ Tlecture_fichier lire_fichier(const std::string& chemin) {
   return lecture;
 }
 
+void ignorer_signal_taille_fichier() { std::signal(SIGXFSZ, SIG_IGN); }
+
 bool protege_en_ecriture(const std::string& chemin) {
   const std::string cible = cible_reelle(chemin);
   struct stat etat {};

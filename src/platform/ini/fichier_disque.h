@@ -71,6 +71,13 @@ using Tcrochet_ecriture = std::function<bool(Tetape_ecriture)>;
 bool remplacer_fichier(const std::string& chemin, std::string_view octets, const Tcrochet_ecriture& crochet = {},
                        Tempreinte_fichier* empreinte = nullptr);
 
+// A write past the file-size limit (ulimit -f) would make the system end the
+// process with SIGXFSZ, losing the work of the session and leaving the
+// write's temporary file. Ignored, that signal leaves a write that fails as
+// on a full disk, which every write of the program reports and undoes. Each
+// program that writes files calls this first.
+void ignorer_signal_taille_fichier();
+
 // True when the file exists and the user may not write it (see above).
 bool protege_en_ecriture(const std::string& chemin);
 
