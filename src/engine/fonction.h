@@ -59,8 +59,10 @@ class fonction : public expression {
   // Each listed name ("[x;y]" or "x;y") set to 0 in turn, exactly: the
   // constant term of a linear expression.
   std::string numeriser_liste(const std::string& liste) const;
-  // A root in `variable` between the bounds by halving, at most 200 times;
-  // NaN when a value is no number or the search does not converge.
+  // A root in `variable` between the bounds by halving, at most 200 times,
+  // until the value is under the tolerance or the bounds are neighbouring
+  // doubles around a root; NaN when a value is no number or the search does
+  // not converge (a pole).
   double dichotomie(const std::string& variable, double borne1, double borne2, double tolerance) const;
 };
 

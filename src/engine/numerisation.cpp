@@ -1,5 +1,6 @@
 // Numeric evaluation: the value of a text with a variable set to a number
 // or replaced by another text, and a root finder by halving.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -369,15 +370,42 @@ std::string fonction::numeriser_liste(const std::string& liste) const {
   return resultat_garde(garde, std::move(r));
 }
 
+namespace {
+
+bool signes_opposes(double a, double b) { return (a < 0 && b > 0) || (a > 0 && b < 0); }
+
+// The bounds are neighbouring doubles: the sign changes between them, and
+// where the function is steep no double brings it under the tolerance. That
+// is a root when the function shrank toward 0 from the ends of the first
+// bracket; a pole (tan(x) at pi/2) changes sign too, but grows there.
+bool racine_entre_voisins(const std::string& texte, const std::string& variable, double borne1, double borne2,
+                          double valeur_milieu, double echelle) {
+  const auto f1 = valeur_en(texte, variable, borne1);
+  const auto f2 = valeur_en(texte, variable, borne2);
+  return f1 && f2 && signes_opposes(*f1, *f2) && std::fabs(valeur_milieu) <= echelle;
+}
+
+}  // namespace
+
 double fonction::dichotomie(const std::string& variable, double borne1, double borne2, double tolerance) const {
   GardeProfondeur garde;
+  const double fin = borne2;
+  std::optional<double> valeur_debut;
   for (int i = 0; i < halvings_maximaux && !garde.depassee(); ++i) {
     const double milieu = (borne1 + borne2) / 2;
     const auto v = valeur_en(texte, variable, milieu);
     if (!v) break;
     if (std::fabs(*v) < tolerance) return milieu;
+    if (milieu == borne1 || milieu == borne2) {
+      const auto valeur_fin = valeur_en(texte, variable, fin);
+      if (!valeur_debut || !valeur_fin) break;
+      const double echelle = std::min(std::fabs(*valeur_debut), std::fabs(*valeur_fin));
+      if (racine_entre_voisins(texte, variable, borne1, borne2, *v, echelle)) return milieu;
+      break;
+    }
     const auto w = valeur_en(texte, variable, borne1);
     if (!w) break;
+    if (!valeur_debut) valeur_debut = w;
     if (*v * *w < 0) {
       borne2 = milieu;
     } else {

@@ -72,6 +72,12 @@ TEST_F(Intersections, PointOfEachCrossing) {
       {"x^2", 0, "x+2", 1.8, 2, 4},
       {"x^2+1", croisement_axe_ordonnees, "", 0, 0, 1},
       {"cos(x)", croisement_axe_abscisses, "", 1.6, 1.5707963267949, 0, 1e-11},
+      // So steep at the root that no double brings the value under 10^-12.
+      {"x^5-1000", croisement_axe_abscisses, "", 4, 3.981071705535, 0},
+      {"x^6-10000", croisement_axe_abscisses, "", 4.6, 4.641588833613, 0},
+      {"x^6-10000", croisement_axe_abscisses, "", -4.6, -4.641588833613, 0},
+      {"x^2-12345", croisement_axe_abscisses, "", 111, 111.108055513541, 0},
+      {"x^2-12345", croisement_axe_abscisses, "", -111, -111.108055513541, 0},
   };
   for (const auto& c : cas) {
     const auto p = chercher_intersection(c.titre, c.code, c.autre, c.x0, precision_intersection_defaut);
