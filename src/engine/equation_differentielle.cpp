@@ -89,13 +89,57 @@ bool homogene(const Equation& e) {
 // exp(u), with exp(0) written 1 so that a zero real part vanishes.
 std::string exponentielle(const std::string& u) { return u == "0" ? "1" : "exp(" + u + ")"; }
 
-// The constant k that the condition y(x0)=y0 gives to k*exp(p).
-std::string constante_initiale(const Equation& e, const std::string& exp_p) {
-  const Textes c = decoupe(decompose_condition(e.conditions[0], "="), ';');
-  if (c.size() != 3 || c[0] != e.y.nom || c[1].empty() || c[2].empty() || equilibre_parentheses(c[2]) != 0) {
-    return impossible();
+// The condition y(x0)=y0, as x0 and y0.
+struct Condition {
+  std::string x0;
+  std::string y0;
+};
+
+// y(x0)=y0, or y*(x0)=y0 as the implicit products write it, with x0 and y0
+// free of x and of the function sought; none for any other text.
+std::optional<Condition> lit_condition(const Equation& e) {
+  const std::string& texte = e.conditions[0];
+  const Textes c = decoupe(decompose_condition(texte, "="), ';');
+  if (c.size() != 3 || (c[0] != e.y.nom && c[0] != e.y.nom + "*") || c[1].empty() || c[2].empty()) {
+    return std::nullopt;
   }
-  return fonction(operation(c[1], exp_p, "/")).numeriser_substitution(e.x, c[2], true);
+  // Nothing but y(x0) before the "=", and one value after it.
+  if (!texte.starts_with(c[0] + "(" + c[2] + ")=") || c[1].find('=') != std::string::npos) return std::nullopt;
+  Textes noms = formes(e.y.nom);
+  noms.push_back(e.x);
+  if (nomme_l_un_de(c[1], noms) || nomme_l_un_de(c[2], noms)) return std::nullopt;
+  return Condition{c[2], c[1]};
+}
+
+// t with every whole name `nom` replaced by valeur, nothing evaluated;
+// valeur is bracketed unless it is a name or an unsigned number, or the
+// name stood alone in brackets already.
+std::string remplace_nom(const std::string& t, const std::string& nom, const std::string& valeur) {
+  const bool simple = est_nom_simple(valeur) || (est_nombre(valeur) && valeur[0] != '-');
+  std::string r;
+  std::size_t debut = 0;
+  for (auto p = t.find(nom); p != std::string::npos; p = t.find(nom, p + nom.size())) {
+    const auto fin = p + nom.size();
+    if ((p > 0 && est_car_nom(t[p - 1])) || (fin < t.size() && (est_car_nom(t[fin]) || t[fin] == '\''))) continue;
+    const bool entre_parentheses = p > 0 && t[p - 1] == '(' && fin < t.size() && t[fin] == ')';
+    r += t.substr(debut, p - debut) + (simple || entre_parentheses ? valeur : "(" + valeur + ")");
+    debut = fin;
+  }
+  return r + t.substr(debut);
+}
+
+// The constant k = y0/exp(p(x0)) that the condition gives to k*exp(p). The
+// value of p at x0 only tells where p is not defined: exp of a number other
+// than 0 has no exact decimal, so k is reduced as written, never rounded.
+std::string constante_initiale(const Equation& e, const std::string& p) {
+  if (e.conditions.size() != 1) return impossible();
+  const auto c = lit_condition(e);
+  if (!c) return impossible();
+  const std::string valeur = fonction(p).numeriser_substitution(e.x, c->x0, true);
+  if (est_erreur(valeur)) return valeur;
+  const std::string p0 = reduire(remplace_nom(p, e.x, c->x0));
+  if (est_erreur(p0)) return p0;
+  return reduire(operation(c->y0, exponentielle(p0), "/"));
 }
 
 // a(x)*y' + b(x)*y = 0: y = k*exp(p) with p an antiderivative of -b/a.
@@ -107,7 +151,7 @@ std::string premier_ordre_avec_y(const Equation& e) {
   if (sans_primitive(p)) return impossible();
   const std::string exp_p = "exp(" + p + ")";
   if (e.conditions.empty()) return e.y.nom + "=k*" + exp_p;
-  const std::string k = constante_initiale(e, exp_p);
+  const std::string k = constante_initiale(e, p);
   if (est_erreur(k)) return k;
   return e.y.nom + "=" + operation(k, exp_p, "*");
 }
@@ -175,6 +219,10 @@ std::string second_ordre(const Equation& e) {
 std::string resout(const std::string& equation, const std::string& argument) {
   Equation e;
   if (auto erreur = lit(equation, argument, e)) return *erreur;
+  // Only y = k*exp(p) takes a condition: the other general solutions would
+  // leave free the constants a condition was given for.
+  const bool forme_exponentielle = e.presente(0) && e.presente(1) && !e.presente(2);
+  if (!e.conditions.empty() && !forme_exponentielle) return impossible();
   if (e.presente(2)) return e.presente(0) || e.presente(1) ? second_ordre(e) : sans_y(e, 2);
   if (e.presente(1)) return e.presente(0) ? premier_ordre_avec_y(e) : sans_y(e, 1);
   return impossible();

@@ -6,6 +6,7 @@
 #include <string>
 
 // `equation` in y, y', y''; `argument` is the independent variable, or
-// "[x;y(x0)=y0]" with initial conditions (applied to the first-order form
-// with y only). The solution in brackets, "[y=...]", or an error value.
+// "[x;y(x0)=y0]" with one initial condition, which only the first-order form
+// with y takes (the others refuse it). The solution in brackets, "[y=...]",
+// or an error value.
 std::string resoudre_equation_differentielle(const std::string& equation, const std::string& argument);

@@ -28,6 +28,10 @@ namespace {
 
 std::string pas_de_solution() { return en_valeur_erreur(catalogue_textes.txt_erreur_solution); }
 
+// 0 = 0 once both coefficients are gone: every number is a root. It is said
+// as "no solution" is, outside the solution lists that callers read.
+std::string tout_reel() { return en_valeur_erreur(catalogue_textes.txt_tout_reel_solution); }
+
 std::string collecte(const std::string& t) { return regroupe_somme(developper(t)); }
 
 std::string derivee_collectee(const std::string& t, const std::string& v) { return collecte(fonction(t).deriver(v)); }
@@ -97,7 +101,7 @@ std::string resout(const std::string& equation, const std::string& v, bool compl
   if (const auto* erreur = std::get_if<std::string>(&lu)) return *erreur;
   const Coefficients& k = std::get<Coefficients>(lu);
   if (k.a != "0") return second_degre(k, v, complexe);
-  if (k.b == "0") return pas_de_solution();
+  if (k.b == "0") return k.c == "0" ? tout_reel() : pas_de_solution();
   return "[" + v + "=" + fraction(operation("-1", k.c, "*") + "/(" + k.b + ")") + "]";
 }
 

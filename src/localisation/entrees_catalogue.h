@@ -28,6 +28,7 @@
   X(txt_erreur_fonction_discriminant) \
   X(txt_erreur_fonction_resoudre) \
   X(txt_erreur_solution) \
+  X(txt_tout_reel_solution) \
   X(txt_expression_trop_complexe) \
   X(txt_aucune_imprimante) \
   X(txt_retour_exercice) \

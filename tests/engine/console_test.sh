@@ -176,6 +176,8 @@ x+1+2/(x-1)'
 # Equations, systems, lines and differential equations.
 verifie '' 'resoudre(x^3-1;x)
 resoudre(5;x)
+resoudre(x+1=x+1;x)
+resoudre(0*x=1;x)
 resoudre(x^2+x/3+1;x)
 resoudre(x^2-4=0;x)
 complexe_resoudre(x^2+1;x)
@@ -193,6 +195,8 @@ resoudre(y'"'"''"'"''"'"'=y;x)
 resoudre(y'"'"''"'"'+x*y=0;x)
 resoudre(y'"'"''"'"'-3*y'"'"'+2*y=0;x)
 ' 'erreur(La fonction resoudre ne s'"'"'applique qu'"'"'au polynome de degré inférieur ou égal à 2.)
+erreur(pas de solution)
+erreur(tout réel est solution)
 erreur(pas de solution)
 erreur(pas de solution)
 [x=-2;x=2]

@@ -6,6 +6,7 @@
 #include "engine/evaluateur.h"
 #include "engine/moteur_pret.h"
 #include "engine/resoudre.h"
+#include "engine/syntaxe.h"
 #include "engine/variables_equation.h"
 #include "localisation/textes_fixes.h"
 
@@ -26,7 +27,15 @@ TEST_F(EquationsDifferentielles, Forms) {
   const Cas cas[] = {
       {"y'=2*y", "x", "[y=k*exp(2*x)]"},
       {"y'=2*y", "[x;y(0)=3]", "[y=3*exp(2*x)]"},
-      {"y'=2*y", "[x;y(0)=a+1]", "[y=(a+1)*exp(2*x)]"},  // a sum keeps its brackets
+      {"y'=2*y", "[x;y(0)=a+1]", "[y=(1+a)*exp(2*x)]"},  // a sum keeps its brackets
+      {"y'=-y", "[x;y(0)=1]", "[y=exp(-x)]"},
+      {"y'=2*y", "[x;y(1)=3]", "[y=(3*exp(2*x))/exp(2)]"},  // exp(2) stays exact
+      // A condition fixes the one constant k, or nothing is given.
+      {"y'=2*y", "[x;y(0)=3;y(1)=4]", impossible},
+      {"y'=2*y", "[x;y(x)=3]", impossible},
+      {"y'=2*y", "[x;y(0)=x]", impossible},
+      {"y'=x", "[x;y(0)=1]", impossible},
+      {"y''+y=0", "[x;y(0)=1]", impossible},
       {"y'=x*y", "x", "[y=k*exp(x^2/2)]"},                // coefficients in x: first order only
       {"y'=x", "x", "[y=x^2/2+k]"},
       {"y''+y=0", "x", "[y=a*cos(-x)+b*sin(-x)]"},  // from the first root -i
@@ -63,6 +72,8 @@ TEST_F(EquationsDifferentielles, SecondDerivativeOfXIsADoubleAntiderivative) {
 TEST_F(EquationsDifferentielles, ThroughResoudreAndTheCalculator) {
   EXPECT_EQ(resoudre("y'=2*y", "x", false), "[y=k*exp(2*x)]");
   EXPECT_EQ(calculer("resoudre(y'=2*y;[x;y(0)=3])"), "[y=3*exp(2*x)]");
+  // The implicit products write the condition y*(0)=3.
+  EXPECT_EQ(calculer(normalise_saisie("resoudre(y'=-y;[x;y(0)=1])")), "[y=exp(-x)]");
   EXPECT_EQ(calculer("resoudre(y''+x*y=0;x)"), erreur(textes_fixes().equation_impossible));
 }
 

@@ -22,6 +22,7 @@ std::string u(std::string t) {
 const char* const degre_resoudre =
     "erreur(La fonction resoudre ne s'applique qu'au polynome de degr\xE9 inf\xE9rieur ou \xE9gal \xE0 2.)";
 const char* const pas_de_solution = "erreur(pas de solution)";
+const char* const tout_reel = "erreur(tout r\xE9" "el est solution)";
 
 struct Cas {
   const char* equation;
@@ -45,7 +46,11 @@ TEST_F(Resolution, RootsInOrder) {
       {"x^2+x/3+1", false, pas_de_solution},
       {"x^2+x/3+1", true, "[x=(-1-@*sqrt(35))/6;x=(-1+@*sqrt(35))/6]"},
       {"5", false, pas_de_solution},
-      {"0=0", false, pas_de_solution},
+      {"0*x=1", false, pas_de_solution},
+      // An identity: every number is a solution.
+      {"0=0", false, tout_reel},
+      {"x=x", false, tout_reel},
+      {"x+1=x+1", true, tout_reel},
       {"x^3-1", false, degre_resoudre},
       {"1/x", false, degre_resoudre},
       // The degree comes first; then a coefficient that is an error is the result.
@@ -83,6 +88,7 @@ TEST_F(Resolution, ThroughTheCalculator) {
 TEST_F(Resolution, EveryFailureIsAnErrorValueInEnglish) {
   preparer_moteur(1);
   EXPECT_EQ(calculer("solve(x^2+1;x)"), "erreur(no solution)");
+  EXPECT_EQ(calculer("solve(x=x;x)"), "erreur(every real number is a solution)");
   EXPECT_EQ(calculer("solve(x^3-1;x)"), "erreur(The function solve is only for quadratic polynom.)");
   EXPECT_EQ(calculer("discriminant(x^3;x)"), "erreur(The function discriminant is only for quadratic polynom.)");
   preparer_moteur(0);

@@ -13,13 +13,15 @@ integrer(x+x;x)
 x+
   
 reduire(2*x-2)
+resoudre(y'"'"'=2*y;[x;y(0)=3])
 ' '3^2+2*3*x+x^2
 4*x^3
 x^2
 2*x+3*x
 Doublon d'"'"'opérateur: l'"'"'opérateur + est suivi d'"'"'un autre opérateur.
 
--2+2*x'
+-2+2*x
+[y=3*exp(2*x)]'
 verifie --sans-implicite '2x\n2*x\n' '2x
 2*x'
 # A sum or a quotient of numbers is one number, whatever their texts; a
