@@ -257,10 +257,22 @@ std::string verifie_appel(std::string& t, std::string* original) {
   return complete_variable(t, id, arguments, original);
 }
 
+// A ")" closes the last "(" still open before it: one with none open
+// closes nothing, whatever brackets come after it ("1)+(2" counts as many
+// of each).
+bool ferme_sans_ouvrir(std::string_view t) {
+  int ouvertes = 0;
+  for (const char c : t) {
+    if (c == '(') ++ouvertes;
+    if (c == ')' && --ouvertes < 0) return true;
+  }
+  return false;
+}
+
 std::string verifie_terme(std::string& t, std::string* original) {
-  if (const int b = equilibre_parentheses(t); b < 0) {
+  if (ferme_sans_ouvrir(t)) {
     return message_tel_quel(t, original, catalogue_textes.txt_erreur_parenthese);
-  } else if (b > 0) {
+  } else if (const int b = equilibre_parentheses(t); b > 0) {
     // Completed, then checked again from the start: "(x+" is reported, not
     // accepted as "(x+)".
     t.append(static_cast<std::size_t>(b), ')');

@@ -32,6 +32,10 @@ TEST_F(Syntaxe, ChecksAndCompletes) {
       {"5!", "5!", "Caract\xE8re ! interdit."},
       {"(x+1", "(x+1)", ""},
       {"x+1)", "x+1)", "Erreur de parenth\xE8se"},
+      // A ")" with no "(" open before it closes nothing, whatever follows.
+      {"1)+(2", "1)+(2", "Erreur de parenth\xE8se"},
+      {")1(", ")1(", "Erreur de parenth\xE8se"},
+      {"(1))+((2", "(1))+((2", "Erreur de parenth\xE8se"},
       {"*x", "*x", "Doublon d'op\xE9rateur: l'op\xE9rateur * est pr\xE9" "c\xE9" "d\xE9 d'un autre op\xE9rateur."},
       {"x+", "x+", suivi.c_str()},
       {"(x+", "(x+)", suivi.c_str()},

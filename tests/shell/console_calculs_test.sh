@@ -102,3 +102,13 @@ Nombre d'arguments incorrects
 [[1;2];[3;4]]
 2"
 done
+# A ")" that closes nothing is a bracket error; missing ")" at the end are
+# completed.
+verifie '' '1)+(2
+)1(
+(1))+((2
+(x+1
+' "Erreur de parenthèse
+Erreur de parenthèse
+Erreur de parenthèse
+(x+1)"
