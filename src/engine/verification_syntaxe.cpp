@@ -59,7 +59,9 @@ std::string caractere_interdit(const std::string& texte) {
 }
 
 // Cuts `t` at position `p` (0-based) around one separator character, checks
-// both sides and puts them back together with their completions.
+// both sides and puts them back together with their completions. The text
+// tells one message, the first in reading order: the left side's when it
+// has one.
 std::string verifie_deux_cotes(std::string& t, std::size_t p, bool droite_d_abord, std::string* original) {
   std::string gauche = t.substr(0, p);
   std::string droite = t.substr(p + 1);
@@ -81,7 +83,7 @@ std::string verifie_deux_cotes(std::string& t, std::size_t p, bool droite_d_abor
   t += separateur;
   t += droite;
   if (original) *original = originaux[0] + separateur + originaux[1];
-  return message_gauche + message_droite;
+  return message_gauche.empty() ? message_droite : message_gauche;
 }
 
 // The first depth-0 occurrence of a relation, trying "=", "<", ">" in turn:

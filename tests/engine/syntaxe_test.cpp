@@ -65,6 +65,9 @@ TEST_F(Syntaxe, ChecksAndCompletes) {
       {"[[1;2];[3;4]]", "[[1;2];[3;4]]", ""},
       {"pgcd((4;6))", "pgcd(4;6)", ""},
       {"truc(pgcd(4;6))", "truc(pgcd(4;6))", ""},
+      // One message for the whole text, the first in reading order.
+      {"2(3;4)+2(3;4)+2(3;4)", "2(3;4)+2(3;4)+2(3;4)", "Nombre d'arguments incorrects"},
+      {"x+=2(3;4)", "x+=2(3;4)", suivi.c_str()},
   };
   for (const auto& c : cas) {
     std::string texte = c.texte;

@@ -112,3 +112,6 @@ verifie '' '1)+(2
 Erreur de parenthèse
 Erreur de parenthèse
 (x+1)"
+# However many groups fail the check, the calculation shows one message.
+plusieurs=$(awk 'BEGIN { for (i = 1; i < 600; i++) printf "2(3;4)+"; print "2(3;4)" }')
+verifie '' "$plusieurs" "Nombre d'arguments incorrects"
