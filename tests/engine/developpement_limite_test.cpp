@@ -73,11 +73,21 @@ TEST_F(DeveloppementLimite, ThroughTheCalculator) {
   }
   EXPECT_EQ(calculer("developpement_limite(x^2;x;-3/2;2)"), "9/4-3*x+x^2");
   EXPECT_TRUE(boites->journal.empty());
-  // Neither the point nor the order reads: a message and no result.
-  EXPECT_EQ(calculer("developpement_limite(exp(x);x;pi;2)"), "");
-  EXPECT_EQ(calculer("developpement_limite(exp(x);x;0;2.5)"), "");
-  ASSERT_EQ(boites->journal.size(), 2u);
-  for (const auto& m : boites->journal) EXPECT_EQ(m.texte, catalogue_textes.txt_entiers_seulement);
+  // A point that does not read as a number, or an order that is no
+  // integer: one message that says which, and no result.
+  const std::string point = "Le point du d\xE9veloppement doit \xEAtre un nombre.";
+  const std::pair<const char*, std::string> refus[] = {
+      {"developpement_limite(sin(x);x;pi/6;3)", point},
+      {"developpement_limite(sin(x);x;y;3)", point},
+      {"developpement_limite(exp(x);x;pi;2)", point},
+      {"developpement_limite(exp(x);x;0;2.5)", catalogue_textes.txt_entiers_seulement},
+  };
+  for (const auto& [saisie, message] : refus) {
+    boites->journal.clear();
+    EXPECT_EQ(calculer(saisie), "") << saisie;
+    ASSERT_EQ(boites->journal.size(), 1u) << saisie;
+    EXPECT_EQ(boites->journal[0].texte, message) << saisie;
+  }
 }
 
 // Away from 0 the written derivatives, expanded, are evaluated as sums of
