@@ -80,6 +80,7 @@ TEST_F(DeveloppementLimite, ThroughTheCalculator) {
       {"developpement_limite(sin(x);x;pi/6;3)", point},
       {"developpement_limite(sin(x);x;y;3)", point},
       {"developpement_limite(exp(x);x;pi;2)", point},
+      {"developpement_limite(exp(x);x;(1/0);2)", point},
       {"developpement_limite(exp(x);x;0;2.5)", catalogue_textes.txt_entiers_seulement},
   };
   for (const auto& [saisie, message] : refus) {
@@ -106,6 +107,12 @@ TEST_F(DeveloppementLimite, WrittenValuesLostToRoundingAreNotWritten) {
       {"developpement_limite(tan(x);x;0.5;13)", "erreur(Expression trop complexe.)"},
       {"developpement_limite(sqrt(x);x;0.000000001;7)", "erreur(Expression trop complexe.)"},
       {"developpement_limite(sqrt(x);x;0;3)", "erreur(Division par z\xE9ro)"},
+      // x/1E300 at 1E-100 passes below the smallest double: no pole there.
+      {"developpement_limite(1/(x/1E300);x;1E-100;1)", "erreur(Expression trop complexe.)"},
+      // Written to fifteen digits, the values are the exact ones rounded:
+      // they stay.
+      {"developpement_limite(x^12;x;1/8;3)",
+       "1.45519152283669E-11+1.39698386192322E-9*x+(1.22934579849243E-7*x^2)/2+(9.83476638793945E-6*x^3)/6"},
   };
   for (const auto& c : cas) EXPECT_EQ(calculer(c.saisie), c.attendu) << c.saisie;
   // The terms the written steps get right keep their text.

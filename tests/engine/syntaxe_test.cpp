@@ -63,6 +63,7 @@ TEST_F(Syntaxe, ChecksAndCompletes) {
       {"x*((2;3))", "x*((2;3))", "Nombre d'arguments incorrects"},
       {"[1;(2;3)]", "[1;(2;3)]", "Nombre d'arguments incorrects"},
       {"[[1;2];[3;4]]", "[[1;2];[3;4]]", ""},
+      {"[(1;2)]", "[(1;2)]", ""},
       {"pgcd((4;6))", "pgcd(4;6)", ""},
       {"truc(pgcd(4;6))", "truc(pgcd(4;6))", ""},
       // One message for the whole text, the first in reading order.
