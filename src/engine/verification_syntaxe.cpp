@@ -377,6 +377,15 @@ void verifier_syntaxe(std::string& texte, std::string& message) {
     message = catalogue_textes.txt_expression_trop_complexe;
     return;
   }
+  // A ")" that closes nothing misreads every part after it: its message is
+  // the calculation's, before any part is checked (or a user asked for
+  // the variable of a part misread); only a forbidden character comes
+  // before it.
+  if (ferme_sans_ouvrir(texte)) {
+    message = caractere_interdit(texte);
+    if (message.empty()) message = catalogue_textes.txt_erreur_parenthese;
+    return;
+  }
   std::string t = texte;
   message = verifie(t, nullptr);
   if (garde.externe() && garde.depassee()) {

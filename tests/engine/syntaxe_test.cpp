@@ -69,6 +69,9 @@ TEST_F(Syntaxe, ChecksAndCompletes) {
       // One message for the whole text, the first in reading order.
       {"2(3;4)+2(3;4)+2(3;4)", "2(3;4)+2(3;4)+2(3;4)", "Nombre d'arguments incorrects"},
       {"x+=2(3;4)", "x+=2(3;4)", suivi.c_str()},
+      // A ")" that closes nothing misreads the rest: its message comes first.
+      {"cos(1;2);x)", "cos(1;2);x)", "Erreur de parenth\xE8se"},
+      {"2$3)", "2$3)", "Caract\xE8re $ interdit."},
   };
   for (const auto& c : cas) {
     std::string texte = c.texte;
@@ -88,6 +91,8 @@ TEST_F(Syntaxe, AmbiguousVariableIsAskedFor) {
   ASSERT_EQ(boites->journal.size(), 2u);
   EXPECT_EQ(boites->journal[0].texte,
             "La variable de l'expression deriver(x*y) est ambigu\xEB, merci de la pr\xE9" "ciser.");
+  texte = "deriver(x*y);x)";  // broken brackets: nobody is asked
+  EXPECT_EQ(message_de(texte), "Erreur de parenth\xE8se");
   texte = "resoudre(y'=x*y)";  // x is left besides the function sought: the user says
   message_de(texte);
   EXPECT_EQ(boites->journal.size(), 3u);
