@@ -176,7 +176,7 @@ std::optional<double> point_lu(const std::string& t) {
 std::string developpement_limite_(const Arguments& a, const std::string&) {
   const auto point = point_lu(a[2]);
   if (!point) {
-    refuse_appel(catalogue_textes.txt_entiers_seulement);
+    refuse_appel(catalogue_textes.txt_point_developpement_nombre);
     return "";
   }
   std::string refus;

@@ -25,7 +25,9 @@ bool est_caractere_invisible(char c);
 std::string caractere_visible(char c);
 
 // Checks `texte` and completes it in place; `message` is empty when the text
-// is valid, else the catalogue messages found, one after the other.
+// is valid, else one catalogue message, however many parts of the text are
+// faulty: a forbidden character's, else a ")" closing nothing's, else the
+// first fault's in reading order.
 void verifier_syntaxe(std::string& texte, std::string& message);
 
 // The canonical text, with implicit products (2x -> 2*x).

@@ -59,7 +59,9 @@ std::string caractere_interdit(const std::string& texte) {
 }
 
 // Cuts `t` at position `p` (0-based) around one separator character, checks
-// both sides and puts them back together with their completions.
+// both sides and puts them back together with their completions. The text
+// tells one message, the first in reading order: the left side's when it
+// has one.
 std::string verifie_deux_cotes(std::string& t, std::size_t p, bool droite_d_abord, std::string* original) {
   std::string gauche = t.substr(0, p);
   std::string droite = t.substr(p + 1);
@@ -81,7 +83,7 @@ std::string verifie_deux_cotes(std::string& t, std::size_t p, bool droite_d_abor
   t += separateur;
   t += droite;
   if (original) *original = originaux[0] + separateur + originaux[1];
-  return message_gauche + message_droite;
+  return message_gauche.empty() ? message_droite : message_gauche;
 }
 
 // The first depth-0 occurrence of a relation, trying "=", "<", ">" in turn:
@@ -257,10 +259,22 @@ std::string verifie_appel(std::string& t, std::string* original) {
   return complete_variable(t, id, arguments, original);
 }
 
+// A ")" closes the last "(" still open before it: one with none open
+// closes nothing, whatever brackets come after it ("1)+(2" counts as many
+// of each).
+bool ferme_sans_ouvrir(std::string_view t) {
+  int ouvertes = 0;
+  for (const char c : t) {
+    if (c == '(') ++ouvertes;
+    if (c == ')' && --ouvertes < 0) return true;
+  }
+  return false;
+}
+
 std::string verifie_terme(std::string& t, std::string* original) {
-  if (const int b = equilibre_parentheses(t); b < 0) {
+  if (ferme_sans_ouvrir(t)) {
     return message_tel_quel(t, original, catalogue_textes.txt_erreur_parenthese);
-  } else if (b > 0) {
+  } else if (const int b = equilibre_parentheses(t); b > 0) {
     // Completed, then checked again from the start: "(x+" is reported, not
     // accepted as "(x+)".
     t.append(static_cast<std::size_t>(b), ')');
@@ -361,6 +375,15 @@ void verifier_syntaxe(std::string& texte, std::string& message) {
   GardeProfondeur garde;
   if (saisie_trop_longue(garde, texte.size())) {
     message = catalogue_textes.txt_expression_trop_complexe;
+    return;
+  }
+  // A ")" that closes nothing misreads every part after it: its message is
+  // the calculation's, before any part is checked (or a user asked for
+  // the variable of a part misread); only a forbidden character comes
+  // before it.
+  if (ferme_sans_ouvrir(texte)) {
+    message = caractere_interdit(texte);
+    if (message.empty()) message = catalogue_textes.txt_erreur_parenthese;
     return;
   }
   std::string t = texte;

@@ -24,6 +24,7 @@
   X(txt_bornes_entieres) \
   X(txt_entiers_seulement) \
   X(txt_argument_hors_limites) \
+  X(txt_point_developpement_nombre) \
   X(txt_nombre_non_fini) \
   X(txt_erreur_fonction_discriminant) \
   X(txt_erreur_fonction_resoudre) \

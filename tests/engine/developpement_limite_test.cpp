@@ -73,11 +73,22 @@ TEST_F(DeveloppementLimite, ThroughTheCalculator) {
   }
   EXPECT_EQ(calculer("developpement_limite(x^2;x;-3/2;2)"), "9/4-3*x+x^2");
   EXPECT_TRUE(boites->journal.empty());
-  // Neither the point nor the order reads: a message and no result.
-  EXPECT_EQ(calculer("developpement_limite(exp(x);x;pi;2)"), "");
-  EXPECT_EQ(calculer("developpement_limite(exp(x);x;0;2.5)"), "");
-  ASSERT_EQ(boites->journal.size(), 2u);
-  for (const auto& m : boites->journal) EXPECT_EQ(m.texte, catalogue_textes.txt_entiers_seulement);
+  // A point that does not read as a number, or an order that is no
+  // integer: one message that says which, and no result.
+  const std::string point = "Le point du d\xE9veloppement doit \xEAtre un nombre.";
+  const std::pair<const char*, std::string> refus[] = {
+      {"developpement_limite(sin(x);x;pi/6;3)", point},
+      {"developpement_limite(sin(x);x;y;3)", point},
+      {"developpement_limite(exp(x);x;pi;2)", point},
+      {"developpement_limite(exp(x);x;(1/0);2)", point},
+      {"developpement_limite(exp(x);x;0;2.5)", catalogue_textes.txt_entiers_seulement},
+  };
+  for (const auto& [saisie, message] : refus) {
+    boites->journal.clear();
+    EXPECT_EQ(calculer(saisie), "") << saisie;
+    ASSERT_EQ(boites->journal.size(), 1u) << saisie;
+    EXPECT_EQ(boites->journal[0].texte, message) << saisie;
+  }
 }
 
 // Away from 0 the written derivatives, expanded, are evaluated as sums of
@@ -96,6 +107,12 @@ TEST_F(DeveloppementLimite, WrittenValuesLostToRoundingAreNotWritten) {
       {"developpement_limite(tan(x);x;0.5;13)", "erreur(Expression trop complexe.)"},
       {"developpement_limite(sqrt(x);x;0.000000001;7)", "erreur(Expression trop complexe.)"},
       {"developpement_limite(sqrt(x);x;0;3)", "erreur(Division par z\xE9ro)"},
+      // x/1E300 at 1E-100 passes below the smallest double: no pole there.
+      {"developpement_limite(1/(x/1E300);x;1E-100;1)", "erreur(Expression trop complexe.)"},
+      // Written to fifteen digits, the values are the exact ones rounded:
+      // they stay.
+      {"developpement_limite(x^12;x;1/8;3)",
+       "1.45519152283669E-11+1.39698386192322E-9*x+(1.22934579849243E-7*x^2)/2+(9.83476638793945E-6*x^3)/6"},
   };
   for (const auto& c : cas) EXPECT_EQ(calculer(c.saisie), c.attendu) << c.saisie;
   // The terms the written steps get right keep their text.

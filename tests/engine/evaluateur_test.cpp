@@ -109,7 +109,7 @@ TEST_F(Evaluateur, IntegerArgumentsThatDoNotReadShowAMessage) {
   EXPECT_EQ(boites->journal[0].texte, catalogue_textes.txt_pgcd_entiers);
   EXPECT_EQ(boites->journal[1].texte, catalogue_textes.txt_entiers_seulement);
   EXPECT_EQ(boites->journal[2].texte, catalogue_textes.txt_bornes_entieres);
-  EXPECT_EQ(boites->journal[3].texte, catalogue_textes.txt_entiers_seulement);
+  EXPECT_EQ(boites->journal[3].texte, catalogue_textes.txt_point_developpement_nombre);
 }
 
 // A refused call inside a sum, a product, a quotient or a command's

@@ -32,6 +32,10 @@ TEST_F(Syntaxe, ChecksAndCompletes) {
       {"5!", "5!", "Caract\xE8re ! interdit."},
       {"(x+1", "(x+1)", ""},
       {"x+1)", "x+1)", "Erreur de parenth\xE8se"},
+      // A ")" with no "(" open before it closes nothing, whatever follows.
+      {"1)+(2", "1)+(2", "Erreur de parenth\xE8se"},
+      {")1(", ")1(", "Erreur de parenth\xE8se"},
+      {"(1))+((2", "(1))+((2", "Erreur de parenth\xE8se"},
       {"*x", "*x", "Doublon d'op\xE9rateur: l'op\xE9rateur * est pr\xE9" "c\xE9" "d\xE9 d'un autre op\xE9rateur."},
       {"x+", "x+", suivi.c_str()},
       {"(x+", "(x+)", suivi.c_str()},
@@ -59,8 +63,15 @@ TEST_F(Syntaxe, ChecksAndCompletes) {
       {"x*((2;3))", "x*((2;3))", "Nombre d'arguments incorrects"},
       {"[1;(2;3)]", "[1;(2;3)]", "Nombre d'arguments incorrects"},
       {"[[1;2];[3;4]]", "[[1;2];[3;4]]", ""},
+      {"[(1;2)]", "[(1;2)]", ""},
       {"pgcd((4;6))", "pgcd(4;6)", ""},
       {"truc(pgcd(4;6))", "truc(pgcd(4;6))", ""},
+      // One message for the whole text, the first in reading order.
+      {"2(3;4)+2(3;4)+2(3;4)", "2(3;4)+2(3;4)+2(3;4)", "Nombre d'arguments incorrects"},
+      {"x+=2(3;4)", "x+=2(3;4)", suivi.c_str()},
+      // A ")" that closes nothing misreads the rest: its message comes first.
+      {"cos(1;2);x)", "cos(1;2);x)", "Erreur de parenth\xE8se"},
+      {"2$3)", "2$3)", "Caract\xE8re $ interdit."},
   };
   for (const auto& c : cas) {
     std::string texte = c.texte;
@@ -80,6 +91,8 @@ TEST_F(Syntaxe, AmbiguousVariableIsAskedFor) {
   ASSERT_EQ(boites->journal.size(), 2u);
   EXPECT_EQ(boites->journal[0].texte,
             "La variable de l'expression deriver(x*y) est ambigu\xEB, merci de la pr\xE9" "ciser.");
+  texte = "deriver(x*y);x)";  // broken brackets: nobody is asked
+  EXPECT_EQ(message_de(texte), "Erreur de parenth\xE8se");
   texte = "resoudre(y'=x*y)";  // x is left besides the function sought: the user says
   message_de(texte);
   EXPECT_EQ(boites->journal.size(), 3u);

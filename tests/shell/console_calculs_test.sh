@@ -104,3 +104,16 @@ Nombre d'arguments incorrects
 [[1;2];[3;4]]
 2"
 done
+# A ")" that closes nothing is a bracket error; missing ")" at the end are
+# completed.
+verifie '' '1)+(2
+)1(
+(1))+((2
+(x+1
+' "Erreur de parenthèse
+Erreur de parenthèse
+Erreur de parenthèse
+(x+1)"
+# However many groups fail the check, the calculation shows one message.
+plusieurs=$(awk 'BEGIN { for (i = 1; i < 600; i++) printf "2(3;4)+"; print "2(3;4)" }')
+verifie '' "$plusieurs" "Nombre d'arguments incorrects"
