@@ -188,25 +188,36 @@ TEST_P(Fermeture, EveryPathRewritesBothSections) {
 INSTANTIATE_TEST_SUITE_P(QuatreChemins, Fermeture, testing::Values(0, 1, 2, 3));
 
 // A line that is no annotation is kept under its key; the annotations
-// written beside it take keys it does not use, so that no key stands twice.
+// written beside it take keys no kept line uses, so that no key stands twice.
 // The subnormal corner goes back in 15 digits and reads as the same number.
 TEST_F(Programme, AnAnnotationIsNeverWrittenUnderTheKeyOfAKeptLine) {
-  parametres("[generales]\nmasquer_configuration=1\n"
-             "[Textes_Graphiques]\n0=Haut;1;2;3;4\n1=Sans coins\n4=Petit;1e-320;0;0;0\n");
-  ASSERT_TRUE(demarrer());
-  ASSERT_EQ(annotations_graphiques.size(), 2u);
-  f().close();
-  arreter();
-  const std::string ecrit = contenu_parametres();
-  EXPECT_EQ(ecrit, "[generales]\r\nmasquer_configuration=1\r\n[Textes_Graphiques]\r\n0=Haut;1;2;3;4\r\n"
-                   "1=Sans coins\r\n2=Petit;9.99988867182683E-321;0;0;0\r\n");
-  ASSERT_TRUE(demarrer());
-  ASSERT_EQ(annotations_graphiques.size(), 2u);
-  EXPECT_EQ(annotations_graphiques[1]->Text(), std::vector<std::string>{"Petit"});
-  EXPECT_EQ(annotations_graphiques[1]->X0(), 1e-320);
-  f().close();
-  arreter();
-  EXPECT_EQ(contenu_parametres(), ecrit);
+  struct Tcas {
+    std::string lignes;
+    std::string ecrites;
+    double x0_petit;
+  };
+  const std::vector<Tcas> cas = {
+      {"0=Haut;1;2;3;4\n1=Sans coins\n4=Petit;1e-320;0;0;0\n",
+       "0=Haut;1;2;3;4\r\n1=Sans coins\r\n2=Petit;9.99988867182683E-321;0;0;0\r\n", 1e-320},
+      {"0=Haut;1;2;3;4\n1=Sans coins\n2=Autre\n4=Petit;5;6;7;8\n",
+       "0=Haut;1;2;3;4\r\n1=Sans coins\r\n2=Autre\r\n3=Petit;5;6;7;8\r\n", 5},
+  };
+  for (const Tcas& c : cas) {
+    parametres("[generales]\nmasquer_configuration=1\n[Textes_Graphiques]\n" + c.lignes);
+    ASSERT_TRUE(demarrer());
+    ASSERT_EQ(annotations_graphiques.size(), 2u);
+    f().close();
+    arreter();
+    const std::string ecrit = contenu_parametres();
+    EXPECT_EQ(ecrit, "[generales]\r\nmasquer_configuration=1\r\n[Textes_Graphiques]\r\n" + c.ecrites);
+    ASSERT_TRUE(demarrer());
+    ASSERT_EQ(annotations_graphiques.size(), 2u);
+    EXPECT_EQ(annotations_graphiques[1]->Text(), std::vector<std::string>{"Petit"});
+    EXPECT_EQ(annotations_graphiques[1]->X0(), c.x0_petit);
+    f().close();
+    arreter();
+    EXPECT_EQ(contenu_parametres(), ecrit);
+  }
 }
 
 TEST_F(Programme, ThePageCaptionFollowsEverySwitch) {

@@ -54,7 +54,7 @@ class Tclient_http {
   bool telecharger(const QString& adresse, QIODevice& destination);
 
   // Progress: the start with the expected byte count (0 or less when
-  // unknown), the bytes so far, the end.
+  // unknown), the bytes taken so far after each piece of the body, the end.
   std::function<void(Tsens_transfert, qint64)> debut_travail;
   std::function<void(Tsens_transfert, qint64)> travail;
   std::function<void(Tsens_transfert)> fin_travail;

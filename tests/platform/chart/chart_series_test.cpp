@@ -39,6 +39,26 @@ TEST_F(Series, RemovedSeriesLiveOnAndComeBackLast) {
   EXPECT_EQ(a->ParentChart(), &autre);
 }
 
+// A deletion moves the later series up a place: a series coloured by its
+// place takes the colour of the new one, a colour set by the caller (or a
+// shape's black) stays. Green is also the colour of the third place, where
+// the first deletion puts c: a second one moves it to the second place.
+TEST_F(Series, ADeletionRecoloursOnlyTheSeriesColouredByTheirPlace) {
+  auto a = chart_->NewLineSeries();
+  auto b = chart_->NewLineSeries();
+  auto forme = chart_->NewShape();
+  auto c = chart_->NewLineSeries();
+  c->SetPenColor(couleur_verte);
+  const std::int32_t couleur_a = a->PenColor();
+  chart_->RemoveSeries(a.get());
+  EXPECT_EQ(b->PenColor(), couleur_a);
+  EXPECT_EQ(forme->PenColor(), couleur_noire);
+  EXPECT_EQ(c->PenColor(), couleur_verte);
+  chart_->RemoveSeries(b.get());
+  EXPECT_EQ(forme->PenColor(), couleur_noire);
+  EXPECT_EQ(c->PenColor(), couleur_verte);
+}
+
 TEST_F(Series, PointsKeepTheirOrderAndSwap) {
   auto s = chart_->NewLineSeries();
   EXPECT_EQ(s->AddXY(3, -1), 0);

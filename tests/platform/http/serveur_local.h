@@ -30,6 +30,10 @@ class Tserveur_local {
   std::function<std::optional<Tgouttes>(const QByteArray& tete)> verseur;
   // Runs after each drop (a test's clock moves with it).
   std::function<void()> apres_goutte;
+  // While it says so for the bytes of drops the connection has sent, its next
+  // drop (or the close after the last) waits: a test lets its client take
+  // each drop before the next one comes.
+  std::function<bool(qint64 octets_verses)> attendre_client;
 
   explicit Tserveur_local(Trepondeur repondeur) : repondeur_(std::move(repondeur)) {
     serveur_.listen(QHostAddress::LocalHost);
@@ -73,14 +77,17 @@ class Tserveur_local {
   void verser(QTcpSocket* client, const Tgouttes& gouttes) {
     client->write(gouttes.debut);
     auto* minuterie = new QTimer(client);
-    const auto verser_goutte = [this, client, minuterie, gouttes, reste = gouttes.nombre]() mutable {
-      if (reste == 0 || client->state() != QAbstractSocket::ConnectedState) {
+    const auto verser_goutte = [this, client, minuterie, gouttes, reste = gouttes.nombre, verses = qint64{0}]() mutable {
+      const bool connecte = client->state() == QAbstractSocket::ConnectedState;
+      if (connecte && attendre_client && attendre_client(verses)) return;
+      if (reste == 0 || !connecte) {
         minuterie->stop();
         client->disconnectFromHost();
         return;
       }
       if (reste > 0) --reste;
       client->write(gouttes.goutte);
+      verses += gouttes.goutte.size();
       if (apres_goutte) apres_goutte();
     };
     QObject::connect(minuterie, &QTimer::timeout, client, verser_goutte);
