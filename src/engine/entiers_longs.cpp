@@ -37,6 +37,20 @@ mpz_class puissance_de_dix(long k) {
 
 }  // namespace
 
+std::optional<std::string> somme_longue(const std::string& a, const std::string& b) {
+  const auto x = lu(a);
+  const auto y = lu(b);
+  if (!x || !y) return std::nullopt;
+  return ecrit(*x + *y);
+}
+
+std::optional<std::string> difference_longue(const std::string& a, const std::string& b) {
+  const auto x = lu(a);
+  const auto y = lu(b);
+  if (!x || !y) return std::nullopt;
+  return ecrit(*x - *y);
+}
+
 std::optional<std::string> produit_long(const std::string& a, const std::string& b) {
   const auto x = lu(a);
   const auto y = lu(b);

@@ -11,7 +11,9 @@
 #include <optional>
 #include <string>
 
-// a*b of two integer texts.
+// a+b, a-b and a*b of two integer texts.
+std::optional<std::string> somme_longue(const std::string& a, const std::string& b);
+std::optional<std::string> difference_longue(const std::string& a, const std::string& b);
 std::optional<std::string> produit_long(const std::string& a, const std::string& b);
 
 // base^exposant of an integer text.
