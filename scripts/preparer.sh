@@ -5,7 +5,7 @@ set -eu
 
 racine=$(cd "$(dirname "$0")" && pwd)
 cd "$racine"
-paquets="cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libpng-dev libgif-dev qt6-base-dev qt6-translations-l10n libgl-dev libsodium-dev locales fonts-dejavu-core xvfb xauth"
+paquets="cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libpng-dev libgif-dev qt6-base-dev qt6-translations-l10n libgl-dev libsodium-dev libgmp-dev locales fonts-dejavu-core xvfb xauth"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 installer_paquets() {

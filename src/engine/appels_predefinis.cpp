@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <string_view>
 #include <variant>
 
 #include "engine/appel_fonction.h"
@@ -12,6 +13,7 @@
 #include "engine/evaluateur.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
+#include "engine/entiers_longs.h"
 #include "engine/expression.h"
 #include "engine/factorisation.h"
 #include "engine/fonction.h"
@@ -73,11 +75,31 @@ std::string compte_approche(double valeur) {
   return std::isfinite(valeur) ? texte_nombre(valeur) : erreur_hors_limites();
 }
 
+// Counts past 64 bits within the range of a double are written in 15
+// digits, except while the reduce command evaluates its argument again
+// with them exact (reduction_aux_comptes_exacts); whether one was written
+// in 15 digits is noted, so that the command knows to try.
+struct ComptesLongs {
+  bool exacts = false;
+  bool approches = false;
+};
+ComptesLongs comptes_longs;
+
+template <class Exact>
+std::string compte_long(Exact&& exact, double approche) {
+  if (comptes_longs.exacts) {
+    if (std::optional<std::string> r = exact()) return *std::move(r);
+  }
+  if (std::isfinite(approche)) comptes_longs.approches = true;
+  return compte_approche(approche);
+}
+
 using Denombrement = std::optional<std::int64_t> (*)(std::int64_t, std::int64_t);
+using DenombrementLong = std::optional<std::string> (*)(std::int64_t, std::int64_t);
 using DenombrementApproche = double (*)(std::int64_t, std::int64_t);
 
 // comb(n;p), perm(n;p): n first, as the row's argument list says.
-template <Denombrement exact, DenombrementApproche approche>
+template <Denombrement exact, DenombrementLong long_, DenombrementApproche approche>
 std::string combinaison(const Arguments& a, const std::string&) {
   std::string refus;
   const auto n = entier_lu(a[0], catalogue_textes.txt_entiers_seulement, refus);
@@ -86,7 +108,8 @@ std::string combinaison(const Arguments& a, const std::string&) {
   if (!p) return refus;
   if (*n < 0) return erreur_hors_limites();
   if (const auto r = exact(*p, *n)) return texte_entier(*r);
-  return compte_approche(approche(*p, *n));
+  // exact() gives 0 outside 0 <= p <= n: past here p lies within.
+  return compte_long([&] { return long_(*p, *n); }, approche(*p, *n));
 }
 
 std::string fact_(const Arguments& a, const std::string&) {
@@ -95,7 +118,7 @@ std::string fact_(const Arguments& a, const std::string&) {
   if (!n) return refus;
   if (*n < 0) return erreur_hors_limites();
   if (const auto r = factorielle(*n)) return texte_entier(*r);
-  return compte_approche(factorielle_approchee(*n));
+  return compte_long([&] { return factorielle_longue(*n); }, factorielle_approchee(*n));
 }
 
 // Rows whose argument is evaluated first; an error value there is the result.
@@ -186,12 +209,53 @@ std::string developpement_limite_(const Arguments& a, const std::string&) {
   return f ? fonction(*f).developpement_limite(a[1], *ordre, *point) : refus;
 }
 
+// An integer written in the text that does not fit in 64 bits.
+bool contient_entier_long(const std::string& t) {
+  for (std::size_t debut = 0; (debut = t.find_first_of("0123456789", debut)) != std::string::npos;) {
+    const std::size_t fin = std::min(t.find_first_not_of("0123456789", debut), t.size());
+    if (!lire_entier64(std::string_view(t).substr(debut, fin - debut))) return true;
+    debut = fin;
+  }
+  return false;
+}
+
+// The reduction of t again, its counts past 64 bits exact: the reduction
+// divides such integers exactly (fact(22)/fact(21) is 22) and writes what
+// is left of them in 15 digits. Its answer is taken only when every such
+// count went into a number there; one left as an integer elsewhere (an
+// exponent, a term of a bracketed sum) is no answer, nor is one past the
+// work bound, whose work is taken back: the first answer then stands.
+std::optional<std::string> reduction_aux_comptes_exacts(const std::string& t) {
+  const GardeProfondeur garde;
+  const std::uint64_t travail_avant = travail_effectue();
+  const bool exacts_avant = comptes_longs.exacts;
+  comptes_longs.exacts = true;
+  const std::string x = calculer(t);
+  std::string r = x.empty() || est_erreur(x) || garde.depassee() ? std::string() : reduire(x);
+  comptes_longs.exacts = exacts_avant;
+  if (garde.depassee()) {
+    reprend_travail(travail_avant);
+    return std::nullopt;
+  }
+  oublie_memoire();  // what was worked out with exact counts serves no later step
+  if (r.empty() || est_erreur(r) || contient_entier_long(r)) return std::nullopt;
+  return r;
+}
+
 // reduire: a text holding the imaginary unit and an operator is written in
-// algebraic form, as typed; any other argument is evaluated and reduced.
+// algebraic form, as typed; any other argument is evaluated and reduced,
+// again with exact counts when one past 64 bits was written in 15 digits.
 std::string reduire_(const Arguments& a, const std::string& texte) {
   const TypeOperateur type = expression(a[0]).type_operateur;
   if (complexe(texte).contient_i() && est_binaire(type)) return complexe(a[0]).forme_algebrique();
-  return sur_argument_calcule<reduire>(a, texte);
+  const bool approches_avant = comptes_longs.approches;
+  comptes_longs.approches = false;
+  std::string r = sur_argument_calcule<reduire>(a, texte);
+  const bool approches = comptes_longs.approches;
+  comptes_longs.approches = approches_avant || approches;
+  if (!approches || r.empty() || est_erreur(r)) return r;
+  if (const GardeProfondeur garde; garde.depassee()) return r;  // the work stopped: r is no answer
+  return reduction_aux_comptes_exacts(a[0]).value_or(std::move(r));
 }
 
 // Rows whose arguments are taken as typed: an argument that is an error
@@ -293,8 +357,8 @@ std::array<Routine, derniere_ligne + 1> routines() {
   r[id_de(Ligne::integrer)] = integrer_;
   r[id_de(Ligne::integrale)] = integrale_;
   r[id_de(Ligne::pgcd)] = pgcd_;
-  r[id_de(Ligne::comb)] = combinaison<comb, comb_approche>;
-  r[id_de(Ligne::perm)] = combinaison<perm, perm_approche>;
+  r[id_de(Ligne::comb)] = combinaison<comb, comb_long, comb_approche>;
+  r[id_de(Ligne::perm)] = combinaison<perm, perm_long, perm_approche>;
   r[id_de(Ligne::fact)] = fact_;
   r[id_de(Ligne::fraction)] = sur_argument_calcule<fraction>;
   r[id_de(Ligne::developper)] = sur_argument_calcule<developper>;

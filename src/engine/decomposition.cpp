@@ -5,6 +5,7 @@
 
 #include "engine/appel_fonction.h"
 #include "engine/decoupage.h"
+#include "engine/entiers_longs.h"
 #include "engine/entiers_verifies.h"
 #include "engine/expression.h"
 #include "engine/fonction.h"
@@ -150,15 +151,20 @@ void decompose_produit_garde(const std::string& t, std::vector<std::string>& bas
   ajoute_facteurs(t, bases, exposants);
 }
 
-// num * facteur: exactly while the integers fit, else in floating point;
-// a product past the largest double is an error value.
-// `reel` gives the factor's value in floating point; it is read only when
-// the exact product cannot be made.
-template <class Reel>
-std::string multiplie(const std::string& num, Entier entier, Reel&& reel) {
-  if (entier && est_entier(num)) {
-    if (const auto a = entier_du_texte(num)) {
+// num * facteur: exactly in 64 bits while the integers fit, then exactly
+// past 64 bits while the product of integers lies within the range of a
+// double, else in floating point; a product past the largest double is an
+// error value. `entier_long` gives the factor as an integer text, when it
+// is one, and `reel` its value in floating point: each is asked only when
+// the way before it failed.
+template <class Long, class Reel>
+std::string multiplie(const std::string& num, Entier entier, Long&& entier_long, Reel&& reel) {
+  if (est_entier(num)) {
+    if (const auto a = entier_du_texte(num); a && entier) {
       if (const auto p = produit_verifie(*a, *entier)) return texte_entier(*p);
+    }
+    if (const std::optional<std::string> f = entier_long()) {
+      if (auto p = produit_long(num, *f)) return *std::move(p);
     }
   }
   const auto a = lire_nombre(num);
@@ -167,7 +173,9 @@ std::string multiplie(const std::string& num, Entier entier, Reel&& reel) {
 }
 
 std::string multiplie_texte(const std::string& num, const std::string& f) {
-  return multiplie(num, entier_du_texte(f), [&] { return lire_nombre(f).value_or(std::nan("")); });
+  return multiplie(
+      num, entier_du_texte(f), [&] { return est_entier(f) ? std::optional<std::string>(f) : std::nullopt; },
+      [&] { return lire_nombre(f).value_or(std::nan("")); });
 }
 
 // base^exposant of two integer texts (exposant without sign).
@@ -176,16 +184,40 @@ void multiplie_puissance(const std::string& base, const std::string& exposant, s
   const auto k = entier_du_texte(exposant);
   Entier p;
   if (b && k && *k >= 0) p = puissance_verifiee(*b, static_cast<std::uint64_t>(*k));
-  numerique = multiplie(numerique, p, [&] {
-    return p ? static_cast<double>(*p) : std::pow(lire_nombre(base).value_or(0), lire_nombre(exposant).value_or(0));
-  });
+  numerique = multiplie(
+      numerique, p,
+      [&]() -> std::optional<std::string> {
+        if (p) return texte_entier(*p);
+        if (!est_entier(base) || !k || *k < 0) return std::nullopt;
+        return puissance_longue(base, static_cast<std::uint64_t>(*k));
+      },
+      [&] {
+        return p ? static_cast<double>(*p)
+                 : std::pow(lire_nombre(base).value_or(0), lire_nombre(exposant).value_or(0));
+      });
 }
 
-// A numeric part past 64 bits is made in floating point, where it has no
-// exact quotient to keep: its numerator and denominator are divided into
-// one number (1.5511210043331E25/6.20448401733239E23 is 25). A lone
-// denominator stays one, as 1/3 does; a zero or an error value is left to
-// the text builder, which says so.
+// A numeric part past 64 bits made of integers is known exactly: it is
+// written from its exact value, and a quotient of two such parts is one
+// number (2^67/2^64 is 8, fact(22)/fact(21) is 22, 2^67/3 the 15 digits of
+// its exact value). A lone 1 over a large integer stays a quotient, as 1/3
+// does; a zero denominator is left to the text builder, which says so.
+void divise_exactement(std::string& numerateur, std::string& denominateur) {
+  if (denominateur.find_first_not_of("-0") == std::string::npos) return;
+  if (numerateur == "1" || denominateur == "1") {
+    std::string& seul = numerateur == "1" ? denominateur : numerateur;
+    seul = quotient_long_ecrit(seul, "1");
+    return;
+  }
+  numerateur = quotient_long_ecrit(numerateur, denominateur);
+  denominateur = "1";
+}
+
+// A numeric part made in floating point has no exact quotient to keep:
+// its numerator and denominator are divided into one number
+// (1.5511210043331E25/6.20448401733239E23 is 25). A lone denominator stays
+// one, as 1/3 does; a zero or an error value is left to the text builder,
+// which says so.
 void divise_en_flottant(std::string& numerateur, std::string& denominateur) {
   if (numerateur == "1" || denominateur == "1") return;
   const auto n = lire_nombre(numerateur);
@@ -280,6 +312,8 @@ std::string recompose_produit(const std::vector<std::string>& bases, const std::
         num_n = texte_entier(*qn);
         num_d = texte_entier(*qd);
       }
+    } else {
+      divise_exactement(num_n, num_d);
     }
   } else {
     divise_en_flottant(num_n, num_d);

@@ -12,6 +12,7 @@
 #include "engine/decomposition.h"
 #include "engine/decoupage.h"
 #include "engine/developpement.h"
+#include "engine/entiers_longs.h"
 #include "engine/entiers_verifies.h"
 #include "engine/expression.h"
 #include "engine/factorisation.h"
@@ -258,6 +259,46 @@ void ordonne_termes(Textes& t, Textes& c) {
   range_selon(c, ordre);
 }
 
+// The value of a text of integers, "+", "-", "*" and powers to integer
+// exponents (2^67+2^67, -(3*5^2)) as an integer text, made exactly within
+// the range of a double. Any other text, a name or a decimal in it, has
+// none, and is not read further than its characters.
+std::optional<std::string> entier_exact(const std::string& t) {
+  if (t.find_first_not_of("0123456789+-*^()") != std::string::npos) return std::nullopt;
+  GardeProfondeur garde;
+  if (garde.depassee()) return std::nullopt;
+  const std::string s = sans_parentheses(t);
+  if (est_entier(s)) return produit_long(s, "1");
+  if (est_negatif(s)) {
+    const auto v = entier_exact(sans_moins(s));
+    return v ? difference_longue("0", *v) : std::nullopt;
+  }
+  const expression e(s);
+  if (e.type_operateur == TypeOperateur::puissance) {
+    const Entier k = entier_ecrit(sans_parentheses(e.droite));
+    const auto base = entier_exact(e.gauche);
+    if (!k || *k < 0 || !base) return std::nullopt;
+    return puissance_longue(*base, static_cast<std::uint64_t>(*k));
+  }
+  if (!est_somme_ou_difference(e.type_operateur) && e.type_operateur != TypeOperateur::fois) return std::nullopt;
+  const auto a = entier_exact(e.gauche);
+  const auto b = entier_exact(e.droite);
+  if (!a || !b) return std::nullopt;
+  if (e.type_operateur == TypeOperateur::fois) return produit_long(*a, *b);
+  return e.operateur == "+" ? somme_longue(*a, *b) : difference_longue(*a, *b);
+}
+
+// n/d collected side by side, as sums (or with a negated numerator). Sides
+// that are whole numbers past 64 bits are taken at their exact values:
+// collected apart, they would be written in 15 digits, and the quotient
+// divided from those digits.
+std::string quotient_des_cotes(const std::string& n, const std::string& d) {
+  const auto en = entier_exact(n);
+  const auto ed = en ? entier_exact(d) : std::nullopt;
+  if (ed && (!lire_entier64(*en) || !lire_entier64(*ed))) return regroupe_produit(operation_ordonnee(*en, *ed, "/"));
+  return regroupe_produit(operation_ordonnee(regroupe_somme(n), regroupe_somme(d), "/"));
+}
+
 std::string somme_regroupee(const std::string& texte) {
   if (texte.empty()) return texte;  // nothing to collect, and no "0" made up
   if (chemins_rapides_actifs()) {
@@ -271,7 +312,7 @@ std::string somme_regroupee(const std::string& texte) {
     const TypeOperateur tn = type_operateur_de(n);
     const TypeOperateur td = type_operateur_de(d);
     const bool un_terme = !est_somme_ou_difference(tn) && !est_somme_ou_difference(td) && !est_negatif(n);
-    if (!un_terme) return regroupe_produit(operation_ordonnee(regroupe_somme(n), regroupe_somme(d), "/"));
+    if (!un_terme) return quotient_des_cotes(n, d);
   }
   if (t.find('[') != std::string::npos) return t;  // lists and matrices stay as they are
   Textes termes;
@@ -284,9 +325,14 @@ std::string somme_regroupee(const std::string& texte) {
 }
 
 // Numbers of a product with the same exponent multiplied: exactly while
-// the integers fit; a product past the largest double is an error value.
-std::string produit_de_nombres(const std::string& a, const std::string& b) {
+// the integers fit, and past 64 bits when the exponent is an integer too
+// (the power then joins the product's numeric part, which is written from
+// its exact value); a product past the largest double is an error value.
+std::string produit_de_nombres(const std::string& a, const std::string& b, const std::string& exposant) {
   if (const Entier p = entiers_combines(a, b, '*')) return texte_entier(*p);
+  if (est_entier(a) && est_entier(b) && est_entier(exposant)) {
+    if (auto p = produit_long(a, b)) return *std::move(p);
+  }
   return texte_nombre_fini(lire_nombre(a).value_or(0) * lire_nombre(b).value_or(0));
 }
 
@@ -305,7 +351,7 @@ std::string produit_regroupe(const std::string& t) {
   for (std::size_t i = 0; i < bases.size(); ++i) {
     for (std::size_t j = i + 1; j < bases.size(); ++j) {
       if (exposants[i] == exposants[j] && est_nombre(bases[i]) && est_nombre(bases[j])) {
-        bases[i] = produit_de_nombres(bases[i], bases[j]);
+        bases[i] = produit_de_nombres(bases[i], bases[j], exposants[i]);
         bases[j] = "1";
       } else if (!est_entier(bases[i]) && regroupe_compare_somme_est_egale(bases[i], bases[j])) {
         bases[j] = "1";

@@ -93,14 +93,12 @@ std::string special(double valeur) {
   return valeur > 0 ? "INF" : "-INF";
 }
 
-std::string general(double valeur, int precision, int chiffres_exposant) {
-  if (!std::isfinite(valeur)) return special(valeur);
-  if (valeur == 0) return "0";
-  Chiffres c = arrondi_demi_haut(std::fabs(valeur), precision);
+// The general format's layout of rounded significant digits.
+std::string disposition(bool negatif, Chiffres c, int precision, int chiffres_exposant) {
   while (c.chiffres.size() > 1 && c.chiffres.back() == '0') c.chiffres.pop_back();
   const int n = static_cast<int>(c.chiffres.size());
   const int x = c.exposant;
-  std::string texte = valeur < 0 ? "-" : "";
+  std::string texte = negatif ? "-" : "";
   if (x >= -4 && x < precision) {
     if (x >= 0) {
       texte += c.chiffres.substr(0, std::min(n, x + 1));
@@ -122,6 +120,12 @@ std::string general(double valeur, int precision, int chiffres_exposant) {
     exposant.insert(0, chiffres_exposant - exposant.size(), '0');
   }
   return texte + exposant;
+}
+
+std::string general(double valeur, int precision, int chiffres_exposant) {
+  if (!std::isfinite(valeur)) return special(valeur);
+  if (valeur == 0) return "0";
+  return disposition(valeur < 0, arrondi_demi_haut(std::fabs(valeur), precision), precision, chiffres_exposant);
 }
 
 std::string fixe(double valeur, int decimales) {
@@ -185,6 +189,10 @@ std::optional<Entier> lire_entier(std::string_view texte) {
 
 std::string texte_nombre(double valeur, int chiffres) {
   return general(valeur, std::clamp(chiffres, 1, chiffres_significatifs_standard), 1);
+}
+
+std::string texte_nombre_decimal(bool negatif, std::string chiffres, int exposant) {
+  return disposition(negatif, {std::move(chiffres), exposant}, chiffres_significatifs_standard, 1);
 }
 
 std::string texte_nombre_g(double valeur) { return general(valeur, chiffres_significatifs_standard, 3); }

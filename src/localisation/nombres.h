@@ -15,6 +15,11 @@
 inline constexpr int chiffres_significatifs_standard = 15;
 std::string texte_nombre(double valeur, int chiffres = chiffres_significatifs_standard);
 
+// The text texte_nombre writes for the value d1.d2d3... x 10^exposant, from
+// its significant digits (at most 15, the first not 0), rounded already:
+// for a value known exactly elsewhere, never held in a double.
+std::string texte_nombre_decimal(bool negatif, std::string chiffres, int exposant);
+
 // The same text as Format's "%g": the exponent has at least three digits
 // (1E020, 1E-005).
 std::string texte_nombre_g(double valeur);

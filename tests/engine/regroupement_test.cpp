@@ -10,6 +10,7 @@
 #include "engine/reduction.h"
 #include "engine/valeurs_erreur.h"
 #include "localisation/catalogue.h"
+#include "localisation/nombres.h"
 
 namespace {
 
@@ -207,10 +208,44 @@ TEST_F(Regroupement, CommonIntegerFactorCancelled) {
   EXPECT_EQ(t, "x+1");
 }
 
+// The reduce command's answers, as typed.
 TEST_F(Regroupement, ReductionCommand) {
-  EXPECT_EQ(calculer("reduire(2*x-2)"), "-2+2*x");
-  EXPECT_EQ(calculer("reduire((2*x+4)/6)"), "(2+x)/3");
-  EXPECT_EQ(calculer("reduire(erreur(x)+1)"), "erreur(x)");
+  const Paire cas[] = {
+      {"2*x-2", "-2+2*x"}, {"(2*x+4)/6", "(2+x)/3"}, {"erreur(x)+1", "erreur(x)"},
+      // A whole number past 15 digits is added in floating point: each
+      // side keeps its sign, whichever comes first.
+      {"1E17-90000000000000000", "1E16"}, {"-90000000000000000+1E17", "1E16"},
+      {"90000000000000000-1E17", "-1E16"}, {"-1E17+90000000000000000", "-1E16"},
+      // A lone 1 over a number past 64 bits stays a quotient, as 1/3 does.
+      {"1/fact(25)", "1/1.5511210043331E25"},
+  };
+  for (const auto& [texte, attendu] : cas) {
+    EXPECT_EQ(calculer(std::string("reduire(") + texte + ")"), attendu) << texte;
+  }
+}
+
+// A quotient of whole numbers past 64 bits is divided exactly: a whole
+// quotient of at most 15 digits is that integer, any other is written with
+// the 15 digits of its exact value, rounded half up.
+TEST_F(Regroupement, QuotientsOfWholeNumbersPast64BitsAreExact) {
+  const auto reduit = [](const std::string& t) { return calculer("reduire(" + t + ")"); };
+  for (int n = 21; n <= 40; ++n) {
+    EXPECT_EQ(reduit("fact(" + texte_entier(n) + ")/fact(" + texte_entier(n - 1) + ")"), texte_entier(n)) << n;
+  }
+  for (int n = 64; n <= 80; ++n) {
+    EXPECT_EQ(reduit("2^" + texte_entier(n) + "/2^" + texte_entier(n - 3)), "8") << n;
+  }
+  const Paire cas[] = {
+      {"3^41/3^40", "3"}, {"x*2^67/2^64", "8*x"}, {"fact(22)/fact(21)*x", "22*x"}, {"-2^67/2^64", "-8"},
+      {"(2^67+2^67)/2^64", "16"}, {"perm(30;25)/perm(30;24)", "6"}, {"comb(100;50)/comb(99;49)", "2"},
+      {"2^67/3", "4.91913175298921E19"},                    // 49191317529892137642.67
+      {"2^67*3", "4.42721857769029E20"},                    // 442721857769029238784
+      {"10000000000000050000*3/3", "1.00000000000001E19"},  // half way: up
+      // A count alone keeps its 15 digits, and so does one that is no
+      // number of a product.
+      {"fact(22)", "1.12400072777761E21"}, {"x^fact(22)", "x^1.12400072777761E21"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(reduit(texte), attendu) << texte;
 }
 
 TEST_F(Regroupement, DeepTextGivesTheTooComplexError) {
