@@ -32,6 +32,14 @@ reduire(1e308+1e308+1)
 1501
 25
 erreur(Le résultat n'"'"'est pas un nombre fini.)'
+# A negative base's sign leaves a power only for an integer exponent or a
+# fraction of odd denominator.
+verifie '' 'reduire((-4)^(1/2))
+reduire((-2)^(2/3))
+reduire((-2)^(1/2)*(-2)^(1/2))
+' '(-4)^(1/2)
+2^(2/3)
+(-2)^(1/2)*(-2)^(1/2)'
 if "$calculs" --inconnue < /dev/null 2> /dev/null; then
   echo "an unknown option must fail" >&2
   exit 1
