@@ -40,6 +40,16 @@ reduire((-2)^(1/2)*(-2)^(1/2))
 ' '(-4)^(1/2)
 2^(2/3)
 (-2)^(1/2)*(-2)^(1/2)'
+# pi is the nearest double; sin, cos, tan and cotan are exact at whole
+# multiples of pi/6 and pi/4.
+verifie '' 'numeriser(cos(pi/3))
+numeriser(sqrt(sin(pi)))
+numeriser(tan(pi/2))
+numeriser(2*pi)
+' '0.5
+0
+erreur(Division par zéro)
+6.28318530717959'
 if "$calculs" --inconnue < /dev/null 2> /dev/null; then
   echo "an unknown option must fail" >&2
   exit 1
