@@ -1,6 +1,8 @@
 #include "engine/decomposition.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <iterator>
 
 #include "engine/appel_fonction.h"
@@ -94,6 +96,27 @@ bool base_decomposable(const std::string& base) {
   return type == TypeOperateur::puissance || type == TypeOperateur::fois || est_negatif(base);
 }
 
+// Under an exponent that lets a negative base's sign out (exposant_impair)
+// the factors of a power's base are raised one by one, -1 with them. Under
+// any other, a factor -1 that is the number 1 ((-1)^(2/3)) drops, as
+// ((-8)^(2/3))^(1/2) is 2; one that is -1 has no real power there, and the
+// base is not split: false.
+bool eleve_moins_un(std::vector<std::string>& bases, std::vector<std::string>& exposants, std::size_t debut,
+                    const std::string& exposant) {
+  bool exterieur_lu = false;  // the exponent is read only for a base with a factor -1
+  for (std::size_t k = debut; k < bases.size(); ++k) {
+    if (bases[k] != "-1") continue;
+    if (!exterieur_lu) {
+      if (exposant_impair(exposant)) return true;
+      exterieur_lu = true;
+    }
+    const std::optional<bool> impair = exposant_impair(exposants[k]);
+    if (!impair || *impair) return false;
+    bases[k] = "1";
+  }
+  return true;
+}
+
 // The factors of t appended to bases and exposants: what
 // decompose_produit_garde() gives for t alone follows what they hold. Each
 // level appends to the same arrays instead of filling arrays of its own.
@@ -129,9 +152,17 @@ void ajoute_facteurs(const std::string& t, std::vector<std::string>& bases, std:
     std::string base = sans_parentheses(e.gauche);
     if (base_decomposable(base)) {
       ajoute_facteurs(base, bases, exposants);
-      for (std::size_t k = debut; k < exposants.size(); ++k) {
-        exposants[k] = calcul_facteur(operation_ordonnee(e.droite, exposants[k], "*"));
+      if (eleve_moins_un(bases, exposants, debut, e.droite)) {
+        for (std::size_t k = debut; k < exposants.size(); ++k) {
+          exposants[k] = calcul_facteur(operation_ordonnee(e.droite, exposants[k], "*"));
+        }
+        return;
       }
+      // (-4)^(1/2) has no real value: it stays whole, as typed.
+      bases.resize(debut);
+      exposants.resize(debut);
+      bases.push_back(std::move(base));
+      exposants.push_back(calcul_facteur(e.droite));
     } else {
       bases.push_back(std::move(base));
       exposants.push_back(calcul_facteur(e.droite));
@@ -323,8 +354,30 @@ std::string recompose_produit(const std::vector<std::string>& bases, const std::
   return resultat_garde(garde, operation_ordonnee(q, l, "*"));
 }
 
+std::optional<bool> exposant_impair(const std::string& exposant) {
+  // Parity from the last digit: an integer of any length is read at once.
+  if (est_entier(exposant)) return (exposant.back() - '0') % 2 != 0;
+  const std::string e = sans_parentheses(enleve_moins(sans_parentheses(exposant)));
+  if (est_entier(e)) return (e.back() - '0') % 2 != 0;
+  // A decimal is the fraction it writes: 0.2 is 1/5.
+  const expression q(est_nombre(e) ? fraction(e) : e);
+  if (q.operateur != "/") return std::nullopt;
+  const Entier p = entier_ecrit(sans_parentheses(enleve_moins(q.gauche)));
+  const Entier d = entier_ecrit(sans_parentheses(q.droite));
+  if (!p || !d || *d == 0) return std::nullopt;
+  // In lowest terms the denominator is odd when d has no more factors 2
+  // than p, and the numerator odd when both have as many.
+  const int deux_p = std::countr_zero(static_cast<std::uint64_t>(*p));
+  const int deux_d = std::countr_zero(static_cast<std::uint64_t>(*d));
+  if (deux_d > deux_p) return std::nullopt;
+  return deux_p == deux_d;
+}
+
 std::string puissance_signee(const std::string& base, const std::string& exposant, const std::string& operateur) {
   if (est_negatif(base)) {
+    const std::optional<bool> impair = exposant_impair(exposant);
+    if (!impair) return operation_ordonnee(base, exposant, operateur);
+    if (!*impair) return operation_ordonnee(sans_moins(base), exposant, operateur);
     return operation_ordonnee("-1", operation_ordonnee(sans_moins(base), exposant, operateur), "*");
   }
   return operation_ordonnee(base, exposant, operateur);

@@ -4,6 +4,7 @@
 // (a denominator's exponents negated), and the routines that cut texts into
 // them and join them back.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,13 @@ std::string distribue_moins(const std::string& t);
 // distribue_moins(t) for a t already known negated (est_negatif(t)): the
 // question is not asked again, its work counted.
 std::string distribue_moins_du_negatif(const std::string& t);
-// base^exposant, a negated base's sign kept outside as a factor -1.
+// For an integer exponent or a fraction p/q in lowest terms with q odd,
+// whether p is odd: (-b)^e is then -(b^e) or b^e. No value for any other
+// exponent (q even, a letter): a negative number's power has no real
+// value there, or none that is known.
+std::optional<bool> exposant_impair(const std::string& exposant);
+// base^exposant, a negated base's sign taken outside where the exponent
+// lets it out (exposant_impair): -(b^3), b^(2/3); (-b)^(1/2) keeps it.
 std::string puissance_signee(const std::string& base, const std::string& exposant, const std::string& operateur);
 // Multiplies base^exposant (exposant without sign) into the accumulators of
 // recompose_produit: integers into the numeric one, the rest in front of the

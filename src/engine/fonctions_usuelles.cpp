@@ -120,11 +120,25 @@ void Tconstante::supprimer(const std::string& nom) {
   supprimer_element(i, valeurs);
 }
 
+namespace {
+
+const std::string& texte_de_pi() {
+  static const std::string texte = texte_nombre(std::numbers::pi);
+  return texte;
+}
+
+}  // namespace
+
 void initialise_constantes() {
   constantes = std::make_unique<Tconstante>();
-  const std::string pi = texte_nombre(std::numbers::pi);
-  constantes->ajouter("pi", pi);
-  constantes->ajouter("\\p", pi);
+  constantes->ajouter("pi", texte_de_pi());
+  constantes->ajouter("\\p", texte_de_pi());
+}
+
+bool est_pi(std::string_view nom) {
+  if (!constantes || (nom != "pi" && nom != "\\p")) return false;
+  const int i = constantes->indice(nom);
+  return i >= 0 && constantes->valeurs[static_cast<std::size_t>(i)] == texte_de_pi();
 }
 
 void initialise_fonctions_usuelles() {

@@ -98,6 +98,9 @@ extern int nb_fonctions_predefinies;
 void initialise_constantes();
 // The rows of those two; the user's constants follow them.
 inline constexpr std::size_t nb_constantes_predefinies = 2;
+// The name is one of those two and holds the value they are given (a
+// constants file may have written another).
+bool est_pi(std::string_view nom);
 // Fresh constants, then a fresh function table with the built-in rows in
 // French and the category words of the current language.
 void initialise_fonctions_usuelles();

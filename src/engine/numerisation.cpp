@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <optional>
+#include <string_view>
 #include <vector>
 
+#include "engine/angles_remarquables.h"
 #include "engine/appel_fonction.h"
 #include "engine/decomposition.h"
 #include "engine/decoupage.h"
@@ -84,7 +87,23 @@ bool est_ligne_utilisateur(int id) {
 
 std::string nom_appele(const std::string& appel) { return appel.substr(0, appel.find('(')); }
 
+// sin, cos, tan and cotan at whole multiples of pi/6 and pi/4 are exact,
+// with a division by zero at a pole of tan or cotan.
+std::optional<std::string> valeur_angle_remarquable(int id, double x) {
+  std::optional<ValeurRemarquable> v;
+  switch (id) {
+    case id_de(Ligne::cos): v = valeur_remarquable(Trigonometrique::cos, x); break;
+    case id_de(Ligne::sin): v = valeur_remarquable(Trigonometrique::sin, x); break;
+    case id_de(Ligne::tan): v = valeur_remarquable(Trigonometrique::tan, x); break;
+    case id_de(Ligne::cotan): v = valeur_remarquable(Trigonometrique::cotan, x); break;
+    default: return std::nullopt;
+  }
+  if (!v) return std::nullopt;
+  return v->pole ? erreur_division_par_zero() : texte_nombre_fini(v->valeur);
+}
+
 std::string valeur_usuelle(int id, double x) {
+  if (auto v = valeur_angle_remarquable(id, x)) return *std::move(v);
   switch (id) {
     case id_de(Ligne::cos): return texte_nombre_fini(std::cos(x));
     case id_de(Ligne::sin): return texte_nombre_fini(std::sin(x));
@@ -98,6 +117,31 @@ std::string valeur_usuelle(int id, double x) {
     case id_de(Ligne::ch): return texte_nombre_fini(std::cosh(x));
     default: return texte_nombre_fini(std::tanh(x));
   }
+}
+
+// pi is the nearest double, its 15-digit text only how it is shown: an
+// operand or argument that is the name pi, alone or negated, gives the
+// arithmetic that double rather than the value its text reads as. Looking
+// at the text counts no work.
+std::optional<double> valeur_de_pi(std::string_view t) {
+  const auto sans_crochets = [](std::string_view& u) {
+    while (u.size() >= 2 && u.front() == '(' && u.back() == ')') u = u.substr(1, u.size() - 2);
+  };
+  sans_crochets(t);
+  double signe = 1;
+  if (!t.empty() && t.front() == '-') {
+    signe = -1;
+    t.remove_prefix(1);
+    sans_crochets(t);
+  }
+  if (!est_pi(t)) return std::nullopt;
+  return signe * std::numbers::pi;
+}
+
+// The value of an operand from its evaluated text, pi's as said above.
+std::optional<double> valeur_operande(const std::string& operande, const std::string& valeur) {
+  if (const auto pi = valeur_de_pi(operande)) return pi;
+  return valeur_lue(valeur);
 }
 
 // Integers added, subtracted or multiplied in checked 64-bit arithmetic: in
@@ -183,6 +227,8 @@ std::string numerise_appel(const std::string& t, const Numerisation& n) {
   double x = n.valeur;
   if (const auto v = valeur_lue(a)) {
     x = *v;
+  } else if (const auto pi = valeur_de_pi(a)) {
+    x = *pi;
   } else if (n.variable.empty() || sans_parentheses(a) != n.variable) {
     std::string na = numerise(a, n);
     if (est_erreur(na)) return na;
@@ -218,8 +264,8 @@ std::string numerise_terme(const std::string& texte, const Numerisation& n) {
     if (est_erreur(g)) return g;
     std::string d = numerise(sans_parentheses(e.droite), n);
     if (est_erreur(d)) return d;
-    const auto a = valeur_lue(g);
-    const auto b = valeur_lue(d);
+    const auto a = valeur_operande(e.gauche, g);
+    const auto b = valeur_operande(e.droite, d);
     if (a && b) {
       if (n.sous_depassement && sous_les_doubles(e.operateur[0], *a, *b)) *n.sous_depassement = true;
       return calcule(e.operateur[0], *a, *b, g, d, n.exact);
@@ -264,7 +310,11 @@ std::string substitue_appel(const std::string& t, const Substitution& s) {
   if ((!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) || arguments.size() != 1) return t;
   std::string a = substitue(arguments[0], s);
   if (est_erreur(a)) return a;
-  if (est_nombre(a)) return numeriser_texte(nom_appele(t) + "(" + a + ")", s.exact);
+  if (est_nombre(a)) {
+    // pi keeps its name, so that the call takes it as the double it is.
+    const std::string& argument = valeur_de_pi(arguments[0]) ? arguments[0] : a;
+    return numeriser_texte(nom_appele(t) + "(" + argument + ")", s.exact);
+  }
   if (est_ligne_utilisateur(id)) {
     return substitue(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], a, s.exact});
   }
@@ -285,8 +335,8 @@ std::string substitue_terme(const std::string& texte, const Substitution& s) {
     if (est_erreur(d)) return d;
     g = evalue_appel_utilisateur(std::move(g), s);
     d = evalue_appel_utilisateur(std::move(d), s);
-    const auto a = valeur_lue(g);
-    const auto b = valeur_lue(d);
+    const auto a = valeur_operande(e.gauche, g);
+    const auto b = valeur_operande(e.droite, d);
     if (a && b) return calcule(e.operateur[0], *a, *b, g, d, s.exact);
     return regroupe_somme_numerique(operation_ordonnee(g, d, e.operateur));
   }

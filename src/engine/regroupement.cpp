@@ -344,13 +344,20 @@ std::string somme_exposants(const std::string& a, const std::string& b) {
   return regroupe_somme(operation_ordonnee(a, b, "+"));
 }
 
+// a^e*b^e is (a*b)^e for numbers a and b unless a negative one has no
+// real power e: (-2)^(1/2)*(-2)^(1/2) is no 4^(1/2).
+bool puissances_jointes(const std::string& a, const std::string& b, const std::string& e) {
+  return (a.front() != '-' && b.front() != '-') || exposant_impair(e);
+}
+
 std::string produit_regroupe(const std::string& t) {
   Textes bases;
   Textes exposants;
   decompose_produit(t, bases, exposants);
   for (std::size_t i = 0; i < bases.size(); ++i) {
     for (std::size_t j = i + 1; j < bases.size(); ++j) {
-      if (exposants[i] == exposants[j] && est_nombre(bases[i]) && est_nombre(bases[j])) {
+      if (exposants[i] == exposants[j] && est_nombre(bases[i]) && est_nombre(bases[j]) &&
+          puissances_jointes(bases[i], bases[j], exposants[i])) {
         bases[i] = produit_de_nombres(bases[i], bases[j], exposants[i]);
         bases[j] = "1";
       } else if (!est_entier(bases[i]) && regroupe_compare_somme_est_egale(bases[i], bases[j])) {

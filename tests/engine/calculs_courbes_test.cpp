@@ -77,7 +77,7 @@ TEST_F(CalculsCourbes, AbscissasAreReplacedByTheirValue) {
   };
   const Cas cas[] = {
       {"pi/2", false, "1.5707963267949"}, {"1/3", false, "0.333333333333333"}, {"-2", false, "-2"},
-      {"2PI", true, "6.28318530717958"},  {"sqrt(4)", false, "2"},
+      {"2PI", true, "6.28318530717959"},  {"sqrt(4)", false, "2"},
   };
   for (const auto& c : cas) {
     const Tabscisse_saisie a = numeriser_abscisse(c.saisie, c.produits);

@@ -33,7 +33,7 @@ TEST_F(Numerisation, ValuesAndWhatCannotBeFolded) {
       {"x/3", "x", 2, false, "0.666666666666667"},
       {"4/2", "", 0, true, "2"},
       {"pi", "", 0, false, "3.14159265358979"},
-      {"2*pi", "", 0, false, "6.28318530717958"},
+      {"2*pi", "", 0, false, "6.28318530717959"},  // pi is the nearest double
       {"x=1", "x", 2, false, "2=1"},
       {"a*x", "x", 2, false, "a*2"},
       {"(x+1)", "x", 1, false, "2"},
@@ -125,6 +125,20 @@ TEST_F(Numerisation, TheCalculatorCommand) {
   EXPECT_EQ(calculer("numeriser(erreur(x))"), "erreur(x)");
 }
 
+// sin, cos, tan and cotan are exact at whole multiples of pi/6 and pi/4,
+// with a division by zero at a pole; an angle near one keeps its value.
+TEST_F(Numerisation, ExactAngles) {
+  const std::pair<const char*, std::string> cas[] = {
+      {"cos(pi/3)", "0.5"},        {"sin(pi)", "0"},          {"sqrt(sin(pi))", "0"},
+      {"tan(pi/2)", division_par_zero}, {"1/sin(pi)", division_par_zero}, {"cotan(pi)", division_par_zero},
+      {"sin(pi/4)", "0.707106781186548"}, {"cos(5*pi/6)", "-0.866025403784439"}, {"tan(-3*pi/4)", "1"},
+      {"cotan(pi/6)", "1.73205080756888"}, {"sin(3.14159)", "2.65358979335273E-6"}, {"pi", "3.14159265358979"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(calculer(std::string("numeriser(") + texte + ")"), attendu) << texte;
+  fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "sin(x)", false);
+  EXPECT_EQ(calculer("numeriser(f(2*pi))"), "0");
+}
+
 TEST_F(Numerisation, UserFunctionsAndConstants) {
   fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2", false);
   constantes->ajouter("k", "2*pi");
@@ -132,7 +146,7 @@ TEST_F(Numerisation, UserFunctionsAndConstants) {
       {"f(3)", "", 0, false, "9"},
       {"f(x+1)", "x", 2, false, "9"},
       {"f(t)", "x", 2, false, "t^2"},
-      {"k", "", 0, false, "6.28318530717958"},
+      {"k", "", 0, false, "6.28318530717959"},
   };
   for (const auto& c : cas) EXPECT_EQ(fonction(c.texte).numeriser(c.variable, c.exact, c.valeur), c.attendu) << c.texte;
   EXPECT_EQ(fonction("f(x)+k").numeriser_substitution("x", "3", false), "15.2831853071796");

@@ -248,6 +248,22 @@ TEST_F(Regroupement, QuotientsOfWholeNumbersPast64BitsAreExact) {
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(reduit(texte), attendu) << texte;
 }
 
+// A negative base's sign leaves a power only where it truly does: for an
+// integer exponent or a fraction of odd denominator. Under an even root
+// the power has no real value and stays as typed, as sqrt(-4) does, and
+// bases are not multiplied across a sign they do not have.
+TEST_F(Regroupement, ANegativeBaseKeepsItsSignUnderAnEvenRoot) {
+  const Paire cas[] = {
+      {"(-1)^(1/2)", "(-1)^(1/2)"}, {"(-4)^(1/2)", "(-4)^(1/2)"}, {"(-1)^(3/2)", "(-1)^(3/2)"},
+      {"(-2)^(2/3)", "2^(2/3)"},    {"(-8)^(1/3)", "-8^(1/3)"},   {"(-1)^(1/3)", "-1"},
+      {"(-x)^(1/2)", "(-x)^(1/2)"}, {"(-x)^(2/3)", "x^(2/3)"},    {"(-2)^n", "(-2)^n"},
+      {"(-2)^(1/2)*(-2)^(1/2)", "(-2)^(1/2)*(-2)^(1/2)"},        {"(-2)^(1/2)*3^(1/2)", "(-2)^(1/2)*3^(1/2)"},
+      {"(-x)^(1/2)*(-x)^(1/2)", "-x"}, {"x^(1/2)*(-x)^(1/2)", "x^(1/2)*(-x)^(1/2)"},
+      {"(-2)^(1/3)*(-4)^(1/3)", "8^(1/3)"}, {"sqrt(-x)^4", "x^2"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(calculer(std::string("reduire(") + texte + ")"), attendu) << texte;
+}
+
 TEST_F(Regroupement, DeepTextGivesTheTooComplexError) {
   std::string profond;
   for (int i = 0; i < 3000; ++i) profond += "(x+";

@@ -34,6 +34,24 @@ reduire(1e308+1e308+1)
 1501
 25
 erreur(Le résultat n'"'"'est pas un nombre fini.)'
+# A negative base's sign leaves a power only for an integer exponent or a
+# fraction of odd denominator.
+verifie '' 'reduire((-4)^(1/2))
+reduire((-2)^(2/3))
+reduire((-2)^(1/2)*(-2)^(1/2))
+' '(-4)^(1/2)
+2^(2/3)
+(-2)^(1/2)*(-2)^(1/2)'
+# pi is the nearest double; sin, cos, tan and cotan are exact at whole
+# multiples of pi/6 and pi/4.
+verifie '' 'numeriser(cos(pi/3))
+numeriser(sqrt(sin(pi)))
+numeriser(tan(pi/2))
+numeriser(2*pi)
+' '0.5
+0
+erreur(Division par zéro)
+6.28318530717959'
 if "$calculs" --inconnue < /dev/null 2> /dev/null; then
   echo "an unknown option must fail" >&2
   exit 1

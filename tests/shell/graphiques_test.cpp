@@ -417,7 +417,7 @@ TEST_F(Graphiques, ApplyingTheOptionsWritesTheGraphKeysOrNothing) {
   EXPECT_EQ(contenu_parametres(),
             essai::crlf(toujours +
                         "\n[OptionsGraphiques]\npourcentagex=0\npourcentagey=20\nxmin=-2\nxmax=8\nymin=1\nymax=5\n"
-                        "tmin=-7\ntmax=6.28318530717958\ntitre=\nlegende=1\nechelle=0\nquadrillage=1\n"
+                        "tmin=-7\ntmax=6.28318530717959\ntitre=\nlegende=1\nechelle=0\nquadrillage=1\n"
                         "\n[Options_graphiques]\nprecision=12\ndecimale=2\ncouleur=-16777201\n"));
   EXPECT_DOUBLE_EQ(f().Chart1->LeftAxis().PositionPercent(), 20);
 }
