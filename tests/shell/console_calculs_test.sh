@@ -102,3 +102,9 @@ Nombre d'arguments incorrects
 [[1;2];[3;4]]
 2"
 done
+# A variable that is not a name is refused, deriver's and integrale's (in
+# the order of deriver's arguments, the variable is 1).
+verifie '' 'deriver(x^2;2)
+integrale(f(x);x;0;1)
+' 'Variable invalide
+Variable invalide'
