@@ -140,13 +140,22 @@ std::optional<std::string> argument_calcule(const std::string& a, std::string& r
   return x;
 }
 
+// The calculus rows name their variable last: a number or an expression
+// there would be taken for a constant "variable".
+std::optional<std::string> variable_refusee(const std::string& variable) {
+  if (est_nom_variable(variable)) return std::nullopt;
+  return valeur_erreur(catalogue_textes.txt_variable_invalide);
+}
+
 std::string deriver_(const Arguments& a, const std::string&) {
+  if (auto refus = variable_refusee(a[1])) return *refus;
   std::string refus;
   const auto f = argument_calcule(a[0], refus);
   return f ? fonction(*f).deriver_demandee(a[1]) : refus;
 }
 
 std::string integrer_(const Arguments& a, const std::string&) {
+  if (auto refus = variable_refusee(a[1])) return *refus;
   std::string refus;
   const auto f = argument_calcule(a[0], refus);
   return f ? fonction(*f).integrer(a[1]) : refus;
@@ -154,6 +163,7 @@ std::string integrer_(const Arguments& a, const std::string&) {
 
 // integrale(f;a;b;x): f evaluated once, the bounds and the variable as typed.
 std::string integrale_(const Arguments& a, const std::string&) {
+  if (auto refus = variable_refusee(a[3])) return *refus;
   std::string refus;
   const auto f = argument_calcule(a[0], refus);
   return f ? fonction(*f).integrale(a[1], a[2], a[3]) : refus;

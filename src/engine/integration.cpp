@@ -11,6 +11,7 @@
 #include "engine/chemins_rapides.h"
 #include "engine/decomposition.h"
 #include "engine/decoupage.h"
+#include "engine/encadrement.h"
 #include "engine/entiers_verifies.h"
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
@@ -23,7 +24,9 @@
 #include "engine/quotient_polynomes.h"
 #include "engine/reduction.h"
 #include "engine/regroupement.h"
+#include "engine/valeurs_erreur.h"
 #include "engine/variation_numerique.h"
+#include "localisation/catalogue.h"
 #include "localisation/format.h"
 
 namespace {
@@ -240,6 +243,34 @@ std::string integre(const std::string& texte, const std::string& v) {
   }
 }
 
+// The closed interval between two bounds that are numbers, enclosed; none
+// when a bound is not a number (then F(b) - F(a) is a formula in it).
+std::optional<Intervalle> intervalle_entre(const std::string& a, const std::string& b) {
+  const auto ea = encadrement_nombre(a);
+  const auto eb = encadrement_nombre(b);
+  if (!ea || !eb) return std::nullopt;
+  return Intervalle{std::min(ea->bas, eb->bas), std::max(ea->haut, eb->haut)};
+}
+
+// A number, or an exact quotient of two integers.
+bool est_un_nombre(const std::string& t) {
+  if (est_nombre(t)) return true;
+  const std::string s = est_negatif(t) ? t.substr(1) : t;
+  return se_coupe_en_quotient(s) && est_entier(numerateur(s)) && est_entier(denominateur(s));
+}
+
+// F(b) - F(a) between bounds that are numbers, as one number: exact where
+// its terms are (9-8/3 is 19/3), else its decimal value, as decimals are
+// folded in sums (1/2+2.71828182845905-1 is 2.21828182845905). A value
+// that still names a parameter stays as it is.
+std::string un_nombre(const std::string& r) {
+  if (est_erreur(r) || est_un_nombre(r)) return r;
+  std::string exact = calcul_facteur(r);
+  if (est_un_nombre(exact)) return exact;
+  std::string valeur = numeriser_texte(r, false);
+  return est_nombre(valeur) ? valeur : r;
+}
+
 }  // namespace
 
 bool sans_primitive(const std::string& F) {
@@ -258,12 +289,23 @@ std::string fonction::integrale(const std::string& a, const std::string& b, cons
   if (sans_primitive(F)) {
     return fonctions_usuelles->nom[id_de(Ligne::integrale)] + "(" + texte + ";" + a + ";" + b + ";" + variable + ")";
   }
+  // F(b) - F(a) is the integral only where the function is defined on the
+  // whole interval: across a pole it would give a value to an integral that
+  // diverges (-2 for 1/x^2 from -1 to 1).
+  const auto intervalle = intervalle_entre(a, b);
+  switch (intervalle ? definie_sur(texte, variable, *intervalle) : Definition::definie) {
+    case Definition::non_definie:
+      return resultat_garde(garde, valeur_erreur(catalogue_textes.txt_fonction_non_continue));
+    case Definition::indecise: return resultat_garde(garde, erreur_trop_complexe());
+    default: break;
+  }
   const fonction primitive(F);
   const std::string fb = primitive.numeriser_substitution(variable, b, true);
   if (est_erreur(fb)) return resultat_garde(garde, fb);
   const std::string fa = primitive.numeriser_substitution(variable, a, true);
   if (est_erreur(fa)) return resultat_garde(garde, fa);
-  return resultat_garde(garde, numeriser_texte(operation_ordonnee(fb, fa, "-"), true));
+  std::string r = numeriser_texte(operation_ordonnee(fb, fa, "-"), true);
+  return resultat_garde(garde, intervalle ? un_nombre(r) : std::move(r));
 }
 
 std::string fonction::substitue_valeur(const std::vector<std::string>& noms, const std::string& valeur,

@@ -48,6 +48,11 @@ bool est_car_nom(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+bool est_nom_variable(const std::string& t) {
+  if (t.empty() || !((t[0] >= 'a' && t[0] <= 'z') || (t[0] >= 'A' && t[0] <= 'Z'))) return false;
+  return std::all_of(t.begin() + 1, t.end(), [](char c) { return est_car_nom(c) || c == '\''; });
+}
+
 bool contient_appel(const std::string& t, const std::string& nom) {
   const std::string appel = nom + "(";
   for (auto p = t.find(appel); p != std::string::npos; p = t.find(appel, p + 1)) {

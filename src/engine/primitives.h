@@ -57,6 +57,10 @@ std::string sans_moins(const std::string& t);
 bool est_constante(const std::string& t);
 // Letters, digits and "_": what names are made of.
 bool est_car_nom(char c);
+// A name that can stand for a variable: a letter, then letters, digits,
+// "_" and the derivative marks "'" (x, t1, y'); not a number, not an
+// expression.
+bool est_nom_variable(const std::string& t);
 // A call of `nom` somewhere in t (not the end of a longer name).
 bool contient_appel(const std::string& t, const std::string& nom);
 // `nom` written somewhere in t as a whole name, inside calls of any row

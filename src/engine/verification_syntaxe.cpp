@@ -166,6 +166,13 @@ std::string variable_omise(const std::string& texte, const std::string& premier,
   return variable;
 }
 
+// A calculus command names its variable in its last argument; a number or
+// an expression there would be taken for a constant "variable".
+bool variable_invalide(int id, const std::vector<std::string>& arguments) {
+  const bool calcul = id == Ligne::deriver || id == Ligne::integrer || id == Ligne::integrale;
+  return calcul && !est_nom_variable(arguments.back());
+}
+
 // A call with the row's number of arguments: each is checked in turn up to
 // the first message. The call is rebuilt from the completed arguments; on a
 // message it goes back to its text as it came in.
@@ -182,6 +189,7 @@ std::string verifie_arguments(std::string& t, int id, std::vector<std::string>& 
     message = verifie(a, &originaux.emplace_back());
     if (!message.empty()) break;
   }
+  if (message.empty() && variable_invalide(id, arguments)) message = catalogue_textes.txt_variable_invalide;
   if (message.empty()) {
     t = rebatit_appel(id, arguments);
     if (original) *original = bords.avant + colle(originaux) + bords.apres;

@@ -31,6 +31,7 @@
   X(txt_erreur_solution) \
   X(txt_tout_reel_solution) \
   X(txt_expression_trop_complexe) \
+  X(txt_fonction_non_continue) \
   X(txt_aucune_imprimante) \
   X(txt_retour_exercice) \
   X(txt_continuer) \

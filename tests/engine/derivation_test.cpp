@@ -58,6 +58,8 @@ TEST_F(Derivation, ThroughTheCalculator) {
       {"deriver(deriver(x^3;x);x)", "3*2*x"},
       {"deriver(1/0;x)", "erreur(Division par z\xE9ro)"},
       {"deriver(sin(t);t)", "cos(t)"},
+      {"deriver(x^2;2)", "erreur(Variable invalide)"},
+      {"integrale(x^2;x;0;1)", "erreur(Variable invalide)"},
   };
   for (const auto& [texte, attendu] : cas) EXPECT_EQ(calculer(texte), attendu) << texte;
   EXPECT_EQ(calculer("deriver(x^2)"), "erreur(" + textes_fixes().erreur_derivation + ")");

@@ -45,6 +45,11 @@ TEST_F(Syntaxe, ChecksAndCompletes) {
       {"[5]", "[5]", ""},
       {"deriver(x^2)", "deriver(x^2;x)", ""},
       {"deriver(3)", "deriver(3)", "Variable invalide"},
+      // The variable argument is a name, whatever the call's arguments.
+      {"deriver(x^2;2)", "deriver(x^2;2)", "Variable invalide"},
+      {"integrale(x^2;x;0;1)", "integrale(x^2;x;0;1)", "Variable invalide"},
+      {"integrer(x;(x))", "integrer(x;(x))", "Variable invalide"},
+      {"deriver(y'^2;y')", "deriver(y'^2;y')", ""},
       {"resoudre(y'=2*y)", "resoudre(y'=2*y;x)", ""},
       {"integrale(x^2;0;1)", "integrale(x^2;0;1;x)", ""},
       {"cos(x;y)", "cos(x;y)", "Nombre d'arguments incorrects"},

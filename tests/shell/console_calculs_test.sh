@@ -135,3 +135,36 @@ Erreur de parenthèse
 # However many groups fail the check, the calculation shows one message.
 plusieurs=$(awk 'BEGIN { for (i = 1; i < 600; i++) printf "2(3;4)+"; print "2(3;4)" }')
 verifie '' "$plusieurs" "Nombre d'arguments incorrects"
+# A variable that is not a name is refused, deriver's and integrale's (in
+# the order of deriver's arguments, the variable is 1).
+verifie '' 'deriver(x^2;2)
+integrale(f(x);x;0;1)
+' 'Variable invalide
+Variable invalide'
+# Integrals: no value across a point where the function is not defined (a
+# pole inside or at an end, a square root of negative numbers, a user
+# function's pole too), one number when both bounds are numbers.
+non_continue="erreur(Attention la fonction n'est pas continue sur l'intervalle d'étude)"
+printf '[Fonction]\r\nf=f;x^2+1;x\r\ng=g;x^3;x\r\nh=h;1/x;x\r\n' > "$dossier/Fonction.ini"
+verifie '' 'integrale(1/x^2;-1;1;x)
+integrale(1/x^3;-1;2;x)
+integrale(1/cos(x)^2;0;3;x)
+integrale(x^(1/2);-1;0;x)
+integrale(h(x);-1;1;x)
+integrale(1/cos(x)^2;0;1;x)
+integrale(x^2;2;3;x)
+integrale(x^2+1;0;1;x)
+integrale(1/x^2;1;2;x)
+integrale(f(x);0;1;x)
+integrale(x;0;a;x)
+' "$non_continue
+$non_continue
+$non_continue
+$non_continue
+$non_continue
+1.5574077246549
+19/3
+4/3
+1/2
+4/3
+(a^2)/2"
