@@ -157,6 +157,7 @@ enum class Exposant {
 struct Noeud {
   Sorte sorte = Sorte::inconnue;
   bool varie = false;                     // names the variable
+  bool parametre = false;                 // names a parameter, a name of unknown value
   Intervalle valeur = toute_la_droite;    // of a node that does not vary
   int gauche = -1;
   int droite = -1;
@@ -231,13 +232,18 @@ class Lecture {
     return i;
   }
 
-  // A part that varies and is defined only where a condition holds.
+  // A part that varies and is defined only where a condition holds. One
+  // whose condition names a parameter too (1/(x-a), x^n) is left to that
+  // parameter's value, as an integral between bounds that are no numbers
+  // is: an answer true for the values where it is defined.
   bool a_une_condition(const Noeud& n) const {
     if (!n.varie) return false;
     switch (n.sorte) {
-      case Sorte::quotient: return noeud(n.droite).varie;
-      case Sorte::puissance: return n.exposant != Exposant::entier || n.puissance < 0;
+      case Sorte::quotient: return noeud(n.droite).varie && !noeud(n.droite).parametre;
+      case Sorte::puissance:
+        return (n.exposant != Exposant::entier || n.puissance < 0) && !n.parametre;
       case Sorte::appel:
+        if (noeud(n.gauche).parametre) return false;
         return n.fonction == Ligne::ln || n.fonction == Ligne::sqrt || n.fonction == Ligne::tan ||
                n.fonction == Ligne::cotan;
       default: return false;
@@ -249,7 +255,8 @@ class Lecture {
     return noeud_inconnu;
   }
 
-  int valeur(Intervalle v) { return ajoute(Noeud{Sorte::valeur, false, v}); }
+  int valeur(Intervalle v) { return ajoute(Noeud{Sorte::valeur, false, false, v}); }
+  int parametre() { return ajoute(Noeud{Sorte::valeur, false, true, toute_la_droite}); }
 
   // A part the reading does not know: not shown defined where it varies.
   // A call varies as the engine's rules see it (deriver(u;x) binds x, a
@@ -260,11 +267,11 @@ class Lecture {
     for (const auto& [nom, i] : liaisons) {
       varie = varie || (noeud(i).varie && (appel ? !independant_de(t, nom) : cite_nom(t, nom)));
     }
-    return varie ? inconnue_qui_varie() : valeur(toute_la_droite);
+    return varie ? inconnue_qui_varie() : parametre();
   }
 
   int binaire(Sorte sorte, int gauche, int droite) {
-    Noeud n{sorte, noeud(gauche).varie || noeud(droite).varie};
+    Noeud n{sorte, noeud(gauche).varie || noeud(droite).varie, noeud(gauche).parametre || noeud(droite).parametre};
     n.gauche = gauche;
     n.droite = droite;
     return ajoute(n);
@@ -280,7 +287,7 @@ class Lecture {
     if (t.empty()) return inconnue(t, liaisons);
     if (est_negatif(t)) {
       const int a = lit(t.substr(1), liaisons);
-      Noeud n{Sorte::oppose, noeud(a).varie};
+      Noeud n{Sorte::oppose, noeud(a).varie, noeud(a).parametre};
       n.gauche = a;
       return ajoute(n);
     }
@@ -302,6 +309,7 @@ class Lecture {
     n.gauche = lit(e.gauche, liaisons);
     n.droite = lit(e.droite, liaisons);
     n.varie = noeud(n.gauche).varie || noeud(n.droite).varie;
+    n.parametre = noeud(n.gauche).parametre || noeud(n.droite).parametre;
     if (!noeud(n.droite).varie && fini(noeud(n.droite).valeur)) lit_exposant(n, e.droite);
     return ajoute(n);
   }
@@ -323,7 +331,7 @@ class Lecture {
     if (t == "pi" || t == "\\p") return valeur({std::nextafter(pi, 0.0), std::nextafter(pi, infini)});
     if (est_constante(t)) {
       const std::string& v = constantes->valeurs[static_cast<std::size_t>(constantes->indice(t))];
-      return valeur(est_nombre(v) ? nombre(v) : toute_la_droite);
+      return est_nombre(v) ? valeur(nombre(v)) : parametre();
     }
     if (t.find('(') == std::string::npos) return inconnue(t, liaisons);
     std::vector<std::string> arguments;
@@ -331,7 +339,7 @@ class Lecture {
     if (id <= 0 || arguments.size() != 1) return inconnue(t, liaisons, true);
     if (id >= id_de(Ligne::cos) && id <= id_de(Ligne::th)) {
       const int a = lit(arguments[0], liaisons);
-      Noeud n{Sorte::appel, noeud(a).varie};
+      Noeud n{Sorte::appel, noeud(a).varie, noeud(a).parametre};
       n.gauche = a;
       n.fonction = id;
       return ajoute(n);

@@ -32,10 +32,10 @@ enum class Definition {
 // negative power 0, no power of an exponent that varies a base <= 0. Each
 // part of the text is enclosed over pieces of the interval, which are
 // halved until each is shown clear, within a fixed number of steps:
-// "definie" is never a wrong answer. A part the reading does not know (a
-// call of another function of the variable, a factorial, a list) is never
-// shown clear; conditions on parts that do not name the variable (1/y,
-// ln(a)) are left to those parameters, while a condition on a part that
-// names both is shown only when it holds for every value of the parameter.
+// "definie" is never a wrong answer where no parameter is named. A part the
+// reading does not know (a call of another function of the variable, a
+// factorial, a list) is never shown clear; conditions on parts that name a parameter (1/y, ln(a),
+// 1/(x-a), x^n) are left to those parameters, as with bounds that are no
+// numbers: "definie" then holds for the values where the text is defined.
 // User functions are read through their bodies.
 Definition definie_sur(const std::string& texte, const std::string& variable, Intervalle intervalle);
