@@ -16,6 +16,7 @@
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
 #include "engine/fractions.h"
+#include "engine/liaisons.h"
 #include "engine/lignes_predefinies.h"
 #include "engine/operation.h"
 #include "engine/parentheses.h"
@@ -70,6 +71,53 @@ bool quotient_constant(const std::string& t, const std::string& v) {
   return q && q->numerateur == "0";
 }
 
+// The end of the bracket part that opens at p (past its ")").
+std::size_t fin_de_parenthese(const std::string& t, std::size_t p) {
+  int profondeur = 0;
+  for (std::size_t i = p; i < t.size(); ++i) {
+    profondeur += t[i] == '(' ? 1 : t[i] == ')' ? -1 : 0;
+    if (profondeur == 0) return i + 1;
+  }
+  return t.size();
+}
+
+// A call of a built-in row without derivative rule (fact(x), comb(x;2))
+// derives to 0 whatever its arguments, and the variables of a call are read
+// in its first argument only: a text holding such a call that varies with
+// v, or a call in v of a user function whose body holds one, is not shown
+// constant by those tests. `vues`: the user rows looked into already.
+bool appel_sans_derivee_en(const std::string& t, const std::string& v, std::vector<int>& vues) {
+  for (std::size_t p = t.find('('); p != std::string::npos; p = t.find('(', p + 1)) {
+    std::size_t debut = p;
+    while (debut > 0 && est_car_nom(t[debut - 1])) --debut;
+    const int id = fonctions_usuelles->identifiant(std::string_view(t).substr(debut, p - debut));
+    if (id <= id_de(Ligne::th)) continue;
+    std::vector<std::string> arguments;
+    identifiant_appel(t.substr(debut, fin_de_parenthese(t, p) - debut), arguments);
+    if (id < nb_fonctions_predefinies) {
+      if (appel_varie_avec(id, arguments, v)) return true;
+      continue;
+    }
+    if (std::ranges::find(vues, id) != vues.end() || !cite_nom(arguments.empty() ? "" : arguments[0], v)) continue;
+    vues.push_back(id);
+    const auto ligne = static_cast<std::size_t>(id);
+    const std::string& corps = fonctions_usuelles->corps[ligne];
+    if (appel_sans_derivee_en(corps, fonctions_usuelles->arguments[ligne], vues)) return true;
+  }
+  return false;
+}
+
+bool appel_sans_derivee_en(const std::string& t, const std::string& v) {
+  std::vector<int> vues;
+  return appel_sans_derivee_en(t, v, vues);
+}
+
+// Free of v for the rules: named nowhere the tests can see, nor in a call
+// they cannot see into.
+bool constante_en(const std::string& t, const std::string& v) {
+  return independant_de(t, v) && !appel_sans_derivee_en(t, v);
+}
+
 // The test for the constant multiples the rules look for: the collected
 // derivative is 0. Names alone would call x/x or (x+1)/(1+x) variable; a
 // text that does not name v derives to 0 without being derived, and one
@@ -77,6 +125,7 @@ bool quotient_constant(const std::string& t, const std::string& v) {
 // not collect to 0, while a quotient of polynomials whose derivative's
 // numerator is the zero polynomial has one that collects to 0.
 bool ne_depend_pas(const std::string& t, const std::string& v) {
+  if (appel_sans_derivee_en(t, v)) return false;
   if (independant_de(t, v)) return true;
   if (vue_variable(t, v)) return false;
   if (quotient_constant(t, v)) return true;
@@ -109,7 +158,7 @@ Resultat par_exponentielle(Textes& bases, const Textes& exposants, const std::st
 // u^m times a constant multiple q of u' gives q*u^(m+1)/(m+1).
 Resultat par_puissance(Textes& bases, const Textes& exposants, const std::string& v) {
   for (std::size_t i = 0; i < bases.size(); ++i) {
-    if (!independant_de(exposants[i], v)) continue;
+    if (!constante_en(exposants[i], v)) continue;
     const std::string n = fraction(operation(exposants[i], "1", "+"));
     if (n == "0") continue;
     const std::string du = regroupe_somme(derivee(bases[i], v));
@@ -135,7 +184,7 @@ Resultat integre_produit(const std::string& t, const std::string& v) {
   std::string c = "1";
   bool constante = false;
   for (std::size_t i = 0; i < bases.size(); ++i) {
-    if (!independant_de(bases[i], v) || !independant_de(exposants[i], v)) continue;
+    if (!constante_en(bases[i], v) || !constante_en(exposants[i], v)) continue;
     c = operation_ordonnee(c, operation_ordonnee(bases[i], exposants[i], "^"), "*");
     bases[i] = "1";
     constante = true;
@@ -172,7 +221,7 @@ Resultat quotient_connu(const std::string& f, const std::string& g, const std::s
 std::string integre_quotient(const expression& e, const std::string& t, const std::string& v) {
   const std::string& f = e.gauche;
   const std::string& g = e.droite;
-  if (independant_de(g, v)) return operation(integre(f, v), g, "/");
+  if (constante_en(g, v)) return operation(integre(f, v), g, "/");
   const std::string dg = regroupe_somme(derivee(g, v));
   if (dg == "0") return appel_non_evalue(t, v);
   const std::string quotient = operation_ordonnee(f, dg, "/");
@@ -191,7 +240,7 @@ std::string integre_quotient(const expression& e, const std::string& t, const st
 Resultat integre_puissance(const expression& e, const std::string& v) {
   const std::string& u = e.gauche;
   const std::string m = enleve_delimiteurs(e.droite, "()");
-  if (!independant_de(m, v) || derivee(u, v) != "1") return std::nullopt;
+  if (!constante_en(m, v) || derivee(u, v) != "1") return std::nullopt;
   if (m == "-1") return "ln(" + enleve_delimiteurs(u, "()") + ")";
   if (est_entier(m)) {
     const Entier n = entier_du_texte(m);
@@ -210,7 +259,7 @@ std::string integre_feuille(const expression& e, const std::string& v) {
   if (t == v) return Format("%s^2/2", {v});
   const auto constante = [&] { return operation_ordonnee(t, v, "*"); };
   if (e.type_operateur == TypeOperateur::factorielle) {
-    return independant_de(e.gauche, v) ? constante() : appel_non_evalue(t, v);
+    return constante_en(e.gauche, v) ? constante() : appel_non_evalue(t, v);
   }
   const auto ouvrante = t.find('(');
   if (ouvrante == std::string::npos) return constante();
@@ -221,7 +270,7 @@ std::string integre_feuille(const expression& e, const std::string& v) {
     return modele.empty() ? appel_non_evalue(t, v) : applique_modele(modele, v);
   }
   for (const auto& argument : decoupe(a, ';')) {
-    if (!independant_de(argument, v)) return appel_non_evalue(t, v);
+    if (!constante_en(argument, v)) return appel_non_evalue(t, v);
   }
   return constante();
 }

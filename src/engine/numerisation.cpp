@@ -13,9 +13,12 @@
 #include "engine/decomposition.h"
 #include "engine/decoupage.h"
 #include "engine/entiers_verifies.h"
+#include "engine/evaluateur.h"
 #include "engine/fonction.h"
 #include "engine/fonctions_usuelles.h"
+#include "engine/expression.h"
 #include "engine/fractions.h"
+#include "engine/liaisons.h"
 #include "engine/lignes_predefinies.h"
 #include "engine/memoire_appel.h"
 #include "engine/operation.h"
@@ -44,12 +47,18 @@ struct Numerisation {
   // Set when a value came out 0 only because it is below the smallest
   // double (sous_les_doubles); no one asks when null.
   bool* sous_depassement = nullptr;
+  // The text is a user function's body, whose variable is the argument of
+  // the call: it reaches the built-in calls of the body too.
+  bool corps_utilisateur = false;
 };
 
 struct Substitution {
   const std::string& variable;
   const std::string& remplacement;
   bool exact;
+  // For a value worked out unasked (a plotted point): a built-in call that
+  // refuses its arguments stays as it is, without a message.
+  bool refus_muets = false;
 };
 
 std::string numerise(const std::string& texte, const Numerisation& n);
@@ -78,7 +87,25 @@ bool nombre_trop_grand(const std::string& t) {
   return p == t.size() && !lire_nombre(t);
 }
 
+// The first "=" outside brackets: one inside a call's argument
+// (resoudre(x^2=a;x)) belongs to the call.
+std::size_t premier_egal(const std::string& t) {
+  int profondeur = 0;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    if (t[i] == '(' || t[i] == '[') ++profondeur;
+    if (t[i] == ')' || t[i] == ']') --profondeur;
+    if (t[i] == '=' && profondeur == 0) return i;
+  }
+  return std::string::npos;
+}
+
 bool est_fonction_usuelle(int id) { return id >= id_de(Ligne::cos) && id <= id_de(Ligne::th); }
+
+// A built-in row after the usual functions whose arguments are expressions
+// (a vector's name, an encrypted text or a display directive is none).
+bool est_appel_predefini(int id) {
+  return id >= id_de(Ligne::deriver) && id <= id_de(Ligne::produit_scalaire) && id != Ligne::vecteur;
+}
 
 // A user row with a body; its variable is its argument description.
 bool est_ligne_utilisateur(int id) {
@@ -219,10 +246,24 @@ std::string entier_sans_point(std::string r) {
   return r;
 }
 
+// A call of another built-in row in a user function's body: the value goes
+// into its arguments as its number text, and the call is worked out as
+// typed once they are numbers (fact(x) at 3 is 6). A call that refuses them
+// has no value, and says nothing: fact(x) at 2.5 stays fact(2.5).
+std::string numerise_appel_predefini(const std::string& t, int id, const Numerisation& n) {
+  if (!n.corps_utilisateur || !est_appel_predefini(id) || n.variable.empty() || !cite_nom(t, n.variable)) return t;
+  const std::string valeur = texte_nombre(n.valeur);
+  std::string r = substitue(t, {n.variable, valeur, n.exact, true});
+  if (r == t || est_erreur(r)) return r;
+  static const std::string aucune;
+  return numerise(r, {aucune, n.exact, 0, n.sous_depassement});
+}
+
 std::string numerise_appel(const std::string& t, const Numerisation& n) {
   std::vector<std::string> arguments;
   const int id = identifiant_appel(t, arguments);
-  if ((!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) || arguments.size() != 1) return t;
+  if (!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) return numerise_appel_predefini(t, id, n);
+  if (arguments.size() != 1) return t;
   const std::string& a = arguments[0];
   double x = n.valeur;
   if (const auto v = valeur_lue(a)) {
@@ -234,12 +275,13 @@ std::string numerise_appel(const std::string& t, const Numerisation& n) {
     if (est_erreur(na)) return na;
     if (est_nombre(na)) return numerise(nom_appele(t) + "(" + na + ")", n);
     if (est_ligne_utilisateur(id)) {
-      return substitue(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], na, n.exact});
+      return substitue(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], na, n.exact, true});
     }
     return nom_appele(t) + "(" + na + ")";
   }
   if (est_fonction_usuelle(id)) return valeur_usuelle(id, x);
-  return numerise(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], n.exact, x, n.sous_depassement});
+  return numerise(fonctions_usuelles->corps[id],
+                  {fonctions_usuelles->arguments[id], n.exact, x, n.sous_depassement, true});
 }
 
 // A text without a split: the variable, or a call, or a name kept.
@@ -286,7 +328,11 @@ std::string numerise(const std::string& texte, const Numerisation& n) {
   std::uint32_t debut = 0;
   debut_chrono(debut);
   std::string r;
-  if (const auto egal = texte.find('='); egal != std::string::npos) {
+  // In a user function's body, an "=" inside a call's argument belongs to
+  // the call; a typed text keeps the reading of its first "=" wherever it
+  // stands (the solvers' lists of equations are read so).
+  const auto egal = n.corps_utilisateur ? premier_egal(texte) : texte.find('=');
+  if (egal != std::string::npos) {
     r = numerise(texte.substr(0, egal), n) + "=" + numerise(texte.substr(egal + 1), n);
   } else {
     r = entier_sans_point(numerise_terme(texte, n));
@@ -304,10 +350,105 @@ std::string evalue_appel_utilisateur(std::string x, const Substitution& s) {
   return numeriser_texte(developpe_fonctions_utilisateur(x), s.exact);
 }
 
+// A replacement that is a name (a template's "%s", another variable): the
+// substitution renames, bound names included, and works nothing out.
+bool est_un_nom(const std::string& t) {
+  return !t.empty() && sans_operateur(t) && t.find_first_of("()[];=<>") == std::string::npos && !est_nombre(t) &&
+         !est_constante(t);
+}
+
+// A number, or a list (a matrix) of numbers.
+bool est_valeur_numerique(const std::string& t) {
+  if (est_nombre(t)) return true;
+  const auto elements = elements_entre_crochets(t);
+  return elements && std::ranges::all_of(*elements, est_valeur_numerique);
+}
+
+// An argument substituted; a list item by item.
+std::string substitue_argument(const std::string& a, const Substitution& s) {
+  const auto elements = elements_entre_crochets(a);
+  if (!elements) return substitue(a, s);
+  std::string r = "[";
+  for (const auto& e : *elements) {
+    std::string x = substitue_argument(e, s);
+    if (x.empty() || est_erreur(x)) return x;
+    r += (r.size() > 1 ? ";" : "") + x;
+  }
+  return r + "]";
+}
+
+// The call worked out as typed: a call that refuses its arguments fails the
+// calculation, or, for a value worked out unasked, stays as it is.
+std::string evalue_comme_tape(int id, const std::vector<std::string>& a, const std::string& appel,
+                              const Substitution& s) {
+  if (!s.refus_muets) return evaluer_appel(id, a, appel);
+  return sans_refus_montre([&] { return evaluer_appel(id, a, appel); }).value_or(appel);
+}
+
+// A name the call and the replacement do not hold.
+std::string nom_libre(const std::string& nom, const std::string& appel, const std::string& remplacement) {
+  std::string r = nom + "_";
+  while (cite_nom(appel, r) || cite_nom(remplacement, r)) r += "_";
+  return r;
+}
+
+// A bound name that the replacement holds would take it for its own
+// (somme(j;1;3;j*x) with x = j is not somme(j;1;3;j*j)): it is renamed first.
+void renomme_les_noms_captures(const std::string& t, const Liaison& l, std::vector<std::string>& a,
+                               const Substitution& s) {
+  if (l.noms < 0 || !cite_nom(a[static_cast<std::size_t>(l.portee)], s.variable)) return;
+  for (const auto& nom : noms_lies(l, a)) {
+    if (!cite_nom(s.remplacement, nom)) continue;
+    const std::string libre = nom_libre(nom, t, s.remplacement);
+    for (const int i : {l.noms, l.portee}) {
+      auto& x = a[static_cast<std::size_t>(i)];
+      x = substitue_argument(x, {nom, libre, s.exact, s.refus_muets});
+    }
+  }
+}
+
+// A built-in call holding the variable: the replacement goes into every
+// argument, and the call is worked out as typed once the arguments it reads
+// as values are numbers (fact(x) at 3 is 6). Names the call binds are its
+// own: somme(x;1;3;x) keeps its index and term whatever x stands for. A
+// call whose value is a function of the name it binds (a derivative) is
+// renamed with it, or else worked out first: deriver(x^2;x) at x = 3 is the
+// derivative's value there.
+std::string substitue_appel_predefini(const std::string& t, int id, std::vector<std::string> a,
+                                      const Substitution& s) {
+  if (!est_appel_predefini(id) || s.variable.empty() || !cite_nom(t, s.variable)) return t;
+  if (static_cast<int>(a.size()) != fonctions_usuelles->nb_arguments[id]) return t;
+  const std::optional<Liaison> liee = liaison(id);
+  const Liaison l = liee.value_or(Liaison{});
+  const std::vector<std::string> noms = liee ? noms_lies(l, a) : std::vector<std::string>{};
+  const bool variable_liee = std::ranges::find(noms, s.variable) != noms.end();
+  const bool renomme = est_un_nom(s.remplacement);
+  if (variable_liee && l.valeur_des_noms && (!renomme || cite_nom(t, s.remplacement))) {
+    const std::string valeur = evalue_comme_tape(id, a, t, s);
+    return valeur == t || valeur.empty() || est_erreur(valeur) ? valeur : substitue(valeur, s);
+  }
+  const bool portee_gardee = variable_liee && !l.valeur_des_noms;
+  if (liee && !variable_liee) renomme_les_noms_captures(t, l, a, s);
+  std::string appel = nom_appele(t) + "(";
+  bool valeurs = true;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const bool lie = liee && dans_portee(l, i);
+    if (!(portee_gardee && lie)) a[i] = substitue_argument(a[i], s);
+    if (a[i].empty() || est_erreur(a[i])) return a[i];
+    if (!lie && !est_valeur_numerique(a[i])) valeurs = false;
+    appel += (i > 0 ? ";" : "") + a[i];
+  }
+  appel += ")";
+  return renomme || !valeurs ? appel : evalue_comme_tape(id, a, appel, s);
+}
+
 std::string substitue_appel(const std::string& t, const Substitution& s) {
   std::vector<std::string> arguments;
   const int id = identifiant_appel(t, arguments);
-  if ((!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) || arguments.size() != 1) return t;
+  if (!est_fonction_usuelle(id) && !est_ligne_utilisateur(id)) {
+    return substitue_appel_predefini(t, id, std::move(arguments), s);
+  }
+  if (arguments.size() != 1) return t;
   std::string a = substitue(arguments[0], s);
   if (est_erreur(a)) return a;
   if (est_nombre(a)) {
@@ -316,7 +457,7 @@ std::string substitue_appel(const std::string& t, const Substitution& s) {
     return numeriser_texte(nom_appele(t) + "(" + argument + ")", s.exact);
   }
   if (est_ligne_utilisateur(id)) {
-    return substitue(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], a, s.exact});
+    return substitue(fonctions_usuelles->corps[id], {fonctions_usuelles->arguments[id], a, s.exact, s.refus_muets});
   }
   return nom_appele(t) + "(" + a + ")";
 }
@@ -357,7 +498,7 @@ std::string substitue(const std::string& texte, const Substitution& s) {
   std::uint32_t debut = 0;
   debut_chrono(debut);
   std::string r;
-  if (const auto egal = texte.find('='); egal != std::string::npos) {
+  if (const auto egal = premier_egal(texte); egal != std::string::npos) {
     r = substitue(texte.substr(0, egal), s) + "=" + substitue(texte.substr(egal + 1), s);
   } else {
     r = substitue_terme(texte, s);

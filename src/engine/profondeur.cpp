@@ -18,6 +18,10 @@ std::string erreur_trop_complexe() { return valeur_erreur(catalogue_textes.txt_e
 
 void refuse_appel(const std::string& message) {
   if (etat_profondeur.depassement || etat_profondeur.refus) return;
+  if (etat_profondeur.refus_muets > 0) {
+    etat_profondeur.refus = true;  // the work stops; sans_refus_montre() takes it back
+    return;
+  }
   affiche_message(message);
   // Outside any guard there is no calculation to fail: the caller's empty
   // result is the answer.

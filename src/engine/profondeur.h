@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,7 @@ struct EtatProfondeur {
   int profondeur = 0;
   bool depassement = false;
   bool refus = false;
+  int refus_muets = 0;  // open scopes of sans_refus_montre()
   std::uint64_t appel = 0;
   std::uint64_t travail = 0;
 
@@ -120,6 +122,23 @@ std::string erreur_trop_complexe();
 // message whatever the number of its calls that would fail; past the work
 // limit nothing is shown, the calculation being too complex already.
 void refuse_appel(const std::string& message);
+
+// Runs `calcul` where a refused call shows no message and fails nothing
+// around it: for a value worked out without the user asking for it (a
+// plotted point), where a call that refuses its argument only means that
+// there is no value. No result when a call was refused; what the work
+// remembered meanwhile is dropped, computed past the refusal it is void.
+template <class Calcul>
+std::optional<std::string> sans_refus_montre(Calcul&& calcul) {
+  const bool refus_avant = etat_profondeur.refus;
+  ++etat_profondeur.refus_muets;
+  std::string r = calcul();
+  --etat_profondeur.refus_muets;
+  if (refus_avant || !etat_profondeur.refus) return r;
+  etat_profondeur.refus = false;
+  oublie_memoire();
+  return std::nullopt;
+}
 
 // What a public routine holding `garde` returns: its result; in the
 // outermost call, an empty result when a call was refused, or the "too

@@ -164,6 +164,27 @@ TEST_F(Derivation, UserTemplateReadsTheRowJustBeforeIt) {
   EXPECT_EQ(calculer("deriver(g(x);x)"), "2*x");
 }
 
+// A user function called at an argument: its templates take the argument
+// as one operand (a quotient after "/", a negated term after "-"), and an
+// antiderivative without closed form is written in the call's variable,
+// whatever the variable of the function's body.
+TEST_F(Derivation, UserFunctionsAtAnArgument) {
+  ajouter_fonction_utilisateur("lg", "ln(x)", "x", "c", "d");
+  ajouter_fonction_utilisateur("w", "x-x^2/2", "x", "c", "d");
+  ajouter_fonction_utilisateur("g", "1/(x^2+2)", "x", "c", "d");
+  ajouter_fonction_utilisateur("h", "1/(t^2+2)", "t", "c", "d");
+  const Paire cas[] = {
+      {"reduire(deriver(lg(x/2);x))", "1/x"},
+      {"reduire(deriver(lg(2/x);x))", "-1/x"},
+      {"reduire(deriver(w(-x);x))", "-1-x"},
+      {"integrer(g(t);t)", "integrer(1/(t^2+2);t)"},
+      {"integrer(g(t)+1;t)", "integrer(1/(t^2+2);t)+t"},
+      {"integrer(h(x);x)", "integrer(1/(x^2+2);x)"},
+      {"deriver(g(t);t)", "(-2*t)/((t^2+2)^2)"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(calculer(texte), attendu) << texte;
+}
+
 TEST_F(Derivation, DeepTextGivesTheTooComplexError) {
   std::string t = "x";
   for (int i = 0; i < 3000; ++i) t = "sin(" + t + ")";

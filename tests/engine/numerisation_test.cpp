@@ -8,6 +8,7 @@
 #include "engine/fonction.h"
 #include "engine/moteur_pret.h"
 #include "localisation/catalogue.h"
+#include "localisation/messagerie_enregistreuse.h"
 #include "localisation/nombres.h"
 
 namespace {
@@ -153,6 +154,23 @@ TEST_F(Numerisation, UserFunctionsAndConstants) {
   EXPECT_EQ(fonction("f(x)").numeriser_substitution("x", "2.5", true), "6.25");
 }
 
+// A user function's body that calls built-ins gets the argument in them, as
+// if they were typed with it; where the call refuses it, a plotted value
+// has none (no message), a calculation fails with one message.
+TEST_F(Numerisation, UserBodiesCallingBuiltIns) {
+  fonctions_usuelles->ajouter(0, "b", "", "", "", 1, "x", "", "fact(x)", false);
+  fonctions_usuelles->ajouter(0, "m", "", "", "", 1, "x", "", "sin(x)+fact(x)", false);
+  EXPECT_EQ(calculer("numeriser(b(3))"), "6");
+  EXPECT_EQ(calculer("numeriser(m(3))"), "6.14112000805987");
+  EXPECT_EQ(calculer("reduire(b(3)+1)"), "7");
+  MessagerieDeTest boites;
+  EXPECT_EQ(fonction("b(x)").numeriser("x", false, 4), "24");
+  EXPECT_EQ(fonction("b(x)").numeriser("x", false, 2.5), "fact(2.5)");
+  EXPECT_TRUE(boites->journal.empty());
+  EXPECT_EQ(calculer("reduire(b(2.5)+1)"), "");
+  EXPECT_EQ(boites->journal.size(), 1u);
+}
+
 TEST_F(Numerisation, SubstitutionReachesInsideCalls) {
   fonctions_usuelles->ajouter(0, "f", "", "", "", 1, "x", "", "x^2", false);
   const std::tuple<const char*, const char*, const char*, std::string> cas[] = {
@@ -166,6 +184,17 @@ TEST_F(Numerisation, SubstitutionReachesInsideCalls) {
       {"x=1", "x", "2", "2=1"},
       {"x!", "x", "4", "24"},
       {"x", "", "2", "x"},
+      // Built-in calls too: worked out once their arguments are numbers; the
+      // index of a sum is its own, not the variable.
+      {"fact(x)", "x", "3", "6"},
+      {"comb(x;2)", "x", "5", "10"},
+      {"pgcd(x;6)", "x", "4", "2"},
+      {"comb(x;2)", "x", "y", "comb(y;2)"},
+      {"somme(j;1;x;j)", "x", "4", "10"},
+      {"somme(x;1;3;x)", "x", "7", "6"},
+      {"x^2/fact(x)", "x", "3", "3/2"},
+      {"integrer(1/(x^2+2);x)", "x", "t", "integrer(1/(t^2+2);t)"},
+      {"resoudre(x^2=a;x)", "a", "4", "[x=-2;x=2]"},  // the call's "=" is no relation
   };
   for (const auto& [texte, variable, remplacement, attendu] : cas) {
     EXPECT_EQ(fonction(texte).numeriser_substitution(variable, remplacement, true), attendu) << texte;

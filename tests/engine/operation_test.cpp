@@ -72,6 +72,7 @@ TEST_F(Operation, TemplatesTakeTheirArgumentAsOneOperand) {
       {"%s-1", "x-1", "x-1-1"},       {"%s^2", "-x", "(-x)^2"},        {"2/%s", "x*y", "2/(x*y)"},
       {"2/%s", "x^2", "2/x^2"},       {"2^%s", "x^2", "2^(x^2)"},      {"2^%s", "-x", "2^-x"},
       {"%s/2", "x*y", "x*y/2"},       {"%s*3", "a+b", "(a+b)*3"},      {"%s+1", "-x", "-x+1"},
+      {"1/%s", "x/2", "1/(x/2)"},     {"1-%s", "-x", "1-(-x)"},
       {"cos(%s)", "x+1", "cos(x+1)"}, {"(%s)*abs(%s)/2", "-x", "(-x)*abs(-x)/2"},
       {"2*%s", "x^2;y", "2*x^2;y"},  // several arguments go in as they are
   };

@@ -110,6 +110,39 @@ deriver(g(2*x-1);x)
 2*x
 3*(x+1)^2
 6*(2*x-1)^2'
+# A user function's argument reaches the built-in calls of its body (the
+# index of a sum there is the sum's own); an antiderivative without closed
+# form is written in the call's variable; a template takes a quotient or a
+# negated argument as one operand.
+printf '[Fonction]\r\nb=b;fact(x);x\r\nc=c;comb(x;2);x\r\nq=q;pgcd(x;6);x\r\ns=s;somme(j;1;x;j);x\r\np=p;x^2/fact(x);x\r\nm=m;sin(x)+fact(x);x\r\ng=g;1/(x^2+2);x\r\nh=h;1/(t^2+2);t\r\nlg=lg;ln(x);x\r\nw=w;x-x^2/2;x\r\n' > "$dossier/Fonction.ini"
+verifie '' 'reduire(b(3))
+numeriser(b(3))
+reduire(c(5))
+reduire(q(4))
+reduire(s(4))
+reduire(somme(n;1;4;p(n)))
+numeriser(m(3))
+integrer(g(t);t)
+integrer(g(t)+1;t)
+integrer(h(x);x)
+deriver(g(t);t)
+deriver(lg(x/2);x)
+deriver(lg(2/x);x)
+deriver(w(-x);x)
+' '6
+6
+10
+2
+10
+31/6
+6.14112000805987
+integrer(1/(t^2+2);t)
+integrer(1/(t^2+2);t)+t
+integrer(1/(x^2+2);x)
+(-2*t)/((t^2+2)^2)
+1/x
+-1/x
+-1-x'
 # A bracketed list that is no call's arguments is a syntax error, with or
 # without the implicit products; vectors, matrices and calls keep theirs.
 for options in '' --sans-implicite; do
