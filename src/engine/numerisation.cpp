@@ -87,16 +87,12 @@ bool nombre_trop_grand(const std::string& t) {
   return p == t.size() && !lire_nombre(t);
 }
 
-// The first "=" outside brackets: one inside a call's argument
-// (resoudre(x^2=a;x)) belongs to the call.
-std::size_t premier_egal(const std::string& t) {
-  int profondeur = 0;
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    if (t[i] == '(' || t[i] == '[') ++profondeur;
-    if (t[i] == ')' || t[i] == ']') --profondeur;
-    if (t[i] == '=' && profondeur == 0) return i;
-  }
-  return std::string::npos;
+// An "=" outside brackets: one inside a call's argument (resoudre(x^2=a;x))
+// belongs to the call. Each side of a relation is worked on alone, so which
+// of several such "=" is taken makes no difference.
+std::size_t egal_hors_parentheses(const std::string& t) {
+  const int position = position_hors_parentheses(t, "=");
+  return position > 0 ? static_cast<std::size_t>(position - 1) : std::string::npos;
 }
 
 bool est_fonction_usuelle(int id) { return id >= id_de(Ligne::cos) && id <= id_de(Ligne::th); }
@@ -331,7 +327,7 @@ std::string numerise(const std::string& texte, const Numerisation& n) {
   // In a user function's body, an "=" inside a call's argument belongs to
   // the call; a typed text keeps the reading of its first "=" wherever it
   // stands (the solvers' lists of equations are read so).
-  const auto egal = n.corps_utilisateur ? premier_egal(texte) : texte.find('=');
+  const auto egal = n.corps_utilisateur ? egal_hors_parentheses(texte) : texte.find('=');
   if (egal != std::string::npos) {
     r = numerise(texte.substr(0, egal), n) + "=" + numerise(texte.substr(egal + 1), n);
   } else {
@@ -498,7 +494,7 @@ std::string substitue(const std::string& texte, const Substitution& s) {
   std::uint32_t debut = 0;
   debut_chrono(debut);
   std::string r;
-  if (const auto egal = premier_egal(texte); egal != std::string::npos) {
+  if (const auto egal = egal_hors_parentheses(texte); egal != std::string::npos) {
     r = substitue(texte.substr(0, egal), s) + "=" + substitue(texte.substr(egal + 1), s);
   } else {
     r = substitue_terme(texte, s);
